@@ -6,7 +6,7 @@ cd "$(dirname "$0")/.."
 scripts/setup.sh
 seconds=${1:-15}
 
-CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCORVANA_FUZZ=ON -DCORVANA_GUI=OFF \
+CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCORVANA_FUZZ=ON \
   -DCORVANA_BENCH=OFF -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build-fuzz --target fuzz_all
 
