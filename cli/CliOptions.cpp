@@ -1,0 +1,125 @@
+#include "CliOptions.h"
+
+#include <algorithm>
+#include <charconv>
+
+const char* const kCliUsage =
+    "Usage: corvana-cli [--table 26|64] [--all-columns | --columns LIST] [--plate TEXT]...\n"
+    "                   [-o FILE] [--verbose] [FILE...]\n"
+    "Computes the Wiegand codes of number plates and writes a result file.\n"
+    "\n"
+    "  --table 26|64     the 26-bit (SHA-1) table or the 64-bit table (default 26)\n"
+    "  --all-columns     write every column of the table\n"
+    "  --columns LIST    write column 0 and the listed columns, e.g. 2,3\n"
+    "                    (default: 26-bit 1,5,6; 64-bit 1)\n"
+    "  --plate TEXT      one plate line; may be given several times\n"
+    "  -o FILE           write to FILE (replaced only when complete) instead of standard output\n"
+    "  --verbose         report the counts of accepted and rejected lines on standard error\n"
+    "  --help            show this text\n"
+    "  --version         show the version\n"
+    "\n"
+    "Plates from --plate come first, then each FILE in order (\"-\" is standard input);\n"
+    "with neither, standard input is read. Plate lists may be UTF-8, UTF-16 with a byte\n"
+    "order mark or Windows-1252. Output is UTF-8 with CR LF line ends.\n";
+
+const char* const kCliVersion = "corvana-cli " CORVANA_VERSION "\n";
+
+namespace {
+
+int ColumnCount(int table) { return table == 26 ? 7 : 3; }
+
+std::vector<int> DefaultColumns(int table)
+{
+    return table == 26 ? std::vector<int>{1, 5, 6} : std::vector<int>{1};
+}
+
+int ParseNumber(const std::string& text, const char* what)
+{
+    int value = 0;
+    const char* end = text.data() + text.size();
+    auto [ptr, ec] = std::from_chars(text.data(), end, value);
+    if (ec != std::errc() || ptr != end || text.empty())
+        throw TUsageError(std::string("invalid ") + what + " \"" + text + "\"");
+    return value;
+}
+
+std::vector<int> ParseColumnList(const std::string& list)
+{
+    std::vector<int> columns;
+    std::size_t start = 0;
+    for (;;) {
+        const std::size_t comma = list.find(',', start);
+        columns.push_back(ParseNumber(list.substr(start, comma - start), "column"));
+        if (comma == std::string::npos)
+            return columns;
+        start = comma + 1;
+    }
+}
+
+} // namespace
+
+TCliOptions ParseCliOptions(const std::vector<std::string>& args)
+{
+    TCliOptions options;
+    std::string columnList;
+    bool allColumns = false, haveColumnList = false, optionsEnded = false;
+
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        auto value = [&](const char* name) -> const std::string& {
+            if (i + 1 >= args.size())
+                throw TUsageError(std::string("option ") + name + " needs a value");
+            return args[++i];
+        };
+        if (optionsEnded || arg == "-" || arg.empty() || arg[0] != '-') {
+            options.Inputs.push_back({TCliInput::TKind::File, arg});
+        } else if (arg == "--") {
+            optionsEnded = true;
+        } else if (arg == "--table") {
+            const std::string& table = value("--table");
+            if (table != "26" && table != "64")
+                throw TUsageError("unknown table \"" + table + "\" (26 or 64)");
+            options.Table = table == "26" ? 26 : 64;
+        } else if (arg == "--all-columns") {
+            allColumns = true;
+        } else if (arg == "--columns") {
+            columnList = value("--columns");
+            haveColumnList = true;
+        } else if (arg == "--plate") {
+            options.Inputs.push_back({TCliInput::TKind::Plate, value("--plate")});
+        } else if (arg == "-o") {
+            options.OutputFile = value("-o");
+            if (options.OutputFile.empty())
+                throw TUsageError("option -o needs a file name");
+        } else if (arg == "--verbose") {
+            options.Verbose = true;
+        } else if (arg == "--help") {
+            options.Help = true;
+        } else if (arg == "--version") {
+            options.Version = true;
+        } else {
+            throw TUsageError("unknown option \"" + arg + "\"");
+        }
+    }
+
+    if (allColumns && haveColumnList)
+        throw TUsageError("--all-columns and --columns exclude each other");
+    const int count = ColumnCount(options.Table);
+    if (allColumns) {
+        for (int c = 1; c < count; ++c)
+            options.Columns.push_back(c);
+    } else if (haveColumnList) {
+        for (int c : ParseColumnList(columnList)) {
+            if (c < 0 || c >= count)
+                throw TUsageError("column " + std::to_string(c) + " is outside the " +
+                                  std::to_string(options.Table) + "-bit table (0 to " + std::to_string(count - 1) + ")");
+            if (c > 0)
+                options.Columns.push_back(c);
+        }
+        std::sort(options.Columns.begin(), options.Columns.end());
+        options.Columns.erase(std::unique(options.Columns.begin(), options.Columns.end()), options.Columns.end());
+    } else {
+        options.Columns = DefaultColumns(options.Table);
+    }
+    return options;
+}

@@ -1,0 +1,37 @@
+#pragma once
+// The command line of corvana-cli:
+//   corvana-cli [--table 26|64] [--all-columns | --columns LIST] [--plate TEXT]...
+//               [-o FILE] [--verbose] [FILE...]
+
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+// One input, in the order given: a plate text or a plate list file ("-" is
+// standard input).
+struct TCliInput {
+    enum class TKind { Plate, File } Kind;
+    std::string Value;
+};
+
+struct TCliOptions {
+    int Table = 26;
+    std::vector<int> Columns; // the written columns after column 0, ascending
+    std::vector<TCliInput> Inputs;
+    std::string OutputFile; // empty: standard output
+    bool Verbose = false;
+    bool Help = false;
+    bool Version = false;
+};
+
+// A bad option or value; the message says which.
+class TUsageError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// Parses the arguments after the program name. Throws TUsageError.
+TCliOptions ParseCliOptions(const std::vector<std::string>& args);
+
+extern const char* const kCliUsage;
+extern const char* const kCliVersion;

@@ -1,0 +1,161 @@
+#include "Converter.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <memory>
+#include <ostream>
+#include <unistd.h>
+
+TConverter::TConverter(int table, std::vector<int> columns, TOutputStream& out)
+    : table_(table), columns_(std::move(columns)), out_(out)
+{
+}
+
+template <class Cells>
+void TConverter::WriteLine(const Cells& cells)
+{
+    line_.clear();
+    TResultLineWriter writer(line_);
+    writer.Cell(cells[0]);
+    for (int c : columns_)
+        writer.Cell(cells[static_cast<std::size_t>(c)]);
+    writer.EndLine();
+    out_.Write(line_);
+}
+
+void TConverter::WriteHeader()
+{
+    if (table_ == 26)
+        WriteLine(Wiegand26Headers);
+    else
+        WriteLine(Wiegand64Headers);
+}
+
+void TConverter::LineEnd()
+{
+    const std::optional<std::string> plate = normalizer_.Finish();
+    if (!plate) {
+        ++rejected_;
+        return;
+    }
+    ++accepted_;
+    const TPlateCodes codes = ComputePlateCodes(*plate);
+    if (table_ == 26)
+        WriteLine(Wiegand26RowCells(codes));
+    else
+        WriteLine(Wiegand64RowCells(codes));
+}
+
+void TConverter::ConvertPlateText(std::string_view text)
+{
+    normalizer_.Feed(TextToUtf8(text));
+    LineEnd();
+}
+
+namespace {
+
+using TFilePtr = std::unique_ptr<std::FILE, int (*)(std::FILE*)>;
+
+// Standard input copied to an anonymous temporary file, so that it can be read
+// twice (once to decide its encoding) without holding it in memory.
+TFilePtr CopyStandardInput()
+{
+    TFilePtr copy(std::tmpfile(), &std::fclose);
+    if (!copy)
+        throw TFileError("-", std::strerror(errno));
+    std::unique_ptr<char[]> buffer(new char[1 << 20]);
+    for (;;) {
+        const ssize_t n = ::read(STDIN_FILENO, buffer.get(), 1 << 20);
+        if (n == 0)
+            break;
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            throw TFileError("-", std::strerror(errno));
+        }
+        if (std::fwrite(buffer.get(), 1, static_cast<std::size_t>(n), copy.get()) != static_cast<std::size_t>(n))
+            throw TFileError("-", std::strerror(errno));
+    }
+    if (std::fflush(copy.get()) != 0 || std::fseek(copy.get(), 0, SEEK_SET) != 0)
+        throw TFileError("-", std::strerror(errno));
+    return copy;
+}
+
+// Every input file must open before any output is written.
+void CheckInputsReadable(const std::vector<TCliInput>& inputs)
+{
+    for (const TCliInput& input : inputs) {
+        if (input.Kind != TCliInput::TKind::File || input.Value == "-")
+            continue;
+        TFilePtr file(std::fopen(input.Value.c_str(), "rb"), &std::fclose);
+        if (!file)
+            throw TFileError(input.Value, std::strerror(errno));
+    }
+}
+
+void Convert(const TCliOptions& options, TOutputStream& out, std::ostream& err)
+{
+    TConverter converter(options.Table, options.Columns, out);
+    converter.WriteHeader();
+    std::vector<TCliInput> inputs = options.Inputs;
+    if (inputs.empty())
+        inputs.push_back({TCliInput::TKind::File, "-"});
+    for (const TCliInput& input : inputs) {
+        if (input.Kind == TCliInput::TKind::Plate) {
+            converter.ConvertPlateText(input.Value);
+        } else if (input.Value == "-") {
+            TFilePtr copy = CopyStandardInput();
+            ReadPlateList(copy.get(), "-", converter);
+        } else {
+            ReadPlateListFile(input.Value, converter);
+        }
+    }
+    out.Commit();
+    if (options.Verbose)
+        err << "corvana-cli: " << converter.Accepted() << " accepted, " << converter.Rejected() << " rejected\n";
+}
+
+} // namespace
+
+int RunCorvanaCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
+{
+    TCliOptions options;
+    try {
+        options = ParseCliOptions(args);
+    } catch (const TUsageError& e) {
+        err << "corvana-cli: " << e.what() << "\n" << kCliUsage;
+        return 2;
+    }
+    if (options.Help) {
+        out << kCliUsage;
+        return 0;
+    }
+    if (options.Version) {
+        out << kCliVersion;
+        return 0;
+    }
+
+    try {
+        CheckInputsReadable(options.Inputs);
+    } catch (const TFileError& e) {
+        err << "corvana-cli: cannot open file \"" << e.FileName << "\": " << e.Reason << "\n";
+        return 1;
+    }
+
+    try {
+        std::unique_ptr<TOutputStream> output;
+        if (options.OutputFile.empty())
+            output = std::make_unique<TDescriptorOutput>(STDOUT_FILENO, "-");
+        else
+            output = std::make_unique<TFileOutput>(options.OutputFile);
+        Convert(options, *output, err);
+    } catch (const TOutputError& e) {
+        err << "corvana-cli: cannot create file \"" << e.FileName << "\": " << e.Reason << "\n";
+        return 1;
+    } catch (const TFileError& e) {
+        err << "corvana-cli: cannot open file \"" << e.FileName << "\": " << e.Reason << "\n";
+        return 1;
+    }
+    return 0;
+}

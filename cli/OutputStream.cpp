@@ -1,0 +1,59 @@
+#include "OutputStream.h"
+
+#include <cerrno>
+#include <cstring>
+#include <unistd.h>
+
+namespace {
+constexpr std::size_t kBufferSize = 1 << 16;
+}
+
+void TDescriptorOutput::Write(std::string_view data)
+{
+    buffer_.append(data);
+    if (buffer_.size() >= kBufferSize)
+        Flush();
+}
+
+void TDescriptorOutput::Flush()
+{
+    std::size_t done = 0;
+    while (done < buffer_.size()) {
+        const ssize_t n = ::write(fd_, buffer_.data() + done, buffer_.size() - done);
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            throw TOutputError(TFileError(name_, std::strerror(errno)));
+        }
+        done += static_cast<std::size_t>(n);
+    }
+    buffer_.clear();
+}
+
+// Errors of the file writer become output errors.
+template <class F>
+static void AsOutputError(F&& action)
+{
+    try {
+        action();
+    } catch (const TOutputError&) {
+        throw;
+    } catch (const TFileError& e) {
+        throw TOutputError(e);
+    }
+}
+
+TFileOutput::TFileOutput(const std::string& fileName)
+{
+    AsOutputError([&] { writer_ = std::make_unique<TAtomicFileWriter>(fileName); });
+}
+
+void TFileOutput::Write(std::string_view data)
+{
+    AsOutputError([&] { writer_->Write(data); });
+}
+
+void TFileOutput::Commit()
+{
+    AsOutputError([&] { writer_->Commit(); });
+}

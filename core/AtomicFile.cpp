@@ -1,0 +1,129 @@
+#include "AtomicFile.h"
+
+#include "PlateList.h"
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+constexpr std::size_t kBufferSize = 1 << 20;
+
+std::string FolderOf(const std::string& path)
+{
+    const auto slash = path.rfind('/');
+    if (slash == std::string::npos)
+        return ".";
+    return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+std::string BaseNameOf(const std::string& path)
+{
+    const auto slash = path.rfind('/');
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+// The mode a new file gets: 0666 less the process's umask.
+mode_t NewFileMode()
+{
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    return 0666 & ~mask;
+}
+
+} // namespace
+
+TAtomicFileWriter::TAtomicFileWriter(std::string target, TFallback fallback) : target_(std::move(target))
+{
+    std::string pattern = FolderOf(target_) + "/." + BaseNameOf(target_) + ".XXXXXX";
+    fd_ = ::mkstemp(pattern.data());
+    if (fd_ >= 0) {
+        temp_ = pattern;
+        return;
+    }
+    const int error = errno;
+    if (fallback == TFallback::InPlace && ::access(target_.c_str(), W_OK) == 0) {
+        fd_ = ::open(target_.c_str(), O_WRONLY | O_TRUNC | O_CLOEXEC);
+        if (fd_ >= 0)
+            return;
+    }
+    // Say why the target itself cannot be written when that is the cause.
+    const int targetFd = ::open(target_.c_str(), O_WRONLY | O_APPEND | O_CLOEXEC);
+    if (targetFd < 0 && errno != ENOENT)
+        throw TFileError(target_, std::strerror(errno));
+    if (targetFd >= 0)
+        ::close(targetFd);
+    throw TFileError(target_, std::strerror(error));
+}
+
+TAtomicFileWriter::~TAtomicFileWriter()
+{
+    if (fd_ >= 0)
+        ::close(fd_);
+    if (!committed_ && !temp_.empty())
+        ::unlink(temp_.c_str());
+}
+
+void TAtomicFileWriter::Fail(int error)
+{
+    throw TFileError(target_, std::strerror(error));
+}
+
+void TAtomicFileWriter::Write(std::string_view data)
+{
+    if (buffer_.size() + data.size() > kBufferSize)
+        Flush();
+    if (data.size() >= kBufferSize) {
+        buffer_.assign(data);
+        Flush();
+        return;
+    }
+    buffer_.append(data);
+}
+
+void TAtomicFileWriter::Flush()
+{
+    const char* p = buffer_.data();
+    std::size_t left = buffer_.size();
+    while (left > 0) {
+        const ssize_t n = ::write(fd_, p, left);
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            Fail(errno);
+        }
+        p += n;
+        left -= static_cast<std::size_t>(n);
+    }
+    buffer_.clear();
+}
+
+void TAtomicFileWriter::Commit()
+{
+    Flush();
+    if (!temp_.empty()) {
+        struct stat st;
+        const mode_t mode = ::stat(target_.c_str(), &st) == 0 ? (st.st_mode & 07777) : NewFileMode();
+        if (::fchmod(fd_, mode) != 0)
+            Fail(errno);
+    }
+    if (::fsync(fd_) != 0 && errno != EINVAL)
+        Fail(errno);
+    const int fd = fd_;
+    fd_ = -1;
+    if (::close(fd) != 0)
+        Fail(errno);
+    if (!temp_.empty() && ::rename(temp_.c_str(), target_.c_str()) != 0)
+        Fail(errno);
+    committed_ = true;
+}
+
+void TAtomicFileWriter::WriteFile(const std::string& target, std::string_view data, TFallback fallback)
+{
+    TAtomicFileWriter writer(target, fallback);
+    writer.Write(data);
+    writer.Commit();
+}

@@ -1,0 +1,239 @@
+#include "PlateList.h"
+
+#include <cerrno>
+#include <cstring>
+#include <memory>
+
+namespace {
+
+// Windows-1252 code points of the bytes 0x80 to 0x9F; the five unassigned bytes
+// stand for the code points of the same value.
+constexpr char16_t kWindows1252High[32] = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
+};
+
+char32_t Windows1252ToUnicode(unsigned char byte)
+{
+    if (byte >= 0x80 && byte <= 0x9F)
+        return kWindows1252High[byte - 0x80];
+    return byte;
+}
+
+constexpr std::size_t kChunkSize = 1 << 20;
+
+std::string SystemReason(int error) { return std::strerror(error); }
+
+} // namespace
+
+void TEncodingDetector::Feed(std::string_view piece)
+{
+    for (std::size_t i = 0; headSize_ < 2 && i < piece.size(); ++i)
+        head_[headSize_++] = static_cast<unsigned char>(piece[i]);
+    utf8_.Feed(piece);
+}
+
+TTextEncoding TEncodingDetector::Result() const
+{
+    if (headSize_ == 2 && head_[0] == 0xFF && head_[1] == 0xFE)
+        return TTextEncoding::Utf16LE;
+    if (headSize_ == 2 && head_[0] == 0xFE && head_[1] == 0xFF)
+        return TTextEncoding::Utf16BE;
+    return utf8_.Finish() ? TTextEncoding::Utf8 : TTextEncoding::Windows1252;
+}
+
+void AppendWindows1252AsUtf8(std::string& out, std::string_view bytes)
+{
+    for (char c : bytes) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte < 0x80)
+            out.push_back(c);
+        else
+            AppendUtf8(out, Windows1252ToUnicode(byte));
+    }
+}
+
+std::string TextToUtf8(std::string_view bytes)
+{
+    if (IsValidUtf8(bytes))
+        return std::string(bytes);
+    std::string out;
+    AppendWindows1252AsUtf8(out, bytes);
+    return out;
+}
+
+TTextEncoding DetectEncoding(std::string_view bytes)
+{
+    TEncodingDetector detector;
+    detector.Feed(bytes);
+    return detector.Result();
+}
+
+void TPlateListDecoder::Feed(std::string_view bytes, TLineSink& sink)
+{
+    if (encoding_ == TTextEncoding::Utf8) {
+        // Valid UTF-8 passes through as it is; only a leading byte order mark goes.
+        static constexpr std::string_view kBom = "\xEF\xBB\xBF";
+        while (offset_ < 3 && !bytes.empty()) {
+            if (bytes.front() != kBom[offset_]) {
+                offset_ = 3;
+                break;
+            }
+            bytes.remove_prefix(1);
+            ++offset_;
+        }
+        SplitLines(bytes, sink);
+        return;
+    }
+    DecodeToUtf8(bytes);
+    SplitLines(decoded_, sink);
+}
+
+void TPlateListDecoder::DecodeToUtf8(std::string_view bytes)
+{
+    decoded_.clear();
+    if (encoding_ == TTextEncoding::Windows1252)
+        AppendWindows1252AsUtf8(decoded_, bytes);
+    else
+        DecodeUtf16(bytes);
+}
+
+void TPlateListDecoder::DecodeUtf16(std::string_view bytes)
+{
+    const bool littleEndian = encoding_ == TTextEncoding::Utf16LE;
+    for (char c : bytes) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (offset_++ < 2)
+            continue; // the byte order mark
+        if (oddByte_ < 0) {
+            oddByte_ = byte;
+            continue;
+        }
+        const char16_t unit = littleEndian ? char16_t(oddByte_ | (byte << 8)) : char16_t((oddByte_ << 8) | byte);
+        oddByte_ = -1;
+        TakeUtf16Unit(unit);
+    }
+}
+
+void TPlateListDecoder::TakeUtf16Unit(char16_t unit)
+{
+    if (highSurrogate_ != 0) {
+        const char16_t high = highSurrogate_;
+        highSurrogate_ = 0;
+        if (unit >= 0xDC00 && unit <= 0xDFFF) {
+            AppendUtf8(decoded_, 0x10000 + ((char32_t(high) - 0xD800) << 10) + (unit - 0xDC00));
+            return;
+        }
+        AppendUtf8(decoded_, kReplacementCharacter); // unpaired high surrogate
+    }
+    if (unit >= 0xD800 && unit <= 0xDBFF)
+        highSurrogate_ = unit;
+    else
+        AppendUtf8(decoded_, unit); // a lone low surrogate becomes U+FFFD here
+}
+
+void TPlateListDecoder::SplitLines(std::string_view utf8, TLineSink& sink)
+{
+    std::size_t start = 0;
+    for (std::size_t i = 0; i < utf8.size(); ++i) {
+        const char c = utf8[i];
+        if (c != '\r' && c != '\n')
+            continue;
+        if (c == '\n' && afterCr_ && i == start && !lineOpen_) {
+            // The LF of a CR LF pair whose CR ended the previous piece or line.
+            afterCr_ = false;
+            start = i + 1;
+            continue;
+        }
+        if (i > start)
+            sink.LinePiece(utf8.substr(start, i - start));
+        sink.LineEnd();
+        lineOpen_ = false;
+        afterCr_ = c == '\r';
+        start = i + 1;
+    }
+    if (start < utf8.size()) {
+        sink.LinePiece(utf8.substr(start));
+        lineOpen_ = true;
+        afterCr_ = false;
+    }
+}
+
+void TPlateListDecoder::Finish(TLineSink& sink)
+{
+    decoded_.clear();
+    if (encoding_ == TTextEncoding::Utf16LE || encoding_ == TTextEncoding::Utf16BE) {
+        if (highSurrogate_ != 0)
+            AppendUtf8(decoded_, kReplacementCharacter);
+        if (oddByte_ >= 0)
+            AppendUtf8(decoded_, kReplacementCharacter); // a truncated last unit
+        highSurrogate_ = 0;
+        oddByte_ = -1;
+        SplitLines(decoded_, sink);
+    }
+    if (lineOpen_)
+        sink.LineEnd();
+    lineOpen_ = afterCr_ = false;
+}
+
+namespace {
+
+class TLineCollector : public TLineSink {
+public:
+    void LinePiece(std::string_view utf8) override { current_.append(utf8); }
+    void LineEnd() override
+    {
+        lines.push_back(std::move(current_));
+        current_.clear();
+    }
+    std::vector<std::string> lines;
+
+private:
+    std::string current_;
+};
+
+} // namespace
+
+std::vector<std::string> DecodePlateListLines(std::string_view bytes)
+{
+    TPlateListDecoder decoder(DetectEncoding(bytes));
+    TLineCollector collector;
+    decoder.Feed(bytes, collector);
+    decoder.Finish(collector);
+    return std::move(collector.lines);
+}
+
+void ReadPlateList(std::FILE* file, const std::string& name, TLineSink& sink)
+{
+    std::unique_ptr<char[]> buffer(new char[kChunkSize]);
+    auto forEachChunk = [&](auto&& take) {
+        for (;;) {
+            const std::size_t n = std::fread(buffer.get(), 1, kChunkSize, file);
+            if (n > 0)
+                take(std::string_view(buffer.get(), n));
+            if (n < kChunkSize) {
+                if (std::ferror(file))
+                    throw TFileError(name, SystemReason(errno));
+                return;
+            }
+        }
+    };
+
+    TEncodingDetector detector;
+    forEachChunk([&](std::string_view chunk) { detector.Feed(chunk); });
+    if (std::fseek(file, 0, SEEK_SET) != 0)
+        throw TFileError(name, SystemReason(errno));
+
+    TPlateListDecoder decoder(detector.Result());
+    forEachChunk([&](std::string_view chunk) { decoder.Feed(chunk, sink); });
+    decoder.Finish(sink);
+}
+
+void ReadPlateListFile(const std::string& fileName, TLineSink& sink)
+{
+    std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(fileName.c_str(), "rb"), &std::fclose);
+    if (!file)
+        throw TFileError(fileName, SystemReason(errno));
+    ReadPlateList(file.get(), fileName, sink);
+}

@@ -1,0 +1,84 @@
+#pragma once
+// Reading plate lists: the encoding is decided over the whole input (a UTF-16
+// byte order mark, else UTF-8 when every byte sequence is valid, else
+// Windows-1252), then the bytes are decoded to UTF-8 and split into lines at CR LF,
+// LF or CR. A last line without a line break counts.
+
+#include <cstdio>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "Utf8.h"
+
+enum class TTextEncoding { Utf8, Utf16LE, Utf16BE, Windows1252 };
+
+// Decides the encoding of an input that arrives in pieces.
+class TEncodingDetector {
+public:
+    void Feed(std::string_view piece);
+    TTextEncoding Result() const;
+
+private:
+    unsigned char head_[2] = {};
+    std::size_t headSize_ = 0;
+    TUtf8Validator utf8_;
+};
+
+TTextEncoding DetectEncoding(std::string_view bytes);
+
+void AppendWindows1252AsUtf8(std::string& out, std::string_view bytes);
+// One piece of 8-bit text as UTF-8: kept when it is valid UTF-8, else read as
+// Windows-1252.
+std::string TextToUtf8(std::string_view bytes);
+
+// Receives the decoded lines: any number of UTF-8 pieces, then the line's end.
+class TLineSink {
+public:
+    virtual ~TLineSink() = default;
+    virtual void LinePiece(std::string_view utf8) = 0;
+    virtual void LineEnd() = 0;
+};
+
+// Decodes bytes of a known encoding, in pieces, into lines of UTF-8.
+class TPlateListDecoder {
+public:
+    explicit TPlateListDecoder(TTextEncoding encoding) : encoding_(encoding) {}
+    void Feed(std::string_view bytes, TLineSink& sink);
+    void Finish(TLineSink& sink);
+
+private:
+    void DecodeToUtf8(std::string_view bytes);
+    void DecodeUtf16(std::string_view bytes);
+    void TakeUtf16Unit(char16_t unit);
+    void SplitLines(std::string_view utf8, TLineSink& sink);
+
+    TTextEncoding encoding_;
+    std::uint64_t offset_ = 0;   // input bytes seen, for skipping a byte order mark
+    std::string decoded_;        // the current piece in UTF-8
+    int oddByte_ = -1;           // UTF-16: first byte of a unit split between pieces
+    char16_t highSurrogate_ = 0; // UTF-16: a high surrogate waiting for its pair
+    bool afterCr_ = false;       // the last character was CR: a following LF is part of its break
+    bool lineOpen_ = false;      // the current line has begun
+};
+
+// Decodes a whole plate list held in memory into its lines.
+std::vector<std::string> DecodePlateListLines(std::string_view bytes);
+
+// A file that cannot be read or written: the file's name and the system's reason.
+class TFileError : public std::runtime_error {
+public:
+    TFileError(std::string fileName, std::string reason)
+        : std::runtime_error(fileName + ": " + reason), FileName(std::move(fileName)), Reason(std::move(reason))
+    {
+    }
+    std::string FileName;
+    std::string Reason;
+};
+
+// Reads a plate list file in two passes with bounded memory: one to decide the
+// encoding, one to decode it line by line into `sink`. Throws TFileError.
+void ReadPlateListFile(const std::string& fileName, TLineSink& sink);
+// The same for an open, seekable stream; `name` is used in errors.
+void ReadPlateList(std::FILE* file, const std::string& name, TLineSink& sink);

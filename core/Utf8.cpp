@@ -1,0 +1,143 @@
+#include "Utf8.h"
+
+#include <cstdint>
+#include <cstring>
+
+namespace {
+
+struct TLeadInfo {
+    std::size_t trail; // continuation bytes that follow
+    unsigned char low, high; // allowed range of the first continuation byte
+};
+
+// Trail count and first-continuation range of a lead byte; trail 0 for bytes
+// that cannot start a multi-byte sequence.
+TLeadInfo LeadInfo(unsigned char lead)
+{
+    if (lead >= 0xC2 && lead <= 0xDF) return {1, 0x80, 0xBF};
+    if (lead == 0xE0) return {2, 0xA0, 0xBF};
+    if (lead == 0xED) return {2, 0x80, 0x9F};
+    if (lead >= 0xE1 && lead <= 0xEF) return {2, 0x80, 0xBF};
+    if (lead == 0xF0) return {3, 0x90, 0xBF};
+    if (lead >= 0xF1 && lead <= 0xF3) return {3, 0x80, 0xBF};
+    if (lead == 0xF4) return {3, 0x80, 0x8F};
+    return {0, 0, 0};
+}
+
+// A decoded sequence is valid unless it gave U+FFFD without being the three
+// bytes of a literal U+FFFD.
+bool IsValidSequence(const unsigned char* p, std::size_t used, char32_t cp)
+{
+    return cp != kReplacementCharacter || (used == 3 && p[0] == 0xEF && p[1] == 0xBF && p[2] == 0xBD);
+}
+
+} // namespace
+
+std::size_t DecodeUtf8(const unsigned char* p, std::size_t n, char32_t& cp, bool final)
+{
+    const unsigned char lead = p[0];
+    if (lead < 0x80) {
+        cp = lead;
+        return 1;
+    }
+    const TLeadInfo info = LeadInfo(lead);
+    if (info.trail == 0) {
+        cp = kReplacementCharacter;
+        return 1;
+    }
+    char32_t value = lead & (0x3F >> info.trail);
+    for (std::size_t k = 1; k <= info.trail; ++k) {
+        if (k >= n) {
+            if (!final)
+                return 0;
+            cp = kReplacementCharacter;
+            return k;
+        }
+        const unsigned char b = p[k];
+        const unsigned char low = k == 1 ? info.low : 0x80, high = k == 1 ? info.high : 0xBF;
+        if (b < low || b > high) {
+            cp = kReplacementCharacter;
+            return k;
+        }
+        value = (value << 6) | (b & 0x3F);
+    }
+    cp = value;
+    return info.trail + 1;
+}
+
+void AppendUtf8(std::string& out, char32_t cp)
+{
+    if ((cp >= 0xD800 && cp <= 0xDFFF) || cp > 0x10FFFF)
+        cp = kReplacementCharacter;
+    if (cp < 0x80) {
+        out.push_back(static_cast<char>(cp));
+    } else if (cp < 0x800) {
+        out.push_back(static_cast<char>(0xC0 | (cp >> 6)));
+        out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
+    } else if (cp < 0x10000) {
+        out.push_back(static_cast<char>(0xE0 | (cp >> 12)));
+        out.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
+        out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
+    } else {
+        out.push_back(static_cast<char>(0xF0 | (cp >> 18)));
+        out.push_back(static_cast<char>(0x80 | ((cp >> 12) & 0x3F)));
+        out.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
+        out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
+    }
+}
+
+bool IsValidUtf8(std::string_view text)
+{
+    TUtf8Validator validator;
+    validator.Feed(text);
+    return validator.Finish();
+}
+
+void TUtf8Validator::Feed(std::string_view piece)
+{
+    if (!valid_)
+        return;
+    auto bytes = reinterpret_cast<const unsigned char*>(piece.data());
+    const std::size_t n = piece.size();
+    std::size_t i = 0;
+    while (pendingSize_ > 0 && i < n) {
+        pending_[pendingSize_++] = bytes[i++];
+        char32_t cp;
+        std::size_t used = DecodeUtf8(pending_, pendingSize_, cp, false);
+        if (used == 0)
+            continue;
+        if (!IsValidSequence(pending_, used, cp)) {
+            valid_ = false;
+            return;
+        }
+        pendingSize_ = 0;
+    }
+    while (i < n) {
+        // Runs of ASCII are the common case; skip them eight bytes at a time.
+        while (i + 8 <= n) {
+            std::uint64_t word;
+            std::memcpy(&word, bytes + i, 8);
+            if (word & 0x8080808080808080ull)
+                break;
+            i += 8;
+        }
+        if (i >= n)
+            break;
+        if (bytes[i] < 0x80) {
+            ++i;
+            continue;
+        }
+        char32_t cp;
+        std::size_t used = DecodeUtf8(bytes + i, n - i, cp, false);
+        if (used == 0) {
+            for (; i < n; ++i)
+                pending_[pendingSize_++] = bytes[i];
+            return;
+        }
+        if (!IsValidSequence(bytes + i, used, cp)) {
+            valid_ = false;
+            return;
+        }
+        i += used;
+    }
+}
