@@ -5,7 +5,12 @@
 #include <cstdint>
 #include <string>
 
-// Appends `value` in hexadecimal digits 0-9 and A-F, zero-filled to `digits`.
+// Writes `value` in hexadecimal digits 0-9 and A-F, zero-filled to `digits`;
+// returns the end of what was written (at most max(16, digits) characters).
+char* WriteHex(char* out, std::uint64_t value, int digits);
+// Writes `value` in decimal without grouping or leading zeros (at most 20
+// characters); returns the end.
+char* WriteDecimal(char* out, std::uint64_t value);
+
 void AppendHex(std::string& out, std::uint64_t value, int digits);
-// Appends `value` in decimal without grouping or leading zeros.
 void AppendDecimal(std::string& out, std::uint64_t value);

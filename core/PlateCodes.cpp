@@ -6,14 +6,10 @@
 
 #include <unicode/uchar.h>
 
-namespace {
+#include <cstring>
+#include <stdexcept>
 
-// Bytes that normalisation deletes: controls, space and ASCII punctuation below
-// "A" except the digits.
-constexpr bool IsDeletedByte(char32_t c)
-{
-    return c <= 0x2F || (c >= 0x3A && c <= 0x40);
-}
+namespace {
 
 char32_t SimpleUpperCase(char32_t cp)
 {
@@ -24,53 +20,71 @@ char32_t SimpleUpperCase(char32_t cp)
 
 } // namespace
 
-void TPlateNormalizer::Take(char32_t cp)
+bool TPlateBuilder::TakeCased(char32_t cp)
 {
-    if (Done())
-        return;
     const char32_t upper = SimpleUpperCase(cp);
-    if (upper == U';') {
-        stopped_ = true;
-        return;
-    }
-    if (upper < 0x80) {
-        if (IsDeletedByte(upper))
-            return;
-        plate_.push_back(static_cast<char>(upper));
-    } else {
-        AppendUtf8(plate_, upper);
-    }
-    if (plate_.size() > kPlateMaxBytes)
+    if (upper < 0x80)
+        return Take(upper); // a-z, and the few letters whose upper case is ASCII
+    char bytes[4];
+    const std::size_t length = static_cast<std::size_t>(WriteUtf8(bytes, upper) - bytes);
+    if (size_ + length > kPlateMaxBytes) {
         tooLong_ = true;
+        return false;
+    }
+    for (std::size_t i = 0; i < length; ++i)
+        plate_[size_++] = bytes[i];
+    return true;
 }
 
-void TPlateNormalizer::Feed(std::string_view utf8Piece)
+std::optional<std::string> TPlateBuilder::Finish()
 {
-    if (Done())
-        return;
-    decoder_.Feed(utf8Piece, [this](char32_t cp) { Take(cp); });
-}
-
-std::optional<std::string> TPlateNormalizer::Finish()
-{
-    decoder_.Finish([this](char32_t cp) { Take(cp); });
     std::optional<std::string> result;
-    if (!tooLong_ && !plate_.empty() && plate_ != "NUMBERPLATE")
-        result = plate_;
-    plate_.clear();
+    const std::string_view plate(plate_, size_);
+    if (!tooLong_ && size_ > 0 && plate != "NUMBERPLATE")
+        result.emplace(plate);
+    size_ = 0;
     stopped_ = tooLong_ = false;
     return result;
 }
 
+void TPlateNormalizer::Feed(std::string_view utf8Piece)
+{
+    if (builder_.Done())
+        return;
+    decoder_.Feed(utf8Piece, [this](char32_t cp) {
+        if (!builder_.Done())
+            builder_.Take(cp);
+    });
+}
+
+std::optional<std::string> TPlateNormalizer::Finish()
+{
+    decoder_.Finish([this](char32_t cp) {
+        if (!builder_.Done())
+            builder_.Take(cp);
+    });
+    return builder_.Finish();
+}
+
 std::optional<std::string> NormalizePlate(std::string_view line)
 {
-    TPlateNormalizer normalizer;
-    normalizer.Feed(line);
-    return normalizer.Finish();
+    // The whole line is at hand: decode in place and stop as soon as the rest
+    // cannot change the outcome.
+    TPlateBuilder builder;
+    auto bytes = reinterpret_cast<const unsigned char*>(line.data());
+    for (std::size_t i = 0, n = line.size(); i < n;) {
+        char32_t cp = bytes[i];
+        i += cp < 0x80 ? 1 : DecodeUtf8(bytes + i, n - i, cp, true);
+        if (!builder.Take(cp))
+            break;
+    }
+    return builder.Finish();
 }
 
 TPlateCodes ComputePlateCodes(std::string_view plate)
 {
+    if (plate.empty() || plate.size() > kPlateMaxBytes)
+        throw std::length_error("a canonical plate has 1 to 16 bytes");
     TPlateCodes codes;
     codes.Plate = plate;
     codes.Digest = Sha1SingleBlock(plate);
@@ -83,35 +97,47 @@ TPlateCodes ComputePlateCodes(std::string_view plate)
     return codes;
 }
 
+namespace {
+
+char* WriteText(char* out, std::string_view text)
+{
+    std::memcpy(out, text.data(), text.size());
+    return out + text.size();
+}
+
+char* WriteHexCell(char* out, std::uint64_t value, int digits)
+{
+    return WriteHex(WriteText(out, "0x"), value, digits);
+}
+
+} // namespace
+
 TWiegand26Row Wiegand26RowCells(const TPlateCodes& codes)
 {
     TWiegand26Row row;
-    row[0] = codes.PlateText;
-    row[1] = "0x";
-    AppendHex(row[1], codes.Wiegand26, 7);
-    std::string& digest = row[2];
-    digest.reserve(46);
-    digest = "0x";
-    for (std::size_t i = 0; i < codes.Digest.size(); ++i) {
-        if (i > 0)
-            digest.push_back(' ');
-        AppendHex(digest, codes.Digest[i], 8);
-    }
-    row[3] = "0x";
-    AppendHex(row[3], codes.Payload, 6);
-    AppendDecimal(row[4], codes.Payload);
-    AppendDecimal(row[5], codes.FacilityCode);
-    AppendDecimal(row[6], codes.IdNumber);
+    row.Add([&](char* p) { return WriteText(p, codes.PlateText); });
+    row.Add([&](char* p) { return WriteHexCell(p, codes.Wiegand26, 7); });
+    row.Add([&](char* p) {
+        p = WriteHexCell(p, codes.Digest[0], 8);
+        for (std::size_t i = 1; i < codes.Digest.size(); ++i) {
+            *p++ = ' ';
+            p = WriteHex(p, codes.Digest[i], 8);
+        }
+        return p;
+    });
+    row.Add([&](char* p) { return WriteHexCell(p, codes.Payload, 6); });
+    row.Add([&](char* p) { return WriteDecimal(p, codes.Payload); });
+    row.Add([&](char* p) { return WriteDecimal(p, codes.FacilityCode); });
+    row.Add([&](char* p) { return WriteDecimal(p, codes.IdNumber); });
     return row;
 }
 
 TWiegand64Row Wiegand64RowCells(const TPlateCodes& codes)
 {
     TWiegand64Row row;
-    row[0] = codes.PlateText;
-    row[1] = "0x";
-    AppendHex(row[1], codes.Wiegand64, 16);
-    AppendDecimal(row[2], codes.Wiegand64);
+    row.Add([&](char* p) { return WriteText(p, codes.PlateText); });
+    row.Add([&](char* p) { return WriteHexCell(p, codes.Wiegand64, 16); });
+    row.Add([&](char* p) { return WriteDecimal(p, codes.Wiegand64); });
     return row;
 }
 

@@ -26,10 +26,49 @@ struct TPlateCodes {
     std::uint64_t Wiegand64 = 0;
 };
 
+// Collects the canonical plate from the code points of one line: upper-cases
+// with the simple one-to-one mapping, stops at the first ";", and keeps only
+// digits and bytes from 0x41 up, in UTF-8.
+class TPlateBuilder {
+public:
+    // Takes the next code point; false once the rest of the line cannot matter.
+    bool Take(char32_t cp)
+    {
+        if (cp >= 'a' && cp <= 'z')
+            return Keep(static_cast<char>(cp - 0x20));
+        if (cp >= 0x80)
+            return TakeCased(cp);
+        if (cp == ';') {
+            stopped_ = true;
+            return false;
+        }
+        // Controls, space and ASCII punctuation below "A" other than the digits go.
+        if (cp <= 0x2F || (cp >= 0x3A && cp <= 0x40))
+            return true;
+        return Keep(static_cast<char>(cp));
+    }
+    bool Done() const { return stopped_ || tooLong_; }
+    // The canonical plate, or none when the line is rejected. Resets the builder.
+    std::optional<std::string> Finish();
+
+private:
+    bool TakeCased(char32_t cp);
+    bool Keep(char byte)
+    {
+        plate_[size_++] = byte;
+        if (size_ > kPlateMaxBytes)
+            tooLong_ = true;
+        return !tooLong_;
+    }
+
+    char plate_[kPlateMaxBytes + 4];
+    std::size_t size_ = 0;
+    bool stopped_ = false; // a ";" ended the plate part of the line
+    bool tooLong_ = false; // more than 16 bytes kept: rejected whatever follows
+};
+
 // Normalises a plate line that arrives in pieces (a line may be far longer than
-// memory should hold): upper-cases per code point with the simple one-to-one
-// mapping, stops at the first ";", and keeps only digits and bytes from 0x41 up.
-// Invalid UTF-8 counts as U+FFFD per bad sequence.
+// memory should hold). Invalid UTF-8 counts as U+FFFD per bad sequence.
 class TPlateNormalizer {
 public:
     void Feed(std::string_view utf8Piece);
@@ -37,23 +76,54 @@ public:
     std::optional<std::string> Finish();
 
 private:
-    void Take(char32_t cp);
-    bool Done() const { return stopped_ || tooLong_; }
-
     TUtf8StreamDecoder decoder_;
-    std::string plate_;
-    bool stopped_ = false; // a ";" ended the plate part of the line
-    bool tooLong_ = false; // more than 16 bytes kept: rejected whatever follows
+    TPlateBuilder builder_;
 };
 
 // The canonical plate of one line of UTF-8 plate text, or none when rejected.
 std::optional<std::string> NormalizePlate(std::string_view line);
 
-// The result record of a canonical plate (never anything else).
+// The result record of a canonical plate (never anything else: a text outside
+// 1 to 16 bytes throws std::length_error).
 TPlateCodes ComputePlateCodes(std::string_view plate);
 
-using TWiegand26Row = std::array<std::string, 7>;
-using TWiegand64Row = std::array<std::string, 3>;
+// The cell texts of one result row, held in one fixed buffer so that building
+// a row allocates nothing.
+template <std::size_t Count, std::size_t Capacity>
+class TRowCells {
+public:
+    static constexpr std::size_t size() { return Count; }
+    std::string_view operator[](std::size_t i) const
+    {
+        const std::size_t begin = i == 0 ? 0 : end_[i - 1];
+        return std::string_view(text_ + begin, end_[i] - begin);
+    }
+    // Appends the next cell; `write(char*)` writes it and returns its end.
+    template <class Write>
+    void Add(Write&& write)
+    {
+        const std::size_t begin = count_ == 0 ? 0 : end_[count_ - 1];
+        end_[count_++] = static_cast<std::uint16_t>(write(text_ + begin) - text_);
+    }
+    friend bool operator==(const TRowCells& a, const TRowCells& b)
+    {
+        for (std::size_t i = 0; i < Count; ++i) {
+            if (a[i] != b[i])
+                return false;
+        }
+        return true;
+    }
+
+private:
+    char text_[Capacity];
+    std::uint16_t end_[Count] = {};
+    std::size_t count_ = 0;
+};
+
+// Widest texts: plate 16, code 9, digest 46, payload 8 and 8, facility 3, ID 5.
+using TWiegand26Row = TRowCells<7, 96>;
+// Plate 16, code 18, decimal 19.
+using TWiegand64Row = TRowCells<3, 56>;
 
 // The 7 cell texts of the plate's 26-bit row and the 3 of its 64-bit row.
 TWiegand26Row Wiegand26RowCells(const TPlateCodes& codes);

@@ -39,35 +39,72 @@ std::uint32_t ReadBigEndian(const unsigned char* p)
 
 } // namespace
 
+namespace {
+
+// One round: the working variables are renamed from round to round instead of
+// moved, so five consecutive rounds take them in rotated order.
+template <int T>
+inline void PortableRound(std::uint32_t a, std::uint32_t& b, std::uint32_t c, std::uint32_t d, std::uint32_t& e,
+                          std::uint32_t* w)
+{
+    std::uint32_t wt;
+    if constexpr (T < 16) {
+        wt = w[T];
+    } else {
+        wt = Rotl(w[(T + 13) & 15] ^ w[(T + 8) & 15] ^ w[(T + 2) & 15] ^ w[T & 15], 1);
+        w[T & 15] = wt;
+    }
+    std::uint32_t f, k;
+    if constexpr (T < 20) {
+        f = d ^ (b & (c ^ d));
+        k = 0x5A827999u;
+    } else if constexpr (T < 40) {
+        f = b ^ c ^ d;
+        k = 0x6ED9EBA1u;
+    } else if constexpr (T < 60) {
+        f = (b & c) | (d & (b | c));
+        k = 0x8F1BBCDCu;
+    } else {
+        f = b ^ c ^ d;
+        k = 0xCA62C1D6u;
+    }
+    e += Rotl(a, 5) + f + k + wt;
+    b = Rotl(b, 30);
+}
+
+template <int T>
+inline void PortableFiveRounds(std::uint32_t& a, std::uint32_t& b, std::uint32_t& c, std::uint32_t& d,
+                               std::uint32_t& e, std::uint32_t* w)
+{
+    PortableRound<T>(a, b, c, d, e, w);
+    PortableRound<T + 1>(e, a, b, c, d, w);
+    PortableRound<T + 2>(d, e, a, b, c, w);
+    PortableRound<T + 3>(c, d, e, a, b, w);
+    PortableRound<T + 4>(b, c, d, e, a, w);
+}
+
+template <std::size_t... G>
+inline void PortableRounds(std::uint32_t& a, std::uint32_t& b, std::uint32_t& c, std::uint32_t& d,
+                           std::uint32_t& e, std::uint32_t* w, std::index_sequence<G...>)
+{
+    (PortableFiveRounds<static_cast<int>(G) * 5>(a, b, c, d, e, w), ...);
+}
+
+} // namespace
+
 TSha1Digest Sha1SingleBlockPortable(std::string_view message)
 {
     TBlock block;
     BuildBlock(message, block);
 
-    std::uint32_t w[80];
+    // The message schedule is kept as a rolling window of its last 16 words.
+    std::uint32_t w[16];
     for (int t = 0; t < 16; ++t)
         w[t] = ReadBigEndian(block + 4 * t);
-    for (int t = 16; t < 80; ++t)
-        w[t] = Rotl(w[t - 3] ^ w[t - 8] ^ w[t - 14] ^ w[t - 16], 1);
 
     std::uint32_t a = kInitialState[0], b = kInitialState[1], c = kInitialState[2], d = kInitialState[3],
                   e = kInitialState[4];
-    auto round = [&](std::uint32_t f, std::uint32_t k, std::uint32_t wt) {
-        const std::uint32_t temp = Rotl(a, 5) + f + e + k + wt;
-        e = d;
-        d = c;
-        c = Rotl(b, 30);
-        b = a;
-        a = temp;
-    };
-    for (int t = 0; t < 20; ++t)
-        round((b & c) | (~b & d), 0x5A827999u, w[t]);
-    for (int t = 20; t < 40; ++t)
-        round(b ^ c ^ d, 0x6ED9EBA1u, w[t]);
-    for (int t = 40; t < 60; ++t)
-        round((b & c) | (b & d) | (c & d), 0x8F1BBCDCu, w[t]);
-    for (int t = 60; t < 80; ++t)
-        round(b ^ c ^ d, 0xCA62C1D6u, w[t]);
+    PortableRounds(a, b, c, d, e, w, std::make_index_sequence<16>{});
 
     return {kInitialState[0] + a, kInitialState[1] + b, kInitialState[2] + c, kInitialState[3] + d,
             kInitialState[4] + e};
@@ -155,15 +192,22 @@ CORVANA_SHA_TARGET TSha1Digest Sha1SingleBlockShaNi(std::string_view message)
             static_cast<std::uint32_t>(_mm_extract_epi32(e, 3))};
 }
 
+namespace {
+bool g_useShaNi = Sha1HasShaInstructions();
+}
+
+void Sha1UsePortable(bool on) { g_useShaNi = !on && Sha1HasShaInstructions(); }
+
 TSha1Digest Sha1SingleBlock(std::string_view message)
 {
-    static const bool useShaNi = Sha1HasShaInstructions();
-    return useShaNi ? Sha1SingleBlockShaNi(message) : Sha1SingleBlockPortable(message);
+    return g_useShaNi ? Sha1SingleBlockShaNi(message) : Sha1SingleBlockPortable(message);
 }
 
 #else
 
 bool Sha1HasShaInstructions() { return false; }
+
+void Sha1UsePortable(bool) {}
 
 TSha1Digest Sha1SingleBlockShaNi(std::string_view message) { return Sha1SingleBlockPortable(message); }
 

@@ -15,6 +15,10 @@ constexpr std::size_t kSha1SingleBlockMax = 55;
 // Uses the processor's SHA instructions when it has them.
 TSha1Digest Sha1SingleBlock(std::string_view message);
 
+// Makes Sha1SingleBlock use the portable code even where the SHA instructions
+// exist (for measuring it); off by default.
+void Sha1UsePortable(bool on);
+
 // The two implementations behind Sha1SingleBlock, exposed so that they can be
 // tested and measured against each other.
 TSha1Digest Sha1SingleBlockPortable(std::string_view message);

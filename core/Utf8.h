@@ -13,6 +13,9 @@ constexpr char32_t kReplacementCharacter = 0xFFFD;
 // and `final` is false (the caller supplies more bytes and tries again).
 std::size_t DecodeUtf8(const unsigned char* p, std::size_t n, char32_t& cp, bool final);
 
+// Writes the UTF-8 form of a code point (1 to 4 bytes); returns the end.
+// Surrogates and values beyond U+10FFFF become U+FFFD.
+char* WriteUtf8(char* out, char32_t cp);
 // Appends the UTF-8 form of a code point (surrogates and values beyond U+10FFFF
 // become U+FFFD).
 void AppendUtf8(std::string& out, char32_t cp);

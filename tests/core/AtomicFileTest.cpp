@@ -1,0 +1,77 @@
+#include "AtomicFile.h"
+#include "PlateList.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sys/stat.h>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+class AtomicFile : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        folder = fs::temp_directory_path() / ("corvana-atomic-" + std::to_string(::getpid()));
+        fs::remove_all(folder);
+        fs::create_directories(folder);
+    }
+    void TearDown() override { fs::remove_all(folder); }
+
+    static std::string Read(const fs::path& p)
+    {
+        std::ifstream in(p, std::ios::binary);
+        return {std::istreambuf_iterator<char>(in), {}};
+    }
+    std::size_t EntryCount() const { return static_cast<std::size_t>(std::distance(fs::directory_iterator(folder), {})); }
+
+    fs::path folder;
+};
+
+} // namespace
+
+TEST_F(AtomicFile, ReplacesTheTargetKeepingItsPermissions)
+{
+    const fs::path target = folder / "result.txt";
+    TAtomicFileWriter::WriteFile(target, "first\r\n");
+    EXPECT_EQ(Read(target), "first\r\n");
+    ::chmod(target.c_str(), 0640);
+    TAtomicFileWriter::WriteFile(target, "second\r\n");
+    EXPECT_EQ(Read(target), "second\r\n");
+    struct stat st;
+    ASSERT_EQ(::stat(target.c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 0777, 0640u);
+    EXPECT_EQ(EntryCount(), 1u) << "no temporary file is left behind";
+}
+
+TEST_F(AtomicFile, AnUnfinishedWriteLeavesTheTargetUntouched)
+{
+    const fs::path target = folder / "result.txt";
+    TAtomicFileWriter::WriteFile(target, "kept");
+    {
+        TAtomicFileWriter writer(target);
+        writer.Write(std::string(3 << 20, 'x')); // past the buffer: data reaches the temporary file
+    } // destroyed without Commit
+    EXPECT_EQ(Read(target), "kept");
+    EXPECT_EQ(EntryCount(), 1u);
+}
+
+TEST_F(AtomicFile, ErrorsNameTheTarget)
+{
+    const std::string missing = (folder / "no-such-folder" / "x.txt").string();
+    try {
+        TAtomicFileWriter::WriteFile(missing, "x");
+        FAIL() << "writing into a missing folder succeeded";
+    } catch (const TFileError& e) {
+        EXPECT_EQ(e.FileName, missing);
+        EXPECT_FALSE(e.Reason.empty());
+    }
+    // A folder in the target's place cannot be replaced by a file.
+    fs::create_directories(folder / "dir");
+    EXPECT_THROW(TAtomicFileWriter::WriteFile(folder / "dir", "x"), TFileError);
+    EXPECT_TRUE(fs::is_directory(folder / "dir"));
+    EXPECT_EQ(EntryCount(), 1u);
+}

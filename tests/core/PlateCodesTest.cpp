@@ -1,0 +1,170 @@
+#include "PlateCodes.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+#include <vector>
+#include <string>
+
+namespace {
+
+using Texts = std::vector<std::string>;
+
+template <class Row>
+Texts TextsOf(const Row& row)
+{
+    Texts texts;
+    for (std::size_t i = 0; i < row.size(); ++i)
+        texts.emplace_back(row[i]);
+    return texts;
+}
+
+std::string Code26(const std::string& line)
+{
+    auto plate = NormalizePlate(line);
+    return plate ? std::string(Wiegand26RowCells(ComputePlateCodes(*plate))[1]) : "none";
+}
+
+std::string Code64(const std::string& line)
+{
+    auto plate = NormalizePlate(line);
+    return plate ? std::string(Wiegand64RowCells(ComputePlateCodes(*plate))[1]) : "none";
+}
+
+} // namespace
+
+TEST(NormalizePlate, TableOfLines)
+{
+    struct Case {
+        const char* line;
+        const char* plate; // nullptr: rejected
+        const char* code26;
+        const char* code64;
+    };
+    const Case cases[] = {
+        {"hk 55 evb", "HK55EVB", "0x3019E2A", "0x600002191555EBDB"},
+        {"ab-12 ; parked", "AB12", "0x2DE4806", "0x600000000069B452"},
+        {"ABCDEFGHIJKLMNOP", "ABCDEFGHIJKLMNOP", "0x0704FF8", "0x669B71D79F8218A3"},
+        {"ABCDEFGHIJKLMNOPQ", nullptr, "none", "none"},
+        {"X[Y]_Z", "X[Y]_Z", "0x3501B15", "0x6000000C7FCBFFF3"},
+        {"\xC3\xA9t\xC3\xA9" "1", "\xC3\x89T\xC3\x89" "1", "0x03143E6", "0x6000000FFFB7FFD1"},
+        {"0", "0", "0x3D08218", "0x6000000000000010"},
+        {"A", "A", "0x0263837", "0x600000000000001A"},
+    };
+    for (const Case& c : cases) {
+        auto plate = NormalizePlate(c.line);
+        if (c.plate)
+            EXPECT_EQ(plate, std::optional<std::string>(c.plate)) << c.line;
+        else
+            EXPECT_FALSE(plate) << c.line;
+        EXPECT_EQ(Code26(c.line), c.code26) << c.line;
+        EXPECT_EQ(Code64(c.line), c.code64) << c.line;
+    }
+}
+
+TEST(NormalizePlate, RejectsEmptyPunctuationAndHeaderLines)
+{
+    for (const char* line : {"", "   ", "\t\t", " \t ", ";ABC", "  ;ABC", "-./,:?@!", "Number plate",
+                             "number-plate;Wiegand 26-bit (hex)", "NUMBER PLATE;x;y", "Number plate;Wiegand 64-bit (raw)"})
+        EXPECT_FALSE(NormalizePlate(line)) << line;
+    EXPECT_EQ(NormalizePlate("NUMBERPLATES"), "NUMBERPLATES");
+    // Nine two-byte characters are 18 bytes: too long although only nine characters.
+    EXPECT_FALSE(NormalizePlate("\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9"));
+    EXPECT_EQ(NormalizePlate("\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9"),
+              "\xC3\x89\xC3\x89\xC3\x89\xC3\x89\xC3\x89\xC3\x89\xC3\x89\xC3\x89");
+    // Spaces and controls vanish wherever they stand; only the first ";" counts.
+    EXPECT_EQ(NormalizePlate("\x01 a\tb\r\n c\x7F;d;e"), "ABC\x7F");
+}
+
+TEST(NormalizePlate, UpperCasesPerCodePointWithTheSimpleMapping)
+{
+    // Greek, Cyrillic, Turkish dotless i, German sharp s (stays: its upper case is two letters).
+    EXPECT_EQ(NormalizePlate("\xCE\xB1\xCE\xB2\xCE\xB3 12"), "\xCE\x91\xCE\x92\xCE\x93" "12");
+    EXPECT_EQ(NormalizePlate("\xD0\xB0\xD0\xB1\xD0\xB2-7"), "\xD0\x90\xD0\x91\xD0\x92" "7");
+    EXPECT_EQ(NormalizePlate("\xC4\xB1x"), "IX");
+    EXPECT_EQ(NormalizePlate("stra\xC3\x9F" "e"), "STRA\xC3\x9F" "E");
+    // CJK has no case: five three-byte characters fit, six do not.
+    EXPECT_EQ(NormalizePlate("\xE4\xBA\xAC\xE4\xBA\xAC\xE4\xBA\xAC\xE4\xBA\xAC\xE4\xBA\xAC"),
+              "\xE4\xBA\xAC\xE4\xBA\xAC\xE4\xBA\xAC\xE4\xBA\xAC\xE4\xBA\xAC");
+    EXPECT_FALSE(NormalizePlate("\xE4\xBA\xAC\xE4\xBA\xAC\xE4\xBA\xAC\xE4\xBA\xAC\xE4\xBA\xAC\xE4\xBA\xAC"));
+    // Four-byte characters survive whole.
+    EXPECT_EQ(NormalizePlate("\xF0\x9F\x9A\x97 a"), "\xF0\x9F\x9A\x97" "A");
+}
+
+TEST(NormalizePlate, InvalidUtf8BecomesReplacementCharacters)
+{
+    const std::string fffd = "\xEF\xBF\xBD";
+    EXPECT_EQ(NormalizePlate("A\xFF" "B"), "A" + fffd + "B");
+    EXPECT_EQ(NormalizePlate("\xC3"), fffd);                              // truncated sequence
+    EXPECT_EQ(NormalizePlate("\xE2\x82" "A"), fffd + "A");                // one U+FFFD for the maximal subpart
+    EXPECT_EQ(NormalizePlate("\xED\xA0\x80"), fffd + fffd + fffd);        // an encoded surrogate
+    EXPECT_EQ(NormalizePlate("\xC0\xAF"), fffd + fffd);                   // an overlong form
+    EXPECT_FALSE(NormalizePlate("\x80\x80\x80\x80\x80\x80"));             // 18 bytes of U+FFFD
+}
+
+TEST(NormalizePlate, PiecewiseFeedingEqualsTheWholeLine)
+{
+    std::mt19937 random(11);
+    const char* alphabet[] = {"a", "Z", "9", " ", ";", "\xC3\xA9", "\xE4\xBA\xAC", "\xF0\x9F\x9A\x97", "\xFF",
+                              "\xE2\x82", "\xC3", "\x80", "-", "_", "\t"};
+    for (int round = 0; round < 5000; ++round) {
+        std::string line;
+        const int parts = static_cast<int>(random() % 12);
+        for (int i = 0; i < parts; ++i)
+            line += alphabet[random() % std::size(alphabet)];
+        TPlateNormalizer normalizer;
+        std::size_t at = 0;
+        while (at < line.size()) {
+            const std::size_t n = 1 + random() % 3;
+            normalizer.Feed(std::string_view(line).substr(at, n));
+            at += n;
+        }
+        ASSERT_EQ(normalizer.Finish(), NormalizePlate(line)) << line;
+    }
+    // A line far longer than a plate: spaces, then the plate.
+    TPlateNormalizer normalizer;
+    const std::string spaces(1 << 20, ' ');
+    for (int i = 0; i < 16; ++i)
+        normalizer.Feed(spaces);
+    normalizer.Feed("hk 55 evb");
+    EXPECT_EQ(normalizer.Finish(), "HK55EVB");
+    EXPECT_FALSE(normalizer.Finish()) << "Finish starts a new line";
+}
+
+TEST(PlateRows, CellTextsOfTheWorkedExamples)
+{
+    EXPECT_EQ(TextsOf(Wiegand26RowCells(ComputePlateCodes("HK55EVB"))), (Texts{"HK55EVB", "0x3019E2A", "0xA44F633C 8A6D1581 50CCEB3E F83D9DE0 BA80CF15", "0x80CF15",
+                                 "8441621", "128", "53013"}));
+    EXPECT_EQ(TextsOf(Wiegand64RowCells(ComputePlateCodes("HK55EVB"))),
+              (Texts{"HK55EVB", "0x600002191555EBDB", "6917531334396472283"}));
+
+    const TPlateCodes ab = ComputePlateCodes(*NormalizePlate("ab-12 ; parked"));
+    EXPECT_EQ(TextsOf(Wiegand26RowCells(ab)), (Texts{"AB12", "0x2DE4806", "0xB452B6F0 C08CCF2D BA4CB200 25677774 7D6F2403",
+                                                   "0x6F2403", "7283715", "111", "9219"}));
+    EXPECT_EQ(TextsOf(Wiegand64RowCells(ab)), (Texts{"AB12", "0x600000000069B452", "6917529027648009298"}));
+
+    const TPlateCodes ete = ComputePlateCodes("\xC3\x89T\xC3\x89" "1");
+    EXPECT_EQ(ete.Payload, 0x18A1F3u);
+    EXPECT_EQ(ete.FacilityCode, 24u);
+    EXPECT_EQ(ete.IdNumber, 41459u);
+    EXPECT_EQ(ete.PlateText, "\xC3\x89T\xC3\x89" "1");
+
+    // The widest texts fit: a 16-byte plate, and the largest numbers.
+    const TPlateCodes wide = ComputePlateCodes("\xF0\x9F\x9A\x97\xF0\x9F\x9A\x97\xF0\x9F\x9A\x97\xF0\x9F\x9A\x97");
+    EXPECT_EQ(Wiegand26RowCells(wide)[0], wide.Plate);
+    EXPECT_EQ(Wiegand64RowCells(wide)[2], "8070450532247928831");
+    EXPECT_THROW(ComputePlateCodes("ABCDEFGHIJKLMNOPQ"), std::length_error);
+    EXPECT_THROW(ComputePlateCodes(""), std::length_error);
+}
+
+TEST(PlateRows, HeaderTexts)
+{
+    EXPECT_EQ(Wiegand26Headers[0], "Number plate");
+    EXPECT_EQ(Wiegand26Headers[1], "Wiegand 26-bit (hex)");
+    EXPECT_EQ(Wiegand26Headers[4], "Digest (truncated dec)");
+    EXPECT_EQ(Wiegand26Headers[6], "ID number");
+    EXPECT_EQ(Wiegand64Headers[2], "Wiegand 64-bit (dec)");
+    // The header line of a saved result file is never taken for a plate.
+    for (auto header : Wiegand26Headers)
+        EXPECT_NE(NormalizePlate(std::string(header)), "NUMBERPLATE");
+}

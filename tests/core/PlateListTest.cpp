@@ -1,0 +1,92 @@
+#include "PlateList.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+#include <string>
+#include <vector>
+
+using Lines = std::vector<std::string>;
+
+TEST(PlateList, EncodingIsDecidedOverTheWholeInput)
+{
+    EXPECT_EQ(DetectEncoding("abc\n\xC3\xA9"), TTextEncoding::Utf8);
+    EXPECT_EQ(DetectEncoding("\xEF\xBB\xBF" "abc"), TTextEncoding::Utf8);
+    EXPECT_EQ(DetectEncoding(std::string(5000, 'a') + "\xE9"), TTextEncoding::Windows1252);
+    EXPECT_EQ(DetectEncoding("\xC3"), TTextEncoding::Windows1252) << "a sequence cut off at the end";
+    EXPECT_EQ(DetectEncoding("\xFF\xFE" "a\0"), TTextEncoding::Utf16LE);
+    EXPECT_EQ(DetectEncoding("\xFE\xFF\0a"), TTextEncoding::Utf16BE);
+    EXPECT_EQ(DetectEncoding(""), TTextEncoding::Utf8);
+    EXPECT_EQ(DetectEncoding("\xEF\xBF\xBD"), TTextEncoding::Utf8) << "a literal U+FFFD is valid";
+}
+
+TEST(PlateList, LinesEndWithCrLfLfOrCrAndTheLastLineCountsWithoutABreak)
+{
+    EXPECT_EQ(DecodePlateListLines("a\r\nb\nc\rd"), (Lines{"a", "b", "c", "d"}));
+    EXPECT_EQ(DecodePlateListLines("a\n"), (Lines{"a"}));
+    EXPECT_EQ(DecodePlateListLines("a\n\nb\r\r\n"), (Lines{"a", "", "b", ""}));
+    EXPECT_EQ(DecodePlateListLines("\n"), (Lines{""}));
+    EXPECT_EQ(DecodePlateListLines(""), (Lines{}));
+    EXPECT_EQ(DecodePlateListLines("\xEF\xBB\xBF" "hk 55 evb\r\n"), (Lines{"hk 55 evb"}));
+    EXPECT_EQ(DecodePlateListLines("x\xEF\xBB\xBF"), (Lines{"x\xEF\xBB\xBF"})) << "only a leading mark is skipped";
+}
+
+TEST(PlateList, Windows1252FallbackMapsEveryByte)
+{
+    EXPECT_EQ(DecodePlateListLines("\xE9t\xE9" "1\r\n\x80\x9F"), (Lines{"\xC3\xA9t\xC3\xA9" "1", "\xE2\x82\xAC\xC5\xB8"}));
+    // The five unassigned bytes stand for the code points of the same value.
+    EXPECT_EQ(DecodePlateListLines("\x81\x8D\x8F\x90\x9D"),
+              (Lines{"\xC2\x81\xC2\x8D\xC2\x8F\xC2\x90\xC2\x9D"}));
+    EXPECT_EQ(TextToUtf8("caf\xE9"), "caf\xC3\xA9");
+    EXPECT_EQ(TextToUtf8("caf\xC3\xA9"), "caf\xC3\xA9");
+}
+
+TEST(PlateList, Utf16InBothByteOrders)
+{
+    const std::string le("\xFF\xFE" "a\0\r\0\n\0\xE9\0=\xD8\x97\xDE" "b\0", 16);
+    EXPECT_EQ(DecodePlateListLines(le), (Lines{"a", "\xC3\xA9\xF0\x9F\x9A\x97" "b"}));
+    const std::string be("\xFE\xFF\0a\0\r\0b", 8);
+    EXPECT_EQ(DecodePlateListLines(be), (Lines{"a", "b"}));
+    // An unpaired surrogate and a truncated last unit become U+FFFD.
+    const std::string broken("\xFF\xFE\x00\xD8" "a\0x", 7);
+    EXPECT_EQ(DecodePlateListLines(broken), (Lines{"\xEF\xBF\xBD" "a\xEF\xBF\xBD"}));
+}
+
+namespace {
+
+class TCollect : public TLineSink {
+public:
+    void LinePiece(std::string_view utf8) override { current += utf8; }
+    void LineEnd() override
+    {
+        lines.push_back(current);
+        current.clear();
+    }
+    Lines lines;
+    std::string current;
+};
+
+} // namespace
+
+TEST(PlateList, PiecewiseDecodingEqualsWholeDecoding)
+{
+    std::mt19937 random(7);
+    const std::string parts[] = {"a", "\r", "\n", "\r\n", "\xC3\xA9", "\xE9", "\xFF\xFE", std::string(1, '\0'),
+                                 "\xD8", "\xDC", "z;"};
+    for (int round = 0; round < 3000; ++round) {
+        std::string input = round % 3 == 0 ? std::string("\xFF\xFE", 2) : round % 3 == 1 ? "\xEF\xBB\xBF" : "";
+        for (int i = static_cast<int>(random() % 20); i > 0; --i)
+            input += parts[random() % std::size(parts)];
+        const TTextEncoding encoding = DetectEncoding(input);
+        TPlateListDecoder decoder(encoding);
+        TCollect collect;
+        for (std::size_t at = 0; at < input.size();) {
+            const std::size_t n = 1 + random() % 4;
+            decoder.Feed(std::string_view(input).substr(at, n), collect);
+            at += n;
+        }
+        decoder.Finish(collect);
+        ASSERT_EQ(collect.lines, DecodePlateListLines(input));
+        ASSERT_TRUE(collect.current.empty());
+    }
+}
