@@ -17,8 +17,8 @@ for target in build-fuzz/fuzz/fuzz_*; do
   work=$(mktemp -d)
   [ -d "$corpus" ] && cp -r "$corpus"/. "$work"/
   echo "fuzz: $name for ${seconds}s"
-  "$target" -max_total_time="$seconds" -max_len=4096 -print_final_stats=0 "$work" 2>"$work.log" || {
-    tail -n 40 "$work.log"; echo "fuzz: $name found a failure" >&2; exit 1; }
+  "$target" -max_total_time="$seconds" -max_len=4096 -print_final_stats=0 -artifact_prefix=build-fuzz/ "$work" 2>"$work.log" || {
+    tail -n 40 "$work.log"; echo "fuzz: $name found a failure (input saved in build-fuzz/)" >&2; exit 1; }
   rm -rf "$work" "$work.log"
 done
 echo "fuzz: all targets ran clean"

@@ -29,6 +29,8 @@ TEST(PlateList, LinesEndWithCrLfLfOrCrAndTheLastLineCountsWithoutABreak)
     EXPECT_EQ(DecodePlateListLines(""), (Lines{}));
     EXPECT_EQ(DecodePlateListLines("\xEF\xBB\xBF" "hk 55 evb\r\n"), (Lines{"hk 55 evb"}));
     EXPECT_EQ(DecodePlateListLines("x\xEF\xBB\xBF"), (Lines{"x\xEF\xBB\xBF"})) << "only a leading mark is skipped";
+    // A text that begins like the mark keeps its first character.
+    EXPECT_EQ(DecodePlateListLines("\xEF\xBC\x80" "A"), (Lines{"\xEF\xBC\x80" "A"}));
 }
 
 TEST(PlateList, Windows1252FallbackMapsEveryByte)
