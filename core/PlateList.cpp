@@ -77,6 +77,9 @@ void TPlateListDecoder::Feed(std::string_view bytes, TLineSink& sink)
         static constexpr std::string_view kBom = "\xEF\xBB\xBF";
         while (offset_ < 3 && !bytes.empty()) {
             if (bytes.front() != kBom[offset_]) {
+                // Not a byte order mark after all: the bytes taken so far begin a
+                // character (every character from U+F000 up starts with EF).
+                SplitLines(kBom.substr(0, offset_), sink);
                 offset_ = 3;
                 break;
             }
