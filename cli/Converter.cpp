@@ -1,5 +1,6 @@
 #include "Converter.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -98,7 +99,10 @@ void Convert(const TCliOptions& options, TOutputStream& out, std::ostream& err)
 {
     TConverter converter(options.Table, options.Columns, out);
     converter.WriteHeader();
+    // Plate arguments come first, wherever they stand among the files.
     std::vector<TCliInput> inputs = options.Inputs;
+    std::stable_partition(inputs.begin(), inputs.end(),
+                          [](const TCliInput& input) { return input.Kind == TCliInput::TKind::Plate; });
     if (inputs.empty())
         inputs.push_back({TCliInput::TKind::File, "-"});
     for (const TCliInput& input : inputs) {

@@ -77,7 +77,8 @@ void TPlateListDecoder::Feed(std::string_view bytes, TLineSink& sink)
         static constexpr std::string_view kBom = "\xEF\xBB\xBF";
         while (offset_ < 3 && !bytes.empty()) {
             if (bytes.front() != kBom[offset_]) {
-                // Not a byte order mark after all: its first bytes are text.
+                // Not a byte order mark after all: the bytes taken so far begin a
+                // character (every character from U+F000 up starts with EF).
                 SplitLines(kBom.substr(0, offset_), sink);
                 offset_ = 3;
                 break;
@@ -164,8 +165,6 @@ void TPlateListDecoder::SplitLines(std::string_view utf8, TLineSink& sink)
 
 void TPlateListDecoder::Finish(TLineSink& sink)
 {
-    if (encoding_ == TTextEncoding::Utf8 && offset_ > 0 && offset_ < 3)
-        SplitLines(std::string_view("\xEF\xBB\xBF").substr(0, offset_), sink); // input ended inside the mark
     decoded_.clear();
     if (encoding_ == TTextEncoding::Utf16LE || encoding_ == TTextEncoding::Utf16BE) {
         if (highSurrogate_ != 0)

@@ -9,6 +9,7 @@ packages=(
   libicu-dev libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
   xvfb xauth xdotool x11-utils imagemagick poppler-utils
+  python3
 )
 
 missing=()

@@ -1,0 +1,31 @@
+#pragma once
+// Runs the real corvana-cli binary as a child process, feeds its standard input
+// and collects its standard output, standard error, exit status and peak memory.
+
+#include <sys/resource.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+struct TCliRun {
+    int Status = -1; // exit status; 128 + the signal number when it was killed
+    std::string Out;
+    std::string Err;
+    long PeakRssKb = 0; // the child's peak resident set size
+};
+
+// Gives standard input piece by piece: fills `piece` and returns true, or
+// returns false when there is no more.
+using TInputSource = std::function<bool(std::string& piece)>;
+
+struct TCliCall {
+    std::vector<std::string> Args;
+    std::string Stdin;   // used when Source is empty
+    TInputSource Source;
+    int StdoutFd = -1;   // when set, the child writes its standard output there
+    rlim_t FileSizeLimit = RLIM_INFINITY; // larger files fail with EFBIG
+};
+
+TCliRun RunCli(const TCliCall& call);
+TCliRun RunCli(std::vector<std::string> args, std::string stdinText = {});
