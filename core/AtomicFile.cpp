@@ -3,6 +3,7 @@
 #include "PlateList.h"
 
 #include <cerrno>
+#include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -36,27 +37,61 @@ mode_t NewFileMode()
 
 } // namespace
 
-TAtomicFileWriter::TAtomicFileWriter(std::string target, TFallback fallback) : target_(std::move(target))
+namespace {
+
+// The file the data finally lands in: a symbolic link is followed, so that the
+// file it points to is replaced and the link stays.
+std::string ResolvedPath(const std::string& target)
 {
-    std::string pattern = FolderOf(target_) + "/." + BaseNameOf(target_) + ".XXXXXX";
+    struct stat st;
+    if (::lstat(target.c_str(), &st) != 0 || !S_ISLNK(st.st_mode))
+        return target;
+    char* resolved = ::realpath(target.c_str(), nullptr);
+    if (!resolved)
+        return target; // a dangling link is replaced by the file
+    std::string path(resolved);
+    std::free(resolved);
+    return path;
+}
+
+// Devices, pipes and the like are written to directly: they cannot be replaced
+// by renaming a file over them (and must not be).
+bool IsSpecialFile(const std::string& path)
+{
+    struct stat st;
+    return ::stat(path.c_str(), &st) == 0 && !S_ISREG(st.st_mode);
+}
+
+} // namespace
+
+TAtomicFileWriter::TAtomicFileWriter(std::string target, TFallback fallback)
+    : target_(std::move(target)), path_(ResolvedPath(target_))
+{
+    if (IsSpecialFile(path_)) {
+        fd_ = ::open(path_.c_str(), O_WRONLY | O_TRUNC | O_CLOEXEC);
+        if (fd_ < 0)
+            Fail(errno);
+        return;
+    }
+    std::string pattern = FolderOf(path_) + "/." + BaseNameOf(path_) + ".XXXXXX";
     fd_ = ::mkstemp(pattern.data());
     if (fd_ >= 0) {
         temp_ = pattern;
         return;
     }
     const int error = errno;
-    if (fallback == TFallback::InPlace && ::access(target_.c_str(), W_OK) == 0) {
-        fd_ = ::open(target_.c_str(), O_WRONLY | O_TRUNC | O_CLOEXEC);
+    if (fallback == TFallback::InPlace && ::access(path_.c_str(), W_OK) == 0) {
+        fd_ = ::open(path_.c_str(), O_WRONLY | O_TRUNC | O_CLOEXEC);
         if (fd_ >= 0)
             return;
     }
     // Say why the target itself cannot be written when that is the cause.
-    const int targetFd = ::open(target_.c_str(), O_WRONLY | O_APPEND | O_CLOEXEC);
+    const int targetFd = ::open(path_.c_str(), O_WRONLY | O_APPEND | O_CLOEXEC);
     if (targetFd < 0 && errno != ENOENT)
-        throw TFileError(target_, std::strerror(errno));
+        Fail(errno);
     if (targetFd >= 0)
         ::close(targetFd);
-    throw TFileError(target_, std::strerror(error));
+    Fail(error);
 }
 
 TAtomicFileWriter::~TAtomicFileWriter()
@@ -106,7 +141,7 @@ void TAtomicFileWriter::Commit()
     Flush();
     if (!temp_.empty()) {
         struct stat st;
-        const mode_t mode = ::stat(target_.c_str(), &st) == 0 ? (st.st_mode & 07777) : NewFileMode();
+        const mode_t mode = ::stat(path_.c_str(), &st) == 0 ? (st.st_mode & 07777) : NewFileMode();
         if (::fchmod(fd_, mode) != 0)
             Fail(errno);
     }
@@ -116,7 +151,7 @@ void TAtomicFileWriter::Commit()
     fd_ = -1;
     if (::close(fd) != 0)
         Fail(errno);
-    if (!temp_.empty() && ::rename(temp_.c_str(), target_.c_str()) != 0)
+    if (!temp_.empty() && ::rename(temp_.c_str(), path_.c_str()) != 0)
         Fail(errno);
     committed_ = true;
 }

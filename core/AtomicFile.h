@@ -1,7 +1,8 @@
 #pragma once
 // Writes a file safely: the data goes to a temporary file in the target's folder,
 // which is renamed over the target only when everything was written, so a failure
-// never leaves a truncated file behind. The target keeps its permissions.
+// never leaves a truncated file behind. The target keeps its permissions; a
+// symbolic link is followed; devices and pipes are written to directly.
 
 #include <string>
 #include <string_view>
@@ -30,8 +31,9 @@ private:
     void Flush();
     [[noreturn]] void Fail(int error);
 
-    std::string target_;
-    std::string temp_; // empty when writing in place
+    std::string target_; // the name given, used in errors
+    std::string path_;   // where the data goes: the target with links followed
+    std::string temp_;   // empty when writing in place
     std::string buffer_;
     int fd_ = -1;
     bool committed_ = false;

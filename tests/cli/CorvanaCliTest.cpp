@@ -367,7 +367,6 @@ TEST(CorvanaCli, WritesThroughToADeviceOutput)
     const std::string device = dir / "full";
     if (::mknod(device.c_str(), S_IFCHR | 0666, makedev(1, 7)) != 0)
         GTEST_SKIP() << "cannot make a device node here";
-    GTEST_SKIP() << "known fault: -o DEVICE renames a regular file over the device node and exits 0";
     const TCliRun run = RunCli({"-o", device, "--plate", "A"});
     EXPECT_EQ(run.Status, 1);
     EXPECT_EQ(run.Err, "corvana-cli: cannot create file \"" + device + "\": No space left on device\n");

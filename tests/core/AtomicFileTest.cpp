@@ -75,3 +75,24 @@ TEST_F(AtomicFile, ErrorsNameTheTarget)
     EXPECT_TRUE(fs::is_directory(folder / "dir"));
     EXPECT_EQ(EntryCount(), 1u);
 }
+
+TEST_F(AtomicFile, FollowsLinksAndWritesDevicesDirectly)
+{
+    const fs::path real = folder / "real.txt";
+    TAtomicFileWriter::WriteFile(real, "old");
+    fs::create_symlink(real, folder / "link.txt");
+    TAtomicFileWriter::WriteFile(folder / "link.txt", "new");
+    EXPECT_TRUE(fs::is_symlink(folder / "link.txt"));
+    EXPECT_EQ(Read(real), "new");
+
+    // /dev/null takes anything and stays a device.
+    TAtomicFileWriter::WriteFile("/dev/null", "discarded");
+    EXPECT_TRUE(fs::is_character_file("/dev/null"));
+    try {
+        TAtomicFileWriter::WriteFile("/dev/full", std::string(4 << 20, 'x'));
+        FAIL() << "writing to a full device succeeded";
+    } catch (const TFileError& e) {
+        EXPECT_EQ(e.FileName, "/dev/full");
+    }
+    EXPECT_TRUE(fs::is_character_file("/dev/full"));
+}
