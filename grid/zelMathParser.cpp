@@ -1,6 +1,7 @@
 #include "zelMathParser.h"
 
 #include <algorithm>
+#include <array>
 #include <charconv>
 #include <cmath>
 #include <stdexcept>
@@ -10,19 +11,19 @@ namespace {
 // What the driver does for a top state and a lookahead token.
 enum class TActionKind : std::uint8_t { Shift, Reduce, Error, Accept, Stop, None };
 struct TAction {
-    TActionKind Kind;
-    int Arg; // the state to shift, the rule to reduce or the error code
+    TActionKind Kind = TActionKind::None;
+    std::uint8_t Arg = 0; // the state to shift, the rule to reduce or the error code
 };
 
-constexpr TAction ShiftTo(int state) { return {TActionKind::Shift, state}; }
-constexpr TAction ReduceBy(int rule) { return {TActionKind::Reduce, rule}; }
-constexpr TAction Fail(int code) { return {TActionKind::Error, code}; }
+constexpr TAction ShiftTo(int state) { return {TActionKind::Shift, std::uint8_t(state)}; }
+constexpr TAction ReduceBy(int rule) { return {TActionKind::Reduce, std::uint8_t(rule)}; }
+constexpr TAction Fail(int code) { return {TActionKind::Error, std::uint8_t(code)}; }
 
 // Token kinds as numbered by the scanner (same order as TzelMathParser::TTokenType).
 enum : int { tPlus, tMinus, tTimes, tDivide, tExpo, tOParen, tCParen, tNum, tFunc, tEol, tBad, tErr, tMod };
 
 // States where an operand must come next; "!" there is a math error, not a syntax one.
-bool IsOperandState(int state)
+constexpr bool IsOperandState(int state)
 {
     switch (state) {
     case 0: case 9: case 12: case 13: case 14: case 15: case 16: case 20: case 40:
@@ -33,7 +34,7 @@ bool IsOperandState(int state)
 }
 
 // Shift or fail on the tokens that may start an operand.
-TAction OperandAction(int token, int otherwise)
+constexpr TAction OperandAction(int token, int otherwise)
 {
     switch (token) {
     case tNum: return ShiftTo(10);
@@ -45,7 +46,7 @@ TAction OperandAction(int token, int otherwise)
 }
 
 // After a complete term: "*" and "/" shift, anything else reduces by `rule`.
-TAction TermAction(int token, int rule)
+constexpr TAction TermAction(int token, int rule)
 {
     if (token == tTimes) return ShiftTo(14);
     if (token == tDivide) return ShiftTo(15);
@@ -53,7 +54,7 @@ TAction TermAction(int token, int rule)
 }
 
 // After a complete expression inside parentheses: "+", "-" shift, ")" shifts to `close`.
-TAction InnerExprAction(int token, int close)
+constexpr TAction InnerExprAction(int token, int close)
 {
     if (token == tPlus) return ShiftTo(12);
     if (token == tMinus) return ShiftTo(13);
@@ -61,7 +62,7 @@ TAction InnerExprAction(int token, int close)
     return Fail(TzelMathParser::peCloseExpected);
 }
 
-TAction ActionFor(int state, int token)
+constexpr TAction ActionFor(int state, int token)
 {
     if (IsOperandState(state)) {
         if (token == tErr) return {TActionKind::Stop, 0};
@@ -98,7 +99,7 @@ TAction ActionFor(int state, int token)
 
 // The state pushed after reducing by `rule` with `uncovered` on top; 0 for any pair
 // the grammar does not have.
-int GotoFor(int rule, int uncovered)
+constexpr int GotoFor(int rule, int uncovered)
 {
     switch (rule) {
     case 1: case 2: case 3:
@@ -137,6 +138,26 @@ int PopsOf(int rule)
     }
 }
 
+// The tables above, laid out once at compile time so that each step of the driver
+// is one lookup.
+constexpr int StateCount = 81, TokenCount = 13, RuleCount = 101;
+
+constexpr auto ActionTable = [] {
+    std::array<std::array<TAction, TokenCount>, StateCount> table{};
+    for (int state = 0; state < StateCount; ++state)
+        for (int token = 0; token < TokenCount; ++token)
+            table[state][token] = ActionFor(state, token);
+    return table;
+}();
+
+constexpr auto GotoTable = [] {
+    std::array<std::array<std::uint8_t, StateCount>, RuleCount> table{};
+    for (int rule = 0; rule < RuleCount; ++rule)
+        for (int state = 0; state < StateCount; ++state)
+            table[rule][state] = std::uint8_t(GotoFor(rule, state));
+    return table;
+}();
+
 // Nearest integer, ties to even, whatever the floating-point rounding mode.
 long double RoundHalfEven(long double x)
 {
@@ -157,6 +178,81 @@ bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 bool IsLetter(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
 char UpCase(char c) { return c >= 'a' && c <= 'z' ? char(c - 'a' + 'A') : c; }
 
+// 10^0 to 10^27: the powers of ten that are exact in a 64-bit mantissa.
+constexpr int MaxExactPower = 27;
+constexpr auto ExactPowersOfTen = [] {
+    std::array<long double, MaxExactPower + 1> powers{};
+    long double p = 1;
+    for (auto& power : powers) {
+        power = p;
+        p *= 10;
+    }
+    return powers;
+}();
+
+// The common short number texts (at most 19 significant digits, a small decimal
+// exponent) convert with one correctly rounded multiplication or division of two
+// exact values, which gives the same value as the full conversion, only faster.
+// Returns false when the text is not of that kind; the full conversion decides then.
+bool ConvertShortDecimal(const char* p, const char* end, long double& value)
+{
+    std::uint64_t mantissa = 0;
+    int significant = 0, scale = 0;
+    bool dot = false, anyDigit = false;
+    for (; p < end && (IsDigit(*p) || *p == '.'); ++p) {
+        if (*p == '.') {
+            dot = true;
+            continue;
+        }
+        anyDigit = true;
+        if (mantissa == 0 && *p == '0') {
+            scale -= dot;
+            continue;
+        }
+        if (significant == 19)
+            return false;
+        mantissa = mantissa * 10 + std::uint64_t(*p - '0');
+        ++significant;
+        scale -= dot;
+    }
+    if (!anyDigit)
+        return false;
+    if (p < end) {
+        if (*p++ != 'E')
+            return false;
+        const bool negative = p < end && *p == '-';
+        if (p < end && (*p == '-' || *p == '+'))
+            ++p;
+        int exponent = 0, digits = 0;
+        for (; p < end && IsDigit(*p) && digits < 4; ++p, ++digits)
+            exponent = exponent * 10 + (*p - '0');
+        if (digits == 0 || p != end)
+            return false;
+        scale += negative ? -exponent : exponent;
+    }
+    if (mantissa == 0) {
+        value = 0;
+        return true;
+    }
+    if (scale < -MaxExactPower || scale > MaxExactPower)
+        return false;
+    const long double m = static_cast<long double>(mantissa);
+    value = scale < 0 ? m / ExactPowersOfTen[-scale] : m * ExactPowersOfTen[scale];
+    return true;
+}
+
+// Converts the whole of a number text ("." as decimal point, "E" exponent) whatever
+// the user's locale; false when it does not convert entirely or lies beyond the
+// extended range. `rejected` is where the conversion stopped.
+bool ConvertNumberText(const char* first, const char* last, long double& value, const char*& rejected)
+{
+    if (ConvertShortDecimal(first, last, value))
+        return true;
+    const auto [end, ec] = std::from_chars(first, last, value, std::chars_format::general);
+    rejected = end;
+    return ec == std::errc() && end == last;
+}
+
 } // namespace
 
 void TzelMathParser::Parse()
@@ -172,7 +268,8 @@ void TzelMathParser::Parse()
 
     bool accepted = false;
     while (!accepted && tokenError_ == 0) {
-        TAction action = ActionFor(parseStack_[stackTop_].State, tokenType_);
+        const int state = parseStack_[stackTop_].State;
+        const TAction action = state < StateCount ? ActionTable[state][tokenType_] : TAction{TActionKind::None, 0};
         switch (action.Kind) {
         case TActionKind::Shift: Shift(std::uint8_t(action.Arg)); break;
         case TActionKind::Reduce: Reduce(action.Arg); break;
@@ -244,7 +341,7 @@ void TzelMathParser::Reduce(int rule)
     }
     stackTop_ -= pops;
 
-    const int next = GotoFor(rule, parseStack_[stackTop_].State);
+    const int next = GotoTable[rule][parseStack_[stackTop_].State];
     // A reduction without a successor state happens only for a signed operand after a
     // unary minus (--3). Pushing state 0 there would restart the grammar in mid-formula
     // and accept texts like --3-4 with a wrong value; it is the missing operand instead.
@@ -385,13 +482,13 @@ void TzelMathParser::ScanNumber()
     if (text[0] == '.')
         *--first = '0';
     long double value = 0;
-    const auto [end, ec] = std::from_chars(first, text + n, value, std::chars_format::general);
-    if (ec != std::errc() || end != text + n) {
+    const char* rejected = text;
+    if (!ConvertNumberText(first, text + n, value, rejected)) {
         // The whole text must convert: "1E" is not 1, and 1E9999 has no extended value.
         mathError_ = true;
         tokenError_ = peBadNumber;
         tokenType_ = Bad;
-        position_ = start + std::size_t(std::max(end - text, std::ptrdiff_t(0)));
+        position_ = start + std::size_t(std::max(rejected - text, std::ptrdiff_t(0)));
         return;
     }
     currentToken_.Value = value;

@@ -57,6 +57,18 @@ private:
         std::uint8_t State = 0;
         TFuncName FuncName = TFuncName::None;
         long double Value = 0;
+
+        // Copied field by field: a whole-record copy reads the value freshly stored
+        // by the x87 unit with a wider load, which stalls on store forwarding.
+        TokenRecord() = default;
+        TokenRecord(const TokenRecord& other) : State(other.State), FuncName(other.FuncName), Value(other.Value) {}
+        TokenRecord& operator=(const TokenRecord& other)
+        {
+            State = other.State;
+            FuncName = other.FuncName;
+            Value = other.Value;
+            return *this;
+        }
     };
 
     void NextToken();

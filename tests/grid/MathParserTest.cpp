@@ -1,6 +1,8 @@
 #include "zelMathParser.h"
 
+#include <charconv>
 #include <cmath>
+#include <random>
 #include <map>
 #include <string>
 #include <vector>
@@ -179,6 +181,31 @@ TEST(MathParser, NumbersConvertWholeAndWithoutLocale)
     // A number text holds at most 80 characters; the rest starts another number.
     ExpectValue(std::string(79, '0') + "7", 7);
     ExpectSyntaxError(std::string(80, '0') + "7", 4);
+}
+
+// Every number text gives the correctly rounded extended value, whichever way the
+// parser converts it.
+TEST(MathParser, NumberTextsConvertCorrectlyRounded)
+{
+    std::mt19937 random(20261208);
+    for (int i = 0; i < 20000; ++i) {
+        std::string text;
+        const int digits = 1 + int(random() % 24);
+        for (int d = 0; d < digits; ++d)
+            text += char('0' + random() % 10);
+        if (random() % 2)
+            text.insert(random() % (text.size() + 1), ".");
+        if (text == ".")
+            continue;
+        if (random() % 2)
+            text += "E" + std::to_string(int(random() % 81) - 40);
+        std::string reference = text[0] == '.' ? "0" + text : text;
+        long double expected = 0;
+        std::from_chars(reference.data(), reference.data() + reference.size(), expected);
+        TOutcome out = ParseText(text);
+        ASSERT_FALSE(out.Failed) << text;
+        ASSERT_EQ(out.Value, expected) << text;
+    }
 }
 
 TEST(MathParser, VariablesReachTheOwnerAsWrittenInOrder)
