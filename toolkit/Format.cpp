@@ -95,9 +95,13 @@ bool FormatInteger(const TConversion& c, const TFormatArg& arg, QString& text)
 // |value| in fixed notation with "." as decimal point.
 std::string FixedText(long double magnitude, int decimals)
 {
+    char small[128]; // enough for every value a grid cell usually shows
+    auto result = std::to_chars(small, small + sizeof small, magnitude, std::chars_format::fixed, decimals);
+    if (result.ec == std::errc())
+        return std::string(small, result.ptr);
+    // Up to 4933 integer digits near the top of the extended range.
     std::string buffer(std::size_t(5000 + decimals), '\0');
-    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), magnitude,
-                                      std::chars_format::fixed, decimals);
+    result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), magnitude, std::chars_format::fixed, decimals);
     buffer.resize(std::size_t(result.ptr - buffer.data()));
     return buffer;
 }

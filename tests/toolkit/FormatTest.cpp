@@ -52,6 +52,9 @@ TEST(Format, FixedAndGroupedUseTheGivenSeparators)
     EXPECT_EQ(F("%.0f|%.1f", {7.0, -1.25}), "7|-1.2");
     EXPECT_EQ(F("%.3f", {-0.0004}), "0.000"); // no sign on a value shown as zero
     EXPECT_EQ(F("%.2f", {1E20L}), "100000000000000000000.00");
+    const QString huge = F("%.1f", {1E4000L}); // just below 10^4000 in binary
+    EXPECT_EQ(huge.size(), 4000 + 2);
+    EXPECT_TRUE(huge.startsWith("9999999999999999999") && huge.endsWith(".0"));
     EXPECT_EQ(F("%n", {1234567.891L}), "1,234,567.89");
     EXPECT_EQ(F("%.0n|%.0n|%.1n", {999.0, 1000.0, -1234.5}), "999|1,000|-1,234.5");
     EXPECT_EQ(F("%n", {1234567.891L}, German()), "1.234.567,89");
