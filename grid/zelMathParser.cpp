@@ -266,16 +266,16 @@ void TzelMathParser::Parse()
     Push();
     NextToken();
 
-    bool accepted = false;
-    while (!accepted && tokenError_ == 0) {
+    bool finished = false; // accepted, or stopped by "!" where an operand belongs
+    while (!finished && tokenError_ == 0) {
         const int state = parseStack_[stackTop_].State;
         const TAction action = state < StateCount ? ActionTable[state][tokenType_] : TAction{TActionKind::None, 0};
         switch (action.Kind) {
         case TActionKind::Shift: Shift(std::uint8_t(action.Arg)); break;
         case TActionKind::Reduce: Reduce(action.Arg); break;
         case TActionKind::Error: SetError(action.Arg); break;
-        case TActionKind::Accept: accepted = true; break;
-        case TActionKind::Stop: mathError_ = true; accepted = true; break;
+        case TActionKind::Accept: finished = true; break;
+        case TActionKind::Stop: mathError_ = true; finished = true; break;
         case TActionKind::None: throw std::logic_error("Bad token state");
         }
     }
