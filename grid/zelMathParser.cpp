@@ -452,7 +452,7 @@ void TzelMathParser::ScanNumber()
     const std::string& s = parseString_;
     const std::size_t start = position_;
     // One spare place in front for the "0" a number like ".5" gets for conversion.
-    char buffer[MaxNumberText + 1];
+    char buffer[MaxNumberText + 1] = {};
     char* text = buffer + 1;
     int n = 0;
     std::size_t i = start;
