@@ -316,6 +316,16 @@ void TzelMathParser::Reduce(int rule)
     const int pops = PopsOf(rule);
     if (stackTop_ <= pops)
         throw std::logic_error("Invalid reduction");
+    if (pops == 1) {
+        // Popping one entry and pushing it back changes nothing but its state, so the
+        // chain of single-entry rules every operand goes through works in place.
+        const int next = GotoTable[rule][parseStack_[stackTop_ - 1].State];
+        if (next == 0)
+            SetError(peOperandExpected);
+        else
+            parseStack_[stackTop_].State = std::uint8_t(next);
+        return;
+    }
     const TokenRecord* top = &parseStack_[stackTop_];
     switch (rule) {
     case 1: currentToken_.Value = top[-2].Value + top[0].Value; break;
@@ -337,7 +347,6 @@ void TzelMathParser::Reduce(int rule)
         currentToken_ = top[-1];
         currentToken_.Value = ApplyFunction(top[-3].FuncName, top[-1].Value);
         break;
-    default: currentToken_ = top[0]; break; // rules that pop one entry
     }
     stackTop_ -= pops;
 
