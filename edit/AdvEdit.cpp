@@ -317,6 +317,7 @@ void TAdvEdit::SetColor(TColor value)
 {
     TCustomEdit::SetColor(value);
     normalColor_ = value;
+    colorBeforeFlat_ = value;
 }
 
 void TAdvEdit::SetEnabled(bool value)
@@ -358,6 +359,9 @@ void TAdvEdit::SetHeight(int value)
 
 void TAdvEdit::SetBounds(int left, int top, int width, int height)
 {
+    // Bounds applied while loading carry the stored height.
+    if (Loading())
+        loadedHeight_ = height;
     TCustomEdit::SetBounds(left, top, width, height);
     if (label_)
         PlaceLabel();
@@ -445,17 +449,21 @@ void TAdvEdit::SetFlat(bool value)
 void TAdvEdit::ApplyFlat(bool on)
 {
     if (on) {
-        const TColor remembered = Color();
+        // The colour before the flat look is kept apart, for switching it off; the
+        // colour to return to after focus is the flat one, so a flat edit keeps its
+        // parent's colour after the user leaves it.
+        colorBeforeFlat_ = Color();
         if (flatParentColor_) {
             const TColor parentColor = ParentColor();
             TCustomEdit::SetColor(parentColor);
             focusColor_ = parentColor;
+            normalColor_ = parentColor;
         }
-        normalColor_ = remembered;
         SetBorderStyle(bsNone);
         ApplyFormattingRect(true);
     } else {
-        TCustomEdit::SetColor(normalColor_);
+        TCustomEdit::SetColor(colorBeforeFlat_);
+        normalColor_ = colorBeforeFlat_;
         SetBorderStyle(savedBorderStyle_);
         ApplyFormattingRect(false);
     }
@@ -569,6 +577,7 @@ void TAdvEdit::Loaded()
 void TAdvEdit::CaptureLoadedState()
 {
     normalColor_ = Color();
+    colorBeforeFlat_ = Color();
     normalFontColor_ = FontColor();
     savedBorderStyle_ = BorderStyle();
     ApplyFlat(flat_);

@@ -306,6 +306,7 @@ private:
     // Internal state
     TColor normalColor_ = clWindow;
     TColor normalFontColor_ = clWindowText;
+    TColor colorBeforeFlat_ = clWindow;
     TBorderStyle savedBorderStyle_ = bsSingle;
     QString undoText_;
     bool errorShown_ = false;
