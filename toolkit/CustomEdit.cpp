@@ -200,8 +200,11 @@ void TCustomEdit::keyPressEvent(QKeyEvent* event)
     // The characters of the press are fixed before key down runs, so a key changed
     // or dropped there still delivers its character.
     const QString characters = CharactersOf(*event);
+    pressEvent_ = event;
+    pressKey_ = key;
     if (key != 0)
         KeyDownMessage(key, shift);
+    pressEvent_ = nullptr;
     for (QChar character : characters) {
         QChar current = character;
         CharMessage(current);
@@ -264,16 +267,6 @@ void TCustomEdit::KeyDown(int& key, TShiftState shift)
 // the Ctrl+letter commands are handled at character input.
 void TCustomEdit::NativeKeyDown(int key, TShiftState shift)
 {
-    Qt::KeyboardModifiers modifiers;
-    if (shift & ssShift)
-        modifiers |= Qt::ShiftModifier;
-    if (shift & ssCtrl)
-        modifiers |= Qt::ControlModifier;
-    if (shift & ssAlt)
-        modifiers |= Qt::AltModifier;
-    const int qtKey = QtKeyFromVirtualKey(key);
-    if (qtKey == 0 || IsCtrlLetter(qtKey, modifiers))
-        return;
     switch (key) {
     case VK_BACK:
     case VK_RETURN:
@@ -287,6 +280,23 @@ void TCustomEdit::NativeKeyDown(int key, TShiftState shift)
         return ClipboardPaste();
     if (key == VK_DELETE && shift == ssShift)
         return ClipboardCut();
+    // An unchanged key goes to the native edit as it came (keypad keys included); a
+    // key changed at key down goes as that key.
+    const bool unchanged = pressEvent_ && key == pressKey_;
+    Qt::KeyboardModifiers modifiers;
+    if (unchanged) {
+        modifiers = pressEvent_->modifiers();
+    } else {
+        if (shift & ssShift)
+            modifiers |= Qt::ShiftModifier;
+        if (shift & ssCtrl)
+            modifiers |= Qt::ControlModifier;
+        if (shift & ssAlt)
+            modifiers |= Qt::AltModifier;
+    }
+    const int qtKey = unchanged ? pressEvent_->key() : QtKeyFromVirtualKey(key);
+    if (qtKey == 0 || IsCtrlLetter(qtKey, modifiers))
+        return;
     QKeyEvent native(QEvent::KeyPress, qtKey, modifiers);
     QLineEdit::keyPressEvent(&native);
 }

@@ -177,4 +177,6 @@ private:
     bool transparentBackground_ = false;
     bool focusFromPress_ = false;
     QFocusEvent* pendingFocusEvent_ = nullptr;
+    const QKeyEvent* pressEvent_ = nullptr;
+    int pressKey_ = 0;
 };

@@ -196,3 +196,37 @@ TEST(AdvEditKeyboard, PrefixIsProtectedFromBackspaceAndTheCaret)
     EXPECT_EQ(form.edit->Text(), "2");
     EXPECT_EQ(form.edit->TCustomEdit::Text(), "NL-2");
 }
+
+TEST(AdvEditKeyboard, SuffixIsDroppedByItsLengthAndEveryPositionStaysInTheText)
+{
+    PlateForm form;
+    form.edit->SetSuffix(" kg");
+    form.edit->SetText("12");
+    EXPECT_EQ(form.edit->TCustomEdit::Text(), "12 kg");
+    EXPECT_EQ(form.edit->Text(), "12");
+    // The last three characters go whatever they are, and never more than there are.
+    form.edit->TCustomEdit::SetText("12345");
+    EXPECT_EQ(form.edit->Text(), "12");
+    form.edit->TCustomEdit::SetText("1");
+    EXPECT_EQ(form.edit->Text(), "");
+    // A new prefix or suffix rewraps the editable text.
+    form.edit->SetText("7");
+    form.edit->SetPrefix("#");
+    form.edit->SetSuffix("!");
+    EXPECT_EQ(form.edit->TCustomEdit::Text(), "#7!");
+    form.FocusEdit();
+    EXPECT_EQ(form.edit->SelText(), "7");
+    // Paste and clipboard positions clamp to the text even with the caret in the prefix.
+    form.edit->SetSelStart(0);
+    QGuiApplication::clipboard()->setText("A");
+    QTest::keyClick(form.edit, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(form.edit->Text(), "A7");
+    form.edit->SetSuffix("much longer than the text");
+    EXPECT_EQ(form.edit->Text(), "A7");
+    form.edit->TCustomEdit::SetText("#x");
+    EXPECT_EQ(form.edit->Text(), "");
+    form.edit->SelectAllText();
+    QTest::keyClick(form.edit, Qt::Key_Delete);
+    QTest::keyClick(form.edit, Qt::Key_Backspace);
+    EXPECT_EQ(form.edit->Text(), "");
+}

@@ -132,6 +132,7 @@ TEST(AdvEditLook, DisablingShowsDisabledColourAndGreysTheLabelUnlessAlwaysEnable
 
 TEST(AdvEditLook, FocusModifiedAndErrorColoursFollowTheirRules)
 {
+    std::vector<QString> validated; // outlives the form, whose closing validates
     PlateForm form;
     form.edit->SetColor(clWhite);
     form.edit->SetFocusColor(clYellow);
@@ -145,7 +146,6 @@ TEST(AdvEditLook, FocusModifiedAndErrorColoursFollowTheirRules)
 
     // Validation on every change paints the error colours and takes them back.
     form.edit->SetShowError(true);
-    std::vector<QString> validated;
     form.edit->OnValueValidate = [&](QObject*, QString value, bool& valid) {
         validated.push_back(value);
         valid = !value.contains('!');
@@ -176,12 +176,12 @@ TEST(AdvEditLook, FocusModifiedAndErrorColoursFollowTheirRules)
 
 TEST(AdvEditLook, LoadingDefersFlatColourAndHeightUntilLoaded)
 {
+    std::vector<QString> validated;
     QWidget parent;
     QPalette pal = parent.palette();
     pal.setColor(parent.backgroundRole(), QColor(0x20, 0x40, 0x60));
     parent.setPalette(pal);
     TAdvEdit edit(&parent);
-    std::vector<QString> validated;
     edit.OnValueValidate = [&](QObject*, QString value, bool&) { validated.push_back(value); };
     edit.BeginLoading();
     edit.SetBounds(10, 10, 100, 30);
@@ -275,6 +275,24 @@ TEST(AdvEditLook, FocusWidensAndRealignsOnlyWhileFocused)
     form.FocusEdit();
     form.next->setFocus();
     EXPECT_EQ(form.edit->EditAlign(), eaRight);
+}
+
+TEST(AdvEditLook, AutoFocusAndTheFocusBorderFollowTheMouse)
+{
+    PlateForm form;
+    form.edit->SetFlat(true);
+    form.edit->SetFocusBorder(true);
+    form.edit->SetAutoFocus(true);
+    const QColor parentColour = form.panel->palette().color(form.panel->backgroundRole());
+    EXPECT_EQ(form.edit->grab().toImage().pixel(0, 0), parentColour.rgb());
+    QTest::mouseMove(form.edit, QPoint(20, 10));
+    EXPECT_TRUE(form.edit->MouseInside());
+    EXPECT_TRUE(form.edit->hasFocus());
+    const QImage highlighted = form.edit->grab().toImage();
+    EXPECT_EQ(highlighted.pixel(0, 0), QApplication::palette().color(QPalette::Dark).rgb());
+    EXPECT_EQ(highlighted.pixel(1, 1), ToQColor(clBtnFace).rgb());
+    QTest::mouseMove(form.next, QPoint(20, 10));
+    EXPECT_FALSE(form.edit->MouseInside());
 }
 
 TEST(AdvEditLook, LongTextHintShowsTheWholeText)

@@ -120,6 +120,11 @@ TEST(CustomEdit, HooksRunInTheNativeMessageOrder)
     form.edit->OnKeyPress = [](QObject*, QChar& key) { key = key == 'x' ? QChar() : key.toUpper(); };
     QTest::keyClicks(form.edit, "bxc");
     EXPECT_EQ(form.edit->Text(), "aBC");
+
+    // Keys that reach the native edit come as they were typed, keypad keys included.
+    QTest::keyClick(form.edit, Qt::Key_Home);
+    QTest::keyClick(form.edit, Qt::Key_Delete, Qt::KeypadModifier);
+    EXPECT_EQ(form.edit->Text(), "BC");
 }
 
 TEST(CustomEdit, MaxLengthLimitsTypingOnly)
