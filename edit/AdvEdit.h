@@ -113,7 +113,12 @@ public:
     // ---- colours and look ----
     void SetColor(TColor value) override;
     void SetEnabled(bool value) override;
-    bool Visible() const { return !isHidden(); }
+    // Visible unless hidden on purpose: a control waiting for its window to be shown
+    // counts as visible.
+    bool Visible() const
+    {
+        return !(testAttribute(Qt::WA_WState_ExplicitShowHide) && testAttribute(Qt::WA_WState_Hidden));
+    }
     void SetVisible(bool value) { setVisible(value); }
     void setVisible(bool visible) override;
     void SetHeight(int value);

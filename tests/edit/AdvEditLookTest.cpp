@@ -202,6 +202,11 @@ TEST(AdvEditLook, LoadingDefersFlatColourAndHeightUntilLoaded)
     EXPECT_EQ(edit.NormalColor(), 0x604020);
     EXPECT_EQ(edit.FormattingRect().topLeft(), QPoint(2, 4));
 
+    // The label shows with the window although nobody showed the edit itself.
+    edit.SetLabelCaption("Loaded:");
+    parent.show();
+    EXPECT_TRUE(edit.AttachedLabel()->isVisible());
+
     edit.SetEnabled(true);
     EXPECT_EQ(edit.Color(), 0x604020);
     edit.SetFlat(false);
