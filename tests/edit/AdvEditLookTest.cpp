@@ -353,6 +353,9 @@ TEST(AdvEditLook, Screenshots)
     form.calc->setFocus();
     const QString plate = "/tmp/corvana-edit-plate-entry.png";
     ASSERT_TRUE(form.window.grab().save(plate));
+    form.FocusEdit();
+    QTest::keyClicks(form.edit, "hk 55 evb");
+    ASSERT_TRUE(form.window.grab().save("/tmp/corvana-edit-plate-typed.png"));
 
     QWidget window;
     window.resize(320, 80);
