@@ -1,0 +1,86 @@
+#include "PdfPrinter.h"
+
+#include <QPageLayout>
+#include <QPdfWriter>
+#include <QSaveFile>
+
+namespace {
+
+QPageLayout::Orientation ToQt(TPrinterOrientation orientation)
+{
+    return orientation == TPrinterOrientation::poLandscape ? QPageLayout::Landscape : QPageLayout::Portrait;
+}
+
+} // namespace
+
+TPdfPrinter::TPdfPrinter(const QString& fileName, const QLocale& locale) : fileName_(fileName), locale_(locale) {}
+
+TPdfPrinter::~TPdfPrinter()
+{
+    Abort();
+}
+
+void TPdfPrinter::SetOrientation(TPrinterOrientation orientation)
+{
+    if (orientation == orientation_)
+        return;
+    orientation_ = orientation;
+    if (writer_)
+        writer_->setPageOrientation(ToQt(orientation));
+}
+
+QPainter* TPdfPrinter::Canvas()
+{
+    return Printing() ? &painter_ : nullptr;
+}
+
+void TPdfPrinter::Fail(const QString& reason)
+{
+    Discard();
+    throw TPrinterError(QStringLiteral("%1: %2").arg(fileName_, reason));
+}
+
+void TPdfPrinter::Discard()
+{
+    if (painter_.isActive())
+        painter_.end();
+    writer_.reset();
+    if (file_)
+        file_->cancelWriting();
+    file_.reset(); // removes the temporary file
+}
+
+void TPdfPrinter::DoBeginDoc()
+{
+    file_ = std::make_unique<QSaveFile>(fileName_);
+    if (!file_->open(QIODevice::WriteOnly))
+        Fail(file_->errorString());
+    writer_ = std::make_unique<QPdfWriter>(file_.get());
+    writer_->setResolution(DefaultPrinterResolution);
+    writer_->setPageLayout(QPageLayout(DefaultPaperSize(locale_), ToQt(orientation_), QMarginsF()));
+    writer_->setTitle(Title());
+    writer_->setCreator(QStringLiteral("Corvana"));
+    if (!painter_.begin(writer_.get()))
+        Fail(QStringLiteral("cannot start the PDF document"));
+}
+
+void TPdfPrinter::DoNewPage()
+{
+    if (!writer_->newPage())
+        Fail(QStringLiteral("cannot start a new page"));
+}
+
+void TPdfPrinter::DoEndDoc()
+{
+    // Ending the painter writes the rest of the document into the temporary file.
+    painter_.end();
+    writer_.reset();
+    if (file_->error() != QFileDevice::NoError || !file_->commit())
+        Fail(file_->errorString());
+    file_.reset();
+}
+
+void TPdfPrinter::DoAbort()
+{
+    Discard();
+}

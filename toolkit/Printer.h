@@ -1,0 +1,139 @@
+#pragma once
+// The printer the grid prints on: page size in dots, resolution, orientation,
+// copies, job title, the begin-document / new-page / end-document sequence and a
+// canvas to draw on. The default printer is reached through Printer(); tests
+// install a recording printer instead (RecordingPrinter.h), and PdfPrinter.h
+// writes the same pages to a PDF file.
+
+#include <QLocale>
+#include <QPageSize>
+#include <QPainter>
+#include <QStringList>
+
+#include <memory>
+#include <stdexcept>
+
+class QPrinter;
+
+enum class TPrinterOrientation { poPortrait, poLandscape };
+
+// A printing error: no printer, a document that cannot be started or written,
+// a call out of sequence.
+class TPrinterError : public std::runtime_error {
+public:
+    explicit TPrinterError(const QString& message) : std::runtime_error(message.toStdString()) {}
+};
+
+// A page in dots with the resolution that gives them.
+struct TPageGeometry {
+    int Width = 0;
+    int Height = 0;
+    int PixelsPerInchX = 0;
+    int PixelsPerInchY = 0;
+};
+
+// The paper a locale uses: Letter where US measures are used, A4 elsewhere.
+QPageSize DefaultPaperSize(const QLocale& locale = QLocale::system());
+// The resolution used for pages when there is no printer: preview, page counting
+// and PDF output.
+constexpr int DefaultPrinterResolution = 600;
+// The whole sheet of the locale's paper at 600 dots per inch.
+TPageGeometry DefaultPageGeometry(TPrinterOrientation orientation = TPrinterOrientation::poPortrait,
+                                  const QLocale& locale = QLocale::system());
+// Logical pixels per inch of the primary screen (96 when there is no screen).
+int ScreenPixelsPerInch();
+
+class TPrinter {
+public:
+    virtual ~TPrinter() = default;
+
+    // Names of the installed printers; empty when none is installed.
+    virtual QStringList Printers() const = 0;
+    bool IsPrinterInstalled() const { return !Printers().isEmpty(); }
+
+    // The printable page in dots, in the current orientation.
+    virtual int PageWidth() const = 0;
+    virtual int PageHeight() const = 0;
+    virtual int PixelsPerInchX() const = 0;
+    virtual int PixelsPerInchY() const = 0;
+    TPageGeometry PageGeometry() const { return {PageWidth(), PageHeight(), PixelsPerInchX(), PixelsPerInchY()}; }
+
+    // May change while printing; it then applies from the next page on.
+    virtual TPrinterOrientation Orientation() const = 0;
+    virtual void SetOrientation(TPrinterOrientation orientation) = 0;
+
+    // Copies asked for; 0 (or less) prints one copy.
+    int Copies() const { return copies_; }
+    void SetCopies(int copies) { copies_ = copies; }
+    int CopiesToPrint() const { return copies_ < 1 ? 1 : copies_; }
+
+    // The job title shown in the print queue (the document title of a PDF).
+    QString Title() const { return title_; }
+    void SetTitle(const QString& title) { title_ = title; }
+
+    bool Printing() const { return printing_; }
+    // The page being drawn, from 1; 0 when not printing.
+    int PageNumber() const { return printing_ ? pageNumber_ : 0; }
+
+    // Starts a document on its first page. Throws TPrinterError.
+    void BeginDoc();
+    // Ends the page and starts the next one. Throws TPrinterError.
+    void NewPage();
+    // Finishes the document and hands it over. Throws TPrinterError.
+    void EndDoc();
+    // Drops the document being printed; nothing happens when none is.
+    void Abort();
+
+    // The surface of the current page while printing, otherwise nullptr. Its
+    // font, pen and brush carry over from page to page.
+    virtual QPainter* Canvas() = 0;
+
+protected:
+    virtual void DoBeginDoc() = 0;
+    virtual void DoNewPage() = 0;
+    virtual void DoEndDoc() = 0;
+    virtual void DoAbort() = 0;
+
+private:
+    void RequirePrinting(const char* what) const;
+
+    QString title_;
+    int copies_ = 0;
+    bool printing_ = false;
+    int pageNumber_ = 0;
+};
+
+// The system's default printer through Qt. Without any installed printer it
+// reports the default page geometry and refuses to begin a document.
+class TQtPrinter : public TPrinter {
+public:
+    TQtPrinter();
+    ~TQtPrinter() override;
+
+    QStringList Printers() const override;
+    int PageWidth() const override;
+    int PageHeight() const override;
+    int PixelsPerInchX() const override;
+    int PixelsPerInchY() const override;
+    TPrinterOrientation Orientation() const override;
+    void SetOrientation(TPrinterOrientation orientation) override;
+    QPainter* Canvas() override;
+
+    // The Qt printer itself, for the printer setup dialog.
+    QPrinter& QtPrinter() { return *printer_; }
+
+protected:
+    void DoBeginDoc() override;
+    void DoNewPage() override;
+    void DoEndDoc() override;
+    void DoAbort() override;
+
+private:
+    std::unique_ptr<QPrinter> printer_;
+    QPainter painter_;
+};
+
+// The printer in force: the system's default printer unless another was installed.
+TPrinter& Printer();
+// Installs a printer (nullptr restores the default one); returns the previous one.
+TPrinter* SetPrinter(TPrinter* printer);
