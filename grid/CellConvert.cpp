@@ -136,14 +136,19 @@ TDateOrder LocaleDateOrder()
         const qsizetype d = format.indexOf(QLatin1Char('d'));
         const qsizetype m = format.indexOf(QLatin1Char('M'));
         const qsizetype y = format.indexOf(QLatin1Char('y'));
-        if (d < 0 || m < 0 || y < 0)
-            return o; // year-month-day with "-" when the locale gives no usable order
+        // Year-month-day with "-" when the locale writes no numeric date.
+        if (d < 0 || m < 0 || y < 0 || format.contains(QLatin1String("MMM")))
+            return o;
+        bool found = false;
         for (QChar c : format) {
             if (!c.isLetter() && c.unicode() < 0x80 && c != QLatin1Char(' ')) {
                 o.separator = char(c.unicode());
+                found = true;
                 break;
             }
         }
+        if (!found)
+            return o;
         o.day = int(d > m) + int(d > y);
         o.month = int(m > d) + int(m > y);
         o.year = int(y > d) + int(y > m);
