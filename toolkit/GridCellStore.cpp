@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <algorithm>
+#include <cstring>
 
 void AssignUtf8(std::string& target, QStringView text)
 {
@@ -25,19 +26,70 @@ QString FromUtf8(std::string_view text)
     return QString::fromUtf8(text.data(), qsizetype(text.size()));
 }
 
+// ---- TCellText ------------------------------------------------------------------
+
+void TCellText::Free() noexcept
+{
+    if (IsHeap())
+        delete[] heap_.ptr;
+    Reset();
+}
+
+void TCellText::Steal(TCellText& other) noexcept
+{
+    std::memcpy(inline_, other.inline_, sizeof inline_);
+    other.Reset();
+}
+
+void TCellText::Assign(std::string_view text)
+{
+    if (text.size() <= 15) {
+        char buffer[15];
+        std::memcpy(buffer, text.data(), text.size()); // text may point into this cell
+        Free();
+        std::memcpy(inline_, buffer, text.size());
+        inline_[15] = static_cast<char>(text.size());
+        return;
+    }
+    char* copy = new char[text.size()];
+    std::memcpy(copy, text.data(), text.size());
+    Free();
+    heap_.ptr = copy;
+    heap_.size = static_cast<std::uint32_t>(text.size());
+    inline_[15] = static_cast<char>(kHeapTag);
+}
+
+// ---- TGridCellStore ------------------------------------------------------------
+
+void TGridCellStore::ResizeColumn(TColumn& column, int oldRows, int rows)
+{
+    const std::size_t chunks = std::size_t((rows + kChunkSize - 1) >> kChunkBits);
+    if (rows < oldRows) {
+        // Cells kept in the last chunk but beyond the end are emptied, so that
+        // growing again brings empty lines.
+        const int keptEnd = std::min(oldRows, int(chunks) * kChunkSize);
+        for (int r = rows; r < keptEnd; ++r)
+            column.chunks[r >> kChunkBits][r & kChunkMask] = TCellText();
+        column.chunks.resize(chunks);
+        return;
+    }
+    while (column.chunks.size() < chunks)
+        column.chunks.push_back(std::make_unique<TCellText[]>(kChunkSize));
+}
+
 void TGridCellStore::Resize(int cols, int rows)
 {
     cols = std::max(cols, 0);
     rows = std::max(rows, 0);
     if (cols < ColCount())
-        cols_.resize(cols);
-    for (auto& column : cols_) {
-        column.resize(std::size_t(rows));
-        if (column.capacity() > 4096 && column.size() < column.capacity() / 4)
-            column.shrink_to_fit();
+        cols_.resize(std::size_t(cols));
+    if (rows != rows_)
+        for (TColumn& column : cols_)
+            ResizeColumn(column, rows_, rows);
+    while (ColCount() < cols) {
+        cols_.emplace_back();
+        ResizeColumn(cols_.back(), 0, rows);
     }
-    while (ColCount() < cols)
-        cols_.emplace_back(std::size_t(rows));
     rows_ = rows;
 }
 
@@ -45,8 +97,12 @@ void TGridCellStore::EraseRow(int r)
 {
     if (r < 0 || r >= rows_)
         return;
-    for (auto& column : cols_)
-        column.erase(column.begin() + r);
+    for (int c = 0; c < ColCount(); ++c) {
+        for (int i = r; i + 1 < rows_; ++i)
+            At(c, i) = std::move(At(c, i + 1));
+    }
+    for (TColumn& column : cols_)
+        ResizeColumn(column, rows_, rows_ - 1);
     --rows_;
 }
 
@@ -59,18 +115,18 @@ void TGridCellStore::EraseCol(int c)
 
 void TGridCellStore::PermuteRows(int first, const std::vector<int>& from)
 {
-    std::vector<std::string> moved(from.size());
-    for (auto& column : cols_) {
+    std::vector<TCellText> moved(from.size());
+    for (int c = 0; c < ColCount(); ++c) {
         for (std::size_t k = 0; k < from.size(); ++k)
-            moved[k] = std::move(column[std::size_t(from[k])]);
+            moved[k] = std::move(At(c, from[k]));
         for (std::size_t k = 0; k < from.size(); ++k)
-            column[first + k] = std::move(moved[k]);
+            At(c, first + int(k)) = std::move(moved[k]);
     }
 }
 
 void TGridCellStore::PermuteCols(int first, const std::vector<int>& from)
 {
-    std::vector<std::vector<std::string>> moved(from.size());
+    std::vector<TColumn> moved(from.size());
     for (std::size_t k = 0; k < from.size(); ++k)
         moved[k] = std::move(cols_[std::size_t(from[k])]);
     for (std::size_t k = 0; k < from.size(); ++k)

@@ -1,10 +1,14 @@
 #pragma once
-// Cell texts of a string grid, stored column by column as UTF-8 so that a million
-// rows fit in memory, rows append in amortised O(1) and sorting compares bytes.
-// Reads outside the store give the empty text; writes outside it are dropped.
+// Cell texts of a string grid, stored column by column as UTF-8 in 16-byte cells
+// (texts up to 15 bytes inline) and in fixed-size chunks, so that a million rows
+// fit in memory, appending a row never moves the rows already there, and sorting
+// compares bytes. Reads outside the store give the empty text; writes outside it
+// are dropped.
 
 #include <QString>
 #include <QStringView>
+#include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -12,6 +16,54 @@
 // UTF-8 bytes of a text, with a fast path for ASCII.
 void AssignUtf8(std::string& target, QStringView text);
 QString FromUtf8(std::string_view text);
+
+// One cell's UTF-8 text in 16 bytes: short texts inline, longer ones on the heap.
+class TCellText {
+public:
+    TCellText() noexcept { Reset(); }
+    TCellText(const TCellText& other) : TCellText() { Assign(other.View()); }
+    TCellText(TCellText&& other) noexcept { Steal(other); }
+    TCellText& operator=(const TCellText& other)
+    {
+        if (this != &other)
+            Assign(other.View());
+        return *this;
+    }
+    TCellText& operator=(TCellText&& other) noexcept
+    {
+        if (this != &other) {
+            Free();
+            Steal(other);
+        }
+        return *this;
+    }
+    ~TCellText() { Free(); }
+
+    std::string_view View() const
+    {
+        return IsHeap() ? std::string_view(heap_.ptr, heap_.size) : std::string_view(inline_, InlineSize());
+    }
+    bool Empty() const { return !IsHeap() && InlineSize() == 0; }
+    void Assign(std::string_view text);
+
+private:
+    static constexpr std::uint8_t kHeapTag = 0xFF;
+    bool IsHeap() const { return static_cast<std::uint8_t>(inline_[15]) == kHeapTag; }
+    std::size_t InlineSize() const { return static_cast<std::uint8_t>(inline_[15]); }
+    void Reset() noexcept { inline_[15] = 0; }
+    void Free() noexcept;
+    void Steal(TCellText& other) noexcept;
+
+    struct THeap {
+        char* ptr;
+        std::uint32_t size;
+    };
+    union {
+        char inline_[16];
+        THeap heap_;
+    };
+};
+static_assert(sizeof(TCellText) == 16);
 
 class TGridCellStore {
 public:
@@ -23,11 +75,8 @@ public:
     void Resize(int cols, int rows);
 
     bool Contains(int c, int r) const { return c >= 0 && r >= 0 && c < ColCount() && r < rows_; }
-    std::string_view Text(int c, int r) const
-    {
-        return Contains(c, r) ? std::string_view(cols_[c][r]) : std::string_view();
-    }
-    std::string& At(int c, int r) { return cols_[c][r]; }
+    std::string_view Text(int c, int r) const { return Contains(c, r) ? Cell(c, r).View() : std::string_view(); }
+    TCellText& At(int c, int r) { return cols_[c].chunks[r >> kChunkBits][r & kChunkMask]; }
 
     void EraseRow(int r);
     void EraseCol(int c);
@@ -37,6 +86,15 @@ public:
     void PermuteCols(int first, const std::vector<int>& from);
 
 private:
-    std::vector<std::vector<std::string>> cols_;
+    static constexpr int kChunkBits = 12;
+    static constexpr int kChunkSize = 1 << kChunkBits;
+    static constexpr int kChunkMask = kChunkSize - 1;
+    struct TColumn {
+        std::vector<std::unique_ptr<TCellText[]>> chunks;
+    };
+    const TCellText& Cell(int c, int r) const { return cols_[c].chunks[r >> kChunkBits][r & kChunkMask]; }
+    void ResizeColumn(TColumn& column, int oldRows, int rows);
+
+    std::vector<TColumn> cols_;
     int rows_ = 0;
 };

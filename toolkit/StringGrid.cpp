@@ -80,13 +80,13 @@ void TStringGrid::SetCells(int col, int row, const QString& text)
 {
     if (!cells_.Contains(col, row))
         return;
-    std::string bytes;
+    static thread_local std::string bytes; // reused, so that writing allocates nothing
     AssignUtf8(bytes, text);
-    std::string& cell = cells_.At(col, row);
-    if (cell == bytes)
+    TCellText& cell = cells_.At(col, row);
+    if (cell.View() == bytes)
         return;
     CellTextChanging(col, row);
-    cell = std::move(bytes);
+    cell.Assign(bytes);
     Invalidate();
 }
 
@@ -459,8 +459,11 @@ void TStringGrid::SetOptions(TGridOptions options)
 
 void TStringGrid::Invalidate()
 {
-    if (isVisible())
-        viewport()->update();
+    // One pending update covers every change until the next paint.
+    if (updatePending_ || !isVisible())
+        return;
+    updatePending_ = true;
+    viewport()->update();
 }
 
 void TStringGrid::Repaint()
@@ -519,6 +522,7 @@ std::vector<TLineSpan> VisibleLines(const TGridAxis& axis, int fixed, int offset
 
 void TStringGrid::paintEvent(QPaintEvent*)
 {
+    updatePending_ = false;
     UpdateScrollBars();
     QPainter painter(viewport());
     PaintCells(painter, viewport()->rect());
@@ -595,6 +599,7 @@ void TStringGrid::showEvent(QShowEvent* event)
 
 void TStringGrid::scrollContentsBy(int, int)
 {
+    updatePending_ = true;
     viewport()->update();
 }
 

@@ -223,6 +223,7 @@ private:
 
     mutable bool scrollBarsDirty_ = true;
     bool scrollBarsScheduled_ = false;
+    bool updatePending_ = false;
     enum class TDrag { None, Selecting, Sizing } drag_ = TDrag::None;
     int sizingCol_ = -1;
     int sizingStartX_ = 0;
