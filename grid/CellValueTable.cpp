@@ -2,6 +2,8 @@
 
 #include "CellConvert.h"
 
+#include <algorithm>
+
 void TCellValueTable::Load()
 {
     cols_ = texts_.ColCount();
@@ -9,13 +11,14 @@ void TCellValueTable::Load()
     std::vector<int>().swap(rowSrc_);
     std::vector<int>().swap(rowSrcInv_);
     std::vector<int>().swap(colSrc_);
-    if (!saved_.empty()) {
-        if (saved_.bucket_count() > 64)
-            std::unordered_map<int, std::vector<long double>>().swap(saved_);
-        else
-            saved_.clear();
+    pool_.clear();
+    savedRows_.clear();
+    if (++generation_ == 0) { // after 2^32 loads the stamps start over
+        saved_.assign(saved_.size(), TSavedRow());
+        generation_ = 1;
     }
-    lastSaved_ = -1;
+    if (saved_.size() > std::size_t(rows_) * 2 + 4096)
+        std::vector<TSavedRow>(std::size_t(rows_)).swap(saved_);
 }
 
 long double TCellValueTable::FromText(int valueCol, int textRow) const
@@ -27,25 +30,21 @@ long double TCellValueTable::Value(int col, int row) const
 {
     if (col < 0 || row < 0 || col >= cols_ || row >= rows_)
         return 0;
-    if (!saved_.empty()) {
-        const auto it = saved_.find(row);
-        if (it != saved_.end())
-            return it->second.empty() ? 0 : it->second[col];
-    }
+    if (IsSaved(row))
+        return saved_[row].slot < 0 ? 0 : pool_[std::size_t(saved_[row].slot)][col];
     return FromText(col, TextRowOf(row));
 }
 
-std::vector<long double>& TCellValueTable::SaveRow(int row)
+void TCellValueTable::SaveRow(int row)
 {
-    auto it = saved_.find(row);
-    if (it != saved_.end())
-        return it->second;
+    if (IsSaved(row))
+        return;
     std::vector<long double> values;
     const int textRow = TextRowOf(row);
     for (int c = 0; c < cols_; ++c) {
         const long double v = FromText(c, textRow);
         if (v != 0 && values.empty())
-            values.assign(cols_, 0);
+            values.assign(std::size_t(cols_), 0);
         if (!values.empty())
             values[c] = v;
     }
@@ -53,18 +52,29 @@ std::vector<long double>& TCellValueTable::SaveRow(int row)
         rowSrcInv_[textRow] = -1;
         rowSrc_[row] = -1;
     }
-    lastSaved_ = row;
-    return saved_.emplace(row, std::move(values)).first->second;
+    if (saved_.size() <= std::size_t(row))
+        saved_.resize(std::max<std::size_t>(std::size_t(rows_), std::size_t(row) + 1));
+    TSavedRow& entry = saved_[row];
+    entry.generation = generation_;
+    entry.slot = -1;
+    if (!values.empty()) {
+        entry.slot = std::int32_t(pool_.size());
+        pool_.push_back(std::move(values));
+    }
+    savedRows_.push_back(row);
 }
 
 void TCellValueTable::SetValue(int col, int row, long double value)
 {
     if (col < 0 || row < 0 || col >= cols_ || row >= rows_)
         return;
-    std::vector<long double>& values = SaveRow(row);
-    if (values.empty())
-        values.assign(cols_, 0);
-    values[col] = value;
+    SaveRow(row);
+    TSavedRow& entry = saved_[row];
+    if (entry.slot < 0) {
+        entry.slot = std::int32_t(pool_.size());
+        pool_.emplace_back(std::size_t(cols_), 0.0L);
+    }
+    pool_[std::size_t(entry.slot)][col] = value;
 }
 
 void TCellValueTable::TextChanging(int col, int row)
@@ -73,8 +83,7 @@ void TCellValueTable::TextChanging(int col, int row)
     if (row < 0 || row >= rows_)
         return;
     if (rowSrc_.empty()) {
-        if (row != lastSaved_ && !saved_.count(row))
-            SaveRow(row);
+        SaveRow(row);
         return;
     }
     const int valueRow = rowSrcInv_[row];
@@ -90,8 +99,8 @@ void TCellValueTable::MapRows()
     rowSrcInv_.resize(rows_);
     for (int r = 0; r < rows_; ++r)
         rowSrc_[r] = rowSrcInv_[r] = r;
-    for (const auto& entry : saved_)
-        rowSrc_[entry.first] = rowSrcInv_[entry.first] = -1;
+    for (int row : savedRows_)
+        rowSrc_[row] = rowSrcInv_[row] = -1;
 }
 
 void TCellValueTable::RowsPermuted(int first, const std::vector<int>& from)

@@ -9,7 +9,7 @@
 
 #include "GridCellStore.h"
 
-#include <unordered_map>
+#include <cstdint>
 #include <vector>
 
 class TCellValueTable {
@@ -35,7 +35,7 @@ private:
     long double FromText(int valueCol, int textRow) const;
     int TextColOf(int col) const { return colSrc_.empty() ? col : colSrc_[col]; }
     int TextRowOf(int row) const { return rowSrc_.empty() ? row : rowSrc_[row]; }
-    std::vector<long double>& SaveRow(int row);
+    void SaveRow(int row);
     void MapRows();
 
     const TGridCellStore& texts_;
@@ -46,7 +46,16 @@ private:
     std::vector<int> rowSrcInv_;
     // Value column -> text column it reads; empty means identity.
     std::vector<int> colSrc_;
-    // Saved rows; an empty vector stands for a row of zeros.
-    std::unordered_map<int, std::vector<long double>> saved_;
-    int lastSaved_ = -1;
+    // Saved rows: a row is saved when its stamp equals the current load's
+    // generation, so a load forgets them all in O(1). Slot -1 stands for a row of
+    // zeros, else the row's values are in pool_[slot].
+    struct TSavedRow {
+        std::uint32_t generation = 0;
+        std::int32_t slot = -1;
+    };
+    bool IsSaved(int row) const { return row < int(saved_.size()) && saved_[row].generation == generation_; }
+    std::vector<TSavedRow> saved_;
+    std::vector<std::vector<long double>> pool_;
+    std::uint32_t generation_ = 1;
+    std::vector<int> savedRows_; // the rows saved in this generation
 };

@@ -65,9 +65,41 @@ private:
 };
 static_assert(sizeof(TCellText) == 16);
 
+// One column's cells in chunks of 4096. The first chunks come from the heap; past
+// 128K rows chunks are carved from 2 MB slabs mapped as huge pages, so a million
+// rows cost a few hundred page faults instead of tens of thousands. Fresh memory
+// is zero, which is an empty cell, so new rows need no initialising.
+class TCellColumn {
+public:
+    static constexpr int kChunkBits = 12;
+    static constexpr int kChunkSize = 1 << kChunkBits;
+    static constexpr int kChunkMask = kChunkSize - 1;
+
+    TCellColumn() = default;
+    TCellColumn(const TCellColumn&) = delete;
+    TCellColumn& operator=(const TCellColumn&) = delete;
+    TCellColumn(TCellColumn&& other) noexcept;
+    TCellColumn& operator=(TCellColumn&& other) noexcept;
+    ~TCellColumn();
+
+    TCellText& At(int r) { return chunks_[r >> kChunkBits][r & kChunkMask]; }
+    const TCellText& At(int r) const { return chunks_[r >> kChunkBits][r & kChunkMask]; }
+    // Rows beyond the new count are emptied and their memory given back.
+    void Resize(int oldRows, int rows);
+
+private:
+    void Release();
+
+    std::vector<TCellText*> chunks_;
+    std::vector<void*> slabs_;
+};
+
 class TGridCellStore {
 public:
     TGridCellStore(int cols, int rows) { Resize(cols, rows); }
+    ~TGridCellStore() { Resize(0, 0); }
+    TGridCellStore(const TGridCellStore&) = delete;
+    TGridCellStore& operator=(const TGridCellStore&) = delete;
 
     int ColCount() const { return static_cast<int>(cols_.size()); }
     int RowCount() const { return rows_; }
@@ -75,8 +107,8 @@ public:
     void Resize(int cols, int rows);
 
     bool Contains(int c, int r) const { return c >= 0 && r >= 0 && c < ColCount() && r < rows_; }
-    std::string_view Text(int c, int r) const { return Contains(c, r) ? Cell(c, r).View() : std::string_view(); }
-    TCellText& At(int c, int r) { return cols_[c].chunks[r >> kChunkBits][r & kChunkMask]; }
+    std::string_view Text(int c, int r) const { return Contains(c, r) ? cols_[c].At(r).View() : std::string_view(); }
+    TCellText& At(int c, int r) { return cols_[c].At(r); }
 
     void EraseRow(int r);
     void EraseCol(int c);
@@ -86,15 +118,6 @@ public:
     void PermuteCols(int first, const std::vector<int>& from);
 
 private:
-    static constexpr int kChunkBits = 12;
-    static constexpr int kChunkSize = 1 << kChunkBits;
-    static constexpr int kChunkMask = kChunkSize - 1;
-    struct TColumn {
-        std::vector<std::unique_ptr<TCellText[]>> chunks;
-    };
-    const TCellText& Cell(int c, int r) const { return cols_[c].chunks[r >> kChunkBits][r & kChunkMask]; }
-    void ResizeColumn(TColumn& column, int oldRows, int rows);
-
-    std::vector<TColumn> cols_;
+    std::vector<TCellColumn> cols_;
     int rows_ = 0;
 };
