@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QScrollBar>
 #include <QTest>
+#include <QWheelEvent>
 #include <gtest/gtest.h>
 
 namespace {
@@ -254,4 +255,41 @@ TEST_F(StringGridWidget, MouseEventsReachTheSubscribers)
     EXPECT_EQ(downs[0], std::make_tuple(int(mbLeft), 100, 5));
     EXPECT_EQ(ups, 1);
     EXPECT_EQ(typed, QLatin1Char('a'));
+}
+
+TEST_F(StringGridWidget, VetoedClicksAndHorizontalScrolling)
+{
+    std::vector<std::pair<int, int>> asked;
+    grid.OnSelectCell = [&](QObject*, int c, int r, bool& can) {
+        asked.emplace_back(c, r);
+        can = r != 3;
+    };
+    Click(grid, grid.CellRect(2, 3).center());
+    EXPECT_EQ(asked.back(), std::make_pair(2, 3));
+    EXPECT_EQ(grid.Row(), 1); // refused: the current cell stays
+    Click(grid, grid.CellRect(2, 4).center());
+    EXPECT_EQ(grid.Row(), 4);
+    EXPECT_EQ(grid.Col(), 2);
+    Key(grid, Qt::Key_Up); // asks for row 3 and is refused too
+    EXPECT_EQ(grid.Row(), 4);
+
+    // Scrolled sideways, the fixed column stays put and the others shift left.
+    grid.SetColWidths(3, -1);
+    grid.horizontalScrollBar()->setValue(65 + 5);
+    const int offset = grid.horizontalScrollBar()->value();
+    ASSERT_GT(offset, 65);
+    EXPECT_EQ(grid.CellRect(0, 2).left(), 0);
+    EXPECT_EQ(grid.LeftCol(), 2);
+    EXPECT_EQ(grid.CellRect(2, 2).left(), 65 + 65 - offset); // partly under the fixed column
+    EXPECT_EQ(grid.MouseToCell(66, 30), (TGridCoord{2, 1}));
+    EXPECT_EQ(grid.MouseToCell(130 - offset + 65 + 1, 30), (TGridCoord{4, 1})); // hidden column 3 is skipped
+    EXPECT_EQ(grid.MouseToCell(10, 30), (TGridCoord{0, 1}));
+    EXPECT_EQ(grid.MouseToCell(-1, 30), (TGridCoord{-1, 1}));
+
+    // The wheel scrolls the rows.
+    const int before = grid.verticalScrollBar()->value();
+    QWheelEvent wheel(QPointF(100, 100), grid.viewport()->mapToGlobal(QPointF(100, 100)), QPoint(), QPoint(0, -120),
+                      Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(grid.viewport(), &wheel);
+    EXPECT_GT(grid.verticalScrollBar()->value(), before);
 }
