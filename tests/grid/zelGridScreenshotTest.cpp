@@ -42,3 +42,36 @@ TEST(zelGridPicture, HeaderHiddenColumnsAndSelection)
     EXPECT_NE(picture.pixelColor(header.topLeft() + QPoint(1, 1) + grid.viewport()->pos()), ToQColor(clHighlight));
     EXPECT_TRUE(grid.CellRect(2, 1).isEmpty());
 }
+
+// A long grid with every other row hidden, scrolled to the end and sideways,
+// saved for a look at /tmp/zelgrid-scrolled.png.
+TEST(zelGridPicture, ScrolledWithHiddenRows)
+{
+    TzelGrid grid;
+    grid.SetColCount(6);
+    grid.SetRowCount(2001);
+    grid.SetDefaultRowHeight(20);
+    grid.SetFixedCols(1);
+    grid.SetOptions(grid.Options() | goDrawFocusSelected);
+    for (int c = 0; c < 6; ++c)
+        grid.SetCells(c, 0, QString("Header %1").arg(c));
+    for (int r = 1; r < 2001; ++r) {
+        grid.SetCells(0, r, QString::number(r));
+        for (int c = 1; c < 6; ++c)
+            grid.SetCells(c, r, QString("r%1c%2").arg(r).arg(c));
+        if (r % 2)
+            grid.HideRow(r);
+    }
+    grid.resize(360, 200);
+    grid.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&grid));
+    grid.SetCol(5);
+    grid.SetRow(2000);
+    const QImage picture = grid.grab().toImage();
+    ASSERT_TRUE(picture.save("/tmp/zelgrid-scrolled.png"));
+    const QRect last = grid.CellRect(5, 2000);
+    ASSERT_FALSE(last.isEmpty());
+    EXPECT_LE(last.bottom(), grid.viewport()->height());
+    EXPECT_EQ(grid.MouseToCell(last.center().x(), last.center().y()), (TGridCoord{5, 2000}));
+    EXPECT_EQ(grid.MouseToCell(last.center().x(), last.center().y() - 21), (TGridCoord{5, 1998}));
+}
