@@ -84,16 +84,18 @@ void Report(const char* what, const TStopwatch& timer, double budget)
     Report(what, timer.nsecsElapsed() / 1e6, budget, "ms", timer.CpuMs());
 }
 
-double PaintMs(TzelGrid& grid, int repeats)
+// Worst wall time and worst CPU time of repeated synchronous repaints.
+std::pair<double, double> PaintMs(TzelGrid& grid, int repeats)
 {
     TStopwatch timer;
-    double worst = 0;
+    double worst = 0, worstCpu = 0;
     for (int i = 0; i < repeats; ++i) {
         timer.start();
         grid.viewport()->repaint();
         worst = std::max(worst, timer.nsecsElapsed() / 1e6);
+        worstCpu = std::max(worstCpu, timer.CpuMs());
     }
-    return worst;
+    return {worst, worstCpu};
 }
 
 } // namespace
@@ -141,12 +143,14 @@ int main(int argc, char** argv)
         return failures == 0 ? 0 : 1;
 
     // Painting a full window at several scroll positions.
-    double paintWorst = 0;
+    double paintWorst = 0, paintWorstCpu = 0;
     for (double at : {0.0, 0.25, 0.5, 0.999, 1.0}) {
         grid.verticalScrollBar()->setValue(int(grid.verticalScrollBar()->maximum() * at));
-        paintWorst = std::max(paintWorst, PaintMs(grid, 5));
+        const auto [wall, cpu] = PaintMs(grid, 5);
+        paintWorst = std::max(paintWorst, wall);
+        paintWorstCpu = std::max(paintWorstCpu, cpu);
     }
-    Report("paint a full 1000x800 window (worst of 25)", paintWorst, 10, "ms");
+    Report("paint a full 1000x800 window (worst of 25)", paintWorst, 10, "ms", paintWorstCpu);
 
     // Sorting: plates as characters, the decimal payload as numbers.
     grid.SetSortIndex(0);
