@@ -71,9 +71,9 @@ private:
 
 using TDrawCellEvent = std::function<void(QObject* sender, int col, int row, const QRect& rect, TGridDrawState state)>;
 using TSelectCellEvent = std::function<void(QObject* sender, int col, int row, bool& canSelect)>;
-using TKeyEvent = std::function<void(QObject* sender, int& key, TShiftState shift)>;
-using TKeyPressEvent = std::function<void(QObject* sender, QChar& key)>;
-using TMouseEvent = std::function<void(QObject* sender, TMouseButton button, TShiftState shift, int x, int y)>;
+using TGridKeyEvent = std::function<void(QObject* sender, int& key, TShiftState shift)>;
+using TGridKeyPressEvent = std::function<void(QObject* sender, QChar& key)>;
+using TGridMouseEvent = std::function<void(QObject* sender, TMouseButton button, TShiftState shift, int x, int y)>;
 
 class TStringGrid : public QAbstractScrollArea {
     Q_OBJECT
@@ -145,11 +145,11 @@ public:
 
     TDrawCellEvent OnDrawCell;
     TSelectCellEvent OnSelectCell;
-    TKeyEvent OnKeyDown;
-    TKeyEvent OnKeyUp;
-    TKeyPressEvent OnKeyPress;
-    TMouseEvent OnMouseDown;
-    TMouseEvent OnMouseUp;
+    TGridKeyEvent OnKeyDown;
+    TGridKeyEvent OnKeyUp;
+    TGridKeyPressEvent OnKeyPress;
+    TGridMouseEvent OnMouseDown;
+    TGridMouseEvent OnMouseUp;
 
 protected:
     // Paints one cell; the canvas is prepared with the cell's font and brush.
