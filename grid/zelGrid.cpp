@@ -291,6 +291,9 @@ void TzelGrid::DeleteColumnAtCurrent()
     if (ColCount() <= FixedCols() + 1)
         return;
     const int c = Col();
+    // The saved widths follow their columns, so a hidden column further right
+    // comes back at its own width.
+    savedColWidths_.erase(savedColWidths_.begin() + c);
     DeleteColumn(c);
     if (c < ColCount())
         SetCol(c);

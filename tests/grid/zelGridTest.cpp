@@ -237,6 +237,16 @@ TEST(zelGrid, ColumnCommands)
     EXPECT_EQ(grid.SavedColWidths()[2], 64); // the saved widths moved with the columns
     EXPECT_EQ(grid.ColWidths(2), 64);       // the shown ones stayed by position
 
+    // A hidden column right of a deleted one keeps its own saved width.
+    grid.SetColWidths(4, 77);
+    grid.SetColCount(6);
+    grid.SetColWidths(4, -1);
+    grid.SetCol(2);
+    grid.DeleteColumnAtCurrent();
+    grid.ShowColumn(3);
+    EXPECT_EQ(grid.ColWidths(3), 77);
+    EXPECT_EQ(grid.SavedColWidths().size(), 5u);
+
     // Deleting works down to one column, never zero.
     for (int i = 0; i < 10; ++i)
         grid.DeleteColumnAtCurrent();
