@@ -1,0 +1,356 @@
+#include "zelGrid.h"
+
+#include <QFont>
+
+TzelGrid::TzelGrid(QWidget* owner) : TStringGrid(owner), values_(CellStore())
+{
+    hideSelected_ = false;
+    TextMarginX = 5;
+    TextMarginY = 5;
+    // Owned lists and print options exist as members; the formula parser is
+    // created here and wired to the grid once formulas are evaluated.
+    autoCalculate_ = true;
+    numberFormat_ = QStringLiteral("%.2f");
+    keyMappings_ = TGridKeyMappings();
+    keyMappingsEnabled_ = true;
+    SetShowHint(true);
+    SetApplicationHintHook(this, [this](QString& text, bool& canShow, THintInfo& info) { ShowCellHint(text, canShow, info); });
+
+    startIndex_ = endIndex_ = sortIndex_ = 0;
+    sortType_ = tstCharacter;
+    caseSensitiv_ = false;
+    sortDirection_ = Ascending;
+    showMessageOnError_ = false;
+    howToSort_ = stRow;
+    QFont font(QStringLiteral("Arial"));
+    font.setPointSize(8);
+    SetFont(font);
+    printOptions_.SetPageFooter(QStringLiteral("date|time|page"));
+    printOptions_.SetDateFormat(QStringLiteral("yyyy-mm-dd"));
+    printOptions_.SetTimeFormat(QStringLiteral("hh:nn"));
+    printOptions_.SetHeaderSize(unsigned(font.pointSize() + 2));
+    printOptions_.SetFooterSize(unsigned(font.pointSize() - 1));
+    bandsShow_ = false;
+    bandsColor_ = 16777184;
+    bandsInterval_ = 2;
+    savedColWidths_.assign(ColCount(), DefaultColWidth());
+    LoadValues();
+    constructed_ = true;
+}
+
+TzelGrid::~TzelGrid()
+{
+    // A destroyed grid must not stay behind as the application's hint hook.
+    RemoveApplicationHintHook(this);
+}
+
+// ---- setters -------------------------------------------------------------------
+
+void TzelGrid::SetCellRefStyle(TCellRefStyle v)
+{
+    if (v == cellRefStyle_)
+        return;
+    cellRefStyle_ = v;
+    Invalidate();
+}
+
+void TzelGrid::SetNumbersalRight(bool v)
+{
+    if (v == numbersalRight_)
+        return;
+    numbersalRight_ = v;
+    Invalidate();
+}
+
+void TzelGrid::SetBandsShow(bool v)
+{
+    if (v == bandsShow_)
+        return;
+    bandsShow_ = v;
+    Invalidate();
+}
+
+void TzelGrid::SetBandsColor(TColor v)
+{
+    if (v == bandsColor_)
+        return;
+    bandsColor_ = v;
+    Invalidate();
+}
+
+void TzelGrid::SetBandsInterval(int v)
+{
+    if (v == bandsInterval_)
+        return;
+    bandsInterval_ = v;
+    Invalidate();
+}
+
+void TzelGrid::SetHighlightURL(bool v)
+{
+    if (v == highlightURL_)
+        return;
+    highlightURL_ = v;
+    Invalidate();
+}
+
+void TzelGrid::SetWordWrap(bool v)
+{
+    if (v == wordWrap_)
+        return;
+    wordWrap_ = v;
+    Invalidate();
+}
+
+void TzelGrid::SetHideSelected(bool v)
+{
+    if (v == hideSelected_)
+        return;
+    hideSelected_ = v;
+    Repaint();
+}
+
+void TzelGrid::SetNumberFormat(const QString& v)
+{
+    if (v == numberFormat_)
+        return;
+    numberFormat_ = v;
+    Recalculate();
+}
+
+void TzelGrid::SetAutoCalculate(bool v)
+{
+    if (v == autoCalculate_)
+        return;
+    autoCalculate_ = v;
+    if (v)
+        Recalculate();
+}
+
+void TzelGrid::SetShowValues(bool v)
+{
+    if (v == showValues_)
+        return;
+    showValues_ = v;
+    if (v)
+        Recalculate();
+    else
+        Invalidate();
+}
+
+void TzelGrid::SetSortIndex(int v)
+{
+    if (v == sortIndex_)
+        return;
+    sortIndex_ = v;
+    Invalidate();
+}
+
+void TzelGrid::SetSortDirection(SortDirType v)
+{
+    if (v == sortDirection_)
+        return;
+    sortDirection_ = v;
+    Invalidate();
+}
+
+void TzelGrid::SetHowToSort(THowToSort v)
+{
+    if (v == howToSort_)
+        return;
+    howToSort_ = v;
+    Invalidate();
+}
+
+// ---- headers ---------------------------------------------------------------------
+
+QStringList TzelGrid::RowHeaders() const
+{
+    QStringList list;
+    list.reserve(RowCount());
+    for (int r = 0; r < RowCount(); ++r)
+        list.append(Cells(0, r));
+    return list;
+}
+
+void TzelGrid::SetRowHeaders(const QStringList& headers)
+{
+    for (int i = 0; i < headers.size(); ++i)
+        SetCells(0, i, headers[i]);
+}
+
+// ---- base overrides -----------------------------------------------------------
+
+void TzelGrid::DrawCell(int col, int row, const QRect& rect, TGridDrawState state)
+{
+    // Plain text from the base until the grid paints its own cells.
+    TStringGrid::DrawCell(col, row, rect, state);
+}
+
+bool TzelGrid::SelectCell(int col, int row)
+{
+    return TStringGrid::SelectCell(col, row);
+}
+
+void TzelGrid::SizeChanged(int oldColCount, int oldRowCount)
+{
+    savedColWidths_.resize(ColCount(), 0);
+    for (int c = 0; c < ColCount(); ++c)
+        if (ColWidths(c) > 0)
+            savedColWidths_[c] = ColWidths(c);
+    if (constructed_)
+        LoadValues();
+    if (OnSizeChanged)
+        OnSizeChanged(this, oldColCount, oldRowCount);
+}
+
+void TzelGrid::ShowCellHint(QString& hintText, bool& canShow, THintInfo& info)
+{
+    if (info.HintControl != this)
+        return;
+    const TGridCoord cell = MouseToCell(info.CursorPos.x(), info.CursorPos.y());
+    canShow = false;
+    if (cell.X < 0 || cell.Y < 0)
+        return;
+    // Named cells join the hint once cell names are looked up.
+    QString hint;
+    const QString text = Cells(cell.X, cell.Y);
+    if (text.startsWith(QLatin1Char('=')))
+        hint = text;
+    if (hint.isEmpty())
+        return;
+    info.CursorRect = CellRect(cell.X, cell.Y);
+    hintText = hint;
+    canShow = true;
+}
+
+// ---- values -----------------------------------------------------------------------
+
+void TzelGrid::LoadValues()
+{
+    values_.Load();
+}
+
+void TzelGrid::Recalculate()
+{
+    if (RowCount() - 1 < FixedRows() || ColCount() - 1 < FixedCols())
+        return;
+    LoadValues();
+    if (showValues_)
+        Repaint();
+}
+
+// ---- commands ---------------------------------------------------------------------
+
+void TzelGrid::InsertRowAtCurrent()
+{
+    const int r = Row();
+    SetRowCount(RowCount() + 1);
+    // Rows r .. last-1 move down one; the new empty last row lands at r.
+    const int last = RowCount() - 1;
+    std::vector<int> from;
+    from.reserve(std::size_t(last - r + 1));
+    from.push_back(last);
+    for (int i = r; i < last; ++i)
+        from.push_back(i);
+    PermuteRows(r, from);
+    Rows(r).Clear();
+}
+
+void TzelGrid::DeleteRowAtCurrent()
+{
+    if (RowCount() <= FixedRows() + 1)
+        return;
+    const int r = Row();
+    DeleteRow(r);
+    if (r < RowCount())
+        SetRow(r);
+}
+
+void TzelGrid::InsertColumnAtCurrent()
+{
+    ShowAllColumns();
+    const int c = Col();
+    SetColCount(ColCount() + 1);
+    const int last = ColCount() - 1;
+    std::vector<int> from;
+    from.push_back(last);
+    for (int i = c; i < last; ++i)
+        from.push_back(i);
+    PermuteCols(c, from);
+    for (int i = last - 1; i >= c; --i)
+        savedColWidths_[i + 1] = savedColWidths_[i];
+    SetColWidths(c, DefaultColWidth());
+    savedColWidths_[c] = DefaultColWidth();
+    Cols(c).Clear();
+    SetCol(c);
+}
+
+void TzelGrid::DeleteColumnAtCurrent()
+{
+    if (ColCount() <= FixedCols() + 1)
+        return;
+    const int c = Col();
+    // The saved widths follow their columns, so a hidden column further right
+    // comes back at its own width.
+    savedColWidths_.erase(savedColWidths_.begin() + c);
+    DeleteColumn(c);
+    if (c < ColCount())
+        SetCol(c);
+}
+
+void TzelGrid::CopyRowToHeader()
+{
+    if (Row() <= 0 || ColCount() < 2)
+        return;
+    for (int c = 1; c < ColCount(); ++c)
+        SetCells(c, 0, Cells(c, Row()));
+}
+
+void TzelGrid::ShowColumn(int col)
+{
+    if (col < 0 || col >= ColCount())
+        return;
+    if (savedColWidths_[col] < 1)
+        savedColWidths_[col] = DefaultColWidth();
+    SetColWidths(col, savedColWidths_[col]);
+}
+
+void TzelGrid::ShowAllColumns()
+{
+    for (int c = FixedCols(); c < ColCount(); ++c)
+        ShowColumn(c);
+}
+
+void TzelGrid::HideRow(int row)
+{
+    SetRowHeights(row, -1);
+}
+
+void TzelGrid::AutoSizeRow(int row)
+{
+    if (row < 0 || row >= RowCount())
+        return;
+    int height = DefaultRowHeight();
+    TCanvas* canvas = Canvas();
+    canvas->SetFont(Font());
+    for (int c = 0; c < ColCount(); ++c) {
+        QString text = Cells(c, row);
+        if (showValues_ && text.startsWith(QLatin1Char('=')))
+            text = QString::number(double(values_.Value(c, row)), 'g', 15);
+        QRect rect = CellRect(c, row);
+        // Cells out of view are measured in their column's width.
+        if (rect.isEmpty())
+            rect = QRect(0, 0, ColWidths(c) > 0 ? ColWidths(c) : DefaultColWidth(), DefaultRowHeight());
+        canvas->DrawText(text, rect, DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
+        height = std::max(height, rect.height() + 1);
+    }
+    SetRowHeights(row, height);
+}
+
+void TzelGrid::ShowAllRows()
+{
+    for (int r = 1; r < RowCount(); ++r)
+        if (RowHeights(r) <= 0)
+            AutoSizeRow(r);
+}

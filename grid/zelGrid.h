@@ -1,0 +1,178 @@
+#pragma once
+// TzelGrid, the results grid: a string grid with published settings for sorting,
+// banding, number formatting, formulas and printing, header access by string
+// list, row and column commands, hiding and re-showing lines, and its own sort.
+
+#include "ApplicationHints.h"
+#include "CellValueTable.h"
+#include "StringGrid.h"
+#include "TGridKeyMappings.h"
+#include "TPrintOptions.h"
+
+#include <QImage>
+#include <QStringList>
+#include <functional>
+#include <vector>
+
+enum TAdvanceDirection { adNone, adRight, adDown };
+enum TCellRefStyle { rsNone, rsA1, rsRowCol };
+enum ToSortType { tstCharacter, tstNumeric, tstDate };
+enum SortDirType { Ascending, Descending };
+enum THowToSort { stRow, stColumn };
+
+using TOnSizeChanged = std::function<void(QObject* sender, int OldColCount, int OldRowCount)>;
+
+class TzelGrid : public TStringGrid {
+    Q_OBJECT
+public:
+    explicit TzelGrid(QWidget* owner = nullptr);
+    ~TzelGrid() override;
+
+    // Fields the painting, formula and print code share with the grid.
+    int TextMarginX = 5;
+    int TextMarginY = 5;
+    QStringList& CellNames() { return cellNames_; }
+    int FormulaCol = 0;
+    int FormulaRow = 0;
+    // Numeric value of every cell, ColCount x RowCount, read as CellValues()(c, r).
+    const TCellValueTable& CellValues() const { return values_; }
+    TCellValueTable& CellValues() { return values_; }
+    const std::vector<int>& SavedColWidths() const { return savedColWidths_; }
+    int PageCounter = 0;
+    QImage* PreviewBitmap = nullptr;
+    int SortErrorCode() const { return sortErrorCode_; }
+    QString SortErrorMessage() const { return sortErrorMessage_; }
+
+    // Published properties.
+    TCellRefStyle CellRefStyle() const { return cellRefStyle_; }
+    void SetCellRefStyle(TCellRefStyle v);
+    bool KeyMappingsEnabled() const { return keyMappingsEnabled_; }
+    void SetKeyMappingsEnabled(bool v) { keyMappingsEnabled_ = v; }
+    TGridKeyMappings& KeyMappings() { return keyMappings_; }
+    // Copies the shortcuts into the grid's own mappings.
+    void SetKeyMappings(const TGridKeyMappings& v) { keyMappings_ = v; }
+    bool NumbersalRight() const { return numbersalRight_; }
+    void SetNumbersalRight(bool v);
+    bool BandsShow() const { return bandsShow_; }
+    void SetBandsShow(bool v);
+    TColor BandsColor() const { return bandsColor_; }
+    void SetBandsColor(TColor v);
+    int BandsInterval() const { return bandsInterval_; }
+    void SetBandsInterval(int v);
+    bool HighlightURL() const { return highlightURL_; }
+    void SetHighlightURL(bool v);
+    TAdvanceDirection AdvanceDirection() const { return advanceDirection_; }
+    void SetAdvanceDirection(TAdvanceDirection v) { advanceDirection_ = v; }
+    QString NumberFormat() const { return numberFormat_; }
+    void SetNumberFormat(const QString& v);
+    bool AutoCalculate() const { return autoCalculate_; }
+    void SetAutoCalculate(bool v);
+    bool ShowValues() const { return showValues_; }
+    void SetShowValues(bool v);
+    // The live view of row 0.
+    TGridStrings ColumnHeaders() { return Rows(0); }
+    void SetColumnHeaders(const QStringList& headers) { Rows(0).Assign(headers); }
+    // Column 0 of every row, as a new list.
+    QStringList RowHeaders() const;
+    // Entry i goes to Cells[0, i]; entries beyond the last row are dropped.
+    void SetRowHeaders(const QStringList& headers);
+    int StartIndex() const { return startIndex_; }
+    void SetStartIndex(int v) { startIndex_ = v; }
+    int EndIndex() const { return endIndex_; }
+    void SetEndIndex(int v) { endIndex_ = v; }
+    int SortIndex() const { return sortIndex_; }
+    void SetSortIndex(int v);
+    ToSortType SortType() const { return sortType_; }
+    void SetSortType(ToSortType v) { sortType_ = v; }
+    bool CaseSensitiv() const { return caseSensitiv_; }
+    void SetCaseSensitiv(bool v) { caseSensitiv_ = v; }
+    SortDirType SortDirection() const { return sortDirection_; }
+    void SetSortDirection(SortDirType v);
+    THowToSort HowToSort() const { return howToSort_; }
+    void SetHowToSort(THowToSort v);
+    bool ShowMessageOnError() const { return showMessageOnError_; }
+    void SetShowMessageOnError(bool v) { showMessageOnError_ = v; }
+    TPrintOptions& PrintOptions() { return printOptions_; }
+    void SetPrintOptions(const TPrintOptions& v) { printOptions_ = v; }
+    int AutoSizemargin() const { return autoSizemargin_; }
+    void SetAutoSizemargin(int v) { autoSizemargin_ = v; }
+    bool WordWrap() const { return wordWrap_; }
+    void SetWordWrap(bool v);
+    bool FormuleMode() const { return formuleMode_; }
+    void SetFormuleMode(bool v) { formuleMode_ = v; }
+    bool HideSelected() const { return hideSelected_; }
+    void SetHideSelected(bool v);
+    TOnSizeChanged OnSizeChanged;
+
+    // Commands.
+    void InsertRowAtCurrent();
+    void DeleteRowAtCurrent();
+    void InsertColumnAtCurrent();
+    void DeleteColumnAtCurrent();
+    void CopyRowToHeader();
+    void ShowColumn(int col);
+    void ShowAllColumns();
+    void HideRow(int row);
+    void AutoSizeRow(int row);
+    void ShowRow(int row) { AutoSizeRow(row); }
+    void ShowAllRows();
+
+    // Sorts by the sort fields; false when the settings were rejected.
+    // Throws ECellConvertError when a numeric or date key cannot be compared.
+    bool SortGrid();
+
+    void LoadValues();
+    // Reloads the values; evaluating formula cells joins it with the formula parser.
+    void Recalculate();
+
+protected:
+    void DrawCell(int col, int row, const QRect& rect, TGridDrawState state) override;
+    bool SelectCell(int col, int row) override;
+    void SizeChanged(int oldColCount, int oldRowCount) override;
+    void CellTextChanging(int col, int row) override { values_.TextChanging(col, row); }
+    void RowsPermuted(int first, const std::vector<int>& from) override { values_.RowsPermuted(first, from); }
+    void ColsPermuted(int first, const std::vector<int>& from) override { values_.ColsPermuted(first, from); }
+
+private:
+    void ShowCellHint(QString& hintText, bool& canShow, THintInfo& info);
+    int CheckSortSettings(int s, int e) const;
+    int CheckSortKeys(int s, int e);
+    std::string_view SortKey(int line) const;
+    void RunSortEngine(int s, int e);
+
+    QStringList cellNames_;
+    // Two lists the grid owns for the dialogs that fill them later.
+    QStringList ownedList1_;
+    QStringList ownedList2_;
+    TCellValueTable values_;
+    std::vector<int> savedColWidths_;
+    bool constructed_ = false;
+
+    TCellRefStyle cellRefStyle_ = rsNone;
+    bool keyMappingsEnabled_ = true;
+    TGridKeyMappings keyMappings_;
+    bool numbersalRight_ = false;
+    bool bandsShow_ = false;
+    TColor bandsColor_ = 16777184;
+    int bandsInterval_ = 2;
+    bool highlightURL_ = false;
+    TAdvanceDirection advanceDirection_ = adNone;
+    QString numberFormat_;
+    bool autoCalculate_ = false;
+    bool showValues_ = false;
+    int startIndex_ = 0;
+    int endIndex_ = 0;
+    int sortIndex_ = 0;
+    ToSortType sortType_ = tstCharacter;
+    bool caseSensitiv_ = false;
+    SortDirType sortDirection_ = Ascending;
+    THowToSort howToSort_ = stRow;
+    bool showMessageOnError_ = false;
+    TPrintOptions printOptions_;
+    int autoSizemargin_ = 0;
+    bool wordWrap_ = false;
+    bool formuleMode_ = false;
+    bool hideSelected_ = false;
+    int sortErrorCode_ = 0;
+    QString sortErrorMessage_;
+};

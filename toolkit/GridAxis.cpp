@@ -1,0 +1,143 @@
+#include "GridAxis.h"
+
+#include <algorithm>
+
+TGridAxis::TGridAxis(int count, int defaultSize) : defaultSize_(defaultSize)
+{
+    SetCount(count);
+}
+
+void TGridAxis::SetCount(int count)
+{
+    count = std::max(count, 0);
+    const int old = Count();
+    if (count > old) {
+        sizes_.resize(count, defaultSize_);
+        const int ext = Extent(old);
+        total_ += std::int64_t(ext) * (count - old);
+        if (treeValid_ && count <= capacity_) {
+            for (int i = old; i < count; ++i)
+                TreeAdd(i, ext);
+        } else {
+            Invalidate();
+        }
+    } else if (count < old) {
+        // Dropping a few lines keeps the tree; dropping many rebuilds it later.
+        const bool keepTree = treeValid_ && old - count <= 64;
+        for (int i = count; i < old; ++i) {
+            total_ -= Extent(i);
+            if (keepTree)
+                TreeAdd(i, -Extent(i));
+        }
+        sizes_.resize(count);
+        if (!keepTree)
+            Invalidate();
+        if (sizes_.capacity() > 4096 && sizes_.size() < sizes_.capacity() / 4)
+            sizes_.shrink_to_fit();
+    }
+}
+
+void TGridAxis::SetDefaultSize(int size)
+{
+    defaultSize_ = size;
+    std::fill(sizes_.begin(), sizes_.end(), size);
+    total_ = Count() > 0 ? std::int64_t(Count()) * Extent(0) : 0;
+    Invalidate();
+}
+
+void TGridAxis::SetLineWidth(int width)
+{
+    if (width == lineWidth_)
+        return;
+    lineWidth_ = std::max(width, 0);
+    total_ = 0;
+    for (int i = 0; i < Count(); ++i)
+        total_ += Extent(i);
+    Invalidate();
+}
+
+void TGridAxis::SetSize(int i, int size)
+{
+    const int before = Extent(i);
+    sizes_[i] = size;
+    const int delta = Extent(i) - before;
+    if (delta == 0)
+        return;
+    total_ += delta;
+    if (treeValid_)
+        TreeAdd(i, delta);
+}
+
+void TGridAxis::Erase(int i)
+{
+    total_ -= Extent(i);
+    sizes_.erase(sizes_.begin() + i);
+    Invalidate();
+}
+
+void TGridAxis::EnsureTree() const
+{
+    if (treeValid_)
+        return;
+    capacity_ = 1;
+    while (capacity_ < Count())
+        capacity_ *= 2;
+    tree_.assign(std::size_t(capacity_) + 1, 0);
+    for (int i = 0; i < Count(); ++i)
+        tree_[i + 1] = Extent(i);
+    for (int i = 1; i <= capacity_; ++i) {
+        const int parent = i + (i & -i);
+        if (parent <= capacity_)
+            tree_[parent] += tree_[i];
+    }
+    treeValid_ = true;
+}
+
+void TGridAxis::TreeAdd(int i, std::int64_t delta) const
+{
+    for (int k = i + 1; k <= capacity_; k += k & -k)
+        tree_[k] += delta;
+}
+
+std::int64_t TGridAxis::Start(int i) const
+{
+    if (i <= 0)
+        return 0;
+    if (i >= Count())
+        return total_;
+    EnsureTree();
+    std::int64_t sum = 0;
+    for (int k = i; k > 0; k -= k & -k)
+        sum += tree_[k];
+    return sum;
+}
+
+int TGridAxis::LineAt(std::int64_t pos) const
+{
+    if (pos < 0)
+        return -1;
+    if (pos >= total_)
+        return Count();
+    EnsureTree();
+    // Descend the tree: idx ends as the number of lines that end at or before pos.
+    int idx = 0;
+    for (int step = capacity_; step > 0; step >>= 1) {
+        const int next = idx + step;
+        if (next <= capacity_ && tree_[next] <= pos) {
+            idx = next;
+            pos -= tree_[next];
+        }
+    }
+    return std::min(idx, Count());
+}
+
+int TGridAxis::NextVisible(int i) const
+{
+    if (i >= Count())
+        return Count();
+    if (i < 0)
+        i = 0;
+    if (IsVisible(i))
+        return i;
+    return LineAt(Start(i));
+}

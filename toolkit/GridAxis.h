@@ -1,0 +1,54 @@
+#pragma once
+// The lines (columns or rows) along one axis of a grid: their sizes and pixel
+// positions. A size of 0 or less hides a line; a visible line takes its size plus
+// the grid line drawn after it. Positions come from a Fenwick tree over the line
+// extents that is built on first use and then kept current, so appending a line,
+// finding where a line starts and finding the line under a pixel all cost
+// O(log n), however many lines are hidden.
+
+#include <cstdint>
+#include <vector>
+
+class TGridAxis {
+public:
+    TGridAxis(int count, int defaultSize);
+
+    int Count() const { return static_cast<int>(sizes_.size()); }
+    // Growing appends lines of the default size; shrinking drops lines at the end.
+    void SetCount(int count);
+    int DefaultSize() const { return defaultSize_; }
+    // Gives every line the new default size, as a grid does when it changes.
+    void SetDefaultSize(int size);
+    int LineWidth() const { return lineWidth_; }
+    void SetLineWidth(int width);
+
+    int Size(int i) const { return sizes_[i]; }
+    void SetSize(int i, int size);
+    bool IsVisible(int i) const { return sizes_[i] > 0; }
+    // Pixels line i takes: 0 when hidden, else its size plus the grid line.
+    int Extent(int i) const { return sizes_[i] > 0 ? sizes_[i] + lineWidth_ : 0; }
+
+    // Pixel position where line i starts (the extents of lines 0 .. i-1 summed).
+    std::int64_t Start(int i) const;
+    std::int64_t Total() const { return total_; }
+    // The line whose span holds pixel pos, or Count() at or beyond the end.
+    int LineAt(std::int64_t pos) const;
+    // The first visible line at or after i, or Count() when there is none.
+    int NextVisible(int i) const;
+
+    void Erase(int i);
+
+private:
+    void Invalidate() { treeValid_ = false; }
+    void EnsureTree() const;
+    void TreeAdd(int i, std::int64_t delta) const;
+
+    std::vector<int> sizes_;
+    int defaultSize_;
+    int lineWidth_ = 1;
+    std::int64_t total_ = 0;
+    // Fenwick tree over the extents, 1-based, sized to a power of two.
+    mutable std::vector<std::int64_t> tree_;
+    mutable int capacity_ = 0;
+    mutable bool treeValid_ = false;
+};

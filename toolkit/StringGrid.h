@@ -1,0 +1,231 @@
+#pragma once
+// The toolkit's string grid: cells of text addressed (column, row), fixed header
+// lines frozen while scrolling, line sizes where 0 or less hides a line, a current
+// cell guarded by the virtual SelectCell, a range selection, column sizing by
+// dragging a header border, keyboard navigation, and painting of the visible cells
+// only, each through the virtual DrawCell. Cells are never edited in place.
+
+#include "Canvas.h"
+#include "GridAxis.h"
+#include "GridCellStore.h"
+#include "Graphics.h"
+#include "Keys.h"
+
+#include <QAbstractScrollArea>
+#include <QFont>
+#include <QStringList>
+#include <functional>
+
+struct TGridCoord {
+    int X = 0;
+    int Y = 0;
+    friend bool operator==(const TGridCoord&, const TGridCoord&) = default;
+};
+
+// A rectangle of cells, inclusive indexes.
+struct TGridRect {
+    int Left = 0;
+    int Top = 0;
+    int Right = 0;
+    int Bottom = 0;
+    friend bool operator==(const TGridRect&, const TGridRect&) = default;
+};
+
+using TGridDrawState = unsigned;
+constexpr TGridDrawState gdSelected = 1;
+constexpr TGridDrawState gdFocused = 2;
+constexpr TGridDrawState gdFixed = 4;
+
+using TGridOptions = unsigned;
+constexpr TGridOptions goFixedVertLine = 0x1;
+constexpr TGridOptions goFixedHorzLine = 0x2;
+constexpr TGridOptions goVertLine = 0x4;
+constexpr TGridOptions goHorzLine = 0x8;
+constexpr TGridOptions goRangeSelect = 0x10;
+constexpr TGridOptions goDrawFocusSelected = 0x20;
+constexpr TGridOptions goColSizing = 0x80;
+
+class TStringGrid;
+
+// A string-list view of one row (Rows) or one column (Cols) of a grid. Reading
+// entry i reads the cell; assigning a list copies as many entries as both have and
+// leaves the rest of the line as it was; clearing empties the whole line.
+class TGridStrings {
+public:
+    TGridStrings(TStringGrid* grid, bool isRow, int index) : grid_(grid), isRow_(isRow), index_(index) {}
+
+    int Count() const;
+    QString Strings(int i) const;
+    QString operator[](int i) const { return Strings(i); }
+    void Put(int i, const QString& text);
+    void Assign(const QStringList& list);
+    void Assign(const TGridStrings& other);
+    void Clear();
+    QStringList ToStringList() const;
+
+private:
+    TStringGrid* grid_;
+    bool isRow_;
+    int index_;
+};
+
+using TDrawCellEvent = std::function<void(QObject* sender, int col, int row, const QRect& rect, TGridDrawState state)>;
+using TSelectCellEvent = std::function<void(QObject* sender, int col, int row, bool& canSelect)>;
+using TGridKeyEvent = std::function<void(QObject* sender, int& key, TShiftState shift)>;
+using TGridKeyPressEvent = std::function<void(QObject* sender, QChar& key)>;
+using TGridMouseEvent = std::function<void(QObject* sender, TMouseButton button, TShiftState shift, int x, int y)>;
+
+class TStringGrid : public QAbstractScrollArea {
+    Q_OBJECT
+public:
+    explicit TStringGrid(QWidget* owner = nullptr);
+    ~TStringGrid() override;
+
+    // Cells.
+    QString Cells(int col, int row) const;
+    void SetCells(int col, int row, const QString& text);
+    // The UTF-8 bytes of a cell, without conversion.
+    std::string_view CellText(int col, int row) const { return cells_.Text(col, row); }
+    TGridStrings Rows(int row) { return TGridStrings(this, true, row); }
+    TGridStrings Cols(int col) { return TGridStrings(this, false, col); }
+
+    // Size.
+    int ColCount() const { return cols_.Count(); }
+    void SetColCount(int count);
+    int RowCount() const { return rows_.Count(); }
+    void SetRowCount(int count);
+    int FixedCols() const { return fixedCols_; }
+    void SetFixedCols(int count);
+    int FixedRows() const { return fixedRows_; }
+    void SetFixedRows(int count);
+    int DefaultColWidth() const { return cols_.DefaultSize(); }
+    void SetDefaultColWidth(int width);
+    int DefaultRowHeight() const { return rows_.DefaultSize(); }
+    void SetDefaultRowHeight(int height);
+    int ColWidths(int col) const;
+    void SetColWidths(int col, int width);
+    int RowHeights(int row) const;
+    void SetRowHeights(int row, int height);
+    int GridLineWidth() const { return cols_.LineWidth(); }
+
+    // Current cell and selection.
+    int Col() const { return current_.X; }
+    void SetCol(int col);
+    int Row() const { return current_.Y; }
+    void SetRow(int row);
+    TGridRect Selection() const;
+    void SetSelection(const TGridRect& rect);
+
+    // Geometry, in client (viewport) pixels.
+    TGridCoord MouseToCell(int x, int y) const;
+    void MouseToCell(int x, int y, int& col, int& row) const;
+    QRect CellRect(int col, int row) const;
+    // The first scrollable row and column at the top left of the view.
+    int TopRow() const;
+    int LeftCol() const;
+
+    void DeleteRow(int row);
+    void DeleteColumn(int col);
+
+    // Look.
+    QFont Font() const { return font_; }
+    void SetFont(const QFont& font);
+    TColor Color() const { return color_; }
+    void SetColor(TColor color);
+    TColor FixedColor() const { return fixedColor_; }
+    void SetFixedColor(TColor color);
+    TGridOptions Options() const { return options_; }
+    void SetOptions(TGridOptions options);
+    bool ShowHint() const { return showHint_; }
+    void SetShowHint(bool on) { showHint_ = on; }
+    TCanvas* Canvas() { return &canvas_; }
+
+    void Invalidate();
+    void Repaint();
+
+    TDrawCellEvent OnDrawCell;
+    TSelectCellEvent OnSelectCell;
+    TGridKeyEvent OnKeyDown;
+    TGridKeyEvent OnKeyUp;
+    TGridKeyPressEvent OnKeyPress;
+    TGridMouseEvent OnMouseDown;
+    TGridMouseEvent OnMouseUp;
+
+protected:
+    // Paints one cell; the canvas is prepared with the cell's font and brush.
+    // The base fills the cell and draws its text, then notifies OnDrawCell.
+    virtual void DrawCell(int col, int row, const QRect& rect, TGridDrawState state);
+    // Asked before the current cell moves; false refuses the move.
+    virtual bool SelectCell(int col, int row);
+    // Runs after every change of ColCount or RowCount.
+    virtual void SizeChanged(int oldColCount, int oldRowCount);
+    virtual void KeyDown(int& key, TShiftState shift);
+    virtual void KeyUp(int& key, TShiftState shift);
+    virtual void KeyPress(QChar& key);
+    // Told before the text of an existing cell changes.
+    virtual void CellTextChanging(int col, int row) { Q_UNUSED(col); Q_UNUSED(row); }
+    // Told after rows (columns) first .. first + from.size() - 1 took the texts
+    // that rows (columns) from[k] had.
+    virtual void RowsPermuted(int first, const std::vector<int>& from) { Q_UNUSED(first); Q_UNUSED(from); }
+    virtual void ColsPermuted(int first, const std::vector<int>& from) { Q_UNUSED(first); Q_UNUSED(from); }
+
+    // Moves cell texts; line sizes stay by position.
+    void PermuteRows(int first, const std::vector<int>& from);
+    void PermuteCols(int first, const std::vector<int>& from);
+    TGridCellStore& CellStore() { return cells_; }
+
+    // Moves the current cell after asking SelectCell; the anchor follows unless
+    // the selection is being extended. Returns false when refused or invalid.
+    bool MoveCurrent(int col, int row, bool moveAnchor, bool show);
+    void ScrollIntoView(int col, int row);
+
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void scrollContentsBy(int dx, int dy) override;
+
+private:
+    friend class TGridStrings;
+    void ChangeSize(int cols, int rows);
+    void AfterSizeChange(int oldCols, int oldRows);
+    void ClampCurrent();
+    void UpdateScrollBars() const;
+    void ScheduleScrollBars();
+    int ScrollX() const;
+    int ScrollY() const;
+    // Pixel position of a line in the view, or a large negative when off screen.
+    std::int64_t ViewPos(const TGridAxis& axis, int fixed, int offset, int i) const;
+    int LineAtView(const TGridAxis& axis, int fixed, int offset, int pos) const;
+    int RowsPerPage() const;
+    int SizingColumnAt(int x, int y) const;
+    void PaintCells(QPainter& painter, const QRect& area);
+    bool IsSelected(int col, int row) const;
+    void Navigate(int key, TShiftState shift);
+
+    TGridCellStore cells_;
+    TGridAxis cols_;
+    TGridAxis rows_;
+    int fixedCols_ = 1;
+    int fixedRows_ = 1;
+    TGridCoord current_;
+    TGridCoord anchor_;
+    TGridOptions options_ = goFixedVertLine | goFixedHorzLine | goVertLine | goHorzLine | goRangeSelect;
+    QFont font_;
+    TColor color_ = clWindow;
+    TColor fixedColor_ = clBtnFace;
+    bool showHint_ = false;
+    TCanvas canvas_;
+
+    mutable bool scrollBarsDirty_ = true;
+    bool scrollBarsScheduled_ = false;
+    bool updatePending_ = false;
+    enum class TDrag { None, Selecting, Sizing } drag_ = TDrag::None;
+    int sizingCol_ = -1;
+    int sizingStartX_ = 0;
+    int sizingStartWidth_ = 0;
+};
