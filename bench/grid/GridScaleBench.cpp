@@ -37,7 +37,7 @@ std::vector<QStringList> SampleRows(int count)
         QString digest = QStringLiteral("0x");
         for (int w = 0; w < 5; ++w)
             digest += QString::asprintf(w ? " %08X" : "%08X", unsigned(rng()));
-        rows.push_back({plate, QString::asprintf("0x%07X", (payload << 1) | (rng() & 1)), digest,
+        rows.push_back({plate, QString::asprintf("0x%07X", unsigned((payload << 1) | (rng() & 1))), digest,
                         QString::asprintf("0x%06X", payload), QString::number(payload),
                         QString::number(payload >> 16), QString::number(payload & 0xFFFF)});
     }
