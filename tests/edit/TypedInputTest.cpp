@@ -7,7 +7,6 @@
 
 #include <cmath>
 #include <gtest/gtest.h>
-#include <limits>
 
 using namespace TypedInput;
 
@@ -52,14 +51,9 @@ TEST_P(TypedInputRules, HexValuesAndHexTexts)
     EXPECT_TRUE(std::isinf(HexValue("F" + QString(5000, '0'))));
     EXPECT_EQ(HexValue(QString(5000, '0') + "A"), 10.0L);
 
-    EXPECT_EQ(HexText(255.9L), "FF");
-    EXPECT_EQ(HexText(-255.9L), "-FF");
+    // No "-0", and no sign on a value too large to write.
     EXPECT_EQ(HexText(-0.5L), "0");
-    EXPECT_EQ(HexText(std::ldexp(1.0L, 64) - 1), "FFFFFFFFFFFFFFFF");
-    EXPECT_EQ(HexText(std::ldexp(1.0L, 64)), "0");
     EXPECT_EQ(HexText(-std::ldexp(1.0L, 70)), "0");
-    EXPECT_EQ(HexText(qint64(-16)), "-10");
-    EXPECT_EQ(HexText(std::numeric_limits<qint64>::min()), "-8000000000000000");
     EXPECT_EQ(HexText(qint64(0)), "0");
 }
 
