@@ -67,8 +67,8 @@ QString TAdvEdit::Text() const
 
 void TAdvEdit::SetText(const QString& value)
 {
-    // Typed input checks and formats assigned values here; plain text is stored as is.
-    TCustomEdit::SetText(prefix_ + value + suffix_);
+    // The number types check and format what they are given; text types store it as is.
+    TCustomEdit::SetText(prefix_ + CheckedText(value) + suffix_);
     ShowModifiedState(false);
     if (showURL_)
         ShowUrlLook(IsUrlText());
@@ -100,22 +100,6 @@ void TAdvEdit::SetEmptyText(const QString& value)
         return;
     emptyText_ = value;
     update();
-}
-
-void TAdvEdit::SetEditType(TAdvEditType value)
-{
-    if (value == editType_)
-        return;
-    editType_ = value;
-    // The conversions of the numeric types belong to typed input; the password type
-    // hides its text and has no undo.
-    if (value == etPassword) {
-        SetPasswordChar('*');
-        canUndo_ = false;
-        RecreateAndRelayout();
-    } else {
-        SetPasswordChar(QChar());
-    }
 }
 
 void TAdvEdit::SetCanUndo(bool value)
@@ -610,9 +594,10 @@ void TAdvEdit::FocusGained()
         if (!(showURL_ && IsUrlText()))
             SetFontColor(focusFontColor_);
     }
-    // Without AutoSelect, typed input places the caret of the number types.
     if (AutoSelect())
         SelectAllText();
+    else
+        PlaceNumberCaret();
     if (focusLabel_ && label_) {
         QFont bold = label_->font();
         bold.setBold(true);
@@ -653,7 +638,7 @@ void TAdvEdit::FocusLost(QWidget* next)
         label_->setFont(plain);
         label_->adjustSize();
     }
-    // Typed input completes the number types here.
+    CompleteNumber();
     // A failed validation does not keep the focus; only its colours tell.
     bool isValid = true;
     if (OnValueValidate)
@@ -831,7 +816,8 @@ void TAdvEdit::mouseReleaseEvent(QMouseEvent* event)
         dragArmed_ = false;
     }
     TCustomEdit::mouseReleaseEvent(event);
-    // Typed input keeps the caret out of the prefix and suffix here.
+    if (event->button() == Qt::LeftButton)
+        KeepMouseSelectionInText();
 }
 
 bool TAdvEdit::event(QEvent* event)
@@ -880,7 +866,10 @@ void TAdvEdit::KeyDownMessage(int& key, TShiftState shift)
         if (isVisible())
             PostKeyDown(this, VK_TAB);
     }
-    // Typed input applies its prefix and suffix caret rules here.
+    if (CaretKeyDropped(key, shift)) {
+        key = 0;
+        return;
+    }
     if (key == VK_DELETE && SelStart() >= prefix_.size()) {
         if (lengthLimit_ > 0 && CountedLength(TextAfterDelete()) - 1 > lengthLimit_) {
             key = 0;
@@ -889,6 +878,8 @@ void TAdvEdit::KeyDownMessage(int& key, TShiftState shift)
         ShowModifiedState(true);
     }
     TCustomEdit::KeyDownMessage(key, shift);
+    if (key == VK_DELETE && editType_ == etMoney)
+        RegroupThousands();
     if (!prefix_.isEmpty() && SelStart() < prefix_.size())
         SetSelStart(int(prefix_.size()));
 }
@@ -910,7 +901,10 @@ void TAdvEdit::CharMessage(QChar& key)
         TCustomEdit::CharMessage(key);
         return;
     }
-    // Typed input turns the keypad's decimal key into the decimal separator here.
+    // The keypad's decimal key types the decimal separator, whatever the layout puts
+    // on it.
+    if (excelStyleDecimalSeparator_ && keyFromKeypad_ && (key == QLatin1Char('.') || key == QLatin1Char(',')))
+        key = decimal;
     const int prefixLength = int(prefix_.size());
     if (code == 8 && !prefix_.isEmpty() && SelStart() <= prefixLength && SelLength() == 0)
         return;
@@ -921,9 +915,10 @@ void TAdvEdit::CharMessage(QChar& key)
         return;
     if (key == QLatin1Char('-') && IsSignedNumberType(editType_) && !signed_)
         return;
-    // Typed input filters the character by EditType here; until then every type
-    // passes it on as plain text does.
-    TCustomEdit::CharMessage(key);
+    if (editType_ == etString || editType_ == etPassword)
+        TCustomEdit::CharMessage(key);
+    else
+        TypedCharMessage(key);
     if (tabOnFullLength_ && lengthLimit_ > 0 && CountedLength(Text()) > lengthLimit_ && SelLength() == 0 &&
         SelStart() == lengthLimit_)
         PostKeyDown(this, VK_TAB);
@@ -985,8 +980,7 @@ void TAdvEdit::ClipboardPaste()
         t.insert(at, clip);
         newStart = at + int(clip.size()) + prefixLength;
     }
-    // Typed input decides here whether its type accepts the new text.
-    SetText(t);
+    AcceptPastedText(t, clip);
     if (editType_ == etMoney && Text().size() > 3) {
         SelectAllText();
     } else {

@@ -6,8 +6,10 @@
 // prefix and suffix around the editable text, Esc undo, typing limits, clipboard
 // commands that an owner may veto, web and mail addresses, and a full-text hint.
 //
-// Typed input, the lookup list, persistence and drag-and-drop are hooked in where
-// they belong and pass everything through until they are built.
+// EditType makes it a typed field (numbers, money, hexadecimal, ranges, casing);
+// those rules live in AdvEditTypedInput.cpp and TypedInput.h. The lookup list,
+// persistence and drag-and-drop are hooked in where they belong and pass everything
+// through until they are built.
 
 #include "AdvEditSettings.h"
 #include "CustomEdit.h"
@@ -79,15 +81,29 @@ public:
     bool ReturnIsTab() const { return returnIsTab_; }
     void SetReturnIsTab(bool value) { returnIsTab_ = value; }
 
-    // ---- typed input settings (their rules live with the typed input) ----
+    // ---- typed input ----
+    // Decimals of etFloat and etMoney: negative is the general format, 0 allows no
+    // decimal separator. Taken only while the field is etFloat or etMoney.
     qint16 Precision() const { return precision_; }
-    void SetPrecision(qint16 value) { precision_ = value; }
+    void SetPrecision(qint16 value);
+    // The minus sign may be typed in etNumeric, etFloat and etMoney.
     bool Signed() const { return signed_; }
     void SetSigned(bool value) { signed_ = value; }
     bool AutoThousandSeparator() const { return autoThousandSeparator_; }
-    void SetAutoThousandSeparator(bool value) { autoThousandSeparator_ = value; }
+    void SetAutoThousandSeparator(bool value);
+    // The keypad's decimal key types the decimal separator.
     bool ExcelStyleDecimalSeparator() const { return excelStyleDecimalSeparator_; }
     void SetExcelStyleDecimalSeparator(bool value) { excelStyleDecimalSeparator_ = value; }
+    // The text as a number by type (0 for the text types).
+    long double GetFloatValue() const;
+    // Write a number into the text by type.
+    void SetFloatValue(long double value);
+    void SetIntegerValue(qint64 value);
+    // Rewrites the integer part with or without thousands separators; the caret
+    // keeps its distance from the end.
+    void RegroupThousands();
+    // Adds a minus in front, or removes the first minus.
+    void ToggleSign();
 
     // ---- label ----
     QString LabelCaption() const;
@@ -229,6 +245,7 @@ protected:
     void MouseLeave() override;
     void FontChanged() override;
     void UpdateLookupList();
+    void keyPressEvent(QKeyEvent* event) override;
 
     bool event(QEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
@@ -238,6 +255,22 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    // Typed input (AdvEditTypedInput.cpp).
+    QString CheckedText(const QString& value) const;
+    void TypedCharMessage(QChar& key);
+    void NumberCharMessage(QChar& key);
+    void CaseCharMessage(QChar& key);
+    void MixedCaseCharMessage(QChar& key);
+    void RangeCharMessage(QChar& key);
+    void AcceptPastedText(const QString& text, const QString& clip);
+    bool CaretKeyDropped(int key, TShiftState shift);
+    void KeepMouseSelectionInText();
+    void PlaceNumberCaret();
+    void CompleteNumber();
+    void WriteWindowText(const QString& editable);
+    QString FormatNumber(const QString& format, long double value) const;
+    int EditableEnd() const { return int(prefix_.size() + Text().size()); }
+
     void CreateAttachedLabel();
     void CaptureLoadedState();
     void ApplyFlat(bool on);
@@ -267,6 +300,11 @@ private:
     bool signed_ = false;
     bool autoThousandSeparator_ = true;
     bool excelStyleDecimalSeparator_ = false;
+    // The key press whose characters are being handled: from the keypad, with Ctrl.
+    bool keyFromKeypad_ = false;
+    bool ctrlHeld_ = false;
+    // The first half of a typed surrogate pair, held until its second half arrives.
+    QChar pendingHighSurrogate_;
 
     // Label
     QPointer<QLabel> label_;

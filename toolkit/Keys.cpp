@@ -30,8 +30,7 @@ int KeypadVirtualKey(int qtKey)
     case Qt::Key_Plus: return VK_ADD;
     case Qt::Key_Minus: return VK_SUBTRACT;
     case Qt::Key_Period:
-    case Qt::Key_Comma:
-    case Qt::Key_Delete: return VK_DECIMAL;
+    case Qt::Key_Comma: return VK_DECIMAL;
     case Qt::Key_Slash: return VK_DIVIDE;
     case Qt::Key_Enter: return VK_RETURN;
     default: return 0;

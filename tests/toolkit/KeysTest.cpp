@@ -9,6 +9,8 @@ TEST(Keys, QtKeysTranslateToVirtualKeysAndBack)
     EXPECT_EQ(VirtualKeyFromQt(Qt::Key_7, Qt::NoModifier), '7');
     EXPECT_EQ(VirtualKeyFromQt(Qt::Key_7, Qt::KeypadModifier), VK_NUMPAD0 + 7);
     EXPECT_EQ(VirtualKeyFromQt(Qt::Key_Period, Qt::KeypadModifier), VK_DECIMAL);
+    // The keypad's Delete (its decimal key without Num Lock) deletes like Delete.
+    EXPECT_EQ(VirtualKeyFromQt(Qt::Key_Delete, Qt::KeypadModifier), VK_DELETE);
     EXPECT_EQ(VirtualKeyFromQt(Qt::Key_F3, Qt::NoModifier), 0x72);
     EXPECT_EQ(VirtualKeyFromQt(Qt::Key_Insert, Qt::ShiftModifier), VK_INSERT);
     EXPECT_EQ(VirtualKeyFromQt(Qt::Key_Enter, Qt::KeypadModifier), VK_RETURN);
