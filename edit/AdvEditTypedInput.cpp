@@ -29,6 +29,21 @@ bool IsRangeSeparator(QChar c) { return c == u',' || c == u'-' || c == u';'; }
 
 constexpr ushort kBackspace = 8;
 
+// Select all, copy, paste, cut and undo arrive as the control characters of Ctrl+A,
+// C, V, X and Z. Every typed field keeps them; a paste still meets the field's
+// paste check.
+bool IsEditCommand(QChar c)
+{
+    switch (c.unicode()) {
+    case 1:
+    case 3:
+    case 22:
+    case 24:
+    case 26: return true;
+    default: return false;
+    }
+}
+
 } // namespace
 
 // ---- values -------------------------------------------------------------------------
@@ -274,6 +289,10 @@ void TAdvEdit::keyPressEvent(QKeyEvent* event)
 // transforms it, handles it itself, or drops it.
 void TAdvEdit::TypedCharMessage(QChar& key)
 {
+    if (IsEditCommand(key)) {
+        TCustomEdit::CharMessage(key);
+        return;
+    }
     const bool backspaceOrDigit = key.unicode() == kBackspace || IsDigit(key);
     switch (editType_) {
     case etNumeric:

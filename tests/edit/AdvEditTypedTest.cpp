@@ -423,6 +423,29 @@ TEST_P(AdvEditTyped, MoneyFieldWithPrefixAndSuffixPaints)
     EXPECT_TRUE(form.window.grab().save(path));
 }
 
+TEST_P(AdvEditTyped, ClipboardKeysWorkInEveryTypedField)
+{
+    for (TAdvEditType type : {etNumeric, etFloat, etMoney, etHex, etRange, etAlphaNumeric, etUppercase}) {
+        edit->SetEditType(type);
+        edit->SetText("12");
+        form.FocusEdit();
+        Key(Qt::Key_A, Qt::ControlModifier);
+        Key(Qt::Key_C, Qt::ControlModifier);
+        EXPECT_EQ(QGuiApplication::clipboard()->text(), "12") << type;
+        Key(Qt::Key_X, Qt::ControlModifier);
+        EXPECT_EQ(edit->Text(), "") << type;
+        Key(Qt::Key_V, Qt::ControlModifier);
+        // Range and hexadecimal fields take no paste at all.
+        EXPECT_EQ(edit->Text(), type == etRange || type == etHex ? "" : "12") << type;
+    }
+    // A paste still meets the field's own check.
+    edit->SetEditType(etAlphaNumeric);
+    edit->SetText("");
+    QGuiApplication::clipboard()->setText("a-b");
+    Key(Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(edit->Text(), "");
+}
+
 INSTANTIATE_TYPED_LOCALES(AdvEditTyped);
 
 } // namespace
