@@ -1,6 +1,8 @@
 #include "Dialogs.h"
 
 #include <QApplication>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
 
 namespace {
@@ -29,7 +31,40 @@ public:
         }
     }
 
+    std::optional<QString> OpenFileDialog(const TFileDialogOptions& options) override
+    {
+        return Run(options, QFileDialog::AcceptOpen);
+    }
+
+    std::optional<QString> SaveFileDialog(const TFileDialogOptions& options) override
+    {
+        return Run(options, QFileDialog::AcceptSave);
+    }
+
 private:
+    static std::optional<QString> Run(const TFileDialogOptions& options, QFileDialog::AcceptMode mode)
+    {
+        const bool save = mode == QFileDialog::AcceptSave;
+        const QString title = !options.Title.isEmpty() ? options.Title
+                              : save                   ? QStringLiteral("Save As")
+                                                       : QStringLiteral("Open");
+        QFileDialog dialog(QApplication::activeWindow(), title, options.InitialDir);
+        dialog.setAcceptMode(mode);
+        dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+        const QStringList filters = QtNameFilters(options.Filter);
+        if (!filters.isEmpty()) {
+            dialog.setNameFilters(filters);
+            dialog.selectNameFilter(filters.value(options.FilterIndex - 1, filters.first()));
+        }
+        dialog.setDefaultSuffix(options.DefaultExt);
+        dialog.setOption(QFileDialog::DontConfirmOverwrite, !(save && options.OverwritePrompt));
+        if (!options.FileName.isEmpty())
+            dialog.selectFile(options.FileName);
+        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+            return std::nullopt;
+        return WithDefaultExt(dialog.selectedFiles().first(), options.DefaultExt);
+    }
+
     static QMessageBox::Icon IconOf(TMsgDlgType type)
     {
         switch (type) {
@@ -47,6 +82,34 @@ TDialogService* g_service = &g_messageBoxes;
 
 } // namespace
 
+QStringList QtNameFilters(const QString& filter)
+{
+    QStringList result;
+    const QStringList parts = filter.split(QLatin1Char('|'));
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+        QString description = parts[i].trimmed();
+        // Qt reads the patterns from the last parenthesised group: give it ours only.
+        if (description.endsWith(QLatin1Char(')')) && description.lastIndexOf(QLatin1Char('(')) > 0)
+            description = description.left(description.lastIndexOf(QLatin1Char('('))).trimmed();
+        QStringList patterns;
+        for (const QString& pattern : parts[i + 1].split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
+            const QString p = pattern.trimmed();
+            patterns.append(p == QLatin1String("*.*") ? QStringLiteral("*") : p);
+        }
+        if (patterns.isEmpty())
+            patterns.append(QStringLiteral("*"));
+        result.append(QStringLiteral("%1 (%2)").arg(description, patterns.join(QLatin1Char(' '))));
+    }
+    return result;
+}
+
+QString WithDefaultExt(const QString& fileName, const QString& defaultExt)
+{
+    if (defaultExt.isEmpty() || fileName.isEmpty() || QFileInfo(fileName).fileName().contains(QLatin1Char('.')))
+        return fileName;
+    return fileName + QLatin1Char('.') + defaultExt;
+}
+
 TDialogService& Dialogs() { return *g_service; }
 
 TDialogService* SetDialogs(TDialogService* service)
@@ -62,3 +125,7 @@ TModalResult MessageDlg(const QString& text, TMsgDlgType type, unsigned buttons)
 {
     return Dialogs().MessageDlg(text, type, buttons);
 }
+
+std::optional<QString> OpenFileDialog(const TFileDialogOptions& options) { return Dialogs().OpenFileDialog(options); }
+
+std::optional<QString> SaveFileDialog(const TFileDialogOptions& options) { return Dialogs().SaveFileDialog(options); }
