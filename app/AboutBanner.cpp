@@ -1,5 +1,6 @@
 #include "AboutBanner.h"
 
+#include <QFontMetricsF>
 #include <QPainter>
 #include <QPainterPath>
 #include <cmath>
@@ -25,11 +26,18 @@ void DrawPlate(QPainter& p)
         p.drawEllipse(QPointF(30 + 6 * std::cos(i * 1.047), 46 + 6 * std::sin(i * 1.047)), 1.6, 1.6);
     QFont font(QStringLiteral("DejaVu Sans"));
     font.setStyleHint(QFont::SansSerif);
-    font.setPixelSize(34);
     font.setBold(true);
+    const QString text = QStringLiteral("HK 55 EVB");
+    const QRectF field(46, 26, 172, 62);
+    // The largest size that fits the plate with whatever font the system offers.
+    for (int pixels = 34; pixels > 10; --pixels) {
+        font.setPixelSize(pixels);
+        if (QFontMetricsF(font).horizontalAdvance(text) <= field.width() - 8)
+            break;
+    }
     p.setFont(font);
     p.setPen(kPlateInk);
-    p.drawText(QRectF(46, 26, 176, 62), Qt::AlignCenter, QStringLiteral("HK 55 EVB"));
+    p.drawText(field, Qt::AlignCenter, text);
 }
 
 // Two data lines idle high and pulse low, one for each bit: D0 for 0, D1 for 1.

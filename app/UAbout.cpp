@@ -89,6 +89,8 @@ void TFormAbout::BuildLayout()
 
     PanelSeparator = new QWidget(PanelMain);
     PanelSeparator->setGeometry(kBorder, kBorder + 65, kLabelWidth, 15);
+    // Clicks on the separator belong to it, not to the panel that closes the box.
+    PanelSeparator->setAttribute(Qt::WA_NoMousePropagation);
     Shape1 = new QWidget(PanelSeparator);
     Shape1->setGeometry(0, 0, 75, 5);
     Fill(Shape1, kBarColor);
