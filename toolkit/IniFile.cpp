@@ -43,16 +43,25 @@ QString OneLine(QString value)
     return value;
 }
 
+int DigitValue(QChar c, int base)
+{
+    const char16_t u = c.unicode();
+    const int value = u >= '0' && u <= '9' ? u - '0'
+                      : u >= 'a' && u <= 'f' ? u - 'a' + 10
+                      : u >= 'A' && u <= 'F' ? u - 'A' + 10
+                                             : -1;
+    return value < base ? value : -1;
+}
+
+// The digits as a number no larger than `limit`; nothing when one is not a digit or
+// the number exceeds the limit.
 std::optional<std::uint64_t> ParseDigits(QStringView digits, int base, std::uint64_t limit)
 {
     if (digits.isEmpty())
         return std::nullopt;
     std::uint64_t value = 0;
     for (const QChar c : digits) {
-        const int digit = c.isDigit() && c.unicode() < 128 ? c.unicode() - '0'
-                          : base == 16 && c.toLower() >= QLatin1Char('a') && c.toLower() <= QLatin1Char('f')
-                              ? c.toLower().unicode() - 'a' + 10
-                              : -1;
+        const int digit = DigitValue(c, base);
         if (digit < 0)
             return std::nullopt;
         value = value * base + digit;
