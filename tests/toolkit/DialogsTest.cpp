@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QTemporaryDir>
@@ -121,4 +122,60 @@ TEST(FileDialogTest, RealSaveDialogAddsTheExtensionAndAsksBeforeReplacing)
         return dialog != nullptr;
     }});
     EXPECT_EQ(OpenFileDialog(options), std::nullopt);
+}
+
+TEST(MessageBoxTest, RealBoxKeepsTabbedLinesWholeAndShowsTextAsItIs)
+{
+    const QString table = QStringLiteral("WIEGAND 64-BIT\r\r\tCharacter conversion table:\r"
+                                         "\t0=010000   \tA=011010   \tK=100100   \tU=101110\r"
+                                         "\t8=011000   \tI=100010   \tS=101100   \t\u00ABempty\u00BB=000000\r"
+                                         "Note that this software uses UTF-8 encoding for license plates with "
+                                         "international characters.\r");
+    bool seen = false;
+    TModalDriver driver({[&](QWidget* modal) {
+        auto* label = modal->findChild<QLabel*>(QStringLiteral("MessageText"));
+        if (!label)
+            return false;
+        seen = true;
+        EXPECT_FALSE(label->wordWrap());
+        EXPECT_EQ(label->textFormat(), Qt::PlainText);
+        // One line of the label per line of the text: 7 lines (the last one empty).
+        const QFontMetrics metrics(label->font());
+        EXPECT_EQ(label->height(), metrics.boundingRect(QRect(), Qt::TextExpandTabs, "a\nb\nc\nd\ne\nf\ng").height());
+        modal->grab().save("/tmp/corvana-message.png");
+        QTimer::singleShot(0, modal, [modal] { QTest::keyClick(modal, Qt::Key_Return); });
+        return true;
+    }});
+    ShowMessage(table);
+    EXPECT_TRUE(seen);
+}
+
+TEST(MessageBoxTest, RealBoxAnswersWithTheButtonPressedEscapeOnlyWhereItMeansSomething)
+{
+    const auto press = [](Qt::Key first, Qt::Key second = Qt::Key_unknown) {
+        return std::vector<TModalDriver::TStep>{[first, second](QWidget* modal) {
+            if (!modal->findChild<QLabel*>(QStringLiteral("MessageText")))
+                return false;
+            modal->grab().save("/tmp/corvana-confirm.png");
+            QTimer::singleShot(0, modal, [modal, first, second] {
+                QTest::keyClick(modal, first);
+                if (second != Qt::Key_unknown && modal->isVisible())
+                    QTest::keyClick(modal, second);
+            });
+            return true;
+        }};
+    };
+    {
+        TModalDriver driver(press(Qt::Key_Escape));
+        EXPECT_EQ(MessageDlg("<b>not bold</b>", TMsgDlgType::mtError, mbOK), mrOk);
+    }
+    {
+        TModalDriver driver(press(Qt::Key_Escape));
+        EXPECT_EQ(MessageDlg("Clear all names?", TMsgDlgType::mtConfirmation, mbOK | mbCancel), mrCancel);
+    }
+    {
+        // Escape does nothing without a Cancel button; Enter takes the first button.
+        TModalDriver driver(press(Qt::Key_Escape, Qt::Key_Return));
+        EXPECT_EQ(MessageDlg("Clear all names?", TMsgDlgType::mtConfirmation, mbYes | mbNo), mrYes);
+    }
 }
