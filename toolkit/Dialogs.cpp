@@ -1,43 +1,164 @@
 #include "Dialogs.h"
 
 #include <QApplication>
-#include <QMessageBox>
+#include <QBoxLayout>
+#include <QCloseEvent>
+#include <QDialogButtonBox>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+#include <QStyle>
+#include <vector>
 
 namespace {
+
+// A message box whose lines (ended by CR, LF or CR LF) stay whole as long as they
+// fit on the screen, so tab-aligned tables keep their columns; the text is plain,
+// so a file name is never read as markup. Enter presses the first button; Escape
+// and the close button answer Cancel, or OK when OK is the only button, and are
+// ignored otherwise.
+class TMessageForm : public QDialog {
+public:
+    TMessageForm(QStyle::StandardPixmap icon, bool hasIcon, const QString& text, unsigned buttons)
+        : QDialog(QApplication::activeWindow())
+    {
+        setWindowTitle(QApplication::applicationName());
+        auto* iconLabel = new QLabel(this);
+        if (hasIcon)
+            iconLabel->setPixmap(style()->standardIcon(icon, nullptr, this).pixmap(32, 32));
+        iconLabel->setAlignment(Qt::AlignTop);
+        auto* textLabel = new QLabel(this);
+        textLabel->setObjectName(QStringLiteral("MessageText"));
+        textLabel->setTextFormat(Qt::PlainText);
+        textLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        QString lines = text;
+        lines.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
+        textLabel->setText(lines);
+        KeepLinesWhole(textLabel, lines);
+
+        auto* box = new QDialogButtonBox(this);
+        const std::pair<unsigned, TModalResult> order[] = {{mbYes, mrYes}, {mbNo, mrNo}, {mbOK, mrOk}, {mbCancel, mrCancel}};
+        for (const auto& [flag, result] : order)
+            if (buttons & flag)
+                AddButton(box, result);
+        if (box->buttons().isEmpty())
+            AddButton(box, mrOk);
+        escapeResult_ = (buttons & mbCancel) ? mrCancel : box->buttons().size() == 1 ? results_.front() : mrNone;
+
+        auto* row = new QHBoxLayout;
+        row->addWidget(iconLabel);
+        row->addWidget(textLabel, 1);
+        row->setSpacing(14);
+        auto* layout = new QVBoxLayout(this);
+        layout->addLayout(row);
+        layout->addWidget(box);
+        layout->setSizeConstraint(QLayout::SetFixedSize);
+    }
+
+    TModalResult Run() { return static_cast<TModalResult>(exec()); }
+
+    void reject() override
+    {
+        if (escapeResult_ != mrNone)
+            done(escapeResult_);
+    }
+
+protected:
+    void closeEvent(QCloseEvent* event) override
+    {
+        if (escapeResult_ == mrNone)
+            event->ignore();
+        else
+            QDialog::closeEvent(event);
+    }
+
+private:
+    void AddButton(QDialogButtonBox* box, TModalResult result)
+    {
+        static const std::pair<TModalResult, QDialogButtonBox::StandardButton> kinds[] = {
+            {mrYes, QDialogButtonBox::Yes}, {mrNo, QDialogButtonBox::No},
+            {mrOk, QDialogButtonBox::Ok}, {mrCancel, QDialogButtonBox::Cancel}};
+        for (const auto& [kind, standard] : kinds)
+            if (kind == result) {
+                QPushButton* button = box->addButton(standard);
+                if (results_.empty())
+                    button->setDefault(true);
+                connect(button, &QPushButton::clicked, this, [this, result] { done(result); });
+            }
+        results_.push_back(result);
+    }
+
+    void KeepLinesWhole(QLabel* label, const QString& lines)
+    {
+        const QFontMetrics metrics(label->font());
+        int widest = 0;
+        for (const QString& line : lines.split(QLatin1Char('\n')))
+            widest = std::max(widest, metrics.boundingRect(QRect(), Qt::TextExpandTabs, line).width());
+        const QScreen* screen = this->screen();
+        const int room = screen ? screen->availableGeometry().width() * 3 / 4 : 800;
+        label->setWordWrap(widest > room);
+        label->setMinimumWidth(std::min(widest, room));
+    }
+
+    std::vector<TModalResult> results_;
+    TModalResult escapeResult_ = mrNone;
+};
 
 class TMessageBoxDialogs : public TDialogService {
 public:
     void ShowMessage(const QString& text) override
     {
-        QMessageBox::information(QApplication::activeWindow(), QApplication::applicationName(), text);
+        TMessageForm(QStyle::SP_CustomBase, false, text, mbOK).Run();
     }
 
     TModalResult MessageDlg(const QString& text, TMsgDlgType type, unsigned buttons) override
     {
-        QMessageBox box(IconOf(type), QApplication::applicationName(), text, QMessageBox::NoButton,
-                        QApplication::activeWindow());
-        if (buttons & mbYes) box.addButton(QMessageBox::Yes);
-        if (buttons & mbNo) box.addButton(QMessageBox::No);
-        if (buttons & mbOK) box.addButton(QMessageBox::Ok);
-        if (buttons & mbCancel) box.addButton(QMessageBox::Cancel);
-        switch (box.exec()) {
-        case QMessageBox::Yes: return mrYes;
-        case QMessageBox::No: return mrNo;
-        case QMessageBox::Ok: return mrOk;
-        case QMessageBox::Cancel: return mrCancel;
-        default: return mrNone;
-        }
+        return TMessageForm(IconOf(type), type != TMsgDlgType::mtCustom, text, buttons).Run();
+    }
+
+    std::optional<QString> OpenFileDialog(const TFileDialogOptions& options) override
+    {
+        return Run(options, QFileDialog::AcceptOpen);
+    }
+
+    std::optional<QString> SaveFileDialog(const TFileDialogOptions& options) override
+    {
+        return Run(options, QFileDialog::AcceptSave);
     }
 
 private:
-    static QMessageBox::Icon IconOf(TMsgDlgType type)
+    static std::optional<QString> Run(const TFileDialogOptions& options, QFileDialog::AcceptMode mode)
+    {
+        const bool save = mode == QFileDialog::AcceptSave;
+        const QString title = !options.Title.isEmpty() ? options.Title
+                              : save                   ? QStringLiteral("Save As")
+                                                       : QStringLiteral("Open");
+        QFileDialog dialog(QApplication::activeWindow(), title, options.InitialDir);
+        dialog.setAcceptMode(mode);
+        dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+        const QStringList filters = QtNameFilters(options.Filter);
+        if (!filters.isEmpty()) {
+            dialog.setNameFilters(filters);
+            dialog.selectNameFilter(filters.value(options.FilterIndex - 1, filters.first()));
+        }
+        dialog.setDefaultSuffix(options.DefaultExt);
+        dialog.setOption(QFileDialog::DontConfirmOverwrite, !(save && options.OverwritePrompt));
+        if (!options.FileName.isEmpty())
+            dialog.selectFile(options.FileName);
+        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+            return std::nullopt;
+        return WithDefaultExt(dialog.selectedFiles().first(), options.DefaultExt);
+    }
+
+    static QStyle::StandardPixmap IconOf(TMsgDlgType type)
     {
         switch (type) {
-        case TMsgDlgType::mtWarning: return QMessageBox::Warning;
-        case TMsgDlgType::mtError: return QMessageBox::Critical;
-        case TMsgDlgType::mtInformation: return QMessageBox::Information;
-        case TMsgDlgType::mtConfirmation: return QMessageBox::Question;
-        default: return QMessageBox::NoIcon;
+        case TMsgDlgType::mtWarning: return QStyle::SP_MessageBoxWarning;
+        case TMsgDlgType::mtError: return QStyle::SP_MessageBoxCritical;
+        case TMsgDlgType::mtConfirmation: return QStyle::SP_MessageBoxQuestion;
+        default: return QStyle::SP_MessageBoxInformation;
         }
     }
 };
@@ -46,6 +167,34 @@ TMessageBoxDialogs g_messageBoxes;
 TDialogService* g_service = &g_messageBoxes;
 
 } // namespace
+
+QStringList QtNameFilters(const QString& filter)
+{
+    QStringList result;
+    const QStringList parts = filter.split(QLatin1Char('|'));
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+        QString description = parts[i].trimmed();
+        // Qt reads the patterns from the last parenthesised group: give it ours only.
+        if (description.endsWith(QLatin1Char(')')) && description.lastIndexOf(QLatin1Char('(')) > 0)
+            description = description.left(description.lastIndexOf(QLatin1Char('('))).trimmed();
+        QStringList patterns;
+        for (const QString& pattern : parts[i + 1].split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
+            const QString p = pattern.trimmed();
+            patterns.append(p == QLatin1String("*.*") ? QStringLiteral("*") : p);
+        }
+        if (patterns.isEmpty())
+            patterns.append(QStringLiteral("*"));
+        result.append(QStringLiteral("%1 (%2)").arg(description, patterns.join(QLatin1Char(' '))));
+    }
+    return result;
+}
+
+QString WithDefaultExt(const QString& fileName, const QString& defaultExt)
+{
+    if (defaultExt.isEmpty() || fileName.isEmpty() || QFileInfo(fileName).fileName().contains(QLatin1Char('.')))
+        return fileName;
+    return fileName + QLatin1Char('.') + defaultExt;
+}
 
 TDialogService& Dialogs() { return *g_service; }
 
@@ -62,3 +211,7 @@ TModalResult MessageDlg(const QString& text, TMsgDlgType type, unsigned buttons)
 {
     return Dialogs().MessageDlg(text, type, buttons);
 }
+
+std::optional<QString> OpenFileDialog(const TFileDialogOptions& options) { return Dialogs().OpenFileDialog(options); }
+
+std::optional<QString> SaveFileDialog(const TFileDialogOptions& options) { return Dialogs().SaveFileDialog(options); }

@@ -1,0 +1,36 @@
+#pragma once
+// Where the settings file lives. The file beside the executable is used when it can
+// be written there; an installed program's folder usually cannot be, and then the
+// user's own corvana.ini takes over, seeded by reading the file beside the
+// executable until the user's file exists.
+
+#include <QString>
+
+struct TSettingsFiles {
+    QString ReadFrom; // the file LoadSettings reads
+    QString WriteTo;  // the file SaveSettings writes
+};
+
+// The file-system questions the choice depends on, replaceable in tests.
+class TFileProbe {
+public:
+    virtual ~TFileProbe() = default;
+    virtual bool Exists(const QString& path) const;
+    virtual bool Writable(const QString& path) const;
+};
+
+// The executable's path with its extension replaced by ".ini" (added when it has none).
+QString SettingsFileBeside(const QString& executablePath);
+
+// The user's settings folder: "corvana" in the generic configuration folder
+// (~/.config/corvana), independent of the application and organisation names.
+QString UserSettingsFolder();
+
+TSettingsFiles ResolveSettingsFiles(const QString& executablePath, const QString& userFolder,
+                                    const TFileProbe& probe = TFileProbe());
+
+// The files for the running executable and the current user.
+TSettingsFiles ApplicationSettingsFiles();
+
+// Creates the folder of the file to be written when it is missing; false on failure.
+bool PrepareSettingsFolder(const TSettingsFiles& files);
