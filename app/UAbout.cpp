@@ -5,7 +5,7 @@
 #include "Image.h"
 #include "VersInfo.h"
 #include "WidgetClick.h"
-#include "ShellOpen.h"
+#include "Shell.h"
 
 #include <QFrame>
 #include <QKeyEvent>
@@ -133,7 +133,7 @@ void TFormAbout::CloseClick() { reject(); }
 void TFormAbout::lblWebsiteClick()
 {
     // A failing open is not reported: the address stays readable in the box.
-    ShellOpen(lblWebsite->text());
+    ShellOpenAddress(lblWebsite->text());
 }
 
 void TFormAbout::keyPressEvent(QKeyEvent* event)

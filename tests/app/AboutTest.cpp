@@ -3,7 +3,7 @@
 #include "AboutBanner.h"
 #include "BuildInfo.h"
 #include "Image.h"
-#include "ShellOpen.h"
+#include "Shell.h"
 #include "VersInfo.h"
 
 #include "../support/TestElf.h"
@@ -83,7 +83,7 @@ TEST(AboutBoxTest, LayoutColoursAndBanner)
 
 TEST(AboutBoxTest, CharacterKeysAndClicksCloseItTheAddressOpens)
 {
-    TScopedRecordingShell shell;
+    TScopedRecordingAddressOpener shell;
     TFormAbout about;
 
     about.show();
