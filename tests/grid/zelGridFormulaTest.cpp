@@ -187,7 +187,7 @@ TEST(zelGridFormulas, NamesAndBuiltIns)
     // Row aggregates over -1, -2, -3 in a formula in column 4.
     grid.Rows(2).Assign({"-1", "-2", "-3", "0", "=sumrow", "=avgrow"});
     grid.Rows(3).Assign({"", "-1", "-2", "-3", "=maxrow", "=minrow"});
-    grid.Rows(4).Assign({"", "", "", "", "", ""});
+    grid.Rows(4).Assign({"", "-1", "-2", "-3", "=avgrow", ""});
     grid.CellNames().clear();
     grid.SetRowCount(5);
     grid.SetRowCount(6);
@@ -197,6 +197,7 @@ TEST(zelGridFormulas, NamesAndBuiltIns)
     EXPECT_EQ(Value(grid, 5, 2), -10.0L / 4);  // -2 - 3 + 0 - 5 over 4 columns
     EXPECT_EQ(Value(grid, 4, 3), 0);           // maxrow never goes below 0
     EXPECT_EQ(Value(grid, 5, 3), -3);
+    EXPECT_EQ(Value(grid, 4, 4), -2); // (-1 - 2 - 3) / 3
 
     // A name beats an A1 reference; a name whose reference lies outside the grid
     // falls through to the next ways of reading the identifier.
