@@ -11,7 +11,11 @@ void TCellValueTable::Load()
     std::vector<int>().swap(rowSrc_);
     std::vector<int>().swap(rowSrcInv_);
     std::vector<int>().swap(colSrc_);
-    pool_.clear();
+    // A small pool is kept for the next load; a large one goes back to the system.
+    if (pool_.capacity() > 65536)
+        std::vector<long double>().swap(pool_);
+    else
+        pool_.clear();
     savedRows_.clear();
     if (++generation_ == 0) { // after 2^32 loads the stamps start over
         saved_.assign(saved_.size(), TSavedRow());
@@ -31,7 +35,7 @@ long double TCellValueTable::Value(int col, int row) const
     if (col < 0 || row < 0 || col >= cols_ || row >= rows_)
         return 0;
     if (IsSaved(row))
-        return saved_[row].slot < 0 ? 0 : pool_[std::size_t(saved_[row].slot)][col];
+        return saved_[row].slot < 0 ? 0 : pool_[std::size_t(saved_[row].slot) * std::size_t(cols_) + std::size_t(col)];
     return FromText(col, TextRowOf(row));
 }
 
@@ -39,15 +43,18 @@ void TCellValueTable::SaveRow(int row)
 {
     if (IsSaved(row))
         return;
-    std::vector<long double> values;
+    // Values go straight into a new block, given back when the row is all zeros.
+    const std::size_t start = pool_.size();
+    pool_.resize(start + std::size_t(cols_));
     const int textRow = TextRowOf(row);
+    bool any = false;
     for (int c = 0; c < cols_; ++c) {
         const long double v = FromText(c, textRow);
-        if (v != 0 && values.empty())
-            values.assign(std::size_t(cols_), 0);
-        if (!values.empty())
-            values[c] = v;
+        pool_[start + std::size_t(c)] = v;
+        any = any || v != 0;
     }
+    if (!any)
+        pool_.resize(start);
     if (!rowSrc_.empty()) {
         rowSrcInv_[textRow] = -1;
         rowSrc_[row] = -1;
@@ -57,10 +64,8 @@ void TCellValueTable::SaveRow(int row)
     TSavedRow& entry = saved_[row];
     entry.generation = generation_;
     entry.slot = -1;
-    if (!values.empty()) {
-        entry.slot = std::int32_t(pool_.size());
-        pool_.push_back(std::move(values));
-    }
+    if (any)
+        entry.slot = std::int32_t(start / std::size_t(cols_));
     savedRows_.push_back(row);
 }
 
@@ -71,10 +76,10 @@ void TCellValueTable::SetValue(int col, int row, long double value)
     SaveRow(row);
     TSavedRow& entry = saved_[row];
     if (entry.slot < 0) {
-        entry.slot = std::int32_t(pool_.size());
-        pool_.emplace_back(std::size_t(cols_), 0.0L);
+        entry.slot = std::int32_t(pool_.size() / std::size_t(cols_));
+        pool_.resize(pool_.size() + std::size_t(cols_), 0.0L);
     }
-    pool_[std::size_t(entry.slot)][col] = value;
+    pool_[std::size_t(entry.slot) * std::size_t(cols_) + std::size_t(col)] = value;
 }
 
 void TCellValueTable::TextChanging(int col, int row)

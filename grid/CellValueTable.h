@@ -48,14 +48,15 @@ private:
     std::vector<int> colSrc_;
     // Saved rows: a row is saved when its stamp equals the current load's
     // generation, so a load forgets them all in O(1). Slot -1 stands for a row of
-    // zeros, else the row's values are in pool_[slot].
+    // zeros, else the row's values are pool_[slot * cols_ ...], one block per saved
+    // row in one array, so saving many rows allocates rarely.
     struct TSavedRow {
         std::uint32_t generation = 0;
         std::int32_t slot = -1;
     };
     bool IsSaved(int row) const { return row < int(saved_.size()) && saved_[row].generation == generation_; }
     std::vector<TSavedRow> saved_;
-    std::vector<std::vector<long double>> pool_;
+    std::vector<long double> pool_;
     std::uint32_t generation_ = 1;
     std::vector<int> savedRows_; // the rows saved in this generation
 };

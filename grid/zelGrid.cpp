@@ -7,8 +7,12 @@ TzelGrid::TzelGrid(QWidget* owner) : TStringGrid(owner), values_(CellStore())
     hideSelected_ = false;
     TextMarginX = 5;
     TextMarginY = 5;
-    // Owned lists and print options exist as members; the formula parser is
-    // created here and wired to the grid once formulas are evaluated.
+    // Owned lists, print options and the formula parser exist as members; the
+    // parser asks the grid for names and reports syntax errors to it.
+    parser_.OnGetVar = [this](TzelMathParser* sender, const std::string& name, long double& value, bool& found) {
+        ResolveFormulaVar(sender, name, value, found);
+    };
+    parser_.OnParseError = [this](TzelMathParser*, int) { FormulaErrorFlag = true; };
     autoCalculate_ = true;
     numberFormat_ = QStringLiteral("%.2f");
     keyMappings_ = TGridKeyMappings();
@@ -181,12 +185,6 @@ void TzelGrid::SetRowHeaders(const QStringList& headers)
 
 // ---- base overrides -----------------------------------------------------------
 
-void TzelGrid::DrawCell(int col, int row, const QRect& rect, TGridDrawState state)
-{
-    // Plain text from the base until the grid paints its own cells.
-    TStringGrid::DrawCell(col, row, rect, state);
-}
-
 bool TzelGrid::SelectCell(int col, int row)
 {
     return TStringGrid::SelectCell(col, row);
@@ -202,42 +200,6 @@ void TzelGrid::SizeChanged(int oldColCount, int oldRowCount)
         LoadValues();
     if (OnSizeChanged)
         OnSizeChanged(this, oldColCount, oldRowCount);
-}
-
-void TzelGrid::ShowCellHint(QString& hintText, bool& canShow, THintInfo& info)
-{
-    if (info.HintControl != this)
-        return;
-    const TGridCoord cell = MouseToCell(info.CursorPos.x(), info.CursorPos.y());
-    canShow = false;
-    if (cell.X < 0 || cell.Y < 0)
-        return;
-    // Named cells join the hint once cell names are looked up.
-    QString hint;
-    const QString text = Cells(cell.X, cell.Y);
-    if (text.startsWith(QLatin1Char('=')))
-        hint = text;
-    if (hint.isEmpty())
-        return;
-    info.CursorRect = CellRect(cell.X, cell.Y);
-    hintText = hint;
-    canShow = true;
-}
-
-// ---- values -----------------------------------------------------------------------
-
-void TzelGrid::LoadValues()
-{
-    values_.Load();
-}
-
-void TzelGrid::Recalculate()
-{
-    if (RowCount() - 1 < FixedRows() || ColCount() - 1 < FixedCols())
-        return;
-    LoadValues();
-    if (showValues_)
-        Repaint();
 }
 
 // ---- commands ---------------------------------------------------------------------

@@ -8,6 +8,7 @@
 #include "StringGrid.h"
 #include "TGridKeyMappings.h"
 #include "TPrintOptions.h"
+#include "zelMathParser.h"
 
 #include <QImage>
 #include <QStringList>
@@ -34,6 +35,8 @@ public:
     QStringList& CellNames() { return cellNames_; }
     int FormulaCol = 0;
     int FormulaRow = 0;
+    // A syntax error was reported for the formula being computed.
+    bool FormulaErrorFlag = false;
     // Numeric value of every cell, ColCount x RowCount, read as CellValues()(c, r).
     const TCellValueTable& CellValues() const { return values_; }
     TCellValueTable& CellValues() { return values_; }
@@ -122,8 +125,27 @@ public:
     bool SortGrid();
 
     void LoadValues();
-    // Reloads the values; evaluating formula cells joins it with the formula parser.
+    // Reloads the values and computes every formula cell once, row by row; stops at
+    // the first syntax error with the message "Error in: " and the formula.
     void Recalculate();
+
+    // Cell references. ColumnLetters gives "A" .. "ZZ" for the non-fixed columns
+    // (column index + 1 - FixedCols from 1 to 702), else the empty text.
+    QString ColumnLetters(int col) const;
+    QString CellRefA1(int col, int row) const;
+    // "c" column "r" row, raw indexes.
+    QString CellRefRowCol(int col, int row) const;
+    // The inverses; both fail on texts of another shape and on numbers beyond an
+    // int. They say nothing about the grid's size.
+    bool ParseCellRef(const QString& text, int& col, int& row) const;
+    bool ParseRowColRef(const QString& text, int& col, int& row) const;
+    // The name of the first CellNames line whose reference is the cell's A1 text,
+    // or the empty text.
+    QString CellNameOf(int col, int row) const;
+    // The parser's variable handler: a cell name, an A1 reference, a row/column
+    // reference or a built-in name (pi and the row and column aggregates).
+    void ResolveFormulaVar(TzelMathParser* sender, const std::string& name, long double& value, bool& found);
+    TzelMathParser& MathParser() { return parser_; }
 
 protected:
     void DrawCell(int col, int row, const QRect& rect, TGridDrawState state) override;
@@ -134,6 +156,10 @@ protected:
     void ColsPermuted(int first, const std::vector<int>& from) override { values_.ColsPermuted(first, from); }
 
 private:
+    bool IsValueCell(int col, int row) const;
+    bool ResolveCellName(const std::string& name, long double& value) const;
+    bool ResolveBuiltin(const std::string& lowerName, long double& value) const;
+    void DrawSortArrow(const QRect& rect);
     void ShowCellHint(QString& hintText, bool& canShow, THintInfo& info);
     int CheckSortSettings(int s, int e) const;
     int CheckSortKeys(int s, int e);
@@ -145,6 +171,7 @@ private:
     QStringList ownedList1_;
     QStringList ownedList2_;
     TCellValueTable values_;
+    TzelMathParser parser_;
     std::vector<int> savedColWidths_;
     bool constructed_ = false;
 

@@ -1,0 +1,152 @@
+// TzelGrid's own cell painting: bands and selection, formula cells by value,
+// right-aligned re-formatted numbers, links, word wrap, the sort arrow and the
+// reference labels of the header cells; and the cell hints with names and formulas.
+#include "zelGrid.h"
+
+#include "CellConvert.h"
+#include "Format.h"
+
+namespace {
+
+constexpr TColor FormulaValueColor = 255;     // red
+constexpr TColor LinkColor = 16711680;        // blue
+constexpr TColor ArrowLightColor = 16777215;  // white
+constexpr TColor ArrowShadowColor = 8421504;  // grey
+constexpr TColor NamedCellHintColor = 55807;  // golden yellow
+
+bool IsLink(const QString& text)
+{
+    return text.startsWith(QLatin1String("mailto:"), Qt::CaseInsensitive) ||
+           text.startsWith(QLatin1String("http:"), Qt::CaseInsensitive);
+}
+
+} // namespace
+
+void TzelGrid::DrawCell(int col, int row, const QRect& rect, TGridDrawState state)
+{
+    TCanvas& canvas = *Canvas();
+    QString text = Cells(col, row);
+    QFont font = canvas.Font();
+    if (font.bold() || font.underline()) {
+        font.setBold(false);
+        font.setUnderline(false);
+        canvas.SetFont(font);
+    }
+    canvas.SetFontColor(clBlack);
+    const bool body = col >= FixedCols() && row >= FixedRows();
+    if (body) {
+        TColor brush = Color();
+        // A band period of 0 or less bands nothing.
+        if (bandsShow_ && bandsInterval_ > 0 && row % bandsInterval_ == 0)
+            brush = bandsColor_;
+        if ((state & gdSelected) && !hideSelected_) {
+            brush = clHighlight;
+            canvas.SetFontColor(clHighlightText);
+        }
+        canvas.SetBrushColor(brush);
+        canvas.FillRect(rect);
+    }
+
+    bool rightAligned = false;
+    if (showValues_ && text.startsWith(QLatin1Char('='))) {
+        canvas.SetFontColor(FormulaValueColor);
+        text = FormatFloatOrGeneral(numberFormat_, values_.Value(col, row));
+        rightAligned = numbersalRight_;
+    }
+    if (highlightURL_ && !text.isEmpty() && IsLink(text)) {
+        canvas.SetFontColor(LinkColor);
+        font.setUnderline(true);
+        canvas.SetFont(font);
+    }
+
+    QRect narrowed = rect;
+    if (body) {
+        if (wordWrap_)
+            canvas.FillRect(rect);
+        // The text is still the cell's own here: a formula shown by value is
+        // already right-aligned whenever numbers are.
+        long double number = 0;
+        if (numbersalRight_ && !rightAligned && TryTextToExtended(CellText(col, row), LocaleDecimalSeparator(), number)) {
+            rightAligned = true;
+            text = FormatFloatOrGeneral(numberFormat_, number);
+        }
+        QRect area = rect;
+        if (wordWrap_)
+            canvas.DrawText(text, area, DT_WORDBREAK | DT_VCENTER | DT_NOPREFIX | (rightAligned ? DT_RIGHT : DT_LEFT));
+        else if (rightAligned)
+            canvas.DrawText(text, area, DT_SINGLELINE | DT_VCENTER | DT_RIGHT | DT_NOPREFIX);
+        else
+            canvas.TextRect(rect, rect.left() + TextMarginX, rect.top() + TextMarginY, text);
+    } else if (col >= FixedCols()) { // header cell of a non-fixed column
+        canvas.TextRect(rect, rect.left() + TextMarginX, rect.top() + TextMarginY, text);
+        if (howToSort_ == stRow && sortIndex_ == col)
+            DrawSortArrow(rect);
+        const QString label = cellRefStyle_ == rsA1       ? ColumnLetters(col)
+                              : cellRefStyle_ == rsRowCol ? QString::number(col)
+                                                          : QString();
+        narrowed.setRight(narrowed.right() - TextMarginX);
+        if (!label.isEmpty())
+            canvas.DrawText(label, narrowed, DT_SINGLELINE | DT_VCENTER | DT_RIGHT | DT_NOPREFIX);
+    } else if (row >= FixedRows()) { // row-header cell
+        canvas.TextRect(rect, rect.left() + TextMarginX, rect.top() + TextMarginY, text);
+        if (cellRefStyle_ != rsNone) {
+            narrowed.setRight(narrowed.right() - 2);
+            canvas.DrawText(QString::number(row), narrowed, DT_SINGLELINE | DT_VCENTER | DT_RIGHT | DT_NOPREFIX);
+        }
+    } else { // corner cell: the fixed background only
+        canvas.FillRect(rect);
+    }
+    if (OnDrawCell)
+        OnDrawCell(this, col, row, narrowed, state);
+}
+
+// A small raised triangle at the right of the header: upward for ascending,
+// downward for descending, lit from the right in white with a grey shadow.
+void TzelGrid::DrawSortArrow(const QRect& rect)
+{
+    TCanvas& canvas = *Canvas();
+    // Right and bottom as edges past the last pixel, as the arrow's offsets expect.
+    const int right = rect.left() + rect.width();
+    const int bottom = rect.top() + rect.height();
+    const int x = right - TextMarginX - 5;
+    const int y = (rect.top() + bottom) / 2;
+    canvas.SetPenWidth(1);
+    if (sortDirection_ == Ascending) {
+        canvas.SetPenColor(ArrowLightColor);
+        canvas.MoveTo(x + 1, y - 3);
+        canvas.LineTo(x + 4, y + 3);
+        canvas.LineTo(x - 3, y + 3);
+        canvas.SetPenColor(ArrowShadowColor);
+        canvas.MoveTo(x, y - 3);
+        canvas.LineTo(x - 3, y + 3);
+    } else {
+        canvas.SetPenColor(ArrowLightColor);
+        canvas.MoveTo(x + 1, y + 3);
+        canvas.LineTo(x + 4, y - 3);
+        canvas.SetPenColor(ArrowShadowColor);
+        canvas.MoveTo(x, y + 3);
+        canvas.LineTo(x - 3, y - 3);
+        canvas.LineTo(x + 4, y - 3);
+    }
+}
+
+void TzelGrid::ShowCellHint(QString& hintText, bool& canShow, THintInfo& info)
+{
+    if (info.HintControl != this)
+        return;
+    const TGridCoord cell = MouseToCell(info.CursorPos.x(), info.CursorPos.y());
+    canShow = false;
+    if (cell.X < 0 || cell.Y < 0)
+        return;
+    QString hint = CellNameOf(cell.X, cell.Y);
+    if (!hint.isEmpty())
+        info.HintColor = NamedCellHintColor;
+    const QString text = Cells(cell.X, cell.Y);
+    if (text.startsWith(QLatin1Char('=')))
+        hint = hint.isEmpty() ? text : hint + QStringLiteral("\r\n") + text;
+    if (hint.isEmpty())
+        return;
+    info.CursorRect = CellRect(cell.X, cell.Y);
+    hintText = hint;
+    canShow = true;
+}
