@@ -8,6 +8,7 @@
 #include "Image.h"
 #include "PlateCodes.h"
 #include "WidgetClick.h"
+#include "ResultsGrid.h"
 #include "zelGrid.h"
 
 #include <QApplication>
@@ -204,7 +205,7 @@ void TFormMain::BuildPanels()
     OnClickOf(Shape2, Guarded([this] { mnuViewMultiClick(); }));
 }
 
-void TFormMain::SetupGrid(TzelGrid* grid)
+void TFormMain::SetupGrid(TResultsGrid* grid)
 {
     grid->SetFixedCols(0);
     grid->SetFixedRows(1);
@@ -254,11 +255,11 @@ void TFormMain::SetupGrid(TzelGrid* grid)
 
 void TFormMain::BuildGrids()
 {
-    auto page = [this](const QString& caption, TzelGrid*& grid) {
+    auto page = [this](const QString& caption, TResultsGrid*& grid) {
         auto* sheet = new QWidget(PageControl1);
         auto* layout = new QVBoxLayout(sheet);
         layout->setContentsMargins(5, 5, 5, 5);
-        grid = new TzelGrid(sheet);
+        grid = new TResultsGrid(sheet);
         layout->addWidget(grid);
         PageControl1->addTab(sheet, caption);
         SetupGrid(grid);
@@ -355,43 +356,70 @@ bool TFormMain::CalculatePlate(const QString& text)
 
 namespace {
 
-// Writes one result row into the last row of the grid, or into a new row below it
-// when the last row is taken, and selects column 0 there.
-template <class Row>
-void PutResultRow(TzelGrid* grid, const Row& cells)
-{
-    if (!grid->CellText(0, grid->RowCount() - 1).empty())
-        grid->SetRowCount(grid->RowCount() + 1);
-    const int row = grid->RowCount() - 1;
-    const int count = std::min<int>(grid->ColCount(), int(Row::size()));
-    for (int c = 0; c < count; ++c)
-        grid->SetCells(c, row, CellString(cells[std::size_t(c)]));
-    grid->SetSelection(TGridRect{0, row, 0, row});
-}
+// Result rows waiting to be put into the grids, so that a long list changes the
+// grids' size once per batch.
+class TResultBatch {
+public:
+    static constexpr std::size_t kSize = 8192;
+
+    explicit TResultBatch(TResultsGrid* sg1, TResultsGrid* sg2) : sg1_(sg1), sg2_(sg2)
+    {
+        rows26_.reserve(kSize);
+        rows64_.reserve(kSize);
+    }
+    ~TResultBatch() = default;
+
+    // Computes the plate of one line; false when the line is rejected.
+    bool Add(std::string_view line)
+    {
+        const std::optional<std::string> plate = NormalizePlate(line);
+        if (!plate)
+            return false;
+        const TPlateCodes codes = ComputePlateCodes(*plate);
+        rows26_.push_back(Wiegand26RowCells(codes));
+        rows64_.push_back(Wiegand64RowCells(codes));
+        if (rows26_.size() == kSize)
+            Flush();
+        return true;
+    }
+
+    void Flush()
+    {
+        sg1_->PutRows(rows26_.data(), rows26_.size());
+        sg2_->PutRows(rows64_.data(), rows64_.size());
+        rows26_.clear();
+        rows64_.clear();
+    }
+
+private:
+    TResultsGrid* sg1_;
+    TResultsGrid* sg2_;
+    std::vector<TWiegand26Row> rows26_;
+    std::vector<TWiegand64Row> rows64_;
+};
 
 } // namespace
 
 bool TFormMain::CalculateUtf8(std::string_view line)
 {
-    const std::optional<std::string> plate = NormalizePlate(line);
-    if (!plate)
-        return false;
-    const TPlateCodes codes = ComputePlateCodes(*plate);
-    PutResultRow(SG1, Wiegand26RowCells(codes));
-    PutResultRow(SG2, Wiegand64RowCells(codes));
-    return true;
+    TResultBatch batch(SG1, SG2);
+    const bool accepted = batch.Add(line);
+    batch.Flush();
+    return accepted;
 }
 
 void TFormMain::CalculateLines(std::string_view utf8)
 {
     TBusyCursor busy;
+    TResultBatch batch(SG1, SG2);
     while (!utf8.empty()) {
         const std::size_t end = utf8.find('\n');
-        CalculateUtf8(utf8.substr(0, end));
+        batch.Add(utf8.substr(0, end));
         if (end == std::string_view::npos)
             break;
         utf8.remove_prefix(end + 1);
     }
+    batch.Flush();
 }
 
 void TFormMain::btnCalc1Click(QObject* sender)

@@ -4,6 +4,7 @@
 // the menus, header-click sorting, result files, the clipboard copy, the settings
 // file and the column menus.
 
+#include "ResultsGrid.h"
 #include "SettingsLocation.h"
 
 #include <QMainWindow>
@@ -77,8 +78,8 @@ public:
     TPageControl* PageControl1;
     QWidget* tsWG26;
     QWidget* tsWG64;
-    TzelGrid* SG1;
-    TzelGrid* SG2;
+    TResultsGrid* SG1;
+    TResultsGrid* SG2;
     TFormKeys* FormKeys;
 
     QMenu* mnuFile;
@@ -141,7 +142,7 @@ private:
     void BuildPanels();
     void BuildGrids();
     void BuildMenus();
-    void SetupGrid(TzelGrid* grid);
+    void SetupGrid(TResultsGrid* grid);
     void BuildColumnMenu(QMenu* menu, TzelGrid* grid, const char* nameFormat, bool lv1);
     void DrawTriangles();
     void FormCreate();

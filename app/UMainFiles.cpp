@@ -96,13 +96,21 @@ void TFormMain::mnuFileSaveClick()
 
 void TFormMain::SaveGridToFile(TzelGrid* grid, const QString& fileName)
 {
-    std::string data;
-    TResultLineWriter writer(data);
     const int cols = grid->ColCount();
     std::vector<int> written{0};
     for (int c = 1; c < cols; ++c)
         if (grid->ColWidths(c) > 0)
             written.push_back(c);
+    // One pass to size the text, so that a million rows are built without regrowing it.
+    std::size_t size = 0;
+    for (int r = 0; r < grid->RowCount(); ++r) {
+        for (int c : written)
+            size += grid->CellText(c, r).size() + 1;
+        size += 1;
+    }
+    std::string data;
+    data.reserve(size);
+    TResultLineWriter writer(data);
     for (int r = 0; r < grid->RowCount(); ++r) {
         for (int c : written)
             writer.Cell(grid->CellText(c, r));
