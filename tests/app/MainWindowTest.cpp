@@ -385,3 +385,52 @@ TEST_F(MainWindowTest, UnwritableSettingsFileIsReportedByName)
     EXPECT_EQ(dialogs.messages.last(), "Unable to write to " + blocked);
     EXPECT_EQ(ReadAll(dir.filePath("blocked")), "not a folder");
 }
+
+TEST_F(MainWindowTest, ColumnMenusFollowColumnsThatComeAndGo)
+{
+    Open("[wg64]\ncolwidth2=160\n");
+    // A deleted column's item is hidden and does nothing; the settings keep the
+    // columns that exist.
+    form->SG2->SetColCount(2);
+    form->PageControl1->setCurrentIndex(1);
+    form->UpdateShowHide();
+    QAction* gone = form->mnuView2->actions().at(2);
+    EXPECT_FALSE(gone->isVisible());
+    gone->trigger();
+    EXPECT_EQ(form->SG2->ColCount(), 2);
+    // An added column beyond the width table: a menu built from the grid would get
+    // the grid's default width back, never a width from past the table.
+    form->SG1->SetColCount(9);
+    form->SG1->SetColWidths(8, -1);
+    QAction extra;
+    extra.setData(8);
+    form->mnuShowHideColumnLV1Click(&extra);
+    EXPECT_EQ(form->SG1->ColWidths(8), form->SG1->DefaultColWidth());
+    form.reset();
+    const QByteArray ini = ReadAll(IniName());
+    EXPECT_TRUE(ini.contains("[wg64]\ncolwidth2=160\ncolwidth0=120\ncolwidth1=160\n")) << ini.toStdString();
+    EXPECT_TRUE(ini.contains("colwidth8=")) << ini.toStdString();
+}
+
+TEST_F(MainWindowTest, ADragWithinOneHeaderCellSortsAndOpeningAMenuRefreshesIt)
+{
+    Open();
+    TypePlate("b 2");
+    TypePlate("a 1");
+    QWidget* view = form->SG1->viewport();
+    const QRect header = form->SG1->CellRect(0, 0);
+    QTest::mousePress(view, Qt::LeftButton, Qt::NoModifier, QPoint(header.left() + 5, header.center().y()));
+    QTest::mouseMove(view, QPoint(header.left() + 30, header.center().y()));
+    QTest::mouseRelease(view, Qt::LeftButton, Qt::NoModifier, QPoint(header.left() + 30, header.center().y()));
+    EXPECT_EQ(form->SG1->SortIndex(), 0);
+    EXPECT_EQ(form->SG1->Cells(0, 1), "A1");
+
+    // A right-button press records nothing, so its release does not sort.
+    QTest::mouseClick(view, Qt::RightButton, Qt::NoModifier, form->SG1->CellRect(1, 0).center());
+    EXPECT_EQ(form->SG1->SortIndex(), 0);
+
+    form->SG1->SetColWidths(5, -1);
+    emit form->mnuView->aboutToShow();
+    EXPECT_FALSE(form->mnuView1->actions().at(5)->isChecked());
+    EXPECT_TRUE(form->mnuView1->actions().at(6)->isChecked());
+}
