@@ -1,0 +1,539 @@
+#include "UMain.h"
+
+#include "AdvEdit.h"
+#include "Application.h"
+#include "Dialogs.h"
+#include "FormKeys.h"
+#include "HelpTexts.h"
+#include "Image.h"
+#include "PlateCodes.h"
+#include "WidgetClick.h"
+#include "ResultsGrid.h"
+#include "zelGrid.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPainter>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QResizeEvent>
+#include <QTabBar>
+#include <QVBoxLayout>
+
+#include <string>
+
+namespace {
+
+// Runs a handler the way the message loop would: an error it throws is shown in a
+// message box and the window goes on.
+template <class F>
+auto Guarded(F handler)
+{
+    return [handler] {
+        try {
+            handler();
+        } catch (...) {
+            TApplication::HandleException();
+        }
+    };
+}
+
+class TFixedTabBar : public QTabBar {
+public:
+    using QTabBar::QTabBar;
+
+protected:
+    QSize tabSizeHint(int) const override { return QSize(180, 30); }
+};
+
+// The busy cursor for the length of a scope, also when the work throws.
+class TBusyCursor {
+public:
+    TBusyCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~TBusyCursor() { QApplication::restoreOverrideCursor(); }
+    TBusyCursor(const TBusyCursor&) = delete;
+    TBusyCursor& operator=(const TBusyCursor&) = delete;
+};
+
+// A 9 by 9 picture, white, with a black triangle through the three corners.
+QImage TrianglePicture(QPoint a, QPoint b, QPoint c)
+{
+    QImage image(9, 9, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    painter.setPen(Qt::black);
+    painter.setBrush(Qt::black);
+    const QPoint points[3] = {a, b, c};
+    painter.drawPolygon(points, 3);
+    return image;
+}
+
+QString CellString(std::string_view utf8)
+{
+    return QString::fromUtf8(utf8.data(), qsizetype(utf8.size()));
+}
+
+} // namespace
+
+// ---- TPageControl ---------------------------------------------------------------
+
+TPageControl::TPageControl(QWidget* parent) : QTabWidget(parent)
+{
+    setTabBar(new TFixedTabBar(this));
+    setFocusPolicy(Qt::NoFocus);
+    tabBar()->setFocusPolicy(Qt::NoFocus);
+}
+
+void TPageControl::AddNoPage()
+{
+    noPage_ = addTab(new QWidget(this), QString());
+    setTabVisible(noPage_, false);
+}
+
+int TPageControl::ActivePageIndex() const
+{
+    const int index = currentIndex();
+    return index == noPage_ ? -1 : index;
+}
+
+void TPageControl::SetActivePageIndex(int index)
+{
+    setCurrentIndex(index >= 0 && index < count() && index != noPage_ ? index : noPage_);
+}
+
+// ---- TAnchorPanel ---------------------------------------------------------------
+
+TAnchorPanel::TAnchorPanel(QWidget* parent, int designWidth, int height) : QWidget(parent), designWidth_(designWidth)
+{
+    setFixedHeight(height);
+}
+
+void TAnchorPanel::Place(QWidget* child, const QRect& designRect, bool stretch)
+{
+    placed_.push_back({child, designRect, stretch});
+    Layout(placed_.back());
+}
+
+void TAnchorPanel::Layout(TPlaced& placed)
+{
+    const int extra = width() - designWidth_;
+    QRect rect = placed.rect;
+    if (placed.stretch)
+        rect.setWidth(std::max(0, rect.width() + extra));
+    else
+        rect.moveLeft(rect.left() + extra);
+    placed.widget->setGeometry(rect);
+}
+
+void TAnchorPanel::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    for (TPlaced& placed : placed_)
+        Layout(placed);
+}
+
+// ---- TFormMain: construction ----------------------------------------------------
+
+TFormMain::TFormMain(const TSettingsFiles& settings, QWidget* parent) : QMainWindow(parent), settings_(settings)
+{
+    QFont font(QStringLiteral("MS Sans Serif"));
+    font.setPointSize(8);
+    setFont(font);
+    resize(800, 600);
+    BuildPanels();
+    BuildGrids();
+    BuildMenus();
+    FormCreate();
+}
+
+TFormMain::~TFormMain()
+{
+    FormDestroy();
+}
+
+void TFormMain::BuildPanels()
+{
+    auto* client = new QWidget(this);
+    auto* layout = new QVBoxLayout(client);
+    layout->setContentsMargins(5, 5, 5, 5);
+    layout->setSpacing(0);
+    setCentralWidget(client);
+    const int designWidth = 800 - 2 * 5;
+
+    Panel1 = new TAnchorPanel(client, designWidth, 60);
+    EditPlate = new TAdvEdit(Panel1);
+    EditPlate->BeginLoading();
+    EditPlate->SetBounds(5, 25, 660, 21);
+    EditPlate->SetEditType(etString);
+    EditPlate->SetMaxLength(10);
+    EditPlate->SetEmptyText(QStringLiteral(" < enter plate >"));
+    EditPlate->SetLabelCaption(QStringLiteral("Number plate:"));
+    EditPlate->SetLabelPosition(lpTopLeft);
+    EditPlate->SetLabelMargin(3);
+    EditPlate->SetLabelTransparent(true);
+    EditPlate->Loaded();
+    Panel1->Place(EditPlate, QRect(5, 25, 660, 21), true);
+    Shape1 = new TImage(Panel1);
+    Panel1->Place(Shape1, QRect(668, 26, 9, 9), false);
+    btnCalc1 = new QPushButton(QStringLiteral("Calc"), Panel1);
+    Panel1->Place(btnCalc1, QRect(688, 24, 80, 23), false);
+
+    Panel2 = new TAnchorPanel(client, designWidth, 120);
+    Label2 = new QLabel(QStringLiteral("Number plates:"), Panel2);
+    Label2->move(5, 8);
+    EditPlates = new QPlainTextEdit(Panel2);
+    EditPlates->setLineWrapMode(QPlainTextEdit::NoWrap);
+    EditPlates->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    EditPlates->setTabChangesFocus(true);
+    Panel2->Place(EditPlates, QRect(5, 25, 660, 89), true);
+    Shape2 = new TImage(Panel2);
+    Panel2->Place(Shape2, QRect(668, 26, 9, 9), false);
+    btnCalc2 = new QPushButton(QStringLiteral("Calc"), Panel2);
+    Panel2->Place(btnCalc2, QRect(688, 24, 80, 23), false);
+
+    PageControl1 = new TPageControl(client);
+    layout->addWidget(Panel1);
+    layout->addWidget(Panel2);
+    layout->addWidget(PageControl1, 1);
+
+    FormKeys = new TFormKeys(this);
+    connect(btnCalc1, &QPushButton::clicked, this, Guarded([this] { btnCalc1Click(btnCalc1); }));
+    connect(btnCalc2, &QPushButton::clicked, this, Guarded([this] { btnCalc2Click(btnCalc2); }));
+    OnClickOf(Shape1, Guarded([this] { mnuViewMultiClick(); }));
+    OnClickOf(Shape2, Guarded([this] { mnuViewMultiClick(); }));
+}
+
+void TFormMain::SetupGrid(TResultsGrid* grid)
+{
+    grid->SetFixedCols(0);
+    grid->SetFixedRows(1);
+    grid->SetDefaultRowHeight(20);
+    grid->SetOptions(goFixedVertLine | goFixedHorzLine | goVertLine | goHorzLine | goRangeSelect |
+                     goDrawFocusSelected | goColSizing);
+    grid->SetSortIndex(-1);
+    grid->SetSortType(tstCharacter);
+    grid->SetCaseSensitiv(false);
+    grid->SetSortDirection(Ascending);
+    grid->SetHowToSort(stRow);
+    grid->SetShowMessageOnError(false);
+    grid->SetCellRefStyle(rsNone);
+    grid->SetBandsShow(false);
+    grid->SetNumbersalRight(false);
+    grid->SetFormuleMode(false);
+    grid->SetAutoCalculate(false);
+    TPrintOptions& print = grid->PrintOptions();
+    print.SetPageFooter(QStringLiteral("date|time|page"));
+    print.SetDateFormat(QStringLiteral("yyyy-mm-dd"));
+    print.SetTimeFormat(QStringLiteral("hh:nn"));
+    print.SetHeaderSize(10);
+    print.SetFooterSize(7);
+    print.SetOrientation(TPrintOrientation::poPortrait);
+    grid->SetKeyMappingsEnabled(true);
+    TGridKeyMappings keys;
+    keys.SetRowInsert(GridTextToShortCut(QStringLiteral("Shift+Ins")));
+    keys.SetRowDelete(GridTextToShortCut(QStringLiteral("Shift+Del")));
+    keys.SetColumnInsert(GridTextToShortCut(QStringLiteral("Ctrl+Shift+Ins")));
+    keys.SetColumnDelete(GridTextToShortCut(QStringLiteral("Ctrl+Shift+Del")));
+    keys.SetPrintPreview(GridTextToShortCut(QStringLiteral("Ctrl+P")));
+    keys.SetQueryDialog(GridTextToShortCut(QStringLiteral("Ctrl+Q")));
+    keys.SetFormuleDialog(GridTextToShortCut(QStringLiteral("F3")));
+    keys.SetCellNamesDialog(GridTextToShortCut(QStringLiteral("Ctrl+N")));
+    keys.SetSetHeader(GridTextToShortCut(QStringLiteral("Ctrl+H")));
+    grid->SetKeyMappings(keys);
+    grid->OnMouseDown = [this](QObject* sender, TMouseButton button, TShiftState, int x, int y) {
+        Guarded([&] { OnMouseDown(sender, button, x, y); })();
+    };
+    grid->OnMouseUp = [this](QObject* sender, TMouseButton, TShiftState, int x, int y) {
+        Guarded([&] { OnMouseUp(sender, x, y); })();
+    };
+    grid->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(grid, &QWidget::customContextMenuRequested, this,
+            [this, grid](const QPoint& pos) { PopGrid1->popup(grid->viewport()->mapToGlobal(pos)); });
+}
+
+void TFormMain::BuildGrids()
+{
+    auto page = [this](const QString& caption, TResultsGrid*& grid) {
+        auto* sheet = new QWidget(PageControl1);
+        auto* layout = new QVBoxLayout(sheet);
+        layout->setContentsMargins(5, 5, 5, 5);
+        grid = new TResultsGrid(sheet);
+        layout->addWidget(grid);
+        PageControl1->addTab(sheet, caption);
+        SetupGrid(grid);
+        return sheet;
+    };
+    tsWG26 = page(QStringLiteral("Wiegand 26-bit (SHA-1)"), SG1);
+    tsWG64 = page(QStringLiteral("Wiegand 64-bit"), SG2);
+    PageControl1->AddNoPage();
+    SG1->SetColCount(int(Wiegand26Headers.size()));
+    SG2->SetColCount(int(Wiegand64Headers.size()));
+
+    setTabOrder(EditPlate, btnCalc1);
+    setTabOrder(btnCalc1, EditPlates);
+    setTabOrder(EditPlates, btnCalc2);
+    setTabOrder(btnCalc2, SG1);
+    setTabOrder(SG1, SG2);
+}
+
+void TFormMain::BuildMenus()
+{
+    mnuFile = menuBar()->addMenu(QStringLiteral("&File"));
+    mnuFileNew = mnuFile->addAction(QStringLiteral("New"), Guarded([this] { mnuFileNewClick(); }));
+    mnuFileNew->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
+    mnuFileOpen = mnuFile->addAction(QStringLiteral("Open"), Guarded([this] { mnuFileOpenClick(); }));
+    mnuFileOpen->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
+    mnuFileSave = mnuFile->addAction(QStringLiteral("Save as ..."), Guarded([this] { mnuFileSaveClick(); }));
+    mnuFileSave->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+    mnuFile->addSeparator();
+    mnuExit = mnuFile->addAction(QStringLiteral("Exit"), Guarded([this] { mnuExitClick(); }));
+
+    mnuView = menuBar()->addMenu(QStringLiteral("&View"));
+    mnuView1 = mnuView->addMenu(QStringLiteral("Columns"));
+    mnuView1->setObjectName(QStringLiteral("mnuView1"));
+    mnuView2 = mnuView->addMenu(QStringLiteral("Columns"));
+    mnuView2->setObjectName(QStringLiteral("mnuView2"));
+    mnuViewMulti = mnuView->addAction(QStringLiteral("Multiple number plates"), Guarded([this] { mnuViewMultiClick(); }));
+    mnuViewMulti->setCheckable(true);
+    connect(mnuView, &QMenu::aboutToShow, this, Guarded([this] { UpdateShowHide(); }));
+
+    mnuHelp = menuBar()->addMenu(QStringLiteral("&Help"));
+    Howtocalculate1 = mnuHelp->addAction(QStringLiteral("How to calculate"), Guarded([this] { Howtocalculate1Click(); }));
+    mnuAbout = mnuHelp->addAction(QStringLiteral("About ..."), Guarded([this] { mnuAboutClick(); }));
+
+    // Ctrl+C copies only while a grid has the focus; in the plate field and the
+    // multi-plate box it stays their own copy command.
+    PopGrid1 = new QMenu(this);
+    mnuCopy = PopGrid1->addAction(QStringLiteral("Copy"), Guarded([this] { mnuCopyClick(); }));
+    mnuCopy->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_C));
+    for (TzelGrid* grid : {SG1, SG2}) {
+        auto* gridCopy = new QAction(grid);
+        gridCopy->setShortcut(mnuCopy->shortcut());
+        gridCopy->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+        connect(gridCopy, &QAction::triggered, this, Guarded([this] { mnuCopyClick(); }));
+        grid->addAction(gridCopy);
+    }
+    connect(PopGrid1, &QMenu::aboutToShow, this, Guarded([this] { UpdateShowHide(); }));
+}
+
+void TFormMain::FormCreate()
+{
+    setWindowTitle(QApplication::applicationDisplayName().isEmpty() ? QStringLiteral("Corvana")
+                                                                      : QApplication::applicationDisplayName());
+    SG1->SetRowCount(2);
+    for (std::size_t i = 0; i < Wiegand26Headers.size(); ++i)
+        SG1->SetCells(int(i), 0, CellString(Wiegand26Headers[i]));
+    SG2->SetRowCount(2);
+    for (std::size_t i = 0; i < Wiegand64Headers.size(); ++i)
+        SG2->SetCells(int(i), 0, CellString(Wiegand64Headers[i]));
+    BuildColumnMenu(mnuView1, SG1, "mnuShowHideLV1Column_%1", true);
+    BuildColumnMenu(mnuView2, SG2, "mnuShowHideLV2Column_%1", false);
+    DrawTriangles();
+    LoadSettings(settings_.ReadFrom);
+    UpdatePanels();
+    EditPlate->setFocus();
+}
+
+void TFormMain::DrawTriangles()
+{
+    Shape1->SetPicture(TrianglePicture(QPoint(0, 0), QPoint(8, 0), QPoint(4, 7)));
+    Shape2->SetPicture(TrianglePicture(QPoint(0, 7), QPoint(8, 7), QPoint(4, 0)));
+    for (TImage* shape : {Shape1, Shape2}) {
+        shape->SetTransparent(true);
+        shape->setCursor(Qt::PointingHandCursor);
+    }
+}
+
+// ---- calculation ------------------------------------------------------------------
+
+bool TFormMain::CalculatePlate(const QString& text)
+{
+    const QByteArray utf8 = text.toUtf8();
+    return CalculateUtf8(std::string_view(utf8.constData(), std::size_t(utf8.size())));
+}
+
+namespace {
+
+// Result rows waiting to be put into the grids, so that a long list changes the
+// grids' size once per batch.
+class TResultBatch {
+public:
+    static constexpr std::size_t kSize = 8192;
+
+    explicit TResultBatch(TResultsGrid* sg1, TResultsGrid* sg2) : sg1_(sg1), sg2_(sg2)
+    {
+        rows26_.reserve(kSize);
+        rows64_.reserve(kSize);
+    }
+    ~TResultBatch() = default;
+
+    // Computes the plate of one line; false when the line is rejected.
+    bool Add(std::string_view line)
+    {
+        const std::optional<std::string> plate = NormalizePlate(line);
+        if (!plate)
+            return false;
+        const TPlateCodes codes = ComputePlateCodes(*plate);
+        rows26_.push_back(Wiegand26RowCells(codes));
+        rows64_.push_back(Wiegand64RowCells(codes));
+        if (rows26_.size() == kSize)
+            Flush();
+        return true;
+    }
+
+    void Flush()
+    {
+        sg1_->PutRows(rows26_.data(), rows26_.size());
+        sg2_->PutRows(rows64_.data(), rows64_.size());
+        rows26_.clear();
+        rows64_.clear();
+    }
+
+private:
+    TResultsGrid* sg1_;
+    TResultsGrid* sg2_;
+    std::vector<TWiegand26Row> rows26_;
+    std::vector<TWiegand64Row> rows64_;
+};
+
+} // namespace
+
+bool TFormMain::CalculateUtf8(std::string_view line)
+{
+    TResultBatch batch(SG1, SG2);
+    const bool accepted = batch.Add(line);
+    batch.Flush();
+    return accepted;
+}
+
+void TFormMain::CalculateLines(std::string_view utf8)
+{
+    TBusyCursor busy;
+    TResultBatch batch(SG1, SG2);
+    while (!utf8.empty()) {
+        const std::size_t end = utf8.find('\n');
+        batch.Add(utf8.substr(0, end));
+        if (end == std::string_view::npos)
+            break;
+        utf8.remove_prefix(end + 1);
+    }
+    batch.Flush();
+}
+
+void TFormMain::btnCalc1Click(QObject* sender)
+{
+    if (CalculatePlate(EditPlate->Text()))
+        EditPlate->SetText(QString());
+    if (sender == btnCalc1)
+        EditPlate->setFocus();
+}
+
+void TFormMain::btnCalc2Click(QObject* sender)
+{
+    // The box's lines are taken in one piece and consumed in order; the box is
+    // empty at the end, rejected lines included.
+    const QByteArray text = EditPlates->toPlainText().toUtf8();
+    CalculateLines(std::string_view(text.constData(), std::size_t(text.size())));
+    EditPlates->clear();
+    if (sender == btnCalc2)
+        EditPlates->setFocus();
+}
+
+// ---- views and help ---------------------------------------------------------------
+
+bool TFormMain::MultiView() const
+{
+    return mnuViewMulti->isChecked();
+}
+
+void TFormMain::mnuViewMultiClick()
+{
+    mnuViewMulti->setChecked(!mnuViewMulti->isChecked());
+    UpdatePanels();
+}
+
+void TFormMain::UpdatePanels()
+{
+    Panel1->setVisible(!MultiView());
+    Panel2->setVisible(MultiView());
+    FormKeys->SetDefaultButton(MultiView() ? btnCalc2 : btnCalc1);
+    btnCalc1->setDefault(!MultiView());
+    btnCalc2->setDefault(MultiView());
+}
+
+TzelGrid* TFormMain::ActiveGrid() const
+{
+    switch (PageControl1->ActivePageIndex()) {
+    case 0:
+        return SG1;
+    case 1:
+        return SG2;
+    default:
+        return nullptr;
+    }
+}
+
+void TFormMain::Howtocalculate1Click()
+{
+    const TzelGrid* grid = ActiveGrid();
+    if (grid == SG1)
+        MessageDlg(Wiegand26HelpText(), TMsgDlgType::mtInformation, mbOK);
+    else if (grid == SG2)
+        MessageDlg(Wiegand64HelpText(), TMsgDlgType::mtInformation, mbOK);
+}
+
+void TFormMain::mnuAboutClick()
+{
+    if (FormAbout)
+        FormAbout->exec();
+}
+
+void TFormMain::mnuExitClick()
+{
+    close();
+}
+
+// ---- header-click sorting ---------------------------------------------------------
+
+void TFormMain::OnMouseDown(QObject*, int button, int x, int y)
+{
+    if (button != mbLeft)
+        return;
+    PressX = x;
+    PressY = y;
+}
+
+void TFormMain::OnMouseUp(QObject* sender, int x, int y)
+{
+    auto* grid = qobject_cast<TzelGrid*>(sender);
+    if (PressX < 0 || PressY < 0 || !grid)
+        return;
+    const TGridCoord press = grid->MouseToCell(PressX, PressY);
+    const TGridCoord release = grid->MouseToCell(x, y);
+    PressX = -1;
+    PressY = -1;
+    if (!(press == release) || release.Y != 0 || release.X < 0)
+        return;
+    int col = release.X;
+    if (grid->SortIndex() == col) {
+        if (grid->SortDirection() == Descending)
+            col = -1;
+        else
+            grid->SetSortDirection(Descending);
+    } else {
+        grid->SetSortDirection(Ascending);
+    }
+    grid->SetSortIndex(col);
+    const bool numeric = (grid == SG1 && col >= 4 && col <= 6) || (grid == SG2 && col == 2);
+    grid->SetSortType(numeric ? tstNumeric : tstCharacter);
+    if (col == -1) {
+        grid->Repaint();
+        return;
+    }
+    grid->SetStartIndex(1);
+    grid->SetEndIndex(grid->RowCount() - 1);
+    TBusyCursor busy;
+    grid->SortGrid();
+}

@@ -1,0 +1,157 @@
+#pragma once
+// TFormMain: the main window. Plates typed into the single-plate field or listed in
+// the multi-plate box become one row in each results grid; the window also holds
+// the menus, header-click sorting, result files, the clipboard copy, the settings
+// file and the column menus.
+
+#include "ResultsGrid.h"
+#include "SettingsLocation.h"
+
+#include <QMainWindow>
+#include <QTabWidget>
+
+#include <array>
+#include <string_view>
+
+class QAction;
+class QLabel;
+class QMenu;
+class QPlainTextEdit;
+class QPushButton;
+class QTabBar;
+class TAdvEdit;
+class TFormKeys;
+class TImage;
+class TzelGrid;
+
+// The tab control: fixed-size tabs, and a hidden third page that stands for "no tab
+// active", so that no visible tab is highlighted and no grid is shown.
+class TPageControl : public QTabWidget {
+    Q_OBJECT
+public:
+    explicit TPageControl(QWidget* parent = nullptr);
+    // 0 or 1, or -1 when no tab is active.
+    int ActivePageIndex() const;
+    void SetActivePageIndex(int index);
+    // Adds the hidden page; call after the real tabs.
+    void AddNoPage();
+private:
+    int noPage_ = -1;
+};
+
+// A panel whose children keep their design places: each either stretches with the
+// panel's width or stays at its distance from the right edge.
+class TAnchorPanel : public QWidget {
+    Q_OBJECT
+public:
+    TAnchorPanel(QWidget* parent, int designWidth, int height);
+    void Place(QWidget* child, const QRect& designRect, bool stretch);
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+private:
+    struct TPlaced {
+        QWidget* widget;
+        QRect rect;
+        bool stretch;
+    };
+    void Layout(TPlaced& placed);
+    int designWidth_;
+    std::vector<TPlaced> placed_;
+};
+
+class TFormMain : public QMainWindow {
+    Q_OBJECT
+public:
+    // `settings` names the file read at creation and the one written at destruction.
+    explicit TFormMain(const TSettingsFiles& settings, QWidget* parent = nullptr);
+    ~TFormMain() override;
+
+    TAnchorPanel* Panel1;
+    TAdvEdit* EditPlate;
+    TImage* Shape1;
+    QPushButton* btnCalc1;
+    TAnchorPanel* Panel2;
+    QLabel* Label2;
+    QPlainTextEdit* EditPlates;
+    TImage* Shape2;
+    QPushButton* btnCalc2;
+    TPageControl* PageControl1;
+    QWidget* tsWG26;
+    QWidget* tsWG64;
+    TResultsGrid* SG1;
+    TResultsGrid* SG2;
+    TFormKeys* FormKeys;
+
+    QMenu* mnuFile;
+    QAction* mnuFileNew;
+    QAction* mnuFileOpen;
+    QAction* mnuFileSave;
+    QAction* mnuExit;
+    QMenu* mnuView;
+    QMenu* mnuView1;
+    QMenu* mnuView2;
+    QAction* mnuViewMulti;
+    QMenu* mnuHelp;
+    QAction* Howtocalculate1;
+    QAction* mnuAbout;
+    QMenu* PopGrid1;
+    QAction* mnuCopy;
+
+    // The About box shown by Help > About ...; set by the program's start-up.
+    QDialog* FormAbout = nullptr;
+
+    int PressX = -1;
+    int PressY = -1;
+
+    // Capacity of the multi-plate box, in bytes of a plate list file.
+    static constexpr qint64 kMemoCapacity = qint64(64) * 1024 * 1024;
+
+    // Widths of the grids' columns in their menus' table: 7 for SG1, then 3 for SG2.
+    static constexpr std::array<int, 10> ColumnWidthDefaults{100, 120, 300, 140, 140, 100, 100, 120, 160, 160};
+
+    bool CalculatePlate(const QString& text);
+    void btnCalc1Click(QObject* sender);
+    void btnCalc2Click(QObject* sender);
+    void mnuViewMultiClick();
+    void UpdatePanels();
+    void Howtocalculate1Click();
+    void mnuAboutClick();
+    void mnuExitClick();
+    void OnMouseDown(QObject* sender, int button, int x, int y);
+    void OnMouseUp(QObject* sender, int x, int y);
+
+    void mnuFileNewClick();
+    void mnuFileOpenClick();
+    void OpenPlateList(const QString& fileName);
+    void mnuFileSaveClick();
+    void SaveGridToFile(TzelGrid* grid, const QString& fileName);
+    void mnuCopyClick();
+
+    void LoadSettings(const QString& fileName);
+    void SaveSettings(const QString& fileName);
+    void UpdateShowHide();
+    void mnuShowHideColumnLV1Click(QAction* item);
+    void mnuShowHideColumnLV2Click(QAction* item);
+
+    // Whether the multi-plate view is shown.
+    bool MultiView() const;
+    // The grid of the active tab, or nullptr when no tab is active.
+    TzelGrid* ActiveGrid() const;
+
+private:
+    void BuildPanels();
+    void BuildGrids();
+    void BuildMenus();
+    void SetupGrid(TResultsGrid* grid);
+    void BuildColumnMenu(QMenu* menu, TzelGrid* grid, const char* nameFormat, bool lv1);
+    void DrawTriangles();
+    void FormCreate();
+    void FormDestroy();
+    // Runs every line of UTF-8 text through CalculatePlate's computation in one pass.
+    void CalculateLines(std::string_view utf8);
+    bool CalculateUtf8(std::string_view line);
+    void ShowHideColumn(TzelGrid* grid, QAction* item, int tableOffset, int tableCount);
+    void UpdateColumnMenu(QMenu* menu, TzelGrid* grid, bool active);
+
+    TSettingsFiles settings_;
+};

@@ -1,0 +1,141 @@
+// File > New, Open and Save as, and Copy.
+
+#include "UMain.h"
+
+#include "AtomicFile.h"
+#include "Dialogs.h"
+#include "PlateList.h"
+#include "ResultFile.h"
+#include "zelGrid.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QFileInfo>
+#include <QPlainTextEdit>
+
+#include <stdexcept>
+#include <string>
+
+namespace {
+
+const QString kTextFilter = QStringLiteral("Text Files (*.txt)|*.txt|All Files (*.*)|*.*");
+
+TFileDialogOptions TextFileDialog()
+{
+    TFileDialogOptions options;
+    options.Filter = kTextFilter;
+    options.FilterIndex = 1;
+    options.DefaultExt = QStringLiteral("txt");
+    options.OverwritePrompt = true;
+    return options;
+}
+
+// The whole plate list as UTF-8 lines separated by LF.
+class TJoinedLines : public TLineSink {
+public:
+    void LinePiece(std::string_view utf8) override { text.append(utf8); }
+    void LineEnd() override { text.push_back('\n'); }
+    std::string text;
+};
+
+[[noreturn]] void ThrowFileError(const char* what, const TFileError& error)
+{
+    throw std::runtime_error(QStringLiteral("%1 \"%2\". %3")
+                                 .arg(QString::fromLatin1(what), QString::fromStdString(error.FileName),
+                                      QString::fromStdString(error.Reason))
+                                 .toStdString());
+}
+
+} // namespace
+
+void TFormMain::mnuFileNewClick()
+{
+    for (TzelGrid* grid : {SG1, SG2}) {
+        grid->SetRowCount(2);
+        grid->Rows(1).Clear();
+    }
+}
+
+void TFormMain::mnuFileOpenClick()
+{
+    const std::optional<QString> name = OpenFileDialog(TextFileDialog());
+    if (name)
+        OpenPlateList(*name);
+}
+
+void TFormMain::OpenPlateList(const QString& fileName)
+{
+    const QFileInfo info(fileName);
+    if (info.isFile() && info.size() > kMemoCapacity)
+        throw std::runtime_error("Text exceeds memo capacity");
+    TJoinedLines lines;
+    try {
+        ReadPlateListFile(fileName.toStdString(), lines);
+    } catch (const TFileError& error) {
+        ThrowFileError("Cannot open file", error);
+    }
+    if (qint64(lines.text.size()) > kMemoCapacity)
+        throw std::runtime_error("Text exceeds memo capacity");
+    // The file's lines go through the box's computation as the box would hold
+    // them, in one pass; the box ends empty and the focus stays where it was.
+    EditPlates->clear();
+    CalculateLines(lines.text);
+}
+
+void TFormMain::mnuFileSaveClick()
+{
+    const std::optional<QString> name = SaveFileDialog(TextFileDialog());
+    if (!name)
+        return;
+    TzelGrid* grid = ActiveGrid();
+    if (!grid)
+        return;
+    SaveGridToFile(grid, *name);
+    MessageDlg(QStringLiteral("OK: file %1 saved").arg(*name), TMsgDlgType::mtInformation, mbOK);
+}
+
+void TFormMain::SaveGridToFile(TzelGrid* grid, const QString& fileName)
+{
+    const int cols = grid->ColCount();
+    std::vector<int> written{0};
+    for (int c = 1; c < cols; ++c)
+        if (grid->ColWidths(c) > 0)
+            written.push_back(c);
+    // One pass to size the text, so that a million rows are built without regrowing it.
+    std::size_t size = 0;
+    for (int r = 0; r < grid->RowCount(); ++r) {
+        for (int c : written)
+            size += grid->CellText(c, r).size() + 1;
+        size += 1;
+    }
+    std::string data;
+    data.reserve(size);
+    TResultLineWriter writer(data);
+    for (int r = 0; r < grid->RowCount(); ++r) {
+        for (int c : written)
+            writer.Cell(grid->CellText(c, r));
+        writer.EndLine();
+    }
+    try {
+        TAtomicFileWriter::WriteFile(fileName.toStdString(), data, TAtomicFileWriter::TFallback::InPlace);
+    } catch (const TFileError& error) {
+        ThrowFileError("Cannot create file", error);
+    }
+}
+
+void TFormMain::mnuCopyClick()
+{
+    TzelGrid* grid = ActiveGrid();
+    if (!grid)
+        return;
+    const TGridRect sel = grid->Selection();
+    QString text;
+    for (int r = sel.Top; r <= sel.Bottom; ++r)
+        for (int c = sel.Left; c <= sel.Right; ++c) {
+            if (!text.isEmpty())
+                text += QLatin1Char(';');
+            text += grid->Cells(c, r);
+        }
+    if (!text.isEmpty())
+        QApplication::clipboard()->setText(text);
+}

@@ -1,0 +1,436 @@
+// The main window driven through real key presses and clicks on the offscreen
+// platform: the calculation workflow, sorting by header clicks, result files,
+// copying, the settings file and the column menus.
+
+#include "UMain.h"
+
+#include "AdvEdit.h"
+#include "Dialogs.h"
+#include "HelpTexts.h"
+#include "Image.h"
+#include "zelGrid.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QDir>
+#include <QFile>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace {
+
+QByteArray ReadAll(const QString& name)
+{
+    QFile file(name);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
+void WriteAll(const QString& name, const QByteArray& bytes)
+{
+    QFile file(name);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+// A main window whose settings file lives in a temporary folder.
+class MainWindowTest : public testing::Test {
+protected:
+    QString IniName() const { return dir.filePath("corvana.ini"); }
+
+    void Open(const QByteArray& ini = QByteArray())
+    {
+        if (!ini.isNull())
+            WriteAll(IniName(), ini);
+        QApplication::setApplicationDisplayName("Corvana");
+        form = std::make_unique<TFormMain>(TSettingsFiles{IniName(), IniName()});
+        form->show();
+        form->activateWindow();
+        (void)QTest::qWaitForWindowActive(form.get());
+        EXPECT_TRUE(QTest::qWaitFor([&] { return form->EditPlate->hasFocus(); }));
+    }
+
+    void TypePlate(const QString& text)
+    {
+        QTest::keyClicks(form->EditPlate, text);
+        QTest::keyClick(form->EditPlate, Qt::Key_Return);
+        QApplication::processEvents();
+    }
+
+    QStringList Row(TzelGrid* grid, int row) const { return grid->Rows(row).ToStringList(); }
+
+    void ClickHeader(TzelGrid* grid, int col)
+    {
+        const QPoint at = grid->CellRect(col, 0).center();
+        QTest::mouseClick(grid->viewport(), Qt::LeftButton, Qt::NoModifier, at);
+    }
+
+    QTemporaryDir dir;
+    TScopedRecordingDialogs dialogs;
+    std::unique_ptr<TFormMain> form;
+};
+
+const QStringList kHk55Row26{"HK55EVB", "0x3019E2A", "0xA44F633C8A6D158150CCEB3EF83D9DE0BA80CF15",
+                             "0x80CF15", "8441621", "128", "53013"};
+
+} // namespace
+
+TEST_F(MainWindowTest, TypedPlatesAppendRowsAndFileNewStartsOver)
+{
+    Open();
+    EXPECT_EQ(form->windowTitle(), "Corvana");
+    EXPECT_EQ(form->size(), QSize(800, 600));
+    TypePlate("hk 55 evb");
+    EXPECT_EQ(Row(form->SG1, 1).first(), "HK55EVB");
+    EXPECT_EQ(Row(form->SG1, 1).at(1), "0x3019E2A");
+    EXPECT_EQ(Row(form->SG1, 1).at(5), "128");
+    EXPECT_EQ(Row(form->SG1, 1).at(6), "53013");
+    EXPECT_EQ(Row(form->SG2, 1), (QStringList{"HK55EVB", "0x600002191555EBDB", "6917531334396472283"}));
+    EXPECT_EQ(form->SG1->Selection(), (TGridRect{0, 1, 0, 1}));
+    EXPECT_EQ(form->SG2->Selection(), (TGridRect{0, 1, 0, 1}));
+    EXPECT_EQ(form->EditPlate->Text(), "");
+    EXPECT_TRUE(form->EditPlate->hasFocus());
+
+    TypePlate("ab 12");
+    EXPECT_EQ(form->SG1->RowCount(), 3);
+    EXPECT_EQ(form->SG1->Cells(0, 2), "AB12");
+
+    // Lines that normalise to nothing stay in the field and add nothing.
+    TypePlate("   ");
+    TypePlate("; parked");
+    EXPECT_EQ(form->EditPlate->Text(), "   ; parke"); // typing stops at 10 characters
+    EXPECT_EQ(form->SG1->RowCount(), 3);
+    form->EditPlate->SetText("");
+
+    // Ctrl+N is File > New even while a grid has the focus.
+    form->SG1->setFocus();
+    QTest::keyClick(form->SG1, Qt::Key_N, Qt::ControlModifier);
+    EXPECT_EQ(form->SG1->RowCount(), 2);
+    EXPECT_EQ(form->SG2->RowCount(), 2);
+    EXPECT_EQ(form->SG1->Cells(0, 0), "Number plate");
+    EXPECT_EQ(form->SG1->Cells(0, 1), "");
+    form->EditPlate->setFocus();
+    TypePlate("xy 9");
+    EXPECT_EQ(form->SG1->Cells(0, 1), "XY9");
+    EXPECT_EQ(form->SG2->Cells(0, 1), "XY9");
+}
+
+TEST_F(MainWindowTest, MultiPlateViewConsumesEveryLine)
+{
+    Open();
+    EXPECT_TRUE(form->Panel1->isVisible());
+    EXPECT_FALSE(form->Panel2->isVisible());
+    QTest::mouseClick(form->Shape1, Qt::LeftButton, Qt::NoModifier, QPoint(4, 4));
+    EXPECT_TRUE(form->mnuViewMulti->isChecked());
+    EXPECT_FALSE(form->Panel1->isVisible());
+    EXPECT_TRUE(form->Panel2->isVisible());
+
+    form->EditPlates->setFocus();
+    QTest::keyClicks(form->EditPlates, "aa1");
+    QTest::keyClick(form->EditPlates, Qt::Key_Return); // a new line, not Calc
+    for (const char* line : {" ;x", "bb2", "", "cc3"}) {
+        QTest::keyClicks(form->EditPlates, line);
+        if (QByteArray(line) != "cc3")
+            QTest::keyClick(form->EditPlates, Qt::Key_Return);
+    }
+    EXPECT_EQ(form->SG1->Cells(0, 1), "");
+    QTest::mouseClick(form->btnCalc2, Qt::LeftButton);
+    EXPECT_EQ(form->EditPlates->toPlainText(), "");
+    EXPECT_EQ(form->SG1->RowCount(), 4);
+    EXPECT_EQ(form->SG1->Cells(0, 1), "AA1");
+    EXPECT_EQ(form->SG1->Cells(0, 2), "BB2");
+    EXPECT_EQ(form->SG2->Cells(0, 3), "CC3");
+    EXPECT_TRUE(form->EditPlates->hasFocus());
+
+    // The up triangle goes back; the field's text survived the switch.
+    QTest::mouseClick(form->Shape2, Qt::LeftButton, Qt::NoModifier, QPoint(4, 4));
+    EXPECT_TRUE(form->Panel1->isVisible());
+    EXPECT_FALSE(form->mnuViewMulti->isChecked());
+}
+
+TEST_F(MainWindowTest, HeaderClicksCycleAscendingDescendingOff)
+{
+    Open();
+    for (const char* plate : {"b 300", "a 20", "c 1"})
+        TypePlate(plate);
+    auto column0 = [&] { return QStringList{form->SG1->Cells(0, 1), form->SG1->Cells(0, 2), form->SG1->Cells(0, 3)}; };
+    auto ids = [&] { return QStringList{form->SG1->Cells(6, 1), form->SG1->Cells(6, 2), form->SG1->Cells(6, 3)}; };
+    ClickHeader(form->SG1, 6);
+    EXPECT_EQ(form->SG1->SortIndex(), 6);
+    EXPECT_EQ(form->SG1->SortType(), tstNumeric);
+    QStringList ascending = ids();
+    std::sort(ascending.begin(), ascending.end(), [](const QString& a, const QString& b) { return a.toInt() < b.toInt(); });
+    EXPECT_EQ(ids(), ascending);
+    ClickHeader(form->SG1, 6);
+    EXPECT_EQ(form->SG1->SortDirection(), Descending);
+    QStringList descending = ascending;
+    std::reverse(descending.begin(), descending.end());
+    EXPECT_EQ(ids(), descending);
+    const QStringList before = column0();
+    ClickHeader(form->SG1, 6);
+    EXPECT_EQ(form->SG1->SortIndex(), -1);
+    EXPECT_EQ(column0(), before);
+
+    // A press on one header and a release on another, or a release alone, does nothing.
+    QTest::mousePress(form->SG1->viewport(), Qt::LeftButton, Qt::NoModifier, form->SG1->CellRect(0, 0).center());
+    QTest::mouseRelease(form->SG1->viewport(), Qt::LeftButton, Qt::NoModifier, form->SG1->CellRect(1, 0).center());
+    EXPECT_EQ(form->SG1->SortIndex(), -1);
+    QTest::mouseRelease(form->SG1->viewport(), Qt::LeftButton, Qt::NoModifier, form->SG1->CellRect(0, 0).center());
+    EXPECT_EQ(form->SG1->SortIndex(), -1);
+    EXPECT_EQ(form->PressX, -1);
+
+    // Plain header: ascending by characters; a new plate then lands at the bottom.
+    ClickHeader(form->SG1, 0);
+    EXPECT_EQ(column0(), (QStringList{"A20", "B300", "C1"}));
+    EXPECT_EQ(form->SG1->SortType(), tstCharacter);
+    TypePlate("a 1");
+    EXPECT_EQ(form->SG1->Cells(0, 4), "A1");
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+}
+
+TEST_F(MainWindowTest, SaveAsWritesTheVisibleColumnsAndReportsSuccess)
+{
+    Open();
+    const QString name = dir.filePath("result");
+    dialogs.fileAnswers.push_back(name);
+    QTest::keyClick(form->EditPlate, Qt::Key_S, Qt::ControlModifier);
+    ASSERT_EQ(dialogs.fileDialogs.size(), 1u);
+    EXPECT_EQ(dialogs.fileDialogs[0].options.Filter, "Text Files (*.txt)|*.txt|All Files (*.*)|*.*");
+    EXPECT_EQ(dialogs.fileDialogs[0].options.DefaultExt, "txt");
+    EXPECT_EQ(ReadAll(name + ".txt"), "Number plate;Wiegand 26-bit (hex);Facility code;ID number\r\n;;;\r\n");
+    EXPECT_EQ(dialogs.messages.value(0), "OK: file " + name + ".txt saved");
+
+    TypePlate("hk 55 evb");
+    form->PageControl1->setCurrentIndex(1);
+    dialogs.fileAnswers.push_back(name + "64.txt");
+    form->mnuFileSave->trigger();
+    EXPECT_EQ(ReadAll(name + "64.txt"),
+              "Number plate;Wiegand 64-bit (raw)\r\nHK55EVB;0x600002191555EBDB\r\n");
+
+    // Hiding column 1 of the 64-bit grid leaves the plate alone.
+    form->UpdateShowHide();
+    form->mnuView2->actions().at(1)->trigger();
+    dialogs.fileAnswers.push_back(name + "64.txt");
+    form->mnuFileSave->trigger();
+    EXPECT_EQ(ReadAll(name + "64.txt"), "Number plate\r\nHK55EVB\r\n");
+
+    // A cancelled dialog writes nothing; an unwritable target is reported by name.
+    const int shown = dialogs.messages.size();
+    form->mnuFileSave->trigger();
+    EXPECT_EQ(dialogs.messages.size(), shown);
+    dialogs.fileAnswers.push_back(dir.filePath("missing/folder/x.txt"));
+    form->mnuFileSave->trigger();
+    EXPECT_TRUE(dialogs.messages.last().startsWith("Cannot create file \"" + dir.filePath("missing/folder/x.txt") + "\". "))
+        << dialogs.messages.last().toStdString();
+}
+
+TEST_F(MainWindowTest, OpenComputesEveryLineOfAPlateList)
+{
+    Open();
+    const QString list = dir.filePath("plates.txt");
+    WriteAll(list, "Number plate;Wiegand 26-bit (hex)\r\nHK55EVB;0x3019E2A\r\n\r\nzz 9");
+    dialogs.fileAnswers.push_back(list);
+    QTest::keyClick(form->EditPlate, Qt::Key_O, Qt::ControlModifier);
+    EXPECT_EQ(dialogs.fileDialogs.at(0).kind, TRecordingDialogs::TFileDialogKind::Open);
+    EXPECT_EQ(form->SG1->RowCount(), 3);
+    EXPECT_EQ(form->SG1->Cells(0, 1), "HK55EVB");
+    EXPECT_EQ(form->SG2->Cells(0, 2), "ZZ9");
+    EXPECT_FALSE(form->mnuViewMulti->isChecked());
+    EXPECT_TRUE(form->EditPlate->hasFocus());
+
+    // Missing files and files beyond the box's capacity compute nothing.
+    dialogs.fileAnswers.push_back(dir.filePath("none.txt"));
+    form->mnuFileOpen->trigger();
+    EXPECT_TRUE(dialogs.messages.last().startsWith("Cannot open file \"" + dir.filePath("none.txt") + "\". "));
+    const QString huge = dir.filePath("huge.txt");
+    {
+        QFile file(huge);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("aa1\n");
+        ASSERT_TRUE(file.resize(TFormMain::kMemoCapacity + 1));
+    }
+    dialogs.fileAnswers.push_back(huge);
+    form->mnuFileOpen->trigger();
+    EXPECT_EQ(dialogs.messages.last(), "Text exceeds memo capacity");
+    EXPECT_EQ(form->SG1->RowCount(), 3);
+}
+
+TEST_F(MainWindowTest, CopyJoinsTheSelectionIntoOneLine)
+{
+    Open();
+    TypePlate("hk 55 evb");
+    form->SG1->setFocus();
+    QTest::keyClick(form->SG1, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QApplication::clipboard()->text(), "HK55EVB");
+
+    TypePlate("ab 1");
+    form->SG2->SetSelection(TGridRect{0, 1, 2, 2});
+    form->PageControl1->setCurrentIndex(1);
+    form->mnuCopy->trigger();
+    EXPECT_EQ(QApplication::clipboard()->text().count(';'), 5);
+    EXPECT_FALSE(QApplication::clipboard()->text().contains('\n'));
+
+    // Leading empty cells add no separators; an all-empty selection leaves the clipboard.
+    form->SG2->Rows(1).Assign(QStringList{"", "A", ""});
+    form->SG2->Rows(2).Assign(QStringList{"", "B", ""});
+    form->SG2->SetSelection(TGridRect{0, 1, 1, 2});
+    form->mnuCopy->trigger();
+    EXPECT_EQ(QApplication::clipboard()->text(), "A;;B");
+    form->SG2->SetSelection(TGridRect{2, 1, 2, 2});
+    form->mnuCopy->trigger();
+    EXPECT_EQ(QApplication::clipboard()->text(), "A;;B");
+}
+
+TEST_F(MainWindowTest, FirstStartDefaultsAndTheWrittenSettingsFile)
+{
+    Open();
+    EXPECT_EQ(form->PageControl1->ActivePageIndex(), 0);
+    EXPECT_EQ(form->SG1->ColWidths(0), 100);
+    EXPECT_EQ(form->SG1->ColWidths(2), -1);
+    EXPECT_EQ(form->SG2->ColWidths(1), 160);
+    EXPECT_EQ(form->SG2->ColWidths(2), -1);
+    // Column menus: names, tags, captions, greyed plate column, check marks.
+    form->UpdateShowHide();
+    QAction* full = form->mnuView1->actions().at(2);
+    EXPECT_EQ(full->objectName(), "mnuShowHideLV1Column_2");
+    EXPECT_EQ(full->text(), "Digest (full hex)");
+    EXPECT_EQ(full->data().toInt(), 2);
+    EXPECT_FALSE(full->isChecked());
+    EXPECT_FALSE(form->mnuView1->actions().at(0)->isEnabled());
+    EXPECT_TRUE(form->mnuView1->menuAction()->isVisible());
+    EXPECT_FALSE(form->mnuView2->menuAction()->isVisible());
+    full->trigger();
+    EXPECT_EQ(form->SG1->ColWidths(2), 300);
+    full->trigger();
+    EXPECT_EQ(form->SG1->ColWidths(2), -1);
+    form.reset();
+    EXPECT_EQ(ReadAll(IniName()), "[settings]\nmode=0\n[wg26]\ncolwidth0=100\ncolwidth1=120\ncolwidth2=-1\n"
+                                  "colwidth3=-1\ncolwidth4=-1\ncolwidth5=100\ncolwidth6=100\n[wg64]\n"
+                                  "colwidth0=120\ncolwidth1=160\ncolwidth2=-1\n");
+}
+
+TEST_F(MainWindowTest, StoredSettingsAreReadAndUpdatedInPlace)
+{
+    Open("; kept\n[WG26]\nColWidth0=-1\ncolwidth1=0x50\ncolwidth5=abc\n[settings]\nmode=1\n");
+    EXPECT_EQ(form->PageControl1->ActivePageIndex(), 1);
+    EXPECT_EQ(form->SG1->ColWidths(0), -1);
+    EXPECT_EQ(form->SG1->ColWidths(1), 80);
+    EXPECT_EQ(form->SG1->ColWidths(5), 100);
+    form->UpdateShowHide();
+    EXPECT_TRUE(form->mnuView2->menuAction()->isVisible());
+    form.reset();
+    EXPECT_EQ(ReadAll(IniName()), "; kept\n[WG26]\nColWidth0=-1\ncolwidth1=80\ncolwidth5=100\ncolwidth2=-1\n"
+                                  "colwidth3=-1\ncolwidth4=-1\ncolwidth6=100\n[settings]\nmode=1\n[wg64]\n"
+                                  "colwidth0=120\ncolwidth1=160\ncolwidth2=-1\n");
+}
+
+TEST_F(MainWindowTest, NoActiveTabMakesSaveCopyAndHelpDoNothing)
+{
+    Open("[settings]\nmode=5\n");
+    EXPECT_EQ(form->PageControl1->ActivePageIndex(), -1);
+    EXPECT_FALSE(form->SG1->isVisible());
+    EXPECT_FALSE(form->SG2->isVisible());
+    TypePlate("hk 55 evb");
+    dialogs.fileAnswers.push_back(dir.filePath("never.txt"));
+    form->mnuFileSave->trigger();
+    form->Howtocalculate1->trigger();
+    QApplication::clipboard()->setText("before");
+    form->mnuCopy->trigger();
+    EXPECT_TRUE(dialogs.messages.isEmpty());
+    EXPECT_FALSE(QFile::exists(dir.filePath("never.txt")));
+    EXPECT_EQ(QApplication::clipboard()->text(), "before");
+    form->UpdateShowHide();
+    EXPECT_FALSE(form->mnuView1->menuAction()->isVisible());
+    EXPECT_FALSE(form->mnuView2->menuAction()->isVisible());
+    form.reset();
+    EXPECT_TRUE(ReadAll(IniName()).startsWith("[settings]\nmode=-1\n"));
+}
+
+TEST_F(MainWindowTest, HelpFollowsTheActiveTab)
+{
+    Open();
+    form->Howtocalculate1->trigger();
+    form->PageControl1->setCurrentIndex(1);
+    form->Howtocalculate1->trigger();
+    ASSERT_EQ(dialogs.messages.size(), 2);
+    EXPECT_EQ(dialogs.messages[0], Wiegand26HelpText());
+    EXPECT_EQ(dialogs.messages[1], Wiegand64HelpText());
+    EXPECT_EQ(dialogs.types[1], TMsgDlgType::mtInformation);
+
+    const QStringList lines26 = Wiegand26HelpText().split('\r');
+    EXPECT_EQ(lines26.size(), 16); // 15 lines, each ending with CR
+    EXPECT_EQ(lines26[6], "3. SHA1(\"HK55EVB\") = A44F633C 8A6D1581 50CCEB3E F83D9DE0 BA80CF15");
+    EXPECT_FALSE(Wiegand26HelpText().contains('\n'));
+    const QStringList lines64 = Wiegand64HelpText().split('\r');
+    EXPECT_EQ(lines64.size(), 29);
+    EXPECT_EQ(lines64[14], "\t0=010000   \tA=011010   \tK=100100   \tU=101110");
+    EXPECT_EQ(lines64[20], "\t6=010110   \tG=100000   \tQ=101010   \t");
+    EXPECT_EQ(lines64[22], QString::fromUtf8("\t8=011000   \tI=100010   \tS=101100   \t\u00ABempty\u00BB=000000"));
+    EXPECT_EQ(lines64[23], QString::fromUtf8("\t9=011001   \tJ=100011   \tT=101101   \t\u00ABother\u00BB=111111"));
+}
+
+TEST_F(MainWindowTest, UnwritableSettingsFileIsReportedByName)
+{
+    Open();
+    // The folder the file should go into is a plain file: nothing can be written.
+    WriteAll(dir.filePath("blocked"), "not a folder");
+    const QString blocked = dir.filePath("blocked/corvana.ini");
+    form = std::make_unique<TFormMain>(TSettingsFiles{IniName(), blocked});
+    form.reset();
+    EXPECT_EQ(dialogs.messages.last(), "Unable to write to " + blocked);
+    EXPECT_EQ(ReadAll(dir.filePath("blocked")), "not a folder");
+}
+
+TEST_F(MainWindowTest, ColumnMenusFollowColumnsThatComeAndGo)
+{
+    Open("[wg64]\ncolwidth2=160\n");
+    // A deleted column's item is hidden and does nothing; the settings keep the
+    // columns that exist.
+    form->SG2->SetColCount(2);
+    form->PageControl1->setCurrentIndex(1);
+    form->UpdateShowHide();
+    QAction* gone = form->mnuView2->actions().at(2);
+    EXPECT_FALSE(gone->isVisible());
+    gone->trigger();
+    EXPECT_EQ(form->SG2->ColCount(), 2);
+    // An added column beyond the width table: a menu built from the grid would get
+    // the grid's default width back, never a width from past the table.
+    form->SG1->SetColCount(9);
+    form->SG1->SetColWidths(8, -1);
+    QAction extra;
+    extra.setData(8);
+    form->mnuShowHideColumnLV1Click(&extra);
+    EXPECT_EQ(form->SG1->ColWidths(8), form->SG1->DefaultColWidth());
+    form.reset();
+    const QByteArray ini = ReadAll(IniName());
+    EXPECT_TRUE(ini.contains("[wg64]\ncolwidth2=160\ncolwidth0=120\ncolwidth1=160\n")) << ini.toStdString();
+    EXPECT_TRUE(ini.contains("colwidth8=")) << ini.toStdString();
+}
+
+TEST_F(MainWindowTest, ADragWithinOneHeaderCellSortsAndOpeningAMenuRefreshesIt)
+{
+    Open();
+    TypePlate("b 2");
+    TypePlate("a 1");
+    QWidget* view = form->SG1->viewport();
+    const QRect header = form->SG1->CellRect(0, 0);
+    QTest::mousePress(view, Qt::LeftButton, Qt::NoModifier, QPoint(header.left() + 5, header.center().y()));
+    QTest::mouseMove(view, QPoint(header.left() + 30, header.center().y()));
+    QTest::mouseRelease(view, Qt::LeftButton, Qt::NoModifier, QPoint(header.left() + 30, header.center().y()));
+    EXPECT_EQ(form->SG1->SortIndex(), 0);
+    EXPECT_EQ(form->SG1->Cells(0, 1), "A1");
+
+    // A right-button press records nothing, so its release does not sort.
+    QTest::mouseClick(view, Qt::RightButton, Qt::NoModifier, form->SG1->CellRect(1, 0).center());
+    EXPECT_EQ(form->SG1->SortIndex(), 0);
+
+    form->SG1->SetColWidths(5, -1);
+    emit form->mnuView->aboutToShow();
+    EXPECT_FALSE(form->mnuView1->actions().at(5)->isChecked());
+    EXPECT_TRUE(form->mnuView1->actions().at(6)->isChecked());
+}
