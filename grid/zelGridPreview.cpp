@@ -18,6 +18,7 @@
 #include <QListWidget>
 #include <QPageSetupDialog>
 #include <QPrinter>
+#include <QScreen>
 #include <QScrollArea>
 #include <QSpinBox>
 #include <QToolButton>
@@ -147,8 +148,14 @@ void TzelGridPreviewF::BuildControls()
 void TzelGridPreviewF::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
-    if (!event->spontaneous())
-        Show();
+    if (event->spontaneous())
+        return;
+    if (const QScreen* desktop = screen()) {
+        QRect frame = geometry();
+        frame.moveCenter(desktop->availableGeometry().center());
+        move(frame.topLeft());
+    }
+    Show();
 }
 
 void TzelGridPreviewF::Show()

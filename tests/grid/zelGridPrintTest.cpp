@@ -12,7 +12,9 @@
 #include <QListWidget>
 #include <QSpinBox>
 #include <QTemporaryDir>
+#include <QApplication>
 #include <QTest>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 namespace {
@@ -376,6 +378,19 @@ TEST(GridPreviewForm, ControlsFollowAndChangeTheOptions)
     EXPECT_EQ(f.grid.PrintOptions().Orientation(), TPrintOrientation::poLandscape);
     EXPECT_GT(form.PrintImage()->width(), form.PrintImage()->height());
 
+    // Without Live the page waits for Show.
+    QTest::mouseClick(form.chkLive, Qt::LeftButton, {}, QPoint(6, form.chkLive->height() / 2));
+    ASSERT_FALSE(form.chkLive->isChecked());
+    f.grid.PrintOptions().SetOrientation(TPrintOrientation::poPortrait);
+    form.EditPage->setValue(1);
+    EXPECT_GT(form.PrintImage()->width(), form.PrintImage()->height());
+    QTest::mouseClick(form.btnShow, Qt::LeftButton);
+    EXPECT_LT(form.PrintImage()->width(), form.PrintImage()->height());
+    // Print prints every data row.
+    QTest::mouseClick(form.btnPrint, Qt::LeftButton);
+    EXPECT_EQ(printer.Pages().size(), f.grid.PageCount());
+    f.grid.PrintOptions().SetOrientation(TPrintOrientation::poLandscape);
+
     // Picture puts the chosen file into the Logo option.
     TScopedRecordingDialogs dialogs;
     dialogs.fileAnswers.push_back(QString("/tmp/logo.bmp"));
@@ -414,4 +429,67 @@ TEST(GridPreviewForm, ZoomByClickGrowsByAQuarterThenShowsFullSize)
     }
     ASSERT_EQ(widths.last(), full);
     EXPECT_GT(widths[widths.size() - 2], qRound(0.8 * full));
+}
+
+TEST(GridPrint, JobSettingsAndCellTexts)
+{
+    TScopedRecordingPrinter printer;
+    TPrintFixture f(3, 4);
+    f.grid.SetColWidths(1, 200);
+    f.grid.SetCells(1, 1, "1234.5");
+    f.grid.SetCells(1, 2, "plate");
+    f.grid.SetCells(1, 3, "=2*3");
+    f.grid.SetNumbersalRight(true);
+    f.grid.SetShowValues(true);
+    f.grid.SetNumberFormat("0.00");
+    f.grid.Recalculate();
+    TPrintOptions& o = f.grid.PrintOptions();
+    o.SetJobTitle("Codes");
+    o.SetCopies(3);
+    o.SetOrientation(TPrintOrientation::poLandscape);
+    o.SetPageFooter("");
+    f.grid.PrintGrid();
+    ASSERT_EQ(printer.Documents.size(), 1);
+    EXPECT_EQ(printer.Documents[0].Title, "Codes");
+    EXPECT_EQ(printer.Documents[0].Copies, 3);
+    EXPECT_TRUE(printer.Documents[0].Ended);
+    EXPECT_TRUE(printer.Calls.contains("Orientation Landscape"));
+    const QImage page = printer.Pages().first();
+    EXPECT_GT(page.width(), page.height());
+
+    // The band starts with column 1 at the left margin. Numbers and formula values
+    // sit at the right of the cell, other texts at the left.
+    const int titleHeight = QFontMetrics([] {
+                                QFont font("Arial");
+                                font.setPixelSize(13);
+                                return font;
+                            }()).height();
+    auto rowArea = [&](int row, bool right) {
+        const int top = titleHeight + f.grid.RowHeights(0) + (row - 1) * f.grid.RowHeights(1);
+        return QRect(right ? 120 : 0, top + 2, 80, f.grid.RowHeights(row) - 4);
+    };
+    for (int row = 1; row <= 3; ++row) {
+        const bool number = row != 2;
+        EXPECT_EQ(HasInk(page, rowArea(row, true)), number) << "row " << row;
+        EXPECT_EQ(HasInk(page, rowArea(row, false)), !number) << "row " << row;
+    }
+}
+
+TEST(GridPrint, ShowPrintPreviewRunsTheFormModally)
+{
+    TScopedRecordingPrinter printer;
+    TPrintFixture f(3, 100);
+    f.grid.PrintOptions().SetPreviewPage(7);
+    QSize shown;
+    QTimer::singleShot(0, [&] {
+        auto* form = qobject_cast<TzelGridPreviewF*>(QApplication::activeModalWidget());
+        ASSERT_NE(form, nullptr);
+        ASSERT_EQ(f.grid.PreviewBitmap, form->PrintImage());
+        shown = form->PreviewImage->size();
+        form->reject();
+    });
+    f.grid.ShowPrintPreview();
+    EXPECT_EQ(f.grid.PrintOptions().PreviewPage(), 1u);
+    EXPECT_EQ(shown, QSize(printer.PageWidth(), printer.PageHeight()));
+    EXPECT_EQ(f.grid.PreviewBitmap, nullptr);
 }
