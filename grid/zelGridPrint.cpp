@@ -211,6 +211,7 @@ void TGridPageRenderer::Run(int toRow, int fromRow)
         canvas_->setBrush(Qt::NoBrush);
     }
     toRow = std::min(toRow, grid_.RowCount() - 1);
+    fromRow = std::max(fromRow, 0);
     bandFirst_ = grid_.FixedCols();
     // Without a printable column there is no band and no page.
     while (bandFirst_ < grid_.ColCount()) {

@@ -11,6 +11,7 @@
 #include <QToolButton>
 #include <QListWidget>
 #include <QSpinBox>
+#include <QFile>
 #include <QTemporaryDir>
 #include <QApplication>
 #include <QTest>
@@ -492,4 +493,38 @@ TEST(GridPrint, ShowPrintPreviewRunsTheFormModally)
     EXPECT_EQ(f.grid.PrintOptions().PreviewPage(), 1u);
     EXPECT_EQ(shown, QSize(printer.PageWidth(), printer.PageHeight()));
     EXPECT_EQ(f.grid.PreviewBitmap, nullptr);
+}
+
+TEST(GridPrint, WordWrapAndUnreadableLogo)
+{
+    TScopedRecordingPrinter printer;
+    TPrintFixture f(2, 2);
+    f.grid.PrintOptions().SetPageFooter("");
+    f.grid.SetColWidths(1, 70);
+    f.grid.SetRowHeights(1, 90);
+    f.grid.SetCells(1, 1, "alpha beta gamma delta");
+    // Word wrap puts the text on two lines: its ink is twice as tall.
+    auto inkLines = [](const QImage& page) {
+        int lines = 0;
+        for (int y = 40; y < 130; ++y)
+            lines += HasInk(page, QRect(0, y, 70, 1)) ? 1 : 0;
+        return lines;
+    };
+    f.grid.PrintGrid();
+    const int single = inkLines(printer.Pages().first());
+    f.grid.SetWordWrap(true);
+    f.grid.PrintGrid();
+    EXPECT_GT(single, 5);
+    EXPECT_GT(inkLines(printer.Pages().first()), 2 * single - 2);
+
+    // A logo file that is no picture prints as if there were none.
+    QTemporaryDir dir;
+    QFile junk(dir.filePath("logo.bmp"));
+    ASSERT_TRUE(junk.open(QIODevice::WriteOnly));
+    junk.write("not a bitmap");
+    junk.close();
+    const QImage without = printer.Pages().first();
+    f.grid.PrintOptions().SetLogo(junk.fileName());
+    f.grid.PrintGrid();
+    EXPECT_EQ(printer.Pages().first(), without);
 }
