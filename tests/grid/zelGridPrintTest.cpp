@@ -65,20 +65,6 @@ bool HasInk(const QImage& image, const QRect& area)
 
 } // namespace
 
-TEST(GridPrint, ConstructionDefaults)
-{
-    TzelGrid grid;
-    const TPrintOptions& o = grid.PrintOptions();
-    EXPECT_EQ(o.PageFooter(), "date|time|page");
-    EXPECT_EQ(o.DateFormat(), "yyyy-mm-dd");
-    EXPECT_EQ(o.TimeFormat(), "hh:nn");
-    EXPECT_EQ(o.HeaderSize(), 10u);
-    EXPECT_EQ(o.FooterSize(), 7u);
-    EXPECT_EQ(o.FromRow(), 0u);
-    EXPECT_EQ(o.ToRow(), 0u);
-    EXPECT_EQ(o.BorderStyle(), TPrintBorderStyle::bsNone);
-}
-
 TEST(GridPrint, PageTextsAndFooterParts)
 {
     EXPECT_EQ(PrintPageText(2, 1, false), "Page 2");
