@@ -20,6 +20,12 @@ enum TCellRefStyle { rsNone, rsA1, rsRowCol };
 enum ToSortType { tstCharacter, tstNumeric, tstDate };
 enum SortDirType { Ascending, Descending };
 enum THowToSort { stRow, stColumn };
+// What a layout pass does with its pages: print them all, draw the one chosen
+// page into the preview bitmap, or only count them.
+enum class TRenderMode { rmPrint, rmPreview, rmCount };
+
+class TPrinter;
+class QPainter;
 
 using TOnSizeChanged = std::function<void(QObject* sender, int OldColCount, int OldRowCount)>;
 
@@ -106,6 +112,9 @@ public:
     bool HideSelected() const { return hideSelected_; }
     void SetHideSelected(bool v);
     TOnSizeChanged OnSizeChanged;
+    // Each page a layout pass begins: its number in the pass, its page text and
+    // whether it is drawn (printed, or the previewed page).
+    std::function<void(QObject* sender, int page, const QString& pageText, bool drawn)> OnPrintPage;
 
     // Commands.
     void InsertRowAtCurrent();
@@ -123,6 +132,22 @@ public:
     // Sorts by the sort fields; false when the settings were rejected.
     // Throws ECellConvertError when a numeric or date key cannot be compared.
     bool SortGrid();
+
+    // Printing. PrintGrid prints rows FromRow..ToRow on the printer in force (all
+    // data rows when ToRow is 0); the preview and the page count always use rows
+    // 1..RowCount-1.
+    void PrintGrid();
+    void ShowPrintPreview();
+    // Draws page PreviewPage into `bitmap` (PreviewBitmap when nullptr).
+    void RenderPreviewPage(QImage* bitmap = nullptr);
+    int PageCount();
+    // Prints rows fromRow..toRow as one document on `printer` (job title, copies,
+    // begin, pages, end). Throws TPrinterError; the document is aborted on failure.
+    void PrintRows(TPrinter& printer, int fromRow, int toRow);
+    // The layout pass on the printer in force. Print mode draws on `canvas`;
+    // preview mode sizes and draws PreviewBitmap; count mode draws nothing.
+    void RenderPages(QPainter* canvas, TRenderMode mode, int toRow, int fromRow);
+    void RenderPages(TPrinter& printer, QPainter* canvas, TRenderMode mode, int toRow, int fromRow);
 
     void LoadValues();
     // Reloads the values and computes every formula cell once, row by row; stops at

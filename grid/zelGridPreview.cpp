@@ -1,0 +1,377 @@
+// The print preview form: buttons on the left, the header and footer texts, the
+// margins and sizes, borders and the page to show; the page itself on the right.
+#include "zelGridPreview.h"
+
+#include "Dialogs.h"
+#include "Graphics.h"
+#include "PdfPrinter.h"
+#include "Printer.h"
+#include "ResampleBitmap.h"
+#include "zelGrid.h"
+
+#include <QCheckBox>
+#include <QEvent>
+#include <QShowEvent>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPageSetupDialog>
+#include <QPrinter>
+#include <QScreen>
+#include <QScrollArea>
+#include <QSpinBox>
+#include <QToolButton>
+#include <QVBoxLayout>
+#include <cmath>
+
+namespace {
+
+constexpr TColor HeadersListColor = 16644814;
+constexpr TColor MarginsListColor = 13172735;
+
+enum THeaderItem { hiHeaderText, hiFooterText, hiDateFormat, hiTimeFormat, hiLogo };
+enum TMarginItem { miTop, miHeader, miLeft, miRight, miBottom, miPadding, miHeaderSize, miFooterSize };
+
+QToolButton* FlatButton(QWidget* parent, const QString& text, const QString& hint)
+{
+    auto* button = new QToolButton(parent);
+    button->setText(text);
+    button->setToolTip(hint);
+    button->setAutoRaise(true);
+    button->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    return button;
+}
+
+QListWidget* OptionList(QWidget* parent, const QStringList& items, TColor color)
+{
+    auto* list = new QListWidget(parent);
+    list->addItems(items);
+    QPalette palette = list->palette();
+    palette.setColor(QPalette::Base, ToQColor(color));
+    list->setPalette(palette);
+    list->setFixedHeight(list->sizeHintForRow(0) * items.size() + 2 * list->frameWidth() + 2);
+    return list;
+}
+
+} // namespace
+
+TzelGridPreviewF::TzelGridPreviewF(QWidget* owner) : QDialog(owner)
+{
+    setWindowTitle(QStringLiteral("Preview"));
+    setAttribute(Qt::WA_AlwaysShowToolTips);
+    BuildControls();
+    resize(900, 640);
+}
+
+TzelGridPreviewF::~TzelGridPreviewF() = default;
+
+void TzelGridPreviewF::BuildControls()
+{
+    auto* panel = new QWidget(this);
+    panel->setFixedWidth(170);
+    auto* left = new QVBoxLayout(panel);
+    left->setContentsMargins(4, 4, 4, 4);
+    auto* buttons = new QHBoxLayout;
+    btnPrint = FlatButton(panel, QStringLiteral("Print"), QStringLiteral("Print"));
+    btnShow = FlatButton(panel, QStringLiteral("Show"), QStringLiteral("Show"));
+    btnSetup = FlatButton(panel, QStringLiteral("Setup"), QStringLiteral("Print setup"));
+    auto* buttons2 = new QHBoxLayout;
+    btnFullView = FlatButton(panel, QStringLiteral("Full"), QStringLiteral("Full View"));
+    btnPicture = FlatButton(panel, QStringLiteral("Picture"), QStringLiteral("Picture"));
+    btnPdf = FlatButton(panel, QStringLiteral("PDF"), QStringLiteral("Save as PDF"));
+    for (QToolButton* b : {btnPrint, btnShow, btnSetup})
+        buttons->addWidget(b);
+    for (QToolButton* b : {btnFullView, btnPicture, btnPdf})
+        buttons2->addWidget(b);
+    left->addLayout(buttons);
+    left->addLayout(buttons2);
+
+    EditHeader = new QLineEdit(panel);
+    ListHeaders = OptionList(panel,
+                             {QStringLiteral("HeaderText"), QStringLiteral("FooterText"), QStringLiteral("DateFormat"),
+                              QStringLiteral("TimeFormat"), QStringLiteral("Logo")},
+                             HeadersListColor);
+    EditMargin = new QSpinBox(panel);
+    EditMargin->setRange(0, 400);
+    chkBorders = new QCheckBox(QStringLiteral("Borders"), panel);
+    Margins = OptionList(panel,
+                         {QStringLiteral("MarginTop"), QStringLiteral("MarginHeader"), QStringLiteral("MarginLeft"),
+                          QStringLiteral("MarginRight"), QStringLiteral("MarginBottom"), QStringLiteral("PaddingLeft"),
+                          QStringLiteral("HeaderSize"), QStringLiteral("FooterSize")},
+                         MarginsListColor);
+    EditPage = new QSpinBox(panel);
+    EditPage->setRange(1, 1);
+    lblpages = new QLabel(panel);
+    chkLive = new QCheckBox(QStringLiteral("Live"), panel);
+    chkLive->setChecked(true);
+
+    left->addWidget(EditHeader);
+    left->addWidget(ListHeaders);
+    left->addWidget(EditMargin);
+    left->addWidget(chkBorders);
+    left->addWidget(Margins);
+    auto* pageRow = new QHBoxLayout;
+    pageRow->addWidget(EditPage);
+    pageRow->addWidget(lblpages);
+    left->addLayout(pageRow);
+    left->addWidget(chkLive);
+    left->addStretch();
+
+    ScrollBox1 = new QScrollArea(this);
+    ScrollBox1->setBackgroundRole(QPalette::Dark);
+    PreviewImage = new QLabel;
+    PreviewImage->setScaledContents(false);
+    ScrollBox1->setWidget(PreviewImage);
+    PreviewImage->installEventFilter(this);
+
+    auto* layout = new QHBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(panel);
+    layout->addWidget(ScrollBox1, 1);
+
+    connect(btnPrint, &QToolButton::clicked, this, &TzelGridPreviewF::Print);
+    connect(btnShow, &QToolButton::clicked, this, &TzelGridPreviewF::ShowPage);
+    connect(btnSetup, &QToolButton::clicked, this, &TzelGridPreviewF::PrintSetup);
+    connect(btnFullView, &QToolButton::clicked, this, &TzelGridPreviewF::FullView);
+    connect(btnPicture, &QToolButton::clicked, this, &TzelGridPreviewF::Picture);
+    connect(btnPdf, &QToolButton::clicked, this, &TzelGridPreviewF::SavePdf);
+    connect(ListHeaders, &QListWidget::currentRowChanged, this, [this] { HeaderSelected(); });
+    connect(EditHeader, &QLineEdit::textEdited, this, &TzelGridPreviewF::HeaderEdited);
+    connect(Margins, &QListWidget::currentRowChanged, this, [this] { MarginSelected(); });
+    connect(EditMargin, &QSpinBox::valueChanged, this, &TzelGridPreviewF::MarginChanged);
+    connect(EditPage, &QSpinBox::valueChanged, this, &TzelGridPreviewF::PageChanged);
+    connect(chkBorders, &QCheckBox::toggled, this, &TzelGridPreviewF::BordersToggled);
+    connect(chkLive, &QCheckBox::toggled, this, [this] { Refresh(); });
+}
+
+void TzelGridPreviewF::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    if (event->spontaneous())
+        return;
+    if (const QScreen* desktop = screen()) {
+        QRect frame = geometry();
+        frame.moveCenter(desktop->availableGeometry().center());
+        move(frame.topLeft());
+    }
+    Show();
+}
+
+void TzelGridPreviewF::Show()
+{
+    if (!grid_)
+        return;
+    TPrintOptions& options = grid_->PrintOptions();
+    updating_ = true;
+    EditHeader->setText(options.PageTitle());
+    Margins->setCurrentRow(miTop);
+    EditMargin->setRange(0, 400);
+    EditMargin->setValue(options.MarginTop());
+    const int pages = grid_->PageCount();
+    EditPage->setMaximum(std::max(1, pages));
+    lblpages->setText(QStringLiteral("of ") + QString::number(pages));
+    options.SetPreviewPage(1);
+    EditPage->setValue(1);
+    chkBorders->setChecked(options.BorderStyle() == TPrintBorderStyle::bsSingle);
+    ListHeaders->setCurrentRow(hiHeaderText);
+    updating_ = false;
+    Refresh();
+}
+
+void TzelGridPreviewF::Refresh()
+{
+    if (chkLive->isChecked())
+        ShowPage();
+}
+
+void TzelGridPreviewF::ShowPage()
+{
+    if (!grid_)
+        return;
+    grid_->RenderPreviewPage(&printImage_);
+    Display(printImage_);
+}
+
+void TzelGridPreviewF::Display(const QImage& image)
+{
+    PreviewImage->setPixmap(QPixmap::fromImage(image));
+    PreviewImage->resize(image.size());
+}
+
+void TzelGridPreviewF::DisplayResampled(int width)
+{
+    if (printImage_.isNull() || width <= 0)
+        return;
+    const int height = int(std::lround(double(width) * printImage_.height() / printImage_.width()));
+    QImage scaled(width, std::max(1, height), QImage::Format_RGB888);
+    ResampleBitmap(printImage_.convertToFormat(QImage::Format_RGB888), scaled);
+    Display(scaled);
+}
+
+void TzelGridPreviewF::Print()
+{
+    if (grid_)
+        grid_->PrintGrid();
+}
+
+bool TzelGridPreviewF::DefaultPrinterSetup()
+{
+    auto* qtPrinter = dynamic_cast<TQtPrinter*>(&Printer());
+    if (!qtPrinter)
+        return false;
+    QPageSetupDialog dialog(&qtPrinter->QtPrinter(), this);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+void TzelGridPreviewF::PrintSetup()
+{
+    const bool accepted = RunPrinterSetup ? RunPrinterSetup(this) : DefaultPrinterSetup();
+    if (!accepted || !grid_)
+        return;
+    grid_->PrintOptions().SetOrientation(Printer().Orientation() == TPrinterOrientation::poLandscape
+                                             ? TPrintOrientation::poLandscape
+                                             : TPrintOrientation::poPortrait);
+    Refresh();
+}
+
+void TzelGridPreviewF::FullView()
+{
+    DisplayResampled(ScrollBox1->viewport()->width());
+}
+
+void TzelGridPreviewF::Picture()
+{
+    TFileDialogOptions dialog;
+    dialog.Filter = QStringLiteral("Bitmap Files|*.bmp");
+    const std::optional<QString> file = OpenFileDialog(dialog);
+    if (!file || !grid_)
+        return;
+    ListHeaders->setCurrentRow(hiLogo);
+    EditHeader->setText(*file);
+    grid_->PrintOptions().SetLogo(*file);
+    Refresh();
+}
+
+void TzelGridPreviewF::SavePdf()
+{
+    if (!grid_)
+        return;
+    TFileDialogOptions dialog;
+    dialog.Filter = QStringLiteral("PDF Files|*.pdf");
+    dialog.DefaultExt = QStringLiteral("pdf");
+    const std::optional<QString> file = SaveFileDialog(dialog);
+    if (!file)
+        return;
+    try {
+        TPdfPrinter pdf(*file);
+        grid_->PrintRows(pdf, 1, grid_->RowCount() - 1);
+    } catch (const TPrinterError& e) {
+        MessageDlg(QString::fromStdString(e.what()), TMsgDlgType::mtError, mbOK);
+    }
+}
+
+void TzelGridPreviewF::ZoomByClick()
+{
+    const int shown = PreviewImage->width();
+    if (std::lround(0.8 * printImage_.width()) < shown)
+        Display(printImage_);
+    else
+        DisplayResampled(int(std::lround(1.25 * shown)));
+}
+
+bool TzelGridPreviewF::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == PreviewImage && event->type() == QEvent::MouseButtonPress) {
+        ZoomByClick();
+        return true;
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void TzelGridPreviewF::HeaderSelected()
+{
+    if (!grid_)
+        return;
+    const TPrintOptions& o = grid_->PrintOptions();
+    switch (ListHeaders->currentRow()) {
+    case hiHeaderText: EditHeader->setText(o.PageTitle()); break;
+    case hiFooterText: EditHeader->setText(o.PageFooter()); break;
+    case hiDateFormat: EditHeader->setText(o.DateFormat()); break;
+    case hiTimeFormat: EditHeader->setText(o.TimeFormat()); break;
+    case hiLogo: EditHeader->setText(o.Logo()); break;
+    default: break;
+    }
+}
+
+void TzelGridPreviewF::HeaderEdited(const QString& text)
+{
+    if (!grid_)
+        return;
+    TPrintOptions& o = grid_->PrintOptions();
+    switch (ListHeaders->currentRow()) {
+    case hiHeaderText: o.SetPageTitle(text); break;
+    case hiFooterText: o.SetPageFooter(text); break;
+    case hiDateFormat: o.SetDateFormat(text); break;
+    case hiTimeFormat: o.SetTimeFormat(text); break;
+    case hiLogo: o.SetLogo(text); break;
+    default: return;
+    }
+    Refresh();
+}
+
+void TzelGridPreviewF::MarginSelected()
+{
+    if (!grid_)
+        return;
+    const TPrintOptions& o = grid_->PrintOptions();
+    const int item = Margins->currentRow();
+    const int values[] = {o.MarginTop(),          int(o.PageTitleMargin()), o.MarginLeft(),
+                          o.MarginRight(),        o.MarginBottom(),         int(o.Leftpadding()),
+                          int(o.HeaderSize()),    int(o.FooterSize())};
+    if (item < 0 || item > miFooterSize)
+        return;
+    const bool wasUpdating = updating_;
+    updating_ = true;
+    if (item >= miHeaderSize)
+        EditMargin->setRange(6, 72);
+    else
+        EditMargin->setRange(0, 400);
+    EditMargin->setValue(values[item]);
+    updating_ = wasUpdating;
+}
+
+void TzelGridPreviewF::MarginChanged(int value)
+{
+    if (updating_ || !grid_)
+        return;
+    TPrintOptions& o = grid_->PrintOptions();
+    switch (Margins->currentRow()) {
+    case miTop: o.SetMarginTop(value); break;
+    case miHeader: o.SetPageTitleMargin(unsigned(value)); break;
+    case miLeft: o.SetMarginLeft(value); break;
+    case miRight: o.SetMarginRight(value); break;
+    case miBottom: o.SetMarginBottom(value); break;
+    case miPadding: o.SetLeftpadding(unsigned(value)); break;
+    case miHeaderSize: o.SetHeaderSize(unsigned(value)); break;
+    case miFooterSize: o.SetFooterSize(unsigned(value)); break;
+    default: return;
+    }
+    Refresh();
+}
+
+void TzelGridPreviewF::PageChanged(int value)
+{
+    if (updating_ || !grid_)
+        return;
+    grid_->PrintOptions().SetPreviewPage(unsigned(std::clamp(value, EditPage->minimum(), EditPage->maximum())));
+    Refresh();
+}
+
+void TzelGridPreviewF::BordersToggled(bool checked)
+{
+    if (updating_ || !grid_)
+        return;
+    grid_->PrintOptions().SetBorderStyle(checked ? TPrintBorderStyle::bsSingle : TPrintBorderStyle::bsNone);
+    Refresh();
+}

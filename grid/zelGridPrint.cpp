@@ -1,0 +1,441 @@
+// Printing the grid: one layout pass that prints every page, draws one page for
+// the preview or only counts pages, so that the three always agree. Positions
+// and text extents are worked out in screen pixels and scaled to the printer's
+// dots, which keeps the page looking the same at any printer resolution.
+#include "zelGrid.h"
+#include "zelGridPreview.h"
+#include "zelGridPrint.h"
+
+#include "CellConvert.h"
+#include "DateTimeFormat.h"
+#include "Dialogs.h"
+#include "Format.h"
+#include "Printer.h"
+#include "ResampleBitmap.h"
+
+#include <QFileInfo>
+#include <QFontMetrics>
+#include <QPainter>
+#include <algorithm>
+
+QString PrintPageText(int pageInBand, int band, bool showBand)
+{
+    QString text = QStringLiteral("Page ") + QString::number(pageInBand);
+    if (showBand)
+        text += QLatin1Char('-') + QString::number(band);
+    return text;
+}
+
+QStringList PrintFooterParts(const QString& footer, const QString& dateFormat, const QString& timeFormat,
+                             const QDateTime& now, const QString& pageText)
+{
+    QStringList parts = footer.split(QLatin1Char('|'));
+    while (parts.size() < 3)
+        parts.append(QString());
+    parts = parts.mid(0, 3);
+    auto replaceFirst = [](QString& text, const QString& word, const QString& by) {
+        const int at = text.indexOf(word);
+        if (at >= 0)
+            text.replace(at, word.size(), by);
+    };
+    for (QString& part : parts) {
+        replaceFirst(part, QStringLiteral("date"), FormatDateTime(dateFormat, now));
+        replaceFirst(part, QStringLiteral("time"), FormatDateTime(timeFormat, now));
+        replaceFirst(part, QStringLiteral("page"), pageText);
+    }
+    return parts;
+}
+
+namespace {
+
+// Rounds num / den to the nearest whole number, ties to even.
+int RoundDiv(long long num, long long den)
+{
+    if (den < 0) {
+        num = -num;
+        den = -den;
+    }
+    long long q = num / den;
+    long long r = num % den;
+    if (r < 0) {
+        --q;
+        r += den;
+    }
+    if (2 * r > den || (2 * r == den && (q & 1)))
+        ++q;
+    return int(q);
+}
+
+TPrinterOrientation ToPrinterOrientation(TPrintOrientation o)
+{
+    return o == TPrintOrientation::poLandscape ? TPrinterOrientation::poLandscape : TPrinterOrientation::poPortrait;
+}
+
+// One layout pass over the grid's rows and column bands.
+class TGridPageRenderer {
+public:
+    TGridPageRenderer(TzelGrid& grid, TPrinter& printer, QPainter* canvas, TRenderMode mode)
+        : grid_(grid), options_(grid.PrintOptions()), printer_(printer), canvas_(canvas), mode_(mode)
+    {
+    }
+
+    void Run(int toRow, int fromRow);
+
+private:
+    int ScaleX(int v) const { return mode_ == TRenderMode::rmPreview ? v : RoundDiv(1LL * v * dpiX_, screen_); }
+    int ScaleY(int v) const { return mode_ == TRenderMode::rmPreview ? v : RoundDiv(1LL * v * dpiY_, screen_); }
+
+    void TakePage();
+    void LoadLogo();
+    // The grid's font at a point size, in screen pixels; measured as it is.
+    QFont ScreenFont(int pointSize, bool bold = false) const;
+    // The same font scaled to the canvas's dots.
+    QFont CanvasFont(const QFont& screenFont) const;
+    void DrawTextAt(int x, int y, const QString& text);
+
+    int BandLast(int first) const;
+    // Begins a page: counts it, decides whether it is drawn and draws its header.
+    void BeginPage();
+    void DrawHeader();
+    void DrawFooter(const QString& pageText);
+    void DrawRow(int row);
+    void DrawCellText(int col, int row, QRect rect);
+
+    TzelGrid& grid_;
+    const TPrintOptions& options_;
+    TPrinter& printer_;
+    QPainter* canvas_;
+    TRenderMode mode_;
+    QPainter previewPainter_;
+
+    int screen_ = 96;
+    int dpiX_ = 96;
+    int dpiY_ = 96;
+    int W_ = 0;
+    int H_ = 0;
+    QImage logo_;
+    QImage scaledLogo_;
+
+    int bandFirst_ = 0;
+    int bandLast_ = 0;
+    int band_ = 0;
+    int pageInBand_ = 0;
+    bool drawing_ = false;
+    int y_ = 0;
+    int footerHeight_ = 0;
+};
+
+void TGridPageRenderer::TakePage()
+{
+    screen_ = std::max(1, ScreenPixelsPerInch());
+    dpiX_ = std::max(1, printer_.PixelsPerInchX());
+    dpiY_ = std::max(1, printer_.PixelsPerInchY());
+    W_ = printer_.PageWidth();
+    H_ = printer_.PageHeight();
+    if (mode_ == TRenderMode::rmPreview) {
+        // A printer coarser than the screen gives a divisor of 0: the page is then
+        // previewed at its own size.
+        W_ /= std::max(1, dpiX_ / screen_);
+        H_ /= std::max(1, dpiY_ / screen_);
+    }
+}
+
+void TGridPageRenderer::LoadLogo()
+{
+    const QString file = options_.Logo();
+    if (file.isEmpty() || !QFileInfo(file).isFile())
+        return;
+    QImage image(file);
+    if (image.isNull())
+        return; // unreadable: printed without logo
+    logo_ = image.convertToFormat(QImage::Format_RGB888);
+    scaledLogo_ = QImage(std::max(0, ScaleX(logo_.width())), std::max(0, ScaleY(logo_.height())),
+                         QImage::Format_RGB888);
+    if (!scaledLogo_.isNull())
+        ResampleBitmap(logo_, scaledLogo_);
+}
+
+QFont TGridPageRenderer::ScreenFont(int pointSize, bool bold) const
+{
+    QFont font = grid_.Font();
+    font.setPixelSize(std::max(1, RoundDiv(1LL * pointSize * screen_, 72)));
+    font.setBold(bold);
+    return font;
+}
+
+QFont TGridPageRenderer::CanvasFont(const QFont& screenFont) const
+{
+    QFont font = screenFont;
+    font.setPixelSize(std::max(1, ScaleY(screenFont.pixelSize())));
+    return font;
+}
+
+void TGridPageRenderer::DrawTextAt(int x, int y, const QString& text)
+{
+    canvas_->drawText(QRect(x, y, 1 << 20, 1 << 20), Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip | Qt::TextSingleLine,
+                      text);
+}
+
+int TGridPageRenderer::BandLast(int first) const
+{
+    const int limit = W_ - options_.MarginRight();
+    int width = options_.MarginLeft();
+    int last = first;
+    for (int c = first; c < grid_.ColCount(); ++c) {
+        width += ScaleX(grid_.ColWidths(c) + 1);
+        if (width > limit && c > first)
+            break;
+        last = c;
+    }
+    return last;
+}
+
+void TGridPageRenderer::Run(int toRow, int fromRow)
+{
+    printer_.SetOrientation(ToPrinterOrientation(options_.Orientation()));
+    TakePage();
+    if (mode_ == TRenderMode::rmPreview) {
+        if (!grid_.PreviewBitmap)
+            return;
+        *grid_.PreviewBitmap = QImage(std::max(1, W_), std::max(1, H_), QImage::Format_RGB32);
+        grid_.PreviewBitmap->fill(Qt::white);
+        previewPainter_.begin(grid_.PreviewBitmap);
+        canvas_ = &previewPainter_;
+    }
+    if (mode_ != TRenderMode::rmCount && !canvas_)
+        mode_ = TRenderMode::rmCount;
+    LoadLogo();
+    if (mode_ != TRenderMode::rmCount) {
+        canvas_->setFont(CanvasFont(ScreenFont(grid_.Font().pointSize())));
+        canvas_->setPen(Qt::black);
+        canvas_->setBrush(Qt::NoBrush);
+    }
+    toRow = std::min(toRow, grid_.RowCount() - 1);
+    fromRow = std::max(fromRow, 0);
+    bandFirst_ = grid_.FixedCols();
+    // Without a printable column there is no band and no page.
+    while (bandFirst_ < grid_.ColCount()) {
+        bandLast_ = BandLast(bandFirst_);
+        pageInBand_ = 0;
+        ++band_;
+        BeginPage();
+        bool pageHoldsRow = false;
+        for (int row = fromRow; row <= toRow;) {
+            const int height = grid_.RowHeights(row);
+            if (height <= 0) { // hidden rows take no space
+                ++row;
+                continue;
+            }
+            const int bottom = H_ - ScaleY(options_.MarginBottom() + 20 + footerHeight_);
+            // A row taller than a fresh page is drawn there, clipped, rather than
+            // starting new pages forever.
+            if (y_ + ScaleY(height) > bottom && pageHoldsRow) {
+                if (mode_ == TRenderMode::rmPreview && drawing_)
+                    return;
+                if (mode_ == TRenderMode::rmPrint)
+                    printer_.NewPage();
+                BeginPage();
+                pageHoldsRow = false;
+                continue;
+            }
+            DrawRow(row);
+            pageHoldsRow = true;
+            ++row;
+        }
+        if (bandLast_ >= grid_.ColCount() - 1)
+            break;
+        if (mode_ == TRenderMode::rmPreview && drawing_)
+            return;
+        if (mode_ == TRenderMode::rmPrint)
+            printer_.NewPage();
+        bandFirst_ = bandLast_ + 1;
+    }
+}
+
+void TGridPageRenderer::BeginPage()
+{
+    ++grid_.PageCounter;
+    ++pageInBand_;
+    drawing_ = mode_ == TRenderMode::rmPrint ||
+               (mode_ == TRenderMode::rmPreview && grid_.PageCounter == int(options_.PreviewPage()));
+    DrawHeader();
+}
+
+void TGridPageRenderer::DrawHeader()
+{
+    y_ = ScaleY(options_.MarginTop());
+    const QFont headerFont = ScreenFont(int(options_.HeaderSize()));
+    const QFontMetrics headerMetrics(headerFont);
+    const QString title = options_.PageTitle();
+    int titleHeight = headerMetrics.height();
+    if (!logo_.isNull())
+        titleHeight = std::max(titleHeight, logo_.height());
+    if (drawing_) {
+        if (!scaledLogo_.isNull())
+            canvas_->drawImage(ScaleX(options_.MarginLeft()), y_, scaledLogo_);
+        canvas_->setFont(CanvasFont(headerFont));
+        DrawTextAt(W_ / 2 - ScaleX(headerMetrics.horizontalAdvance(title) / 2), y_, title);
+    }
+    y_ += ScaleY(titleHeight);
+
+    const bool showBand = bandLast_ < grid_.ColCount() - 1 || band_ > 1;
+    const QString pageText = PrintPageText(pageInBand_, band_, showBand);
+    // The footer is measured the same way whether the page is drawn or not, so
+    // that counting, preview and print break pages at the same rows.
+    footerHeight_ = options_.PageFooter().isEmpty() ? headerMetrics.height()
+                                                    : QFontMetrics(ScreenFont(int(options_.FooterSize()))).height();
+    if (grid_.OnPrintPage)
+        grid_.OnPrintPage(&grid_, grid_.PageCounter, pageText, drawing_);
+    if (drawing_ && !options_.PageFooter().isEmpty())
+        DrawFooter(pageText);
+    if (drawing_)
+        canvas_->setFont(CanvasFont(ScreenFont(grid_.Font().pointSize())));
+    y_ += ScaleY(int(options_.PageTitleMargin()));
+    DrawRow(0);
+}
+
+void TGridPageRenderer::DrawFooter(const QString& pageText)
+{
+    const QFont footerFont = ScreenFont(int(options_.FooterSize()));
+    const QFontMetrics metrics(footerFont);
+    canvas_->setFont(CanvasFont(footerFont));
+    const QStringList parts = PrintFooterParts(options_.PageFooter(), options_.DateFormat(), options_.TimeFormat(),
+                                               QDateTime::currentDateTime(), pageText);
+    for (int i = 0; i < 3; ++i) {
+        const QString& part = parts[i];
+        if (part.isEmpty())
+            continue;
+        const int width = metrics.horizontalAdvance(part);
+        const int top = H_ - ScaleY(metrics.height() + options_.MarginBottom());
+        const int x = i == 0   ? ScaleX(width + options_.MarginLeft())
+                      : i == 1 ? W_ / 2 - ScaleX(width) / 2
+                               : W_ - ScaleX(width + options_.MarginRight() + 10);
+        DrawTextAt(x, top, part);
+    }
+}
+
+void TGridPageRenderer::DrawRow(int row)
+{
+    const int height = grid_.RowHeights(row);
+    int x = ScaleX(options_.MarginLeft());
+    for (int col = bandFirst_; col <= bandLast_; ++col) {
+        const int width = grid_.ColWidths(col);
+        if (width > 0 && drawing_) {
+            const QRect cell(QPoint(x, y_), QPoint(x + ScaleX(width), y_ + ScaleY(height)));
+            if (options_.BorderStyle() == TPrintBorderStyle::bsSingle) {
+                QPen pen(Qt::black);
+                pen.setWidth(std::max(1, ScaleX(1)));
+                canvas_->setPen(pen);
+                canvas_->setBrush(Qt::NoBrush);
+                canvas_->drawRect(QRect(cell.topLeft(), cell.bottomRight() + QPoint(ScaleX(2) - 1, ScaleY(1) - 1)));
+                canvas_->setPen(Qt::black);
+            }
+            DrawCellText(col, row, cell);
+        }
+        x += ScaleX(width + 1);
+    }
+    y_ += ScaleY(height);
+}
+
+void TGridPageRenderer::DrawCellText(int col, int row, QRect rect)
+{
+    QString text = grid_.Cells(col, row);
+    bool rightAligned = false;
+    if (grid_.ShowValues() && text.startsWith(QLatin1Char('='))) {
+        text = FormatFloatOrGeneral(grid_.NumberFormat(), grid_.CellValues().Value(col, row));
+        rightAligned = grid_.NumbersalRight();
+    }
+    QFont font = canvas_->font();
+    font.setBold(row < grid_.FixedRows());
+    canvas_->setFont(font);
+    rect.setLeft(rect.left() + ScaleX(int(options_.Leftpadding())));
+    long double number = 0;
+    if (grid_.NumbersalRight() && !rightAligned &&
+        TryTextToExtended(text.toStdString(), LocaleDecimalSeparator(), number)) {
+        rightAligned = true;
+        text = FormatFloatOrGeneral(grid_.NumberFormat(), number);
+    }
+    int flags = Qt::AlignVCenter | (rightAligned ? Qt::AlignRight : Qt::AlignLeft);
+    flags |= grid_.WordWrap() && col != 0 && row != 0 ? Qt::TextWordWrap : Qt::TextSingleLine;
+    canvas_->save();
+    canvas_->setClipRect(rect);
+    canvas_->drawText(rect, flags, text);
+    canvas_->restore();
+}
+
+} // namespace
+
+void TzelGrid::RenderPages(QPainter* canvas, TRenderMode mode, int toRow, int fromRow)
+{
+    RenderPages(Printer(), canvas, mode, toRow, fromRow);
+}
+
+void TzelGrid::RenderPages(TPrinter& printer, QPainter* canvas, TRenderMode mode, int toRow, int fromRow)
+{
+    TGridPageRenderer(*this, printer, canvas, mode).Run(toRow, fromRow);
+}
+
+void TzelGrid::PrintRows(TPrinter& printer, int fromRow, int toRow)
+{
+    printer.SetTitle(printOptions_.JobTitle());
+    printer.SetCopies(int(printOptions_.Copies()));
+    printer.SetOrientation(ToPrinterOrientation(printOptions_.Orientation()));
+    PageCounter = 0;
+    printer.BeginDoc();
+    try {
+        RenderPages(printer, printer.Canvas(), TRenderMode::rmPrint, toRow, fromRow);
+        printer.EndDoc();
+    } catch (...) {
+        printer.Abort();
+        throw;
+    }
+}
+
+void TzelGrid::PrintGrid()
+{
+    ShowAllRows();
+    TPrinter& printer = Printer();
+    if (!printer.IsPrinterInstalled()) {
+        MessageDlg(QStringLiteral("No Printer is installed"), TMsgDlgType::mtError, mbOK);
+        return;
+    }
+    // ToRow 0 (the stored default) means every data row; the header row is
+    // printed on each page anyway, so the range starts at row 1 at the earliest.
+    const int last = RowCount() - 1;
+    const int toRow = printOptions_.ToRow() == 0 ? last : std::min(int(printOptions_.ToRow()), last);
+    const int fromRow = printOptions_.ToRow() == 0 ? 1 : std::max(1, int(printOptions_.FromRow()));
+    if (fromRow > toRow + 1)
+        return; // a reversed range prints nothing
+    try {
+        PrintRows(printer, fromRow, toRow);
+    } catch (const TPrinterError& e) {
+        MessageDlg(QString::fromStdString(e.what()), TMsgDlgType::mtError, mbOK);
+    }
+}
+
+void TzelGrid::RenderPreviewPage(QImage* bitmap)
+{
+    if (bitmap)
+        PreviewBitmap = bitmap;
+    PageCounter = 0;
+    RenderPages(nullptr, TRenderMode::rmPreview, RowCount() - 1, 1);
+}
+
+int TzelGrid::PageCount()
+{
+    PageCounter = 0;
+    RenderPages(nullptr, TRenderMode::rmCount, RowCount() - 1, 1);
+    return PageCounter;
+}
+
+void TzelGrid::ShowPrintPreview()
+{
+    PageCounter = 0;
+    TzelGridPreviewF form(window());
+    form.SetGrid(this);
+    PreviewBitmap = form.PrintImage();
+    RenderPreviewPage();
+    form.exec(); // showing fills the controls and refreshes the page
+
+    PreviewBitmap = nullptr;
+}
