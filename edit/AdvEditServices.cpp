@@ -136,8 +136,10 @@ void TAdvEdit::SelectLookupItem()
 {
     if (!lookupPopup_)
         return;
-    window()->raise();
-    window()->activateWindow();
+    if (!window()->isActiveWindow()) {
+        window()->raise();
+        window()->activateWindow();
+    }
     setFocus(Qt::OtherFocusReason);
     lookupPopup_->hide();
     const QListWidgetItem* item = lookupPopup_->ListControl()->currentItem();

@@ -52,7 +52,6 @@ TListHintWindow::TListHintWindow(QWidget* owner)
     setAttribute(Qt::WA_ShowWithoutActivating);
     setFrameStyle(QFrame::Box | QFrame::Plain);
     setLineWidth(1);
-    setContentsMargins(0, 0, 0, 0);
     resize(0, 0);
 }
 
