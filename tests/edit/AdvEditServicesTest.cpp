@@ -174,6 +174,17 @@ TEST(AdvEditLookup, NavigationKeysMoveTheSelectionAndFocusLossHidesThePopup)
     QTest::keyClicks(&edit, "b");
     EXPECT_EQ(edit.LookupPopup()->height(), 1 * 12 + 4);
 
+    // Activated by the user, the popup gives its list the focus; deactivated, it hides.
+    QEvent activate(QEvent::WindowActivate);
+    QApplication::sendEvent(edit.LookupPopup(), &activate);
+    EXPECT_EQ(edit.LookupPopup()->focusWidget(), edit.LookupPopup()->ListControl());
+    QEvent deactivate(QEvent::WindowDeactivate);
+    QApplication::sendEvent(edit.LookupPopup(), &deactivate);
+    EXPECT_FALSE(edit.LookupVisible());
+
+    edit.SetText("");
+    QTest::keyClicks(&edit, "b");
+    ASSERT_TRUE(edit.LookupVisible());
     form.next->setFocus();
     Settle();
     EXPECT_FALSE(edit.LookupVisible());
