@@ -584,9 +584,11 @@ HRESULT StartTextDrag(QWidget* source, const QString& text, const QByteArray& ri
     auto* drag = new QDrag(source);
     drag->setMimeData(data.ToMimeData());
     // Qt reports the target's answer as the action changes; that is the feedback.
-    QObject::connect(drag, &QDrag::actionChanged,
-                     [&dropSource](Qt::DropAction action) { dropSource.GiveFeedback(ToDropEffect(action)); });
+    const QMetaObject::Connection feedback =
+        QObject::connect(drag, &QDrag::actionChanged,
+                         [&dropSource](Qt::DropAction action) { dropSource.GiveFeedback(ToDropEffect(action)); });
     const Qt::DropAction result = drag->exec(ToDropActions(allowedEffects), Qt::MoveAction);
+    QObject::disconnect(feedback);
     drag->deleteLater();
     effect = ToDropEffect(result);
     if (result == Qt::IgnoreAction || dropSource.Refused())
