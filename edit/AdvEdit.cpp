@@ -44,11 +44,16 @@ TAdvEdit::TAdvEdit(QWidget* parent) : TCustomEdit(parent)
             PlaceLabel();
     };
     ApplyCreationParams();
+    lookupPopup_ = new TListHintWindow(this);
+    lookupPopup_->ListControl()->OnChoose = [this] { SelectLookupItem(); };
 }
 
 TAdvEdit::~TAdvEdit()
 {
-    SavePersistence();
+    SavePersistenceOnDestroy();
+    delete lookupPopup_;
+    if (dropRegistration_)
+        RevokeDragDrop(dropRegistration_);
     delete label_.data();
 }
 
@@ -573,13 +578,6 @@ void TAdvEdit::CaptureLoadedState()
     }
 }
 
-// Reading and writing the text to an ini file or the registry come with persistence.
-void TAdvEdit::LoadPersistence() {}
-void TAdvEdit::SavePersistence() {}
-
-// The lookup popup comes with the lookup list; until then there is nothing to update.
-void TAdvEdit::UpdateLookupList() {}
-
 // ---- focus --------------------------------------------------------------------------
 
 void TAdvEdit::FocusGained()
@@ -626,7 +624,9 @@ void TAdvEdit::FocusLost(QWidget* next)
         TCustomEdit::FocusLost(next);
         return;
     }
-    // The lookup popup, once there, is hidden here unless it takes the focus.
+    // The lookup popup is hidden unless it takes the focus.
+    if (lookupPopup_ && !(next && (next == lookupPopup_ || lookupPopup_->isAncestorOf(next))))
+        lookupPopup_->hide();
     if (!(errorShown_ && showError_) && !showModified_) {
         TCustomEdit::SetColor(normalColor_);
         if (!(showURL_ && IsUrlText()))
@@ -804,6 +804,8 @@ void TAdvEdit::mouseMoveEvent(QMouseEvent* event)
     // While armed the native edit never saw the press, so it does not select.
     if (dragArmed_) {
         event->accept();
+        if (SelLength() > 0 && oleDropSource_)
+            StartDragOut();
         return;
     }
     TCustomEdit::mouseMoveEvent(event);
@@ -851,7 +853,8 @@ bool TAdvEdit::WantSpecialKey(int key, TShiftState shift)
         if (parentWidget())
             PostKeyDownUp(parentWidget(), VK_ESCAPE);
     }
-    if (key == VK_RETURN && !ParentIsPreviewingForm() && parentWidget())
+    // Enter chooses from an open lookup list and goes no further.
+    if (key == VK_RETURN && !LookupVisible() && !ParentIsPreviewingForm() && parentWidget())
         PostKeyDownUp(parentWidget(), VK_RETURN);
     // Enter and Esc are not claimed: the form's default and cancel buttons react to
     // the forwarded keys.
@@ -861,6 +864,8 @@ bool TAdvEdit::WantSpecialKey(int key, TShiftState shift)
 void TAdvEdit::KeyDownMessage(int& key, TShiftState shift)
 {
     // The lookup list takes its navigation keys first while its popup is shown.
+    if (LookupVisible() && LookupKeyDown(key))
+        return;
     if (key == VK_RETURN && returnIsTab_) {
         key = VK_TAB;
         if (isVisible())
@@ -888,6 +893,10 @@ void TAdvEdit::CharMessage(QChar& key)
 {
     const QChar decimal = TEditSeparators::Decimal();
     const ushort code = key.unicode();
+    if (code == 13 && lookupTookKey_) {
+        key = QChar();
+        return;
+    }
     if (code == 13) {
         // No line break is ever inserted.
         if (OnKeyPress) {

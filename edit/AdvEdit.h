@@ -7,12 +7,13 @@
 // commands that an owner may veto, web and mail addresses, and a full-text hint.
 //
 // EditType makes it a typed field (numbers, money, hexadecimal, ranges, casing);
-// those rules live in AdvEditTypedInput.cpp and TypedInput.h. The lookup list,
-// persistence and drag-and-drop are hooked in where they belong and pass everything
-// through until they are built.
+// those rules live in AdvEditTypedInput.cpp and TypedInput.h. The lookup list, the
+// persistence of the text and drag-and-drop live in AdvEditServices.cpp.
 
+#include "AdvEdDD.h"
 #include "AdvEditSettings.h"
 #include "CustomEdit.h"
+#include "ListHintWindow.h"
 #include "NotifyFont.h"
 
 #include <QLabel>
@@ -194,7 +195,8 @@ public:
     TPersistence& Persistence() { return persistence_; }
     void SetPersistence(const TPersistence& value) { persistence_ = value; }
     bool OleDropTarget() const { return oleDropTarget_; }
-    void SetOleDropTarget(bool value) { oleDropTarget_ = value; }
+    // Registers the control for drops (for its current window) or revokes that.
+    void SetOleDropTarget(bool value);
     bool OleDropSource() const { return oleDropSource_; }
     void SetOleDropSource(bool value) { oleDropSource_ = value; }
 
@@ -212,6 +214,19 @@ public:
     void ShowUrlLook(bool on);
     virtual void LoadPersistence();
     virtual void SavePersistence();
+    // Chooses the popup's current entry: its paired value or its text goes into the
+    // field, selected.
+    void SelectLookupItem();
+    // The lookup popup; null in the designer.
+    TListHintWindow* LookupPopup() const { return lookupPopup_; }
+    bool LookupVisible() const { return lookupPopup_ && lookupPopup_->isVisible(); }
+    // Drag-and-drop state.
+    QPoint DropCaretPos() const { return dropCaretPos_; }
+    bool DragArmed() const { return dragArmed_; }
+    bool DraggingOut() const { return draggingOut_; }
+    bool DropTargetRegistered() const { return dropRegistration_ != nullptr; }
+    void UpdateDropCaret(QPoint screenPoint);
+    void HideDropCaret();
 
     // ---- state, for the owner and for tests ----
     TColor NormalColor() const { return normalColor_; }
@@ -245,6 +260,7 @@ protected:
     void MouseLeave() override;
     void FontChanged() override;
     void UpdateLookupList();
+    void hideEvent(QHideEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
     bool event(QEvent* event) override;
@@ -270,6 +286,15 @@ private:
     void WriteWindowText(const QString& editable);
     QString FormatNumber(const QString& format, long double value) const;
     int EditableEnd() const { return int(prefix_.size() + Text().size()); }
+
+    // Lookup and drag-and-drop (AdvEditServices.cpp).
+    friend class TEditDropTarget;
+    bool LookupKeyDown(int& key);
+    void PrepareLookupPopup();
+    void StartDragOut();
+    void DropTextAt(QPoint screenPoint, QString text, bool ctrlHeld);
+    QRect DropCaretRect(QPoint at) const;
+    void SavePersistenceOnDestroy();
 
     void CreateAttachedLabel();
     void CaptureLoadedState();
@@ -345,6 +370,9 @@ private:
     TPersistence persistence_;
     bool oleDropTarget_ = false;
     bool oleDropSource_ = false;
+    TListHintWindow* lookupPopup_ = nullptr;
+    TDropTargetBridge* dropRegistration_ = nullptr;
+    bool persistenceSaved_ = false;
 
     // Internal state
     TColor normalColor_ = clWindow;
@@ -360,5 +388,10 @@ private:
     bool realignGuard_ = false;
     int loadedHeight_ = 0;
     bool dragArmed_ = false;
+    bool draggingOut_ = false;
+    // This control's own drag was dropped back onto its selection: nothing moves.
+    bool ownDropDeclined_ = false;
+    // The key press at hand was taken by the lookup list.
+    bool lookupTookKey_ = false;
     QPoint dropCaretPos_{-1, -1};
 };

@@ -280,7 +280,9 @@ void TAdvEdit::keyPressEvent(QKeyEvent* event)
 {
     keyFromKeypad_ = IsKeypadKey(*event);
     ctrlHeld_ = event->modifiers().testFlag(Qt::ControlModifier);
+    lookupTookKey_ = false;
     TCustomEdit::keyPressEvent(event);
+    lookupTookKey_ = false;
     keyFromKeypad_ = false;
     ctrlHeld_ = false;
 }
