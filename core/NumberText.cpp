@@ -80,15 +80,3 @@ char* WriteDecimal(char* out, std::uint64_t value)
     std::memcpy(out, p, length);
     return out + length;
 }
-
-void AppendHex(std::string& out, std::uint64_t value, int digits)
-{
-    char buffer[64];
-    out.append(buffer, WriteHex(buffer, value, digits > 64 ? 64 : digits));
-}
-
-void AppendDecimal(std::string& out, std::uint64_t value)
-{
-    char buffer[20];
-    out.append(buffer, WriteDecimal(buffer, value));
-}

@@ -3,7 +3,6 @@
 // zero fill ("%.7x" and the like) and plain decimal ("%d").
 
 #include <cstdint>
-#include <string>
 
 // Writes `value` in hexadecimal digits 0-9 and A-F, zero-filled to `digits`;
 // returns the end of what was written (at most max(16, digits) characters).
@@ -11,6 +10,3 @@ char* WriteHex(char* out, std::uint64_t value, int digits);
 // Writes `value` in decimal without grouping or leading zeros (at most 20
 // characters); returns the end.
 char* WriteDecimal(char* out, std::uint64_t value);
-
-void AppendHex(std::string& out, std::uint64_t value, int digits);
-void AppendDecimal(std::string& out, std::uint64_t value);

@@ -5,11 +5,12 @@
 #include <cinttypes>
 #include <cstdio>
 #include <random>
+#include <string>
 
 TEST(NumberText, DecimalAndUpperCaseHexAcrossDigitBoundaries)
 {
-    auto dec = [](std::uint64_t v) { std::string s; AppendDecimal(s, v); return s; };
-    auto hex = [](std::uint64_t v, int digits) { std::string s; AppendHex(s, v, digits); return s; };
+    auto dec = [](std::uint64_t v) { char b[20]; return std::string(b, WriteDecimal(b, v)); };
+    auto hex = [](std::uint64_t v, int digits) { char b[64]; return std::string(b, WriteHex(b, v, digits)); };
     EXPECT_EQ(dec(0), "0");
     EXPECT_EQ(dec(9), "9");
     EXPECT_EQ(dec(10), "10");
