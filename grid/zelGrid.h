@@ -129,6 +129,18 @@ public:
     void ShowRow(int row) { AutoSizeRow(row); }
     void ShowAllRows();
 
+    // Query filter, one per process: ParseFilter reads the query into it,
+    // ApplyFilter hides the data rows that fail it and shows again those that
+    // pass, QueryFilter does both when the query reads.
+    void QueryFilter(const QString& text, bool ignoreCase);
+    bool ParseFilter(const QString& text, bool ignoreCase);
+    void ApplyFilter();
+
+    // The grid's dialogs, each reached through a key mapping.
+    void ShowQueryDialog();
+    void ShowFormulaDialog();
+    void ShowCellNamesDialog();
+
     // Sorts by the sort fields; false when the settings were rejected.
     // Throws ECellConvertError when a numeric or date key cannot be compared.
     bool SortGrid();
