@@ -232,15 +232,15 @@ void TFormMain::SetupGrid(TResultsGrid* grid)
     print.SetOrientation(TPrintOrientation::poPortrait);
     grid->SetKeyMappingsEnabled(true);
     TGridKeyMappings keys;
-    keys.SetRowInsert(GridTextToShortCut(QStringLiteral("Shift+Ins")));
-    keys.SetRowDelete(GridTextToShortCut(QStringLiteral("Shift+Del")));
-    keys.SetColumnInsert(GridTextToShortCut(QStringLiteral("Ctrl+Shift+Ins")));
-    keys.SetColumnDelete(GridTextToShortCut(QStringLiteral("Ctrl+Shift+Del")));
-    keys.SetPrintPreview(GridTextToShortCut(QStringLiteral("Ctrl+P")));
-    keys.SetQueryDialog(GridTextToShortCut(QStringLiteral("Ctrl+Q")));
-    keys.SetFormuleDialog(GridTextToShortCut(QStringLiteral("F3")));
-    keys.SetCellNamesDialog(GridTextToShortCut(QStringLiteral("Ctrl+N")));
-    keys.SetSetHeader(GridTextToShortCut(QStringLiteral("Ctrl+H")));
+    keys.SetRowInsert(TextToShortCut(QStringLiteral("Shift+Ins")));
+    keys.SetRowDelete(TextToShortCut(QStringLiteral("Shift+Del")));
+    keys.SetColumnInsert(TextToShortCut(QStringLiteral("Ctrl+Shift+Ins")));
+    keys.SetColumnDelete(TextToShortCut(QStringLiteral("Ctrl+Shift+Del")));
+    keys.SetPrintPreview(TextToShortCut(QStringLiteral("Ctrl+P")));
+    keys.SetQueryDialog(TextToShortCut(QStringLiteral("Ctrl+Q")));
+    keys.SetFormuleDialog(TextToShortCut(QStringLiteral("F3")));
+    keys.SetCellNamesDialog(TextToShortCut(QStringLiteral("Ctrl+N")));
+    keys.SetSetHeader(TextToShortCut(QStringLiteral("Ctrl+H")));
     grid->SetKeyMappings(keys);
     grid->OnMouseDown = [this](QObject* sender, TMouseButton button, TShiftState, int x, int y) {
         Guarded([&] { OnMouseDown(sender, button, x, y); })();

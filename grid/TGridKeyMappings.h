@@ -4,7 +4,6 @@
 
 #include "Keys.h"
 
-#include <QString>
 
 class TGridKeyMappings {
 public:
@@ -43,6 +42,3 @@ private:
     TShortCut cellNamesDialog_;
     TShortCut setHeader_;
 };
-
-// A shortcut from its text ("Shift+Ins", "Ctrl+P", "F3"); 0 when not understood.
-TShortCut GridTextToShortCut(const QString& text);

@@ -141,6 +141,13 @@ public:
     void ShowFormulaDialog();
     void ShowCellNamesDialog();
 
+    // The first visible line from i on, or -1; the last visible line from i back
+    // that is not a header line (never row 0), or -1.
+    int NextVisibleRow(int row) const;
+    int PrevVisibleRow(int row) const;
+    int NextVisibleColumn(int col) const;
+    int PrevVisibleColumn(int col) const;
+
     // Sorts by the sort fields; false when the settings were rejected.
     // Throws ECellConvertError when a numeric or date key cannot be compared.
     bool SortGrid();
@@ -188,11 +195,18 @@ protected:
     void DrawCell(int col, int row, const QRect& rect, TGridDrawState state) override;
     bool SelectCell(int col, int row) override;
     void SizeChanged(int oldColCount, int oldRowCount) override;
+    void KeyDown(int& key, TShiftState shift) override;
+    void KeyUp(int& key, TShiftState shift) override;
+    void KeyPress(QChar& key) override;
     void CellTextChanging(int col, int row) override { values_.TextChanging(col, row); }
     void RowsPermuted(int first, const std::vector<int>& from) override { values_.RowsPermuted(first, from); }
     void ColsPermuted(int first, const std::vector<int>& from) override { values_.ColsPermuted(first, from); }
 
 private:
+    // Runs the command whose shortcut is the key with exactly these modifiers,
+    // the shortcuts tried in a fixed order; false when none matches.
+    bool RunMappedCommand(int key, TShiftState shift);
+    void AdvanceByEnter();
     bool IsValueCell(int col, int row) const;
     bool ResolveCellName(const std::string& name, long double& value) const;
     bool ResolveBuiltin(const std::string& lowerName, long double& value) const;

@@ -141,3 +141,16 @@ int TGridAxis::NextVisible(int i) const
         return i;
     return LineAt(Start(i));
 }
+
+int TGridAxis::PrevVisible(int i) const
+{
+    if (i < 0 || Count() == 0)
+        return -1;
+    i = std::min(i, Count() - 1);
+    if (IsVisible(i))
+        return i;
+    // Hidden lines take no pixels, so the line under the pixel just before line i
+    // starts is the last visible one before it.
+    const std::int64_t start = Start(i);
+    return start == 0 ? -1 : LineAt(start - 1);
+}

@@ -35,6 +35,8 @@ public:
     int LineAt(std::int64_t pos) const;
     // The first visible line at or after i, or Count() when there is none.
     int NextVisible(int i) const;
+    // The last visible line at or before i, or -1 when there is none.
+    int PrevVisible(int i) const;
 
     void Erase(int i);
 

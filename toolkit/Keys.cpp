@@ -21,6 +21,47 @@ constexpr KeyPair kKeyTable[] = {
     {Qt::Key_Minus, VK_OEM_MINUS}, {Qt::Key_Period, VK_OEM_PERIOD},
 };
 
+struct KeyName {
+    const char* name;
+    int vk;
+};
+
+constexpr KeyName kKeyNames[] = {
+    {"BkSp", VK_BACK}, {"Tab", VK_TAB}, {"Enter", VK_RETURN}, {"Esc", VK_ESCAPE},
+    {"Space", VK_SPACE}, {"PgUp", VK_PRIOR}, {"PgDn", VK_NEXT}, {"End", VK_END},
+    {"Home", VK_HOME}, {"Left", VK_LEFT}, {"Up", VK_UP}, {"Right", VK_RIGHT},
+    {"Down", VK_DOWN}, {"Ins", VK_INSERT}, {"Del", VK_DELETE},
+};
+
+struct ModifierName {
+    const char* prefix;
+    TShiftState state;
+};
+
+constexpr ModifierName kModifierNames[] = {{"Shift+", ssShift}, {"Ctrl+", ssCtrl}, {"Alt+", ssAlt}};
+
+int KeyFromName(const QString& name)
+{
+    if (name.isEmpty())
+        return 0;
+    if (name.size() == 1) {
+        const QChar c = name.at(0).toUpper();
+        if ((c >= QLatin1Char('A') && c <= QLatin1Char('Z')) || (c >= QLatin1Char('0') && c <= QLatin1Char('9')))
+            return c.unicode();
+        return 0;
+    }
+    if (name.size() <= 3 && name.at(0).toUpper() == QLatin1Char('F') && name.at(1) != QLatin1Char('0')) {
+        bool ok = false;
+        const int n = name.mid(1).toInt(&ok);
+        if (ok && n >= 1 && n <= 24 && name.at(1).isDigit())
+            return VK_F1 + n - 1;
+    }
+    for (const KeyName& key : kKeyNames)
+        if (name.compare(QLatin1String(key.name), Qt::CaseInsensitive) == 0)
+            return key.vk;
+    return 0;
+}
+
 int KeypadVirtualKey(int qtKey)
 {
     if (qtKey >= Qt::Key_0 && qtKey <= Qt::Key_9)
@@ -109,4 +150,24 @@ void ShortCutToKey(TShortCut shortcut, int& key, TShiftState& shift)
     if (shortcut & scShift) shift |= ssShift;
     if (shortcut & scCtrl) shift |= ssCtrl;
     if (shortcut & scAlt) shift |= ssAlt;
+}
+
+TShortCut TextToShortCut(const QString& text)
+{
+    TShiftState shift = 0;
+    QString rest = text;
+    // A prefix counts only when something follows it: "Shift+" alone is no key.
+    for (bool found = true; found;) {
+        found = false;
+        for (const ModifierName& modifier : kModifierNames) {
+            const QLatin1String prefix(modifier.prefix);
+            if (rest.size() > prefix.size() && rest.startsWith(prefix, Qt::CaseInsensitive)) {
+                shift |= modifier.state;
+                rest = rest.mid(prefix.size());
+                found = true;
+            }
+        }
+    }
+    const int key = KeyFromName(rest);
+    return key == 0 ? scNone : ShortCut(key, shift);
 }

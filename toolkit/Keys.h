@@ -2,6 +2,7 @@
 // Virtual key codes, modifier sets and 16-bit shortcuts, translated from Qt key
 // events so that grid and edit code can work with the platform's key numbers.
 
+#include <QString>
 #include <Qt>
 #include <cstdint>
 
@@ -71,3 +72,9 @@ constexpr TShortCut scNone = 0;
 
 TShortCut ShortCut(int key, TShiftState shift);
 void ShortCutToKey(TShortCut shortcut, int& key, TShiftState& shift);
+
+// A shortcut from its text: any of "Shift+", "Ctrl+" and "Alt+" (in any order and
+// case) before one key name: a letter, a digit, F1 to F24, or one of "BkSp",
+// "Tab", "Enter", "Esc", "Space", "PgUp", "PgDn", "End", "Home", "Left", "Up",
+// "Right", "Down", "Ins", "Del". Gives scNone for a text it does not understand.
+TShortCut TextToShortCut(const QString& text);

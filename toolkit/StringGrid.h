@@ -173,6 +173,8 @@ protected:
     void PermuteRows(int first, const std::vector<int>& from);
     void PermuteCols(int first, const std::vector<int>& from);
     TGridCellStore& CellStore() { return cells_; }
+    const TGridAxis& ColAxis() const { return cols_; }
+    const TGridAxis& RowAxis() const { return rows_; }
 
     // Moves the current cell after asking SelectCell; the anchor follows unless
     // the selection is being extended. Returns false when refused or invalid.

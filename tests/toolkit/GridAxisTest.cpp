@@ -67,6 +67,10 @@ TEST(GridAxis, PositionsAndLookupsMatchARecountUnderRandomChanges)
             while (next < int(naive.sizes.size()) && naive.sizes[next] <= 0)
                 ++next;
             ASSERT_EQ(axis.NextVisible(i), next);
+            int prev = i;
+            while (prev >= 0 && naive.sizes[prev] <= 0)
+                --prev;
+            ASSERT_EQ(axis.PrevVisible(i), prev);
         }
     }
     EXPECT_EQ(axis.LineAt(-1), -1);

@@ -30,3 +30,26 @@ TEST(Keys, ShortCutsCarryModifierBits)
     QKeyEvent event(QEvent::KeyPress, Qt::Key_Q, Qt::ControlModifier | Qt::ShiftModifier);
     EXPECT_EQ(ShiftStateFromQt(event.modifiers()), ssCtrl | ssShift);
 }
+
+TEST(Keys, TextToShortCutReadsModifiersAndKeyNames)
+{
+    EXPECT_EQ(TextToShortCut("Shift+Ins"), 8237);
+    EXPECT_EQ(TextToShortCut("Shift+Del"), 8238);
+    EXPECT_EQ(TextToShortCut("Ctrl+Shift+Ins"), 24621);
+    EXPECT_EQ(TextToShortCut("Ctrl+Shift+Del"), 24622);
+    EXPECT_EQ(TextToShortCut("Ctrl+P"), 16464);
+    EXPECT_EQ(TextToShortCut("Ctrl+Q"), 16465);
+    EXPECT_EQ(TextToShortCut("F3"), 114);
+    EXPECT_EQ(TextToShortCut("Ctrl+N"), 16462);
+    EXPECT_EQ(TextToShortCut("Ctrl+H"), 16456);
+    // Any order and case; digits, function keys up to F24, named keys.
+    EXPECT_EQ(TextToShortCut("shift+ctrl+alt+pgdn"), ShortCut(VK_NEXT, ssShift | ssCtrl | ssAlt));
+    EXPECT_EQ(TextToShortCut("Alt+7"), ShortCut('7', ssAlt));
+    EXPECT_EQ(TextToShortCut("F24"), VK_F24);
+    EXPECT_EQ(TextToShortCut("Enter"), VK_RETURN);
+    EXPECT_EQ(TextToShortCut("Ctrl+Up"), ShortCut(VK_UP, ssCtrl));
+    EXPECT_EQ(TextToShortCut("Esc"), VK_ESCAPE);
+    // Texts that name no key.
+    for (const char* text : {"", "Shift+", "Ctrl++", "F0", "F25", "F+1", "Insert", "Ctrl+Shift", "AB", "Ü"})
+        EXPECT_EQ(TextToShortCut(QString::fromUtf8(text)), scNone) << text;
+}

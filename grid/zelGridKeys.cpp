@@ -1,0 +1,145 @@
+// The grid's keyboard: the mapped shortcuts that run grid commands, Enter that
+// recalculates and advances, and the step over hidden lines after an arrow key.
+
+#include "zelGrid.h"
+
+#include <algorithm>
+
+namespace {
+
+// The shortcut's key code and exact modifier set match the pressed key.
+bool Matches(TShortCut shortcut, int key, TShiftState shift)
+{
+    return shortcut != scNone && key <= 0xFF && shortcut == ShortCut(key, shift & ssModifiers);
+}
+
+int NextOrPrev(int first, int second)
+{
+    return first >= 0 ? first : second;
+}
+
+} // namespace
+
+bool TzelGrid::RunMappedCommand(int key, TShiftState shift)
+{
+    const TGridKeyMappings& keys = keyMappings_;
+    const std::pair<TShortCut, void (TzelGrid::*)()> commands[] = {
+        {keys.RowInsert(), &TzelGrid::InsertRowAtCurrent},
+        {keys.RowDelete(), &TzelGrid::DeleteRowAtCurrent},
+        {keys.ColumnInsert(), &TzelGrid::InsertColumnAtCurrent},
+        {keys.ColumnDelete(), &TzelGrid::DeleteColumnAtCurrent},
+        {keys.PrintPreview(), &TzelGrid::ShowPrintPreview},
+        {keys.QueryDialog(), &TzelGrid::ShowQueryDialog},
+        {keys.FormuleDialog(), &TzelGrid::ShowFormulaDialog},
+        {keys.CellNamesDialog(), &TzelGrid::ShowCellNamesDialog},
+        {keys.SetHeader(), &TzelGrid::CopyRowToHeader},
+    };
+    for (const auto& [shortcut, command] : commands) {
+        if (Matches(shortcut, key, shift)) {
+            (this->*command)();
+            return true;
+        }
+    }
+    return false;
+}
+
+void TzelGrid::KeyDown(int& key, TShiftState shift)
+{
+    // A mapped key is consumed, so the base grid's navigation does nothing with it.
+    if (keyMappingsEnabled_ && RunMappedCommand(key, shift))
+        key = 0;
+    TStringGrid::KeyDown(key, shift);
+}
+
+void TzelGrid::KeyUp(int& key, TShiftState shift)
+{
+    // The base grid moved onto the next line on key-down, which may be hidden:
+    // step on in the key's direction, or back when nothing visible lies there.
+    if (RowHeights(Row()) < 1) {
+        int row = -1;
+        if (key == VK_DOWN)
+            row = NextOrPrev(NextVisibleRow(Row()), PrevVisibleRow(Row()));
+        else if (key == VK_UP)
+            row = NextOrPrev(PrevVisibleRow(Row()), NextVisibleRow(Row()));
+        if (row >= 0)
+            SetRow(row);
+    }
+    if (ColWidths(Col()) < 1) {
+        int col = -1;
+        if (key == VK_RIGHT)
+            col = NextOrPrev(NextVisibleColumn(Col()), PrevVisibleColumn(Col()));
+        else if (key == VK_LEFT)
+            col = NextOrPrev(PrevVisibleColumn(Col()), NextVisibleColumn(Col()));
+        if (col >= 0)
+            SetCol(col);
+    }
+    TStringGrid::KeyUp(key, shift);
+}
+
+void TzelGrid::KeyPress(QChar& key)
+{
+    if (key == QChar(VK_RETURN)) {
+        if (autoCalculate_)
+            Recalculate();
+        AdvanceByEnter();
+    }
+    // The base grid's own key-press handling only notifies; that is all it does here.
+    if (OnKeyPress)
+        OnKeyPress(this, key);
+}
+
+void TzelGrid::AdvanceByEnter()
+{
+    const bool lastCol = Col() >= ColCount() - 1;
+    const bool lastRow = Row() >= RowCount() - 1;
+    switch (advanceDirection_) {
+    case adRight:
+        if (!lastCol) {
+            SetCol(Col() + 1);
+        } else if (!lastRow) {
+            SetCol(1);
+            SetRow(Row() + 1);
+        }
+        break;
+    case adDown:
+        if (!lastRow) {
+            SetRow(Row() + 1);
+        } else if (!lastCol) {
+            SetRow(1);
+            SetCol(Col() + 1);
+        }
+        break;
+    case adNone: break;
+    }
+}
+
+int TzelGrid::NextVisibleRow(int row) const
+{
+    if (row > RowCount() - 1)
+        return -1;
+    const int next = RowAxis().NextVisible(row);
+    return next < RowCount() ? next : -1;
+}
+
+// Searching backwards never ends on a header line: the current cell cannot stand
+// there. With the results grids' FixedCols of 0, column 0 is a data column and the
+// left arrow must be able to reach it over hidden columns.
+int TzelGrid::PrevVisibleRow(int row) const
+{
+    const int prev = RowAxis().PrevVisible(row);
+    return prev >= std::max(FixedRows(), 1) ? prev : -1;
+}
+
+int TzelGrid::NextVisibleColumn(int col) const
+{
+    if (col > ColCount() - 1)
+        return -1;
+    const int next = ColAxis().NextVisible(col);
+    return next < ColCount() ? next : -1;
+}
+
+int TzelGrid::PrevVisibleColumn(int col) const
+{
+    const int prev = ColAxis().PrevVisible(col);
+    return prev >= FixedCols() ? prev : -1;
+}
