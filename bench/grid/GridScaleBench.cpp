@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QKeyEvent>
 #include <QScrollBar>
 #include <cstdio>
 #include <ctime>
@@ -147,6 +148,37 @@ void FormulaBudgets()
     Report("paint 1000x800 with bands, numbers and values (worst of 15)", paintWorst, 10, "ms", paintWorstCpu);
 }
 
+// One arrow key pressed and released on the grid, as the keyboard delivers it.
+void PressArrow(TzelGrid& grid, Qt::Key key)
+{
+    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
+    QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier);
+    QApplication::sendEvent(&grid, &press);
+    QApplication::sendEvent(&grid, &release);
+}
+
+// Every row but the first and the last hidden: one arrow key crosses them all.
+void ArrowKeysOverHiddenRows(TzelGrid& grid)
+{
+    for (int r = 2; r < grid.RowCount() - 1; ++r)
+        grid.HideRow(r);
+    grid.SetRowHeights(1, grid.DefaultRowHeight());
+    grid.SetRowHeights(grid.RowCount() - 1, grid.DefaultRowHeight());
+    grid.SetRow(1);
+    TStopwatch timer;
+    timer.start();
+    PressArrow(grid, Qt::Key_Down);
+    Report("all rows between hidden: down arrow from the first row", timer, 1);
+    if (grid.Row() != grid.RowCount() - 1)
+        std::printf("down arrow ended on row %d\n", grid.Row());
+    timer.start();
+    PressArrow(grid, Qt::Key_Up);
+    grid.viewport()->repaint();
+    Report("all rows between hidden: up arrow back and paint", timer, 20);
+    if (grid.Row() != 1)
+        std::printf("up arrow ended on row %d\n", grid.Row());
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -238,6 +270,7 @@ int main(int argc, char** argv)
     grid.SetRow(2);
     grid.viewport()->repaint();
     Report("every other row hidden: jump back to the top and paint", timer, 20);
+    ArrowKeysOverHiddenRows(grid);
     FormulaBudgets();
     return failures == 0 ? 0 : 1;
 }
