@@ -8,7 +8,9 @@
 #include "Dialogs.h"
 #include "HelpTexts.h"
 #include "Image.h"
+#include "RecordingPrinter.h"
 #include "zelGrid.h"
+#include "zelGridPreview.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -19,6 +21,7 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -433,4 +436,42 @@ TEST_F(MainWindowTest, ADragWithinOneHeaderCellSortsAndOpeningAMenuRefreshesIt)
     emit form->mnuView->aboutToShow();
     EXPECT_FALSE(form->mnuView1->actions().at(5)->isChecked());
     EXPECT_TRUE(form->mnuView1->actions().at(6)->isChecked());
+}
+
+TEST_F(MainWindowTest, GridKeysRunTheGridCommands)
+{
+    TScopedRecordingPrinter printer;
+    Open();
+    for (const char* plate : {"ab 1", "cd 2", "ab 3"})
+        TypePlate(plate);
+    TzelGrid* grid = form->SG1;
+    grid->setFocus();
+    grid->SetRow(2);
+
+    QTest::keyClick(grid, Qt::Key_Insert, Qt::ShiftModifier);
+    EXPECT_EQ(grid->RowCount(), 5);
+    EXPECT_EQ(grid->Cells(0, 2), "");
+    EXPECT_EQ(grid->Cells(0, 3), "CD2");
+    QTest::keyClick(grid, Qt::Key_Delete, Qt::ShiftModifier);
+    EXPECT_EQ(grid->RowCount(), 4);
+    EXPECT_EQ(grid->Cells(0, 2), "CD2");
+
+    // Ctrl+P opens the print preview of the grid, modally.
+    TzelGrid* previewed = nullptr;
+    QTimer::singleShot(0, [&] {
+        if (auto* preview = qobject_cast<TzelGridPreviewF*>(QApplication::activeModalWidget())) {
+            previewed = preview->Grid();
+            preview->reject();
+        }
+    });
+    QTest::keyClick(grid, Qt::Key_P, Qt::ControlModifier);
+    EXPECT_EQ(previewed, grid);
+    form->activateWindow(); // the offscreen platform does not give it back by itself
+    (void)QTest::qWaitForWindowActive(form.get());
+
+    // Ctrl+N stays File > New: both grids start over and no dialog opens.
+    QTest::keyClick(grid, Qt::Key_N, Qt::ControlModifier);
+    EXPECT_EQ(grid->RowCount(), 2);
+    EXPECT_EQ(form->SG2->RowCount(), 2);
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
 }
