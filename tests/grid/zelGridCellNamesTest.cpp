@@ -3,7 +3,6 @@
 #include "zelGridCellNames.h"
 
 #include <QApplication>
-#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -74,7 +73,7 @@ TEST(CellNamesDialog, EditsACopyAndMovesTheCurrentCellOnOk)
         EXPECT_EQ(form.focusWidget(), form.edName);
         EXPECT_EQ(form.NamesList->currentRow(), 0);
         EXPECT_EQ(form.NamesList->visualItemRect(form.NamesList->item(0)).height(), 16);
-        EXPECT_TRUE(form.NamesList->viewport()->grab().save("/tmp/zelgrid-cellnames-list.png"));
+        EXPECT_TRUE(form.grab().save("/tmp/zelgrid-cellnames.png"));
 
         // A click on a line fills both edits.
         ClickLine(form, 1);
@@ -154,18 +153,4 @@ TEST(CellNamesDialog, CancelClearAllAndReferencesThatGoNowhere)
     }
     EXPECT_EQ(f.grid.CellNames().size(), 8);
     EXPECT_EQ(f.grid.CellNames().last(), "n7=C5");
-}
-
-TEST(CellNamesDialog, Screenshot)
-{
-    TNamesFixture f;
-    f.Run([&](TzelGridCellNamesF& form) {
-        EXPECT_TRUE(form.grab().save("/tmp/zelgrid-cellnames.png"));
-        // The labels and buttons show their whole captions.
-        for (QLabel* label : {form.lblName, form.lblValue})
-            EXPECT_GE(label->width(), label->sizeHint().width());
-        for (QPushButton* button : {form.btnAdd, form.btnDelete, form.btnClearall, form.btnOK, form.btnCancel})
-            EXPECT_GE(button->width(), button->sizeHint().width()) << button->text().toStdString();
-        form.reject();
-    });
 }
