@@ -1,5 +1,7 @@
 #include "zelGrid.h"
 
+#include "zelGridFormule.h"
+
 #include <QFont>
 
 TzelGrid::TzelGrid(QWidget* owner) : TStringGrid(owner), values_(CellStore())
@@ -187,6 +189,10 @@ void TzelGrid::SetRowHeaders(const QStringList& headers)
 
 bool TzelGrid::SelectCell(int col, int row)
 {
+    // While the formula editor collects references, each selected cell adds its own.
+    if (formuleMode_)
+        if (TzelGridFormuleF* editor = TzelGridFormuleF::Instance())
+            editor->InsertAtCaret(ReferenceText(col, row));
     return TStringGrid::SelectCell(col, row);
 }
 

@@ -179,6 +179,10 @@ public:
     QString CellRefA1(int col, int row) const;
     // "c" column "r" row, raw indexes.
     QString CellRefRowCol(int col, int row) const;
+    // The reference a selected cell adds to a formula, by CellRefStyle: none for
+    // rsNone, the A1 text for rsA1 (the row/column text beyond column ZZ), the
+    // row/column text for rsRowCol.
+    QString ReferenceText(int col, int row) const;
     // The inverses; both fail on texts of another shape and on numbers beyond an
     // int. They say nothing about the grid's size.
     bool ParseCellRef(const QString& text, int& col, int& row) const;

@@ -63,6 +63,21 @@ QString TzelGrid::CellRefRowCol(int col, int row) const
     return QStringLiteral("c%1r%2").arg(col).arg(row);
 }
 
+QString TzelGrid::ReferenceText(int col, int row) const
+{
+    switch (cellRefStyle_) {
+    case rsA1:
+        // Columns beyond ZZ have no letters; their row number alone would read as a
+        // number in the formula, so they are referred to by row and column instead.
+        if (!ColumnLetters(col).isEmpty())
+            return CellRefA1(col, row);
+        return CellRefRowCol(col, row);
+    case rsRowCol: return CellRefRowCol(col, row);
+    case rsNone: break;
+    }
+    return QString();
+}
+
 bool TzelGrid::ParseCellRef(const QString& text, int& col, int& row) const
 {
     return ParseA1Text(text.toStdString(), FixedCols(), col, row);

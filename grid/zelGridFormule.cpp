@@ -1,0 +1,172 @@
+// The formula editor window and the grid command that opens it.
+#include "zelGridFormule.h"
+
+#include "Graphics.h"
+#include "zelGrid.h"
+
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QTextCursor>
+
+namespace {
+
+constexpr TColor OpsColor = 13040381;
+constexpr int ClientWidth = 212;
+constexpr int ClientHeight = 286;
+constexpr int OpsHeight = 150;
+constexpr int FormuleHeight = 100;
+constexpr int OpsColumns = 3;
+constexpr int OpsRows = 10;
+
+// The operators, functions and built-in names the list offers; the blanks only
+// align the one-character operators and are dropped on insertion.
+const char* const OpsItems[] = {" +",     " -",     " *",     " /",     " ^",     " (",     " )",
+                                " =",     "ABS(",   "ATAN(",  "COS(",   "EXP(",   "LN(",    "ROUND(",
+                                "SIN(",   "SQRT(",  "SQR(",   "TRUNC(", "MODE(",  "PI",     "SUMROW",
+                                "SUMCOL", "AVGROW", "AVGCOL", "MINROW", "MAXROW", "MINCOL", "MAXCOL"};
+
+// The program's one editor window. The application owns it: it is freed when the
+// event loop ends, and the guard turns to nullptr then.
+QPointer<TzelGridFormuleF> FormuleF;
+
+} // namespace
+
+TzelGridFormuleF* TzelGridFormuleF::Instance()
+{
+    return FormuleF;
+}
+
+TzelGridFormuleF& TzelGridFormuleF::Obtain()
+{
+    if (!FormuleF) {
+        FormuleF = new TzelGridFormuleF;
+        QObject::connect(qApp, &QCoreApplication::aboutToQuit, FormuleF, [] { delete FormuleF; });
+    }
+    return *FormuleF;
+}
+
+TzelGridFormuleF::TzelGridFormuleF()
+    : QWidget(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                           Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint)
+{
+    // A helper window: the program ends when its main window closes, editor or not.
+    setAttribute(Qt::WA_QuitOnClose, false);
+    setWindowTitle(QStringLiteral("Formule Editor"));
+    BuildControls();
+    setFixedSize(ClientWidth, ClientHeight);
+    if (const QScreen* desktop = QGuiApplication::primaryScreen()) {
+        QRect frame = geometry();
+        frame.moveCenter(desktop->availableGeometry().center());
+        move(frame.topLeft());
+    }
+}
+
+TzelGridFormuleF::~TzelGridFormuleF() = default;
+
+void TzelGridFormuleF::BuildControls()
+{
+    ops = new QListWidget(this);
+    // The 28 items in three columns of ten rows fill the list's height exactly.
+    const int rowHeight = (OpsHeight - 1) / OpsRows; // the view wraps before its last pixel
+    QFont bold = ops->font();
+    bold.setBold(true);
+    while (QFontMetrics(bold).height() > rowHeight && bold.pointSizeF() > 6)
+        bold.setPointSizeF(bold.pointSizeF() - 0.5);
+    ops->setFont(bold);
+    ops->setFrameShape(QFrame::NoFrame);
+    QPalette palette = ops->palette();
+    palette.setColor(QPalette::Base, ToQColor(OpsColor));
+    ops->setPalette(palette);
+    // Columns filled top to bottom, without scrolling.
+    ops->setFlow(QListView::TopToBottom);
+    ops->setWrapping(true);
+    ops->setResizeMode(QListView::Adjust);
+    ops->setUniformItemSizes(true);
+    ops->setGridSize(QSize(ClientWidth / OpsColumns, rowHeight));
+    ops->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    ops->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    for (const char* item : OpsItems)
+        ops->addItem(QString::fromLatin1(item));
+    ops->setGeometry(0, 0, ClientWidth, OpsHeight);
+
+    formule = new QPlainTextEdit(this);
+    formule->setGeometry(0, OpsHeight, ClientWidth, FormuleHeight);
+
+    const int buttonTop = OpsHeight + FormuleHeight + 5;
+    const int buttonHeight = ClientHeight - buttonTop - 5;
+    btnApply = new QPushButton(QStringLiteral("Apply"), this);
+    btnApply->setGeometry(8, buttonTop, 94, buttonHeight);
+    btnClose = new QPushButton(QStringLiteral("Close"), this);
+    btnClose->setGeometry(ClientWidth - 8 - 94, buttonTop, 94, buttonHeight);
+
+    connect(ops, &QListWidget::itemClicked, this, &TzelGridFormuleF::OpsClick);
+    connect(btnApply, &QPushButton::clicked, this, &TzelGridFormuleF::Apply);
+    connect(btnClose, &QPushButton::clicked, this, &TzelGridFormuleF::CloseEditor);
+}
+
+void TzelGridFormuleF::SetTarget(TzelGrid* grid, int col, int row)
+{
+    grid_ = grid;
+    targetCol_ = col;
+    targetRow_ = row;
+}
+
+void TzelGridFormuleF::InsertAtCaret(const QString& text)
+{
+    QTextCursor cursor = formule->textCursor();
+    cursor.removeSelectedText();
+    cursor.insertText(text);
+    formule->setTextCursor(cursor);
+}
+
+void TzelGridFormuleF::OpsClick(QListWidgetItem* item)
+{
+    if (!item)
+        return;
+    InsertAtCaret(item->text().trimmed());
+    formule->setFocus(Qt::OtherFocusReason);
+}
+
+void TzelGridFormuleF::SwitchFormuleModeOff()
+{
+    if (grid_)
+        grid_->SetFormuleMode(false);
+}
+
+void TzelGridFormuleF::Apply()
+{
+    if (grid_) {
+        // A cell the grid no longer has is not written (SetCells ignores it).
+        grid_->SetCells(targetCol_, targetRow_, formule->toPlainText());
+        SwitchFormuleModeOff();
+        grid_->Recalculate();
+    }
+    close();
+}
+
+void TzelGridFormuleF::CloseEditor()
+{
+    SwitchFormuleModeOff();
+    close();
+}
+
+// ---- the grid command ----------------------------------------------------------------
+
+void TzelGrid::ShowFormulaDialog()
+{
+    if (Col() < FixedCols() || Row() < FixedRows())
+        return;
+    TzelGridFormuleF& form = TzelGridFormuleF::Obtain();
+    form.SetTarget(this, Col(), Row());
+    form.formule->setPlainText(Cells(Col(), Row()));
+    // Clicked items and cell references follow the text, not precede it.
+    form.formule->moveCursor(QTextCursor::End);
+    SetFormuleMode(true);
+    form.show();
+    form.raise();
+    form.activateWindow();
+}
