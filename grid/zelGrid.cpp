@@ -295,10 +295,53 @@ void TzelGrid::HideRow(int row)
     SetRowHeights(row, -1);
 }
 
+namespace {
+
+// ASCII letters, digits, "." and "," offer word wrap no place to break a line, so
+// such a text stays on one line whatever the cell's width.
+bool IsUnbreakableLine(std::string_view text)
+{
+    for (char c : text) {
+        const bool plain = (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '.' || c == ',';
+        if (!plain)
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+int TzelGrid::OneLineHeight()
+{
+    if (oneLineHeight_ < 0 || oneLineFont_ != Font()) {
+        oneLineFont_ = Font();
+        Canvas()->SetFont(oneLineFont_);
+        QRect rect(0, 0, DefaultColWidth(), DefaultRowHeight());
+        oneLineHeight_ = Canvas()->DrawText(QStringLiteral("X"), rect, DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
+    }
+    return oneLineHeight_;
+}
+
+bool TzelGrid::RowFitsDefaultHeight(int row)
+{
+    if (OneLineHeight() + 1 > DefaultRowHeight())
+        return false;
+    for (int c = 0; c < ColCount(); ++c)
+        if (!IsUnbreakableLine(CellText(c, row)))
+            return false;
+    return true;
+}
+
 void TzelGrid::AutoSizeRow(int row)
 {
     if (row < 0 || row >= RowCount())
         return;
+    // Rows of one-line texts are common and need no measuring: showing half a
+    // million filtered rows again must not measure every cell.
+    if (RowFitsDefaultHeight(row)) {
+        SetRowHeights(row, DefaultRowHeight());
+        return;
+    }
     int height = DefaultRowHeight();
     TCanvas* canvas = Canvas();
     canvas->SetFont(Font());

@@ -212,6 +212,10 @@ private:
     bool RunMappedCommand(int key, TShiftState shift);
     void AdvanceByEnter();
     bool IsValueCell(int col, int row) const;
+    // The height the canvas measures for one line in the grid's font.
+    int OneLineHeight();
+    // Every cell of the row is one line that fits the default row height.
+    bool RowFitsDefaultHeight(int row);
     bool ResolveCellName(const std::string& name, long double& value) const;
     bool ResolveBuiltin(const std::string& lowerName, long double& value) const;
     void DrawSortArrow(const QRect& rect);
@@ -229,6 +233,8 @@ private:
     TzelMathParser parser_;
     std::vector<int> savedColWidths_;
     bool constructed_ = false;
+    int oneLineHeight_ = -1;
+    QFont oneLineFont_;
 
     TCellRefStyle cellRefStyle_ = rsNone;
     bool keyMappingsEnabled_ = true;
