@@ -10,9 +10,12 @@
 #include "Image.h"
 #include "RecordingPrinter.h"
 #include "zelGrid.h"
+#include "zelGridFormule.h"
 #include "zelGridPreview.h"
+#include "zelGridQuery.h"
 
 #include <QApplication>
+#include <QListWidget>
 #include <QClipboard>
 #include <QDir>
 #include <QFile>
@@ -467,6 +470,40 @@ TEST_F(MainWindowTest, GridKeysRunTheGridCommands)
     QTest::keyClick(grid, Qt::Key_P, Qt::ControlModifier);
     EXPECT_EQ(previewed, grid);
     form->activateWindow(); // the offscreen platform does not give it back by itself
+    (void)QTest::qWaitForWindowActive(form.get());
+
+    // Ctrl+Q opens the query builder over the 26-bit grid; a query hides the
+    // plates that fail it and Show All brings them back.
+    QStringList filtered;
+    QTimer::singleShot(0, [&] {
+        if (auto* query = qobject_cast<TzelGridQueryF*>(QApplication::activeModalWidget())) {
+            EXPECT_EQ(query->ListFields->item(0)->text(), "Number plate");
+            QTest::keyClicks(query->QMemo, R"([Number plate] contains "ab")");
+            QTest::mouseClick(query->btnApply, Qt::LeftButton);
+            for (int r = 1; r < grid->RowCount(); ++r)
+                if (grid->RowHeights(r) > 0)
+                    filtered << grid->Cells(0, r);
+            QTest::mouseClick(query->btnShowAll, Qt::LeftButton);
+            query->reject();
+        }
+    });
+    QTest::keyClick(grid, Qt::Key_Q, Qt::ControlModifier);
+    EXPECT_EQ(filtered, QStringList({"AB1", "AB3"}));
+    for (int r = 1; r < grid->RowCount(); ++r)
+        EXPECT_GT(grid->RowHeights(r), 0);
+    form->activateWindow();
+    (void)QTest::qWaitForWindowActive(form.get());
+
+    // F3 on a body cell opens the formula editor with the cell's text.
+    grid->SetRow(1);
+    QTest::keyClick(grid, Qt::Key_F3);
+    TzelGridFormuleF* editor = TzelGridFormuleF::Instance();
+    ASSERT_NE(editor, nullptr);
+    EXPECT_TRUE(editor->isVisible());
+    EXPECT_EQ(editor->formule->toPlainText(), "AB1");
+    EXPECT_TRUE(grid->FormuleMode());
+    editor->btnClose->click();
+    form->activateWindow();
     (void)QTest::qWaitForWindowActive(form.get());
 
     // Ctrl+N stays File > New: both grids start over and no dialog opens.
