@@ -41,6 +41,17 @@ QListWidget* AddListColumn(QHBoxLayout* row, const QString& caption, int width, 
     return list;
 }
 
+// The operator column is narrow: a smaller font keeps "not contains" whole where
+// the desktop font is wider than the column allows.
+void FitOperatorsToWidth(QListWidget* list)
+{
+    const int room = 80 - 2 * list->frameWidth() - 8;
+    QFont font = list->font();
+    while (font.pointSizeF() > 6 && QFontMetrics(font).horizontalAdvance(QStringLiteral("not contains")) > room)
+        font.setPointSizeF(font.pointSizeF() - 0.5);
+    list->setFont(font);
+}
+
 // Inserts at the memo's caret, replacing its selection.
 void InsertAtCaret(QPlainTextEdit* memo, const QString& text)
 {
@@ -75,6 +86,7 @@ void TzelGridQueryF::BuildControls()
     ListOps->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     for (const char* op : kOperators)
         ListOps->addItem(QString::fromLatin1(op));
+    FitOperatorsToWidth(ListOps);
 
     auto* right = new QVBoxLayout;
     right->addWidget(new QLabel(QStringLiteral("Query:")));
