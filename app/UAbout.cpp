@@ -1,4 +1,5 @@
 #include "UAbout.h"
+#include "FormLook.h"
 
 #include "AboutBanner.h"
 #include "BuildInfo.h"
@@ -10,7 +11,6 @@
 #include <QFrame>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QScreen>
 
 namespace {
 
@@ -148,10 +148,6 @@ void TFormAbout::keyPressEvent(QKeyEvent* event)
 
 void TFormAbout::showEvent(QShowEvent* event)
 {
-    if (const QScreen* screen = this->screen()) {
-        QRect frame = frameGeometry();
-        frame.moveCenter(screen->availableGeometry().center());
-        move(frame.topLeft());
-    }
+    CenterOnScreen(this);
     QDialog::showEvent(event);
 }

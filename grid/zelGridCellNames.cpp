@@ -1,5 +1,6 @@
 // The cell-names dialog and the grid command that runs it.
 #include "zelGridCellNames.h"
+#include "FormLook.h"
 
 #include "Dialogs.h"
 #include "zelGrid.h"
@@ -8,7 +9,6 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
-#include <QScreen>
 #include <QStyledItemDelegate>
 
 namespace {
@@ -128,11 +128,7 @@ int TzelGridCellNamesF::IndexOfName(const QString& name) const
 void TzelGridCellNamesF::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
-    if (const QScreen* desktop = screen()) {
-        QRect frame = frameGeometry();
-        frame.moveCenter(desktop->availableGeometry().center());
-        move(frame.topLeft());
-    }
+    CenterOnScreen(this);
     edName->setFocus(Qt::OtherFocusReason);
     const int index = edName->text().isEmpty() ? -1 : IndexOfName(edName->text());
     NamesList->setCurrentRow(index);

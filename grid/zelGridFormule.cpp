@@ -1,5 +1,6 @@
 // The formula editor window and the grid command that opens it.
 #include "zelGridFormule.h"
+#include "FormLook.h"
 
 #include "Graphics.h"
 #include "zelGrid.h"
@@ -9,7 +10,6 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QScreen>
 #include <QTextCursor>
 
 namespace {
@@ -58,11 +58,7 @@ TzelGridFormuleF::TzelGridFormuleF()
     setWindowTitle(QStringLiteral("Formule Editor"));
     BuildControls();
     setFixedSize(ClientWidth, ClientHeight);
-    if (const QScreen* desktop = QGuiApplication::primaryScreen()) {
-        QRect frame = geometry();
-        frame.moveCenter(desktop->availableGeometry().center());
-        move(frame.topLeft());
-    }
+    CenterOnScreen(this);
 }
 
 TzelGridFormuleF::~TzelGridFormuleF() = default;
@@ -78,9 +74,7 @@ void TzelGridFormuleF::BuildControls()
         bold.setPointSizeF(bold.pointSizeF() - 0.5);
     ops->setFont(bold);
     ops->setFrameShape(QFrame::NoFrame);
-    QPalette palette = ops->palette();
-    palette.setColor(QPalette::Base, ToQColor(OpsColor));
-    ops->setPalette(palette);
+    SetBaseColor(ops, OpsColor);
     // Columns filled top to bottom, without scrolling.
     ops->setFlow(QListView::TopToBottom);
     ops->setWrapping(true);

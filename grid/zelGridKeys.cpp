@@ -13,6 +13,20 @@ bool Matches(TShortCut shortcut, int key, TShiftState shift)
     return shortcut != scNone && key <= 0xFF && shortcut == ShortCut(key, shift & ssModifiers);
 }
 
+// The first visible line from i on, or -1.
+int VisibleFrom(const TGridAxis& axis, int i)
+{
+    const int next = axis.NextVisible(i);
+    return next < axis.Count() ? next : -1;
+}
+
+// The last visible line from i back to `first`, or -1.
+int VisibleBackTo(const TGridAxis& axis, int i, int first)
+{
+    const int prev = axis.PrevVisible(i);
+    return prev >= first ? prev : -1;
+}
+
 int NextOrPrev(int first, int second)
 {
     return first >= 0 ? first : second;
@@ -115,10 +129,7 @@ void TzelGrid::AdvanceByEnter()
 
 int TzelGrid::NextVisibleRow(int row) const
 {
-    if (row > RowCount() - 1)
-        return -1;
-    const int next = RowAxis().NextVisible(row);
-    return next < RowCount() ? next : -1;
+    return VisibleFrom(RowAxis(), row);
 }
 
 // Searching backwards never ends on a header line: the current cell cannot stand
@@ -126,20 +137,15 @@ int TzelGrid::NextVisibleRow(int row) const
 // left arrow must be able to reach it over hidden columns.
 int TzelGrid::PrevVisibleRow(int row) const
 {
-    const int prev = RowAxis().PrevVisible(row);
-    return prev >= std::max(FixedRows(), 1) ? prev : -1;
+    return VisibleBackTo(RowAxis(), row, std::max(FixedRows(), 1));
 }
 
 int TzelGrid::NextVisibleColumn(int col) const
 {
-    if (col > ColCount() - 1)
-        return -1;
-    const int next = ColAxis().NextVisible(col);
-    return next < ColCount() ? next : -1;
+    return VisibleFrom(ColAxis(), col);
 }
 
 int TzelGrid::PrevVisibleColumn(int col) const
 {
-    const int prev = ColAxis().PrevVisible(col);
-    return prev >= FixedCols() ? prev : -1;
+    return VisibleBackTo(ColAxis(), col, FixedCols());
 }

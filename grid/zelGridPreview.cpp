@@ -1,6 +1,7 @@
 // The print preview form: buttons on the left, the header and footer texts, the
 // margins and sizes, borders and the page to show; the page itself on the right.
 #include "zelGridPreview.h"
+#include "FormLook.h"
 
 #include "Dialogs.h"
 #include "Graphics.h"
@@ -18,7 +19,6 @@
 #include <QListWidget>
 #include <QPageSetupDialog>
 #include <QPrinter>
-#include <QScreen>
 #include <QScrollArea>
 #include <QSpinBox>
 #include <QToolButton>
@@ -47,9 +47,7 @@ QListWidget* OptionList(QWidget* parent, const QStringList& items, TColor color)
 {
     auto* list = new QListWidget(parent);
     list->addItems(items);
-    QPalette palette = list->palette();
-    palette.setColor(QPalette::Base, ToQColor(color));
-    list->setPalette(palette);
+    SetBaseColor(list, color);
     list->setFixedHeight(list->sizeHintForRow(0) * items.size() + 2 * list->frameWidth() + 2);
     return list;
 }
@@ -150,11 +148,7 @@ void TzelGridPreviewF::showEvent(QShowEvent* event)
     QDialog::showEvent(event);
     if (event->spontaneous())
         return;
-    if (const QScreen* desktop = screen()) {
-        QRect frame = geometry();
-        frame.moveCenter(desktop->availableGeometry().center());
-        move(frame.topLeft());
-    }
+    CenterOnScreen(this);
     Show();
 }
 

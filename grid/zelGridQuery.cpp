@@ -1,4 +1,5 @@
 #include "zelGridQuery.h"
+#include "FormLook.h"
 
 #include "FormKeys.h"
 #include "Graphics.h"
@@ -11,7 +12,6 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QScreen>
 #include <QVBoxLayout>
 
 namespace {
@@ -29,9 +29,7 @@ QListWidget* AddListColumn(QHBoxLayout* row, const QString& caption, int width, 
     auto* column = new QVBoxLayout;
     column->addWidget(new QLabel(caption));
     auto* list = new QListWidget;
-    QPalette palette = list->palette();
-    palette.setColor(QPalette::Base, ToQColor(color));
-    list->setPalette(palette);
+    SetBaseColor(list, color);
     column->addWidget(list);
     auto* panel = new QWidget;
     panel->setFixedWidth(width);
@@ -171,9 +169,5 @@ void TzelGridQueryF::ShowAll()
 void TzelGridQueryF::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
-    if (const QScreen* desktop = screen()) {
-        QRect frame = frameGeometry();
-        frame.moveCenter(desktop->availableGeometry().center());
-        move(frame.topLeft());
-    }
+    CenterOnScreen(this);
 }

@@ -2,31 +2,17 @@
 // lines fill a small grid (cells separated by "|"). A query that reads must hide
 // exactly the rows that fail it; one that does not read must change nothing.
 #include "Dialogs.h"
+#include "FuzzApplication.h"
 #include "GridRowFilter.h"
 #include "zelGrid.h"
 
-#include <QApplication>
 #include <sanitizer/lsan_interface.h>
 #include <cstdint>
 #include <cstdlib>
 
-namespace {
-
-QApplication& App()
-{
-    static int argc = 1;
-    static char name[] = "grid_filter_fuzz";
-    static char* argv[] = {name, nullptr};
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    static QApplication app(argc, argv);
-    return app;
-}
-
-} // namespace
-
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    App();
+    FuzzApplication();
     TScopedRecordingDialogs dialogs;
     const QStringList lines = QString::fromUtf8(reinterpret_cast<const char*>(data), qsizetype(size)).split(QLatin1Char('\n'));
     if (lines.size() < 2)

@@ -5,30 +5,16 @@
 // formula keeps the value its text gives.
 #include "CellConvert.h"
 #include "Dialogs.h"
+#include "FuzzApplication.h"
 #include "zelGrid.h"
 
-#include <QApplication>
 #include <sanitizer/lsan_interface.h>
 #include <cstdint>
 #include <cstdlib>
 
-namespace {
-
-QApplication& App()
-{
-    static int argc = 1;
-    static char name[] = "grid_formula_fuzz";
-    static char* argv[] = {name, nullptr};
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    static QApplication app(argc, argv);
-    return app;
-}
-
-} // namespace
-
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    App();
+    FuzzApplication();
     if (size < 3)
         return 0;
     static TRecordingDialogs dialogs;

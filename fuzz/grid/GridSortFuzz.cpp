@@ -3,23 +3,13 @@
 // key cannot be compared.
 #include "CellConvert.h"
 #include "Dialogs.h"
+#include "FuzzApplication.h"
 #include "zelGrid.h"
 
-#include <QApplication>
 #include <cstdint>
 #include <cstdlib>
 
 namespace {
-
-QApplication& App()
-{
-    static int argc = 1;
-    static char name[] = "grid_sort_fuzz";
-    static char* argv[] = {name, nullptr};
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    static QApplication app(argc, argv);
-    return app;
-}
 
 std::string SortForm(std::string_view key, bool caseSensitive)
 {
@@ -35,7 +25,7 @@ std::string SortForm(std::string_view key, bool caseSensitive)
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    App();
+    FuzzApplication();
     if (size < 4)
         return 0;
     static TRecordingDialogs dialogs;
