@@ -1,5 +1,6 @@
 #include "zelGrid.h"
 
+#include "WrappedLineCount.h"
 #include "zelGridFormule.h"
 
 #include <QFont>
@@ -295,66 +296,57 @@ void TzelGrid::HideRow(int row)
     SetRowHeights(row, -1);
 }
 
-namespace {
-
-// ASCII letters, digits, "." and "," offer word wrap no place to break a line, so
-// such a text stays on one line whatever the cell's width.
-bool IsUnbreakableLine(std::string_view text)
+void TzelGrid::RefreshLineMeasures()
 {
-    for (char c : text) {
-        const bool plain = (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '.' || c == ',';
-        if (!plain)
-            return false;
-    }
-    return true;
+    if (lineCount_ && lineMeasuresFont_ == Font())
+        return;
+    lineMeasuresFont_ = Font();
+    lineCount_ = &TWrappedLineCount::ForFont(lineMeasuresFont_);
+    linesHeights_.clear();
 }
 
-} // namespace
-
-int TzelGrid::OneLineHeight()
+int TzelGrid::LinesHeight(int lines)
 {
-    if (oneLineHeight_ < 0 || oneLineFont_ != Font()) {
-        oneLineFont_ = Font();
-        Canvas()->SetFont(oneLineFont_);
+    while (int(linesHeights_.size()) < lines) {
+        const QString text = QStringList(int(linesHeights_.size()) + 1, QStringLiteral("X")).join(QLatin1Char('\n'));
         QRect rect(0, 0, DefaultColWidth(), DefaultRowHeight());
-        oneLineHeight_ = Canvas()->DrawText(QStringLiteral("X"), rect, DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
+        Canvas()->SetFont(lineMeasuresFont_);
+        linesHeights_.push_back(Canvas()->DrawText(text, rect, DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX));
     }
-    return oneLineHeight_;
+    return linesHeights_[std::size_t(lines) - 1];
 }
 
-bool TzelGrid::RowFitsDefaultHeight(int row)
+int TzelGrid::CellTextHeight(int col, int row)
 {
-    if (OneLineHeight() + 1 > DefaultRowHeight())
-        return false;
-    for (int c = 0; c < ColCount(); ++c)
-        if (!IsUnbreakableLine(CellText(c, row)))
-            return false;
-    return true;
+    // A cell's rectangle, in view or not, is as wide as its column.
+    const int width = ColWidths(col);
+    std::string_view text = CellText(col, row);
+    QByteArray value;
+    if (showValues_ && text.starts_with('=')) {
+        value = QByteArray::number(double(values_.Value(col, row)), 'g', 15);
+        text = std::string_view(value.constData(), std::size_t(value.size()));
+    }
+    // Most cells are short plain texts: showing half a million filtered rows
+    // again must not lay out every one of them.
+    if (const int lines = lineCount_->Lines(text, width))
+        return LinesHeight(lines);
+    TCanvas* canvas = Canvas();
+    canvas->SetFont(Font());
+    QRect rect(0, 0, width, DefaultRowHeight());
+    canvas->DrawText(QString::fromUtf8(text.data(), qsizetype(text.size())), rect, DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
+    return rect.height();
 }
 
 void TzelGrid::AutoSizeRow(int row)
 {
     if (row < 0 || row >= RowCount())
         return;
-    // Rows of one-line texts are common and need no measuring: showing half a
-    // million filtered rows again must not measure every cell.
-    if (RowFitsDefaultHeight(row)) {
-        SetRowHeights(row, DefaultRowHeight());
-        return;
-    }
+    RefreshLineMeasures();
     int height = DefaultRowHeight();
-    TCanvas* canvas = Canvas();
-    canvas->SetFont(Font());
     for (int c = 0; c < ColCount(); ++c) {
-        QString text = Cells(c, row);
-        if (showValues_ && text.startsWith(QLatin1Char('=')))
-            text = QString::number(double(values_.Value(c, row)), 'g', 15);
-        QRect rect = CellRect(c, row);
-        // Cells out of view are measured in their column's width.
-        if (rect.isEmpty())
-            rect = QRect(0, 0, ColWidths(c) > 0 ? ColWidths(c) : DefaultColWidth(), DefaultRowHeight());
-        canvas->DrawText(text, rect, DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
-        height = std::max(height, rect.height() + 1);
+        // A hidden column's text is not seen, so it does not make the row taller.
+        if (ColWidths(c) > 0)
+            height = std::max(height, CellTextHeight(c, row) + 1);
     }
     SetRowHeights(row, height);
 }

@@ -15,6 +15,8 @@
 #include <functional>
 #include <vector>
 
+class TWrappedLineCount;
+
 enum TAdvanceDirection { adNone, adRight, adDown };
 enum TCellRefStyle { rsNone, rsA1, rsRowCol };
 enum ToSortType { tstCharacter, tstNumeric, tstDate };
@@ -212,10 +214,13 @@ private:
     bool RunMappedCommand(int key, TShiftState shift);
     void AdvanceByEnter();
     bool IsValueCell(int col, int row) const;
-    // The height the canvas measures for one line in the grid's font.
-    int OneLineHeight();
-    // Every cell of the row is one line that fits the default row height.
-    bool RowFitsDefaultHeight(int row);
+    // Measures of lines of text in the grid's font, renewed when it changes.
+    void RefreshLineMeasures();
+    // The height of this many lines of text (after RefreshLineMeasures).
+    int LinesHeight(int lines);
+    // The height the cell's shown text needs, word-wrapped in the cell's width
+    // (after RefreshLineMeasures).
+    int CellTextHeight(int col, int row);
     bool ResolveCellName(const std::string& name, long double& value) const;
     bool ResolveBuiltin(const std::string& lowerName, long double& value) const;
     void DrawSortArrow(const QRect& rect);
@@ -233,8 +238,9 @@ private:
     TzelMathParser parser_;
     std::vector<int> savedColWidths_;
     bool constructed_ = false;
-    int oneLineHeight_ = -1;
-    QFont oneLineFont_;
+    QFont lineMeasuresFont_;
+    const TWrappedLineCount* lineCount_ = nullptr;
+    std::vector<int> linesHeights_;
 
     TCellRefStyle cellRefStyle_ = rsNone;
     bool keyMappingsEnabled_ = true;

@@ -23,8 +23,9 @@ long ResidentKiB()
     return 0;
 }
 
-// Texts shaped like a 26-bit result row: plate, code, digest (one word, as the
-// program writes it), payload in hex and decimal, facility code, ID number.
+// Texts shaped like a 26-bit result row: plate, code, digest (five words with
+// blanks between, as the program writes it), payload in hex and decimal,
+// facility code, ID number.
 std::vector<QStringList> SampleRows(int count)
 {
     std::mt19937 rng(42);
@@ -37,7 +38,7 @@ std::vector<QStringList> SampleRows(int count)
         const unsigned payload = rng() & 0xFFFFFF;
         QString digest = QStringLiteral("0x");
         for (int w = 0; w < 5; ++w)
-            digest += QString::asprintf("%08X", unsigned(rng()));
+            digest += QString::asprintf(w ? " %08X" : "%08X", unsigned(rng()));
         rows.push_back({plate, QString::asprintf("0x%07X", unsigned((payload << 1) | (rng() & 1))), digest,
                         QString::asprintf("0x%06X", payload), QString::number(payload),
                         QString::number(payload >> 16), QString::number(payload & 0xFFFF)});
@@ -258,7 +259,11 @@ int main(int argc, char** argv)
     Report("SortGrid numeric sort descending, on sorted keys", timer, 1000);
 
     // The query builder's default (ignore case) with two conditions, hiding about
-    // half of the rows, then Show All.
+    // half of the rows, then Show All, in the results grid's default column
+    // widths: the three digest columns hidden.
+    const int programWidths[] = {100, 120, -1, -1, -1, 100, 100};
+    for (int c = 0; c < 7; ++c)
+        grid.SetColWidths(c, programWidths[c]);
     timer.start();
     grid.QueryFilter(QStringLiteral(R"([Facility code] < "128" and [Number plate] not contains "q")"), true);
     Report("QueryFilter, two conditions, hiding about half", timer, 500);
@@ -269,6 +274,16 @@ int main(int argc, char** argv)
     timer.start();
     grid.ShowAllRows();
     Report("Show All after the query", timer, 500);
+    // With the full digest shown its five words wrap in every row.
+    grid.SetColWidths(2, 300);
+    grid.QueryFilter(QStringLiteral(R"([Facility code] < "128" and [Number plate] not contains "q")"), true);
+    timer.start();
+    grid.ShowAllRows();
+    Report("Show All after the query, full digest column shown", timer, 500);
+    int tall = 0;
+    for (int r = 1; r < grid.RowCount(); ++r)
+        tall += grid.RowHeights(r) > grid.DefaultRowHeight() ? 1 : 0;
+    std::printf("%d rows taller than one line with the digest shown\n", tall);
 
     // Every other row hidden, then a jump to the last row and a paint.
     for (int r = 1; r < grid.RowCount(); r += 2)

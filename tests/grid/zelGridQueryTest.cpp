@@ -1,6 +1,7 @@
 #include "zelGrid.h"
 #include "zelGridQuery.h"
 
+#include "Canvas.h"
 #include "Dialogs.h"
 #include "GridRowFilter.h"
 
@@ -105,23 +106,40 @@ TEST(QueryFilter, IgnoringCaseFoldsNonAsciiLetters)
     EXPECT_EQ(f.Visible(), QStringList({QStringLiteral("ÄÖ1")}));
 }
 
-TEST(QueryFilter, RowsOfOneLineTextsGetTheMeasuredHeightWithoutMeasuring)
+// Shown rows take the height of their visible texts word-wrapped in their
+// columns, whether a text is vouched for as one line or laid out; hidden
+// columns do not count.
+TEST(QueryFilter, ShownRowsGetTheHeightOfTheirVisibleTexts)
 {
     TQueryFixture f;
     f.grid.SetColWidths(0, 30);
-    const QString texts[] = {"", "AB12", "0x3019E2A", "a very long text that wraps in a narrow column",
-                             "two\nlines", QStringLiteral("ÄÖÜ wide wide wide"), "=1+2", "9,5.1e-3", "x-y-z-w-v"};
+    f.grid.SetColWidths(2, -1);
+    f.grid.SetCells(2, 1, "a hidden note long enough to wrap in any column of this grid");
+    const QString texts[] = {"", "AB12", "0x3019E2A", "0x3019E2A 1234ABCD 9F00", "0x3 12",
+                             "a very long text that wraps in a narrow column", "two\nlines",
+                             QStringLiteral("ÄÖÜ wide wide wide"), "=1+2", "9,5.1e-3", "x-y-z-w-v"};
+    auto measured = [&](bool showValues) {
+        TCanvas canvas;
+        canvas.SetFont(f.grid.Font());
+        int height = f.grid.DefaultRowHeight();
+        for (int c : {0, 1}) {
+            const QString text = f.grid.Cells(c, 1);
+            QRect rect(0, 0, f.grid.ColWidths(c), f.grid.DefaultRowHeight());
+            canvas.DrawText(showValues && text == "=1+2" ? "3" : text, rect, DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
+            height = std::max(height, rect.height() + 1);
+        }
+        return height;
+    };
     for (bool showValues : {false, true}) {
         f.grid.SetShowValues(showValues);
         for (const QString& text : texts) {
-            f.grid.SetCells(0, 1, text);
-            f.grid.AutoSizeRow(1);
-            const int fast = f.grid.RowHeights(1);
-            // The same row with a wrapping character in another cell is measured.
-            f.grid.SetCells(2, 1, "x y");
-            f.grid.AutoSizeRow(1);
-            EXPECT_EQ(fast, f.grid.RowHeights(1)) << text.toStdString();
-            f.grid.SetCells(2, 1, "x");
+            for (int c : {0, 1}) {
+                f.grid.SetCells(c, 1, text);
+                f.grid.HideRow(1);
+                f.grid.ShowAllRows();
+                EXPECT_EQ(f.grid.RowHeights(1), measured(showValues)) << c << ": " << text.toStdString();
+                f.grid.SetCells(c, 1, "x");
+            }
         }
     }
 }
