@@ -141,15 +141,15 @@ TEST(CellNamesDialog, CancelClearAllAndReferencesThatGoNowhere)
     EXPECT_EQ(f.grid.Row(), 5);
 
     // OK keeps the edited names but moves only to a body cell of the grid.
-    for (const QString& ref : {"not a cell", "", "D2", "A9", "A0", "B"}) {
+    for (const char* ref : {"not a cell", "", "D2", "A9", "A0", "B"}) {
         f.Run([&](TzelGridCellNamesF& form) {
             form.edName->setText(QString("n") + QString::number(form.NamesList->count()));
             QTest::mouseClick(form.btnAdd, Qt::LeftButton);
             form.edValue->setText(ref);
             QTest::keyClick(form.edValue, Qt::Key_Return);
         });
-        EXPECT_EQ(f.grid.Col(), 3) << ref.toStdString();
-        EXPECT_EQ(f.grid.Row(), 5) << ref.toStdString();
+        EXPECT_EQ(f.grid.Col(), 3) << ref;
+        EXPECT_EQ(f.grid.Row(), 5) << ref;
     }
     EXPECT_EQ(f.grid.CellNames().size(), 8);
     EXPECT_EQ(f.grid.CellNames().last(), "n7=C5");

@@ -343,8 +343,10 @@ TEST(zelGridCells, HintsShowNamesAndFormulas)
     grid.CellNames() << "total=B1";
     QApplication::sendEvent(grid.viewport(), &event);
     EXPECT_EQ(QToolTip::text(), "total\r\n=A1*2");
-    for (QWidget* widget : QApplication::topLevelWidgets())
-        if (widget->inherits("QTipLabel") && widget->isVisible())
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        if (widget->inherits("QTipLabel") && widget->isVisible()) {
             EXPECT_TRUE(widget->grab().save("/tmp/zelgrid-hint.png"));
+        }
+    }
     QToolTip::hideText();
 }
