@@ -1,12 +1,12 @@
 #include "UAbout.h"
-#include "FormLook.h"
 
 #include "AboutBanner.h"
 #include "BuildInfo.h"
+#include "FormLook.h"
 #include "Image.h"
+#include "Shell.h"
 #include "VersInfo.h"
 #include "WidgetClick.h"
-#include "Shell.h"
 
 #include <QFrame>
 #include <QKeyEvent>

@@ -4,6 +4,7 @@
 #include "Application.h"
 #include "Dialogs.h"
 #include "FormKeys.h"
+#include "FormLook.h"
 #include "HelpTexts.h"
 #include "Image.h"
 #include "PlateCodes.h"
@@ -46,15 +47,6 @@ public:
 
 protected:
     QSize tabSizeHint(int) const override { return QSize(180, 30); }
-};
-
-// The busy cursor for the length of a scope, also when the work throws.
-class TBusyCursor {
-public:
-    TBusyCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~TBusyCursor() { QApplication::restoreOverrideCursor(); }
-    TBusyCursor(const TBusyCursor&) = delete;
-    TBusyCursor& operator=(const TBusyCursor&) = delete;
 };
 
 // A 9 by 9 picture, white, with a black triangle through the three corners.

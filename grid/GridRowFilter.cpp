@@ -12,27 +12,23 @@ bool IsAscii(std::string_view text)
     return std::all_of(text.begin(), text.end(), [](char c) { return (unsigned char)c < 0x80; });
 }
 
-// Both texts as the comparison sees them: lower-cased when case is ignored. The
-// common all-ASCII cell is compared without copying when no case folding applies.
+// Both texts as the comparison sees them: the cell lower-cased when case is
+// ignored (the value comes folded), otherwise both as stored, without copying.
 struct TComparedTexts {
-    TComparedTexts(std::string_view cell, std::string_view value)
+    TComparedTexts(std::string_view cell, std::string_view value) : Value(value)
     {
         if (!GridFilterIgnoreCase()) {
             Cell = cell;
-            Value = value;
             return;
         }
         cellLower_ = LowerCaseText(cell);
-        valueLower_ = LowerCaseText(value);
         Cell = cellLower_;
-        Value = valueLower_;
     }
     std::string_view Cell;
     std::string_view Value;
 
 private:
     std::string cellLower_;
-    std::string valueLower_;
 };
 
 // -1, 0 or 1: as numbers when both texts convert, otherwise by byte order.

@@ -13,7 +13,9 @@ using TGridCompare = bool (*)(std::string_view cell, std::string_view value);
 struct TGridFieldFilter {
     TGridCompare Compare = nullptr;
     int Column = 0;
-    std::string Value; // UTF-8, as the grid stores its cells
+    // UTF-8, as the grid stores its cells; lower-cased already when the filter
+    // ignores case, so it is folded once and not for every row.
+    std::string Value;
 };
 
 struct TGridRowFilter {

@@ -1,8 +1,8 @@
 // The cell-names dialog and the grid command that runs it.
 #include "zelGridCellNames.h"
-#include "FormLook.h"
 
 #include "Dialogs.h"
+#include "FormLook.h"
 #include "zelGrid.h"
 
 #include <QLabel>

@@ -54,7 +54,10 @@ bool TzelGrid::ParseFilter(const QString& text, bool ignoreCase)
             filter.Count = 0;
             return false;
         }
-        filter.Filters[std::size_t(filter.Count - 1)] = TGridFieldFilter{compare, column, value.toStdString()};
+        std::string folded = value.toStdString();
+        if (ignoreCase)
+            folded = LowerCaseText(folded);
+        filter.Filters[std::size_t(filter.Count - 1)] = TGridFieldFilter{compare, column, std::move(folded)};
         if (rest.isEmpty())
             return true;
     }
@@ -71,7 +74,7 @@ void TzelGrid::ApplyFilter()
             return c < ColCount() ? CellText(c, r) : std::string_view();
         });
         if (!passes && RowHeights(r) > 0)
-            SetRowHeights(r, -1);
+            HideRow(r);
         else if (passes && RowHeights(r) < 1)
             ShowRow(r);
     }

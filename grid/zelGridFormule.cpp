@@ -1,7 +1,7 @@
 // The formula editor window and the grid command that opens it.
 #include "zelGridFormule.h"
-#include "FormLook.h"
 
+#include "FormLook.h"
 #include "Graphics.h"
 #include "zelGrid.h"
 
@@ -50,8 +50,7 @@ TzelGridFormuleF& TzelGridFormuleF::Obtain()
 }
 
 TzelGridFormuleF::TzelGridFormuleF()
-    : QWidget(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                           Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint)
+    : QWidget(nullptr, OnTopDialogFlags)
 {
     // A helper window: the program ends when its main window closes, editor or not.
     setAttribute(Qt::WA_QuitOnClose, false);
@@ -111,10 +110,7 @@ void TzelGridFormuleF::SetTarget(TzelGrid* grid, int col, int row)
 
 void TzelGridFormuleF::InsertAtCaret(const QString& text)
 {
-    QTextCursor cursor = formule->textCursor();
-    cursor.removeSelectedText();
-    cursor.insertText(text);
-    formule->setTextCursor(cursor);
+    formule->insertPlainText(text);
 }
 
 void TzelGridFormuleF::OpsClick(QListWidgetItem* item)

@@ -27,9 +27,12 @@ int VisibleBackTo(const TGridAxis& axis, int i, int first)
     return prev >= first ? prev : -1;
 }
 
-int NextOrPrev(int first, int second)
+// The visible line to step to in the key's direction, or back the other way when
+// nothing visible lies ahead; -1 when neither has one.
+int StepTo(bool forward, int next, int prev)
 {
-    return first >= 0 ? first : second;
+    const int ahead = forward ? next : prev;
+    return ahead >= 0 ? ahead : (forward ? prev : next);
 }
 
 } // namespace
@@ -69,21 +72,13 @@ void TzelGrid::KeyUp(int& key, TShiftState shift)
 {
     // The base grid moved onto the next line on key-down, which may be hidden:
     // step on in the key's direction, or back when nothing visible lies there.
-    if (RowHeights(Row()) < 1) {
-        int row = -1;
-        if (key == VK_DOWN)
-            row = NextOrPrev(NextVisibleRow(Row()), PrevVisibleRow(Row()));
-        else if (key == VK_UP)
-            row = NextOrPrev(PrevVisibleRow(Row()), NextVisibleRow(Row()));
+    if ((key == VK_DOWN || key == VK_UP) && RowHeights(Row()) < 1) {
+        const int row = StepTo(key == VK_DOWN, NextVisibleRow(Row()), PrevVisibleRow(Row()));
         if (row >= 0)
             SetRow(row);
     }
-    if (ColWidths(Col()) < 1) {
-        int col = -1;
-        if (key == VK_RIGHT)
-            col = NextOrPrev(NextVisibleColumn(Col()), PrevVisibleColumn(Col()));
-        else if (key == VK_LEFT)
-            col = NextOrPrev(PrevVisibleColumn(Col()), NextVisibleColumn(Col()));
+    if ((key == VK_RIGHT || key == VK_LEFT) && ColWidths(Col()) < 1) {
+        const int col = StepTo(key == VK_RIGHT, NextVisibleColumn(Col()), PrevVisibleColumn(Col()));
         if (col >= 0)
             SetCol(col);
     }

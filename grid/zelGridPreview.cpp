@@ -1,9 +1,9 @@
 // The print preview form: buttons on the left, the header and footer texts, the
 // margins and sizes, borders and the page to show; the page itself on the right.
 #include "zelGridPreview.h"
-#include "FormLook.h"
 
 #include "Dialogs.h"
+#include "FormLook.h"
 #include "Graphics.h"
 #include "PdfPrinter.h"
 #include "Printer.h"

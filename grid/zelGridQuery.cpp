@@ -1,7 +1,7 @@
 #include "zelGridQuery.h"
-#include "FormLook.h"
 
 #include "FormKeys.h"
+#include "FormLook.h"
 #include "Graphics.h"
 #include "zelGrid.h"
 
@@ -50,12 +50,6 @@ void FitOperatorsToWidth(QListWidget* list)
     list->setFont(font);
 }
 
-// Inserts at the memo's caret, replacing its selection.
-void InsertAtCaret(QPlainTextEdit* memo, const QString& text)
-{
-    memo->textCursor().insertText(text);
-}
-
 } // namespace
 
 TzelGridQueryF* TzelGridQueryF::Create()
@@ -66,8 +60,7 @@ TzelGridQueryF* TzelGridQueryF::Create()
 }
 
 TzelGridQueryF::TzelGridQueryF()
-    : QDialog(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                           Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint)
+    : QDialog(nullptr, OnTopDialogFlags)
 {
     setAttribute(Qt::WA_QuitOnClose, false);
     setWindowTitle(QStringLiteral("Query Builder"));
@@ -125,7 +118,7 @@ void TzelGridQueryF::FieldClicked(int index)
 {
     if (index < 0 || index >= ListFields->count())
         return;
-    InsertAtCaret(QMemo, QLatin1Char('[') + ListFields->item(index)->text() + QStringLiteral("] "));
+    QMemo->insertPlainText(QLatin1Char('[') + ListFields->item(index)->text() + QStringLiteral("] "));
     QMemo->setFocus();
 }
 
@@ -133,7 +126,7 @@ void TzelGridQueryF::OperatorClicked(int index)
 {
     if (index < 0 || index >= ListOps->count())
         return;
-    InsertAtCaret(QMemo, ListOps->item(index)->text());
+    QMemo->insertPlainText(ListOps->item(index)->text());
     QTextCursor cursor = QMemo->textCursor();
     if (cursor.atEnd()) {
         // An empty value in quotes follows, its blank selected so typing replaces it.
@@ -152,18 +145,16 @@ void TzelGridQueryF::Apply()
     // The memo's lines form one query; each line break becomes one blank.
     QString query = QMemo->toPlainText();
     query.replace(QLatin1Char('\n'), QLatin1Char(' '));
-    QApplication::setOverrideCursor(Qt::WaitCursor);
+    TBusyCursor busy;
     grid_->QueryFilter(query, chkIgnoreCase->isChecked());
-    QApplication::restoreOverrideCursor();
 }
 
 void TzelGridQueryF::ShowAll()
 {
     if (!grid_)
         return;
-    QApplication::setOverrideCursor(Qt::WaitCursor);
+    TBusyCursor busy;
     grid_->ShowAllRows();
-    QApplication::restoreOverrideCursor();
 }
 
 void TzelGridQueryF::showEvent(QShowEvent* event)

@@ -1,7 +1,18 @@
 #include "FormLook.h"
 
+#include <QApplication>
 #include <QScreen>
 #include <QWidget>
+
+TBusyCursor::TBusyCursor()
+{
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+}
+
+TBusyCursor::~TBusyCursor()
+{
+    QApplication::restoreOverrideCursor();
+}
 
 void CenterOnScreen(QWidget* form)
 {

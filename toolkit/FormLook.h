@@ -3,7 +3,24 @@
 
 #include "Graphics.h"
 
+#include <Qt>
+
 class QWidget;
+
+// A dialog with a title, a system menu and a close button, kept above other
+// windows.
+constexpr Qt::WindowFlags OnTopDialogFlags = Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                                             Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
+                                             Qt::WindowStaysOnTopHint;
+
+// The busy cursor for the length of a scope, also when the work throws.
+class TBusyCursor {
+public:
+    TBusyCursor();
+    ~TBusyCursor();
+    TBusyCursor(const TBusyCursor&) = delete;
+    TBusyCursor& operator=(const TBusyCursor&) = delete;
+};
 
 // Moves the window so that its frame stands in the middle of its screen's
 // available area.

@@ -98,19 +98,20 @@ int TWrappedLineCount::WordLines(std::string_view text, float width) const
     while (wordStart < text.size()) {
         const std::size_t blank = text.find(' ', wordStart);
         const std::size_t wordEnd = blank == std::string_view::npos ? text.size() : blank;
-        const std::string_view word = text.substr(wordStart, wordEnd - wordStart);
-        // A word wider than a line is broken inside, which this does not follow.
-        if (Measure(word).upper + Slack > width)
-            return 0;
         if (wordStart > lineStart) {
             const TSpan line = Measure(text.substr(lineStart, wordEnd - lineStart));
-            if (line.lower - Slack > width) {
+            const bool joins = line.upper + Slack <= width;
+            if (!joins && line.lower - Slack <= width)
+                return 0;
+            if (!joins) {
                 ++lines;
                 lineStart = wordStart;
-            } else if (line.upper + Slack > width) {
-                return 0;
             }
         }
+        // A word that starts a line and is wider than it is broken inside, which
+        // this does not follow. (A word that joins a line that fits, fits.)
+        if (wordStart == lineStart && Measure(text.substr(wordStart, wordEnd - wordStart)).upper + Slack > width)
+            return 0;
         wordStart = wordEnd + 1;
     }
     return lines;
