@@ -90,8 +90,8 @@ TPlateCodes ComputePlateCodes(std::string_view plate)
     codes.Digest = Sha1SingleBlock(plate);
     codes.Payload = codes.Digest[4] & 0xFFFFFFu;
     codes.Wiegand26 = Wiegand26Frame(codes.Payload);
-    codes.FacilityCode = codes.Payload >> 16;
-    codes.IdNumber = codes.Payload & 0xFFFFu;
+    codes.FacilityCode = FacilityCodeOf(codes.Payload);
+    codes.IdNumber = IdNumberOf(codes.Payload);
     codes.Wiegand64 = Wiegand64Pack(plate);
     codes.PlateText = codes.Plate; // normalisation keeps whole UTF-8 characters
     return codes;

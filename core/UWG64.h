@@ -5,8 +5,30 @@
 #include <cstdint>
 #include <string_view>
 
+constexpr std::uint64_t kWiegand64Prefix = 0x6000000000000000ull;     // the bits 0110 on top
+constexpr std::uint64_t kWiegand64PrefixMask = 0xF000000000000000ull; // bits 63 to 60
+constexpr int kWiegand64GroupCount = 10;
+constexpr int kWiegand64GroupBits = 6;
+// The group of a leading position the plate leaves empty, and of any byte
+// outside the digits and capitals.
+constexpr int kWiegand64EmptyGroup = 0;
+constexpr int kWiegand64OtherGroup = 63;
+
 // The 64-bit code of a canonical plate; only its first 10 bytes are packed.
 std::uint64_t Wiegand64Pack(std::string_view plate);
 
 // The 6-bit group of one plate byte: digits 16 to 25, capitals 26 to 51, else 63.
-int Wiegand64Group(unsigned char byte);
+constexpr int Wiegand64Group(unsigned char byte)
+{
+    if (byte >= '0' && byte <= '9')
+        return byte - '0' + 16;
+    if (byte >= 'A' && byte <= 'Z')
+        return byte - 'A' + 26;
+    return kWiegand64OtherGroup;
+}
+
+// Group 1 (leftmost) to 10 (rightmost) of a code.
+constexpr int Wiegand64GroupAt(std::uint64_t code, int group)
+{
+    return int((code >> ((kWiegand64GroupCount - group) * kWiegand64GroupBits)) & 0x3F);
+}

@@ -1,0 +1,304 @@
+#include "CodeDecoder.h"
+
+#include "NumberText.h"
+#include "UWG26.h"
+
+#include <array>
+#include <charconv>
+
+namespace {
+
+const char* const kExpected26 =
+    "expected 1 to 7 hex digits such as 0x3019E2A, 26 binary digits, or a facility code and ID number "
+    "such as 128/53013";
+const char* const kExpected64 = "expected 16 hex digits such as 0x600002191555EBDB, or 64 binary digits";
+const char* const kExpectedAny =
+    "expected a 26-bit code (1 to 7 hex digits such as 0x3019E2A, 26 binary digits, or a facility code and "
+    "ID number such as 128/53013) or a 64-bit code (16 hex digits or 64 binary digits)";
+
+bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+
+int HexDigitValue(char c)
+{
+    if (c >= '0' && c <= '9')
+        return c - '0';
+    if (c >= 'a' && c <= 'f')
+        return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F')
+        return c - 'A' + 10;
+    return -1;
+}
+
+std::string Count(std::size_t n) { return std::to_string(n); }
+
+// What a trimmed input looks like, before a decoder decides what it means.
+struct TCodeForm {
+    enum class TKind { Empty, Hex, Binary, Pair, Other } Kind = TKind::Other;
+    std::size_t Digits = 0;   // hex or binary digits
+    bool Separated = false;   // binary digits with blanks or "_" between them
+    std::uint64_t Value = 0;  // the digits' value while they fit in 64 bits
+};
+
+bool IsBinaryForm(std::string_view t)
+{
+    if (t.empty() || (t.front() != '0' && t.front() != '1') || (t.back() != '0' && t.back() != '1'))
+        return false;
+    for (char c : t) {
+        if (c != '0' && c != '1' && c != '_' && !IsBlank(c))
+            return false;
+    }
+    return true;
+}
+
+TCodeForm Classify(std::string_view t)
+{
+    TCodeForm form;
+    if (t.empty()) {
+        form.Kind = TCodeForm::TKind::Empty;
+    } else if (t.find_first_of("/:") != std::string_view::npos) {
+        form.Kind = TCodeForm::TKind::Pair;
+    } else if (IsBinaryForm(t)) {
+        form.Kind = TCodeForm::TKind::Binary;
+        for (char c : t) {
+            if (c == '0' || c == '1') {
+                form.Value = (form.Value << 1) | std::uint64_t(c - '0');
+                ++form.Digits;
+            } else {
+                form.Separated = true;
+            }
+        }
+    } else {
+        std::string_view body = t;
+        if (body.size() >= 2 && body[0] == '0' && (body[1] == 'x' || body[1] == 'X'))
+            body.remove_prefix(2);
+        form.Kind = TCodeForm::TKind::Hex;
+        for (char c : body) {
+            const int digit = HexDigitValue(c);
+            if (digit < 0)
+                return TCodeForm{};
+            form.Value = (form.Value << 4) | std::uint64_t(digit);
+        }
+        form.Digits = body.size();
+        if (form.Digits == 0)
+            throw TDecodeError("expected hex digits after 0x");
+    }
+    return form;
+}
+
+// Binary digits without separators that are just as well hex digits.
+TCodeForm AsHex(TCodeForm form, std::string_view t)
+{
+    form.Kind = TCodeForm::TKind::Hex;
+    form.Value = 0;
+    for (char c : t)
+        form.Value = (form.Value << 4) | std::uint64_t(HexDigitValue(c));
+    return form;
+}
+
+// One decimal number of a facility code and ID number pair, at most `limit`.
+std::uint32_t ReadPairPart(std::string_view text, std::uint32_t limit, const char* name)
+{
+    text = TrimBlanks(text);
+    std::uint64_t value = 0;
+    auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (text.empty() || end != text.data() + text.size())
+        throw TDecodeError("expected a facility code and ID number such as 128/53013");
+    if (ec != std::errc() || value > limit)
+        throw TDecodeError(std::string(name) + " " + std::string(text) + " is above " + std::to_string(limit));
+    return std::uint32_t(value);
+}
+
+std::uint32_t PairFrame(std::string_view t)
+{
+    const std::size_t sep = t.find_first_of("/:");
+    const std::uint32_t facility = ReadPairPart(t.substr(0, sep), 255, "facility code");
+    const std::uint32_t id = ReadPairPart(t.substr(sep + 1), 65535, "ID number");
+    return Wiegand26Frame((facility << 16) | id);
+}
+
+std::uint32_t Frame26(std::string_view t, const char* expected)
+{
+    TCodeForm form = Classify(t);
+    using K = TCodeForm::TKind;
+    if (form.Kind == K::Pair)
+        return PairFrame(t);
+    if (form.Kind == K::Binary) {
+        if (form.Digits == 26)
+            return std::uint32_t(form.Value);
+        if (form.Separated)
+            throw TDecodeError("expected 26 binary digits, got " + Count(form.Digits));
+        if (form.Digits > 7)
+            throw TDecodeError("expected 1 to 7 hex digits or 26 binary digits, got " + Count(form.Digits) + " digits");
+        form = AsHex(form, t);
+    }
+    if (form.Kind == K::Hex) {
+        if (form.Digits > 7)
+            throw TDecodeError("expected 1 to 7 hex digits, got " + Count(form.Digits));
+        if (form.Value >= kWiegand26Limit) {
+            char hex[16];
+            throw TDecodeError("0x" + std::string(hex, WriteHex(hex, form.Value, 7)) +
+                               " is above the largest 26-bit frame 0x3FFFFFF");
+        }
+        return std::uint32_t(form.Value);
+    }
+    throw TDecodeError(expected);
+}
+
+std::uint64_t Code64(std::string_view t)
+{
+    TCodeForm form = Classify(t);
+    using K = TCodeForm::TKind;
+    if (form.Kind == K::Binary) {
+        if (form.Digits == 64)
+            return form.Value;
+        if (form.Separated || form.Digits > 16)
+            throw TDecodeError("expected 64 binary digits, got " + Count(form.Digits));
+        form = AsHex(form, t);
+    }
+    if (form.Kind == K::Hex) {
+        if (form.Digits != 16)
+            throw TDecodeError("expected 16 hex digits, got " + Count(form.Digits));
+        return form.Value;
+    }
+    throw TDecodeError(kExpected64);
+}
+
+TWiegand26Decoded Decode26Frame(std::uint32_t frame)
+{
+    TWiegand26Decoded d;
+    d.Frame = frame;
+    d.Payload = Wiegand26Payload(frame);
+    const std::uint32_t sound = Wiegand26Frame(d.Payload);
+    d.EvenParityOk = ((frame ^ sound) & kWiegand26EvenParityBit) == 0;
+    d.OddParityOk = ((frame ^ sound) & kWiegand26OddParityBit) == 0;
+    d.FacilityCode = FacilityCodeOf(d.Payload);
+    d.IdNumber = IdNumberOf(d.Payload);
+    return d;
+}
+
+// The plate byte of each group value, read back from the table the code is
+// packed with; 0 where no byte gives the value.
+constexpr std::array<unsigned char, 64> GroupBytes()
+{
+    std::array<unsigned char, 64> bytes{};
+    for (int b = 255; b >= 0; --b)
+        bytes[std::size_t(Wiegand64Group(static_cast<unsigned char>(b)))] = static_cast<unsigned char>(b);
+    return bytes;
+}
+constexpr std::array<unsigned char, 64> kGroupBytes = GroupBytes();
+
+} // namespace
+
+std::string_view TrimBlanks(std::string_view text)
+{
+    while (!text.empty() && IsBlank(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && IsBlank(text.back()))
+        text.remove_suffix(1);
+    return text;
+}
+
+TWiegand26Decoded DecodeWiegand26(std::string_view text)
+{
+    return Decode26Frame(Frame26(TrimBlanks(text), kExpected26));
+}
+
+TWiegand64Decoded DecodeWiegand64(std::string_view text)
+{
+    TWiegand64Decoded d;
+    d.Code = Code64(TrimBlanks(text));
+    d.PrefixOk = (d.Code & kWiegand64PrefixMask) == kWiegand64Prefix;
+    for (int g = 1; g <= kWiegand64GroupCount; ++g) {
+        const int value = Wiegand64GroupAt(d.Code, g);
+        const std::string group = "group " + std::to_string(g);
+        if (value == kWiegand64EmptyGroup) {
+            if (!d.PlateText.empty())
+                throw TDecodeError(group + " is 0 (empty) after a character; no plate gives that");
+            continue;
+        }
+        if (value != kWiegand64OtherGroup && kGroupBytes[std::size_t(value)] == 0)
+            throw TDecodeError(group + " has the value " + std::to_string(value) + ", which no plate gives");
+        d.PlateText.push_back(value == kWiegand64OtherGroup ? '?' : char(kGroupBytes[std::size_t(value)]));
+    }
+    if (d.PlateText.empty())
+        throw TDecodeError("all ten groups are 0 (empty); no plate gives that");
+    return d;
+}
+
+TDecodedCode DecodeCode(std::string_view text)
+{
+    const std::string_view t = TrimBlanks(text);
+    const TCodeForm form = Classify(t);
+    using K = TCodeForm::TKind;
+    const bool hexLike = form.Kind == K::Hex || (form.Kind == K::Binary && !form.Separated);
+    if ((form.Kind == K::Binary && form.Digits == 64) || (hexLike && form.Digits == 16))
+        return DecodeWiegand64(t);
+    if (form.Kind == K::Hex && form.Digits > 7)
+        throw TDecodeError("expected 1 to 7 hex digits for a 26-bit code or 16 for a 64-bit code, got " +
+                           Count(form.Digits));
+    if (form.Kind == K::Binary && form.Separated && form.Digits != 26)
+        throw TDecodeError("expected 26 or 64 binary digits, got " + Count(form.Digits));
+    return Decode26Frame(Frame26(t, kExpectedAny));
+}
+
+std::string_view ParityText(const TWiegand26Decoded& d)
+{
+    if (d.ParityOk())
+        return "ok";
+    if (!d.EvenParityOk && !d.OddParityOk)
+        return "both parity bits wrong";
+    return d.EvenParityOk ? "odd parity bit wrong" : "even parity bit wrong";
+}
+
+std::string_view PrefixText(const TWiegand64Decoded& d)
+{
+    return d.PrefixOk ? "ok" : "not 0110";
+}
+
+namespace {
+
+void AppendBits(std::string& out, std::uint64_t value, int from, int count)
+{
+    for (int bit = from; bit > from - count; --bit)
+        out.push_back(char('0' + ((value >> bit) & 1)));
+}
+
+} // namespace
+
+std::string Wiegand26BitGroups(std::uint32_t frame)
+{
+    std::string bits;
+    AppendBits(bits, frame, 25, 1);
+    bits.push_back(' ');
+    AppendBits(bits, frame, 24, 8);
+    bits.push_back(' ');
+    AppendBits(bits, frame, 16, 16);
+    bits.push_back(' ');
+    AppendBits(bits, frame, 0, 1);
+    return bits;
+}
+
+std::string Wiegand64BitGroups(std::uint64_t code)
+{
+    std::string bits;
+    AppendBits(bits, code, 63, 4);
+    for (int g = 1; g <= kWiegand64GroupCount; ++g) {
+        bits.push_back(' ');
+        AppendBits(bits, std::uint64_t(Wiegand64GroupAt(code, g)), kWiegand64GroupBits - 1, kWiegand64GroupBits);
+    }
+    return bits;
+}
+
+std::optional<std::uint64_t> ParseHexCell(std::string_view text, int maxDigits)
+{
+    if (text.size() < 3 || text.size() > std::size_t(maxDigits) + 2 || text[0] != '0' || text[1] != 'x')
+        return std::nullopt;
+    std::uint64_t value = 0;
+    for (char c : text.substr(2)) {
+        const int digit = HexDigitValue(c);
+        if (digit < 0)
+            return std::nullopt;
+        value = (value << 4) | std::uint64_t(digit);
+    }
+    return value;
+}
