@@ -4,14 +4,20 @@
 #include <charconv>
 
 const char* const kCliUsage =
-    "Usage: corvana-cli [--table 26|64] [--all-columns | --columns LIST] [--plate TEXT]...\n"
-    "                   [-o FILE] [--verbose] [FILE...]\n"
+    "Usage: corvana-cli [--table 26|64] [--all-columns | --columns LIST | --decode CODE...]\n"
+    "                   [--format semicolon|csv] [--plate TEXT]... [-o FILE] [--verbose] [FILE...]\n"
     "Computes the Wiegand codes of number plates and writes a result file.\n"
     "\n"
     "  --table 26|64     the 26-bit (SHA-1) table or the 64-bit table (default 26)\n"
     "  --all-columns     write every column of the table\n"
     "  --columns LIST    write column 0 and the listed columns, e.g. 2,3\n"
     "                    (default: 26-bit 1,5,6; 64-bit 1)\n"
+    "  --decode CODE     decode a code read at the gate instead (may be given several\n"
+    "                    times): a 26-bit frame such as 0x3019E2A, 26 binary digits or\n"
+    "                    128/53013, or with --table 64 a code such as 0x600002191555EBDB;\n"
+    "                    the plate lists given are searched for the plates with that code\n"
+    "  --format csv      write comma-separated values, quoted where needed\n"
+    "                    (default semicolon: the result file)\n"
     "  --plate TEXT      one plate line; may be given several times\n"
     "  -o FILE           write to FILE (replaced only when complete) instead of standard output\n"
     "  --verbose         report the counts of accepted and rejected lines on standard error\n"
@@ -20,7 +26,10 @@ const char* const kCliUsage =
     "\n"
     "Plates from --plate come first, then each FILE in order (\"-\" is standard input);\n"
     "with neither, standard input is read. Plate lists may be UTF-8, UTF-16 with a byte\n"
-    "order mark or Windows-1252. Output is UTF-8 with CR LF line ends.\n";
+    "order mark or Windows-1252. Output is UTF-8 with CR LF line ends. With --decode,\n"
+    "only the plate lists given are read.\n"
+    "Exit status: 0 done, 1 a file could not be read or written or a code could not be\n"
+    "decoded, 2 a bad option.\n";
 
 const char* const kCliVersion = "corvana-cli " CORVANA_VERSION "\n";
 
@@ -85,6 +94,13 @@ TCliOptions ParseCliOptions(const std::vector<std::string>& args)
         } else if (arg == "--columns") {
             columnList = value("--columns");
             haveColumnList = true;
+        } else if (arg == "--decode") {
+            options.Decodes.push_back(value("--decode"));
+        } else if (arg == "--format") {
+            const std::string& format = value("--format");
+            if (format != "semicolon" && format != "csv")
+                throw TUsageError("unknown format \"" + format + "\" (semicolon or csv)");
+            options.Format = format == "csv" ? TLineFormat::Csv : TLineFormat::Semicolon;
         } else if (arg == "--plate") {
             options.Inputs.push_back({TCliInput::TKind::Plate, value("--plate")});
         } else if (arg == "-o") {
@@ -104,6 +120,8 @@ TCliOptions ParseCliOptions(const std::vector<std::string>& args)
 
     if (allColumns && haveColumnList)
         throw TUsageError("--all-columns and --columns exclude each other");
+    if ((allColumns || haveColumnList) && !options.Decodes.empty())
+        throw TUsageError("--decode writes its own columns; --all-columns and --columns do not apply");
     const int count = ColumnCount(options.Table);
     if (allColumns) {
         for (int c = 1; c < count; ++c)

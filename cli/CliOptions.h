@@ -1,7 +1,9 @@
 #pragma once
 // The command line of corvana-cli:
-//   corvana-cli [--table 26|64] [--all-columns | --columns LIST] [--plate TEXT]...
-//               [-o FILE] [--verbose] [FILE...]
+//   corvana-cli [--table 26|64] [--all-columns | --columns LIST | --decode CODE...]
+//               [--format semicolon|csv] [--plate TEXT]... [-o FILE] [--verbose] [FILE...]
+
+#include "ResultFile.h"
 
 #include <stdexcept>
 #include <string>
@@ -18,6 +20,8 @@ struct TCliOptions {
     int Table = 26;
     std::vector<int> Columns; // the written columns after column 0, ascending
     std::vector<TCliInput> Inputs;
+    std::vector<std::string> Decodes; // codes to decode instead of writing the result file
+    TLineFormat Format = TLineFormat::Semicolon;
     std::string OutputFile; // empty: standard output
     bool Verbose = false;
     bool Help = false;

@@ -1,5 +1,7 @@
 #include "Converter.h"
 
+#include "DecodeReport.h"
+
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
@@ -8,8 +10,25 @@
 #include <ostream>
 #include <unistd.h>
 
-TConverter::TConverter(int table, std::vector<int> columns, TOutputStream& out)
-    : table_(table), columns_(std::move(columns)), out_(out)
+void TPlateLineSink::LineEnd()
+{
+    const std::optional<std::string> plate = normalizer_.Finish();
+    if (!plate) {
+        ++rejected_;
+        return;
+    }
+    ++accepted_;
+    Plate(*plate);
+}
+
+void TPlateLineSink::ConvertPlateText(std::string_view text)
+{
+    normalizer_.Feed(TextToUtf8(text));
+    LineEnd();
+}
+
+TConverter::TConverter(int table, std::vector<int> columns, TOutputStream& out, TLineFormat format)
+    : table_(table), columns_(std::move(columns)), out_(out), format_(format)
 {
 }
 
@@ -17,7 +36,7 @@ template <class Cells>
 void TConverter::WriteLine(const Cells& cells)
 {
     line_.clear();
-    TResultLineWriter writer(line_);
+    TResultLineWriter writer(line_, format_);
     writer.Cell(cells[0]);
     for (int c : columns_)
         writer.Cell(cells[static_cast<std::size_t>(c)]);
@@ -33,25 +52,13 @@ void TConverter::WriteHeader()
         WriteLine(Wiegand64Headers);
 }
 
-void TConverter::LineEnd()
+void TConverter::Plate(const std::string& plate)
 {
-    const std::optional<std::string> plate = normalizer_.Finish();
-    if (!plate) {
-        ++rejected_;
-        return;
-    }
-    ++accepted_;
-    const TPlateCodes codes = ComputePlateCodes(*plate);
+    const TPlateCodes codes = ComputePlateCodes(plate);
     if (table_ == 26)
         WriteLine(Wiegand26RowCells(codes));
     else
         WriteLine(Wiegand64RowCells(codes));
-}
-
-void TConverter::ConvertPlateText(std::string_view text)
-{
-    normalizer_.Feed(TextToUtf8(text));
-    LineEnd();
 }
 
 namespace {
@@ -95,32 +102,58 @@ void CheckInputsReadable(const std::vector<TCliInput>& inputs)
     }
 }
 
-void Convert(const TCliOptions& options, TOutputStream& out, std::ostream& err)
+void ReportCounts(const TCliOptions& options, const TPlateLineSink& sink, std::ostream& err)
 {
-    TConverter converter(options.Table, options.Columns, out);
-    converter.WriteHeader();
-    // Plate arguments come first, wherever they stand among the files.
-    std::vector<TCliInput> inputs = options.Inputs;
-    std::stable_partition(inputs.begin(), inputs.end(),
-                          [](const TCliInput& input) { return input.Kind == TCliInput::TKind::Plate; });
-    if (inputs.empty())
-        inputs.push_back({TCliInput::TKind::File, "-"});
-    for (const TCliInput& input : inputs) {
-        if (input.Kind == TCliInput::TKind::Plate) {
-            converter.ConvertPlateText(input.Value);
-        } else if (input.Value == "-") {
-            TFilePtr copy = CopyStandardInput();
-            ReadPlateList(copy.get(), "-", converter);
-        } else {
-            ReadPlateListFile(input.Value, converter);
-        }
-    }
-    out.Commit();
     if (options.Verbose)
-        err << "corvana-cli: " << converter.Accepted() << " accepted, " << converter.Rejected() << " rejected\n";
+        err << "corvana-cli: " << sink.Accepted() << " accepted, " << sink.Rejected() << " rejected\n";
+}
+
+// The result file; with neither plates nor files, standard input is read.
+int Convert(const TCliOptions& options, TOutputStream& out, std::ostream& err)
+{
+    TConverter converter(options.Table, options.Columns, out, options.Format);
+    converter.WriteHeader();
+    if (options.Inputs.empty())
+        ReadCliInputs({{TCliInput::TKind::File, "-"}}, converter);
+    else
+        ReadCliInputs(options.Inputs, converter);
+    out.Commit();
+    ReportCounts(options, converter, err);
+    return 0;
+}
+
+// The decode report; only the plate lists given are searched.
+int Decode(const TCliOptions& options, TOutputStream& out, std::ostream& err)
+{
+    TDecodeReport report(options.Table, options.Decodes);
+    for (const TDecodeReport::TFailure& failure : report.Failures())
+        err << "corvana-cli: cannot decode \"" << failure.Text << "\": " << failure.Reason << "\n";
+    ReadCliInputs(options.Inputs, report);
+    report.Write(out, options.Format);
+    out.Commit();
+    ReportCounts(options, report, err);
+    return report.Failures().empty() ? 0 : 1;
 }
 
 } // namespace
+
+void ReadCliInputs(const std::vector<TCliInput>& inputs, TPlateLineSink& sink)
+{
+    // Plate arguments come first, wherever they stand among the files.
+    std::vector<TCliInput> ordered = inputs;
+    std::stable_partition(ordered.begin(), ordered.end(),
+                          [](const TCliInput& input) { return input.Kind == TCliInput::TKind::Plate; });
+    for (const TCliInput& input : ordered) {
+        if (input.Kind == TCliInput::TKind::Plate) {
+            sink.ConvertPlateText(input.Value);
+        } else if (input.Value == "-") {
+            TFilePtr copy = CopyStandardInput();
+            ReadPlateList(copy.get(), "-", sink);
+        } else {
+            ReadPlateListFile(input.Value, sink);
+        }
+    }
+}
 
 int RunCorvanaCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
 {
@@ -153,7 +186,7 @@ int RunCorvanaCli(const std::vector<std::string>& args, std::ostream& out, std::
             output = std::make_unique<TDescriptorOutput>(STDOUT_FILENO, "-");
         else
             output = std::make_unique<TFileOutput>(options.OutputFile);
-        Convert(options, *output, err);
+        return options.Decodes.empty() ? Convert(options, *output, err) : Decode(options, *output, err);
     } catch (const TOutputError& e) {
         err << "corvana-cli: cannot create file \"" << e.FileName << "\": " << e.Reason << "\n";
         return 1;
@@ -161,5 +194,4 @@ int RunCorvanaCli(const std::vector<std::string>& args, std::ostream& out, std::
         err << "corvana-cli: cannot open file \"" << e.FileName << "\": " << e.Reason << "\n";
         return 1;
     }
-    return 0;
 }

@@ -1,0 +1,101 @@
+#include "DecodeReport.h"
+
+#include "NumberText.h"
+
+#include <array>
+
+namespace {
+
+std::string HexText(std::uint64_t value, int digits)
+{
+    char text[20] = "0x";
+    return std::string(text, WriteHex(text + 2, value, digits));
+}
+
+std::string DecimalText(std::uint64_t value)
+{
+    char text[20];
+    return std::string(text, WriteDecimal(text, value));
+}
+
+// A search compares the payload of a 26-bit frame and the groups of a 64-bit
+// code, so that a damaged parity bit or prefix still finds its plate.
+std::uint64_t KeyOf(const TDecodedCode& decoded)
+{
+    if (const auto* d26 = std::get_if<TWiegand26Decoded>(&decoded))
+        return d26->Payload;
+    return Wiegand64Groups(std::get<TWiegand64Decoded>(decoded).Code);
+}
+
+} // namespace
+
+TDecodeReport::TDecodeReport(int table, const std::vector<std::string>& codes) : table_(table)
+{
+    entries_.reserve(codes.size());
+    slots_.reserve(codes.size());
+    for (const std::string& code : codes) {
+        try {
+            TDecodedCode decoded = table == 26 ? TDecodedCode(DecodeWiegand26(code)) : DecodeWiegand64(code);
+            const auto slot = slots_.try_emplace(KeyOf(decoded), slots_.size()).first->second;
+            entries_.push_back({std::string(TrimBlanks(code)), std::move(decoded), slot});
+        } catch (const TDecodeError& e) {
+            failures_.push_back({code, e.what()});
+        }
+    }
+}
+
+void TDecodeReport::Plate(const std::string& plate)
+{
+    if (slots_.empty())
+        return;
+    const TPlateCodes codes = ComputePlateCodes(plate);
+    const auto slot = slots_.find(table_ == 26 ? codes.Payload : Wiegand64Groups(codes.Wiegand64));
+    if (slot == slots_.end() || !found_.insert(plate).second)
+        return;
+    if (plates_.size() <= slot->second)
+        plates_.resize(slots_.size());
+    plates_[slot->second].push_back(plate);
+}
+
+void TDecodeReport::Write(TOutputStream& out, TLineFormat format) const
+{
+    static const std::array<std::string_view, 6> header26 = {
+        "Code", Wiegand26Headers[1], "Parity", Wiegand26Headers[5], Wiegand26Headers[6], "Number plates"};
+    static const std::array<std::string_view, 5> header64 = {"Code", "Wiegand 64-bit (hex)", "Prefix",
+                                                             Wiegand64Headers[0], "Number plates"};
+    std::string text;
+    TResultLineWriter line(text, format);
+    const auto writeHeader = [&line](const auto& header) {
+        for (std::string_view cell : header)
+            line.Cell(cell);
+        line.EndLine();
+    };
+    if (table_ == 26)
+        writeHeader(header26);
+    else
+        writeHeader(header64);
+    for (const TEntry& entry : entries_) {
+        line.Cell(entry.Input);
+        if (const auto* d26 = std::get_if<TWiegand26Decoded>(&entry.Decoded)) {
+            line.Cell(HexText(d26->Frame, 7));
+            line.Cell(ParityText(*d26));
+            line.Cell(DecimalText(d26->FacilityCode));
+            line.Cell(DecimalText(d26->IdNumber));
+        } else {
+            const auto& d64 = std::get<TWiegand64Decoded>(entry.Decoded);
+            line.Cell(HexText(d64.Code, 16));
+            line.Cell(PrefixText(d64));
+            line.Cell(d64.PlateText);
+        }
+        if (entry.Slot < plates_.size()) {
+            for (const std::string& plate : plates_[entry.Slot])
+                line.Cell(plate);
+        }
+        line.EndLine();
+        if (text.size() >= (1 << 16)) {
+            out.Write(text);
+            text.clear();
+        }
+    }
+    out.Write(text);
+}
