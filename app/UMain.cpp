@@ -137,6 +137,7 @@ TFormMain::TFormMain(const TSettingsFiles& settings, QWidget* parent) : QMainWin
     BuildPanels();
     BuildGrids();
     BuildMenus();
+    BuildToolsMenu();
     FormCreate();
 }
 

@@ -20,6 +20,7 @@ class QPlainTextEdit;
 class QPushButton;
 class QTabBar;
 class TAdvEdit;
+class TFormDecode;
 class TFormKeys;
 class TImage;
 class TzelGrid;
@@ -91,11 +92,16 @@ public:
     QMenu* mnuView1;
     QMenu* mnuView2;
     QAction* mnuViewMulti;
+    QMenu* mnuTools;
+    QAction* mnuToolsDecode;
     QMenu* mnuHelp;
     QAction* Howtocalculate1;
     QAction* mnuAbout;
     QMenu* PopGrid1;
     QAction* mnuCopy;
+
+    // The window of Tools > Decode code ..., made when first asked for.
+    TFormDecode* FormDecode = nullptr;
 
     // The About box shown by Help > About ...; set by the program's start-up.
     QDialog* FormAbout = nullptr;
@@ -126,6 +132,7 @@ public:
     void mnuFileSaveClick();
     void SaveGridToFile(TzelGrid* grid, const QString& fileName);
     void mnuCopyClick();
+    void mnuToolsDecodeClick();
 
     void LoadSettings(const QString& fileName);
     void SaveSettings(const QString& fileName);
@@ -142,6 +149,7 @@ private:
     void BuildPanels();
     void BuildGrids();
     void BuildMenus();
+    void BuildToolsMenu();
     void SetupGrid(TResultsGrid* grid);
     void BuildColumnMenu(QMenu* menu, TzelGrid* grid, const char* nameFormat, bool lv1);
     void DrawTriangles();

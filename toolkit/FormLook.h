@@ -13,6 +13,9 @@ constexpr Qt::WindowFlags OnTopDialogFlags = Qt::Dialog | Qt::CustomizeWindowHin
                                              Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
                                              Qt::WindowStaysOnTopHint;
 
+// Text that warns: a wrong parity bit, a wrong prefix, input that is no code.
+constexpr TColor WarningTextColor = 0x0000C0;
+
 // The busy cursor for the length of a scope, also when the work throws.
 class TBusyCursor {
 public:
