@@ -10,35 +10,21 @@
 
 namespace {
 
-std::string DecodeError26(const std::string& text)
+// The message a decoder gives for `text`, or "decoded".
+template <class Decode>
+std::string ErrorOf(Decode decode, const std::string& text)
 {
     try {
-        DecodeWiegand26(text);
+        decode(text);
     } catch (const TDecodeError& e) {
         return e.what();
     }
     return "decoded";
 }
 
-std::string DecodeError64(const std::string& text)
-{
-    try {
-        DecodeWiegand64(text);
-    } catch (const TDecodeError& e) {
-        return e.what();
-    }
-    return "decoded";
-}
-
-std::string DecodeErrorAny(const std::string& text)
-{
-    try {
-        DecodeCode(text);
-    } catch (const TDecodeError& e) {
-        return e.what();
-    }
-    return "decoded";
-}
+std::string DecodeError26(const std::string& text) { return ErrorOf(DecodeWiegand26, text); }
+std::string DecodeError64(const std::string& text) { return ErrorOf(DecodeWiegand64, text); }
+std::string DecodeErrorAny(const std::string& text) { return ErrorOf(DecodeCode, text); }
 
 // A random plate line: digits, capitals, small letters, punctuation and a few
 // letters outside ASCII.
