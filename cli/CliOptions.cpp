@@ -5,7 +5,7 @@
 
 const char* const kCliUsage =
     "Usage: corvana-cli [--table 26|64] [--all-columns | --columns LIST] [--plate TEXT]...\n"
-    "                   [-o FILE] [--verbose] [FILE...]\n"
+    "                   [--collisions] [-o FILE] [--verbose] [FILE...]\n"
     "Computes the Wiegand codes of number plates and writes a result file.\n"
     "\n"
     "  --table 26|64     the 26-bit (SHA-1) table or the 64-bit table (default 26)\n"
@@ -13,14 +13,20 @@ const char* const kCliUsage =
     "  --columns LIST    write column 0 and the listed columns, e.g. 2,3\n"
     "                    (default: 26-bit 1,5,6; 64-bit 1)\n"
     "  --plate TEXT      one plate line; may be given several times\n"
+    "  --collisions      instead of the result file, list the codes of the table that\n"
+    "                    two or more different plates share: one line per code, in\n"
+    "                    ascending order, the code and then each of its plates\n"
     "  -o FILE           write to FILE (replaced only when complete) instead of standard output\n"
     "  --verbose         report the counts of accepted and rejected lines on standard error\n"
+    "                    (with --collisions: plates, groups, plates in groups, repeats)\n"
     "  --help            show this text\n"
     "  --version         show the version\n"
     "\n"
     "Plates from --plate come first, then each FILE in order (\"-\" is standard input);\n"
     "with neither, standard input is read. Plate lists may be UTF-8, UTF-16 with a byte\n"
-    "order mark or Windows-1252. Output is UTF-8 with CR LF line ends.\n";
+    "order mark or Windows-1252. Output is UTF-8 with CR LF line ends.\n"
+    "Exit status: 0 done, 1 a file could not be read or written, 2 a bad option,\n"
+    "3 the collision report lists at least one code.\n";
 
 const char* const kCliVersion = "corvana-cli " CORVANA_VERSION "\n";
 
@@ -91,6 +97,8 @@ TCliOptions ParseCliOptions(const std::vector<std::string>& args)
             options.OutputFile = value("-o");
             if (options.OutputFile.empty())
                 throw TUsageError("option -o needs a file name");
+        } else if (arg == "--collisions") {
+            options.Collisions = true;
         } else if (arg == "--verbose") {
             options.Verbose = true;
         } else if (arg == "--help") {

@@ -1,7 +1,7 @@
 #pragma once
 // The command line of corvana-cli:
 //   corvana-cli [--table 26|64] [--all-columns | --columns LIST] [--plate TEXT]...
-//               [-o FILE] [--verbose] [FILE...]
+//               [--collisions] [-o FILE] [--verbose] [FILE...]
 
 #include <stdexcept>
 #include <string>
@@ -19,6 +19,7 @@ struct TCliOptions {
     std::vector<int> Columns; // the written columns after column 0, ascending
     std::vector<TCliInput> Inputs;
     std::string OutputFile; // empty: standard output
+    bool Collisions = false; // the collision report instead of the result file
     bool Verbose = false;
     bool Help = false;
     bool Version = false;

@@ -1,5 +1,7 @@
 #include "Converter.h"
 
+#include "CollisionReport.h"
+
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
@@ -33,7 +35,7 @@ void TConverter::WriteHeader()
         WriteLine(Wiegand64Headers);
 }
 
-void TConverter::LineEnd()
+void TPlateLineSink::LineEnd()
 {
     const std::optional<std::string> plate = normalizer_.Finish();
     if (!plate) {
@@ -41,17 +43,22 @@ void TConverter::LineEnd()
         return;
     }
     ++accepted_;
-    const TPlateCodes codes = ComputePlateCodes(*plate);
+    TakePlate(*plate);
+}
+
+void TPlateLineSink::ConvertPlateText(std::string_view text)
+{
+    normalizer_.Feed(TextToUtf8(text));
+    LineEnd();
+}
+
+void TConverter::TakePlate(const std::string& plate)
+{
+    const TPlateCodes codes = ComputePlateCodes(plate);
     if (table_ == 26)
         WriteLine(Wiegand26RowCells(codes));
     else
         WriteLine(Wiegand64RowCells(codes));
-}
-
-void TConverter::ConvertPlateText(std::string_view text)
-{
-    normalizer_.Feed(TextToUtf8(text));
-    LineEnd();
 }
 
 namespace {
@@ -95,29 +102,40 @@ void CheckInputsReadable(const std::vector<TCliInput>& inputs)
     }
 }
 
-void Convert(const TCliOptions& options, TOutputStream& out, std::ostream& err)
+} // namespace
+
+void ReadInputs(const std::vector<TCliInput>& options, TPlateLineSink& sink)
 {
-    TConverter converter(options.Table, options.Columns, out);
-    converter.WriteHeader();
     // Plate arguments come first, wherever they stand among the files.
-    std::vector<TCliInput> inputs = options.Inputs;
+    std::vector<TCliInput> inputs = options;
     std::stable_partition(inputs.begin(), inputs.end(),
                           [](const TCliInput& input) { return input.Kind == TCliInput::TKind::Plate; });
     if (inputs.empty())
         inputs.push_back({TCliInput::TKind::File, "-"});
     for (const TCliInput& input : inputs) {
         if (input.Kind == TCliInput::TKind::Plate) {
-            converter.ConvertPlateText(input.Value);
+            sink.ConvertPlateText(input.Value);
         } else if (input.Value == "-") {
             TFilePtr copy = CopyStandardInput();
-            ReadPlateList(copy.get(), "-", converter);
+            ReadPlateList(copy.get(), "-", sink);
         } else {
-            ReadPlateListFile(input.Value, converter);
+            ReadPlateListFile(input.Value, sink);
         }
     }
+}
+
+namespace {
+
+// The result file; exit status 0.
+int Convert(const TCliOptions& options, TOutputStream& out, std::ostream& err)
+{
+    TConverter converter(options.Table, options.Columns, out);
+    converter.WriteHeader();
+    ReadInputs(options.Inputs, converter);
     out.Commit();
     if (options.Verbose)
         err << "corvana-cli: " << converter.Accepted() << " accepted, " << converter.Rejected() << " rejected\n";
+    return 0;
 }
 
 } // namespace
@@ -153,7 +171,7 @@ int RunCorvanaCli(const std::vector<std::string>& args, std::ostream& out, std::
             output = std::make_unique<TDescriptorOutput>(STDOUT_FILENO, "-");
         else
             output = std::make_unique<TFileOutput>(options.OutputFile);
-        Convert(options, *output, err);
+        return options.Collisions ? ReportCollisions(options, *output, err) : Convert(options, *output, err);
     } catch (const TOutputError& e) {
         err << "corvana-cli: cannot create file \"" << e.FileName << "\": " << e.Reason << "\n";
         return 1;
@@ -161,5 +179,4 @@ int RunCorvanaCli(const std::vector<std::string>& args, std::ostream& out, std::
         err << "corvana-cli: cannot open file \"" << e.FileName << "\": " << e.Reason << "\n";
         return 1;
     }
-    return 0;
 }
