@@ -4,7 +4,7 @@
 #include <charconv>
 
 const char* const kCliUsage =
-    "Usage: corvana-cli [--table 26|64] [--all-columns | --columns LIST | --decode CODE...]\n"
+    "Usage: corvana-cli [--table 26|64] [--all-columns | --columns LIST | --decode CODE... | --collisions]\n"
     "                   [--format semicolon|csv] [--plate TEXT]... [-o FILE] [--verbose] [FILE...]\n"
     "Computes the Wiegand codes of number plates and writes a result file.\n"
     "\n"
@@ -18,9 +18,13 @@ const char* const kCliUsage =
     "                    the plate lists given are searched for the plates with that code\n"
     "  --format csv      write comma-separated values, quoted where needed\n"
     "                    (default semicolon: the result file)\n"
+    "  --collisions      instead of the result file, list the codes of the table that\n"
+    "                    two or more different plates share: one line per code, in\n"
+    "                    ascending order, the code and then each of its plates\n"
     "  --plate TEXT      one plate line; may be given several times\n"
     "  -o FILE           write to FILE (replaced only when complete) instead of standard output\n"
     "  --verbose         report the counts of accepted and rejected lines on standard error\n"
+    "                    (with --collisions: plates, groups, plates in groups, repeats)\n"
     "  --help            show this text\n"
     "  --version         show the version\n"
     "\n"
@@ -29,7 +33,7 @@ const char* const kCliUsage =
     "order mark or Windows-1252. Output is UTF-8 with CR LF line ends. With --decode,\n"
     "only the plate lists given are read.\n"
     "Exit status: 0 done, 1 a file could not be read or written or a code could not be\n"
-    "decoded, 2 a bad option.\n";
+    "decoded, 2 a bad option, 3 the collision report lists at least one code.\n";
 
 const char* const kCliVersion = "corvana-cli " CORVANA_VERSION "\n";
 
@@ -107,6 +111,8 @@ TCliOptions ParseCliOptions(const std::vector<std::string>& args)
             options.OutputFile = value("-o");
             if (options.OutputFile.empty())
                 throw TUsageError("option -o needs a file name");
+        } else if (arg == "--collisions") {
+            options.Collisions = true;
         } else if (arg == "--verbose") {
             options.Verbose = true;
         } else if (arg == "--help") {
@@ -122,6 +128,8 @@ TCliOptions ParseCliOptions(const std::vector<std::string>& args)
         throw TUsageError("--all-columns and --columns exclude each other");
     if ((allColumns || haveColumnList) && !options.Decodes.empty())
         throw TUsageError("--decode writes its own columns; --all-columns and --columns do not apply");
+    if (options.Collisions && !options.Decodes.empty())
+        throw TUsageError("--collisions and --decode exclude each other");
     const int count = ColumnCount(options.Table);
     if (allColumns) {
         for (int c = 1; c < count; ++c)

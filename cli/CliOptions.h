@@ -1,7 +1,7 @@
 #pragma once
 // The command line of corvana-cli:
 //   corvana-cli [--table 26|64] [--all-columns | --columns LIST | --decode CODE...]
-//               [--format semicolon|csv] [--plate TEXT]... [-o FILE] [--verbose] [FILE...]
+//               [--collisions] [--format semicolon|csv] [--plate TEXT]... [-o FILE] [--verbose] [FILE...]
 
 #include "ResultFile.h"
 
@@ -23,6 +23,7 @@ struct TCliOptions {
     std::vector<std::string> Decodes; // codes to decode instead of writing the result file
     TLineFormat Format = TLineFormat::Semicolon;
     std::string OutputFile; // empty: standard output
+    bool Collisions = false; // the collision report instead of the result file
     bool Verbose = false;
     bool Help = false;
     bool Version = false;

@@ -1,5 +1,6 @@
 #include "Converter.h"
 
+#include "CollisionReport.h"
 #include "DecodeReport.h"
 
 #include <algorithm>
@@ -186,6 +187,8 @@ int RunCorvanaCli(const std::vector<std::string>& args, std::ostream& out, std::
             output = std::make_unique<TDescriptorOutput>(STDOUT_FILENO, "-");
         else
             output = std::make_unique<TFileOutput>(options.OutputFile);
+        if (options.Collisions)
+            return ReportCollisions(options, *output, err);
         return options.Decodes.empty() ? Convert(options, *output, err) : Decode(options, *output, err);
     } catch (const TOutputError& e) {
         err << "corvana-cli: cannot create file \"" << e.FileName << "\": " << e.Reason << "\n";
