@@ -2,6 +2,7 @@
 
 #include "AdvEdit.h"
 #include "Application.h"
+#include "Canvas.h"
 #include "Dialogs.h"
 #include "FormKeys.h"
 #include "FormLook.h"
@@ -49,16 +50,23 @@ protected:
     QSize tabSizeHint(int) const override { return QSize(180, 30); }
 };
 
-// A 9 by 9 picture, white, with a black triangle through the three corners.
+// A 9 by 9 picture, white, with a black triangle: the outline drawn as lines
+// through the three corners, then flood-filled from 4,4 up to the outline.
 QImage TrianglePicture(QPoint a, QPoint b, QPoint c)
 {
     QImage image(9, 9, QImage::Format_RGB32);
-    image.fill(Qt::white);
     QPainter painter(&image);
-    painter.setPen(Qt::black);
-    painter.setBrush(Qt::black);
-    const QPoint points[3] = {a, b, c};
-    painter.drawPolygon(points, 3);
+    TCanvas canvas;
+    canvas.Attach(&painter);
+    canvas.SetBrushColor(clWhite);
+    canvas.FillRect(TRect{0, 0, 10, 10}.ToQRect());
+    canvas.SetPenColor(clBlack);
+    canvas.MoveTo(a.x(), a.y());
+    canvas.LineTo(b.x(), b.y());
+    canvas.LineTo(c.x(), c.y());
+    canvas.LineTo(a.x(), a.y());
+    canvas.SetBrushColor(clBlack);
+    canvas.FloodFill(4, 4, clBlack);
     return image;
 }
 

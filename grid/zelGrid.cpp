@@ -182,8 +182,14 @@ QStringList TzelGrid::RowHeaders() const
 
 void TzelGrid::SetRowHeaders(const QStringList& headers)
 {
-    for (int i = 0; i < headers.size(); ++i)
+    const int inGrid = std::min(int(headers.size()), RowCount());
+    for (int i = 0; i < inGrid; ++i)
         SetCells(0, i, headers[i]);
+    std::string bytes;
+    for (int i = inGrid; i < headers.size(); ++i) {
+        AssignUtf8(bytes, headers[i]);
+        CellStore().KeepBeyond(0, i, bytes);
+    }
 }
 
 // ---- base overrides -----------------------------------------------------------

@@ -85,7 +85,8 @@ public:
     void SetColumnHeaders(const QStringList& headers) { Rows(0).Assign(headers); }
     // Column 0 of every row, as a new list.
     QStringList RowHeaders() const;
-    // Entry i goes to Cells[0, i]; entries beyond the last row are dropped.
+    // Entry i goes to Cells[0, i]; entries beyond the last row are kept and
+    // shown when the grid grows to their rows.
     void SetRowHeaders(const QStringList& headers);
     int StartIndex() const { return startIndex_; }
     void SetStartIndex(int v) { startIndex_ = v; }

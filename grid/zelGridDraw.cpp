@@ -105,11 +105,9 @@ void TzelGrid::DrawCell(int col, int row, const QRect& rect, TGridDrawState stat
 void TzelGrid::DrawSortArrow(const QRect& rect)
 {
     TCanvas& canvas = *Canvas();
-    // Right and bottom as edges past the last pixel, as the arrow's offsets expect.
-    const int right = rect.left() + rect.width();
-    const int bottom = rect.top() + rect.height();
-    const int x = right - TextMarginX - 5;
-    const int y = (rect.top() + bottom) / 2;
+    const TRect cell = TRect::FromQRect(rect);
+    const int x = cell.Right - TextMarginX - 5;
+    const int y = (cell.Top + cell.Bottom) / 2;
     canvas.SetPenWidth(1);
     if (sortDirection_ == Ascending) {
         canvas.SetPenColor(ArrowLightColor);

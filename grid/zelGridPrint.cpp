@@ -1,11 +1,15 @@
 // Printing the grid: one layout pass that prints every page, draws one page for
 // the preview or only counts pages, so that the three always agree. Positions
 // and text extents are worked out in screen pixels and scaled to the printer's
-// dots, which keeps the page looking the same at any printer resolution.
+// dots, which keeps the page looking the same at any printer resolution. Where a
+// row or a column band ends a page is always decided in the printer's dots; the
+// preview draws the same page at screen size, the paper scaled exactly to the
+// screen's resolution, so it breaks pages at the printout's rows.
 #include "zelGrid.h"
 #include "zelGridPreview.h"
 #include "zelGridPrint.h"
 
+#include "Canvas.h"
 #include "CellConvert.h"
 #include "DateTimeFormat.h"
 #include "Dialogs.h"
@@ -82,8 +86,16 @@ public:
     void Run(int toRow, int fromRow);
 
 private:
-    int ScaleX(int v) const { return mode_ == TRenderMode::rmPreview ? v : RoundDiv(1LL * v * dpiX_, screen_); }
-    int ScaleY(int v) const { return mode_ == TRenderMode::rmPreview ? v : RoundDiv(1LL * v * dpiY_, screen_); }
+    // Screen pixels to the printer's dots, for the layout.
+    int ScaleX(int v) const { return RoundDiv(1LL * v * dpiX_, screen_); }
+    int ScaleY(int v) const { return RoundDiv(1LL * v * dpiY_, screen_); }
+    // Screen pixels to the units the page is drawn in: the printer's dots, or
+    // screen pixels themselves in the preview.
+    bool DrawsOnScreen() const { return mode_ == TRenderMode::rmPreview; }
+    int DrawX(int v) const { return DrawsOnScreen() ? v : ScaleX(v); }
+    int DrawY(int v) const { return DrawsOnScreen() ? v : ScaleY(v); }
+    // Moves the current position down by v screen pixels, in both units.
+    void Advance(int v);
 
     void TakePage();
     void LoadLogo();
@@ -107,12 +119,15 @@ private:
     QPainter* canvas_;
     TRenderMode mode_;
     QPainter previewPainter_;
+    TCanvas frame_; // draws the cell borders on canvas_
 
     int screen_ = 96;
     int dpiX_ = 96;
     int dpiY_ = 96;
-    int W_ = 0;
+    int W_ = 0; // the page in dots
     int H_ = 0;
+    int drawW_ = 0; // the page in drawing units
+    int drawH_ = 0;
     QImage logo_;
     QImage scaledLogo_;
 
@@ -121,7 +136,8 @@ private:
     int band_ = 0;
     int pageInBand_ = 0;
     bool drawing_ = false;
-    int y_ = 0;
+    int y_ = 0;     // the current position in dots
+    int drawY_ = 0; // the same in drawing units
     int footerHeight_ = 0;
 };
 
@@ -132,12 +148,14 @@ void TGridPageRenderer::TakePage()
     dpiY_ = std::max(1, printer_.PixelsPerInchY());
     W_ = printer_.PageWidth();
     H_ = printer_.PageHeight();
-    if (mode_ == TRenderMode::rmPreview) {
-        // A printer coarser than the screen gives a divisor of 0: the page is then
-        // previewed at its own size.
-        W_ /= std::max(1, dpiX_ / screen_);
-        H_ /= std::max(1, dpiY_ / screen_);
-    }
+    drawW_ = DrawsOnScreen() ? RoundDiv(1LL * W_ * screen_, dpiX_) : W_;
+    drawH_ = DrawsOnScreen() ? RoundDiv(1LL * H_ * screen_, dpiY_) : H_;
+}
+
+void TGridPageRenderer::Advance(int v)
+{
+    y_ += ScaleY(v);
+    drawY_ += DrawY(v);
 }
 
 void TGridPageRenderer::LoadLogo()
@@ -149,7 +167,7 @@ void TGridPageRenderer::LoadLogo()
     if (image.isNull())
         return; // unreadable: printed without logo
     logo_ = image.convertToFormat(QImage::Format_RGB888);
-    scaledLogo_ = QImage(std::max(0, ScaleX(logo_.width())), std::max(0, ScaleY(logo_.height())),
+    scaledLogo_ = QImage(std::max(0, DrawX(logo_.width())), std::max(0, DrawY(logo_.height())),
                          QImage::Format_RGB888);
     if (!scaledLogo_.isNull())
         ResampleBitmap(logo_, scaledLogo_);
@@ -166,7 +184,7 @@ QFont TGridPageRenderer::ScreenFont(int pointSize, bool bold) const
 QFont TGridPageRenderer::CanvasFont(const QFont& screenFont) const
 {
     QFont font = screenFont;
-    font.setPixelSize(std::max(1, ScaleY(screenFont.pixelSize())));
+    font.setPixelSize(std::max(1, DrawY(screenFont.pixelSize())));
     return font;
 }
 
@@ -197,7 +215,7 @@ void TGridPageRenderer::Run(int toRow, int fromRow)
     if (mode_ == TRenderMode::rmPreview) {
         if (!grid_.PreviewBitmap)
             return;
-        *grid_.PreviewBitmap = QImage(std::max(1, W_), std::max(1, H_), QImage::Format_RGB32);
+        *grid_.PreviewBitmap = QImage(std::max(1, drawW_), std::max(1, drawH_), QImage::Format_RGB32);
         grid_.PreviewBitmap->fill(Qt::white);
         previewPainter_.begin(grid_.PreviewBitmap);
         canvas_ = &previewPainter_;
@@ -206,13 +224,18 @@ void TGridPageRenderer::Run(int toRow, int fromRow)
         mode_ = TRenderMode::rmCount;
     LoadLogo();
     if (mode_ != TRenderMode::rmCount) {
+        frame_.Attach(canvas_);
+        frame_.SetPenColor(clBlack);
+        frame_.SetBrushStyle(TBrushStyle::bsClear);
         canvas_->setFont(CanvasFont(ScreenFont(grid_.Font().pointSize())));
         canvas_->setPen(Qt::black);
         canvas_->setBrush(Qt::NoBrush);
     }
     toRow = std::min(toRow, grid_.RowCount() - 1);
     fromRow = std::max(fromRow, 0);
-    bandFirst_ = grid_.FixedCols();
+    // Column 0 is the row headers' and never printed, except in grids without a
+    // fixed column (the results grids), whose column 0 is their plate column.
+    bandFirst_ = grid_.FixedCols() == 0 ? 0 : 1;
     // Without a printable column there is no band and no page.
     while (bandFirst_ < grid_.ColCount()) {
         bandLast_ = BandLast(bandFirst_);
@@ -264,6 +287,7 @@ void TGridPageRenderer::BeginPage()
 void TGridPageRenderer::DrawHeader()
 {
     y_ = ScaleY(options_.MarginTop());
+    drawY_ = DrawY(options_.MarginTop());
     const QFont headerFont = ScreenFont(int(options_.HeaderSize()));
     const QFontMetrics headerMetrics(headerFont);
     const QString title = options_.PageTitle();
@@ -272,11 +296,11 @@ void TGridPageRenderer::DrawHeader()
         titleHeight = std::max(titleHeight, logo_.height());
     if (drawing_) {
         if (!scaledLogo_.isNull())
-            canvas_->drawImage(ScaleX(options_.MarginLeft()), y_, scaledLogo_);
+            canvas_->drawImage(DrawX(options_.MarginLeft()), drawY_, scaledLogo_);
         canvas_->setFont(CanvasFont(headerFont));
-        DrawTextAt(W_ / 2 - ScaleX(headerMetrics.horizontalAdvance(title) / 2), y_, title);
+        DrawTextAt(drawW_ / 2 - DrawX(headerMetrics.horizontalAdvance(title) / 2), drawY_, title);
     }
-    y_ += ScaleY(titleHeight);
+    Advance(titleHeight);
 
     const bool showBand = bandLast_ < grid_.ColCount() - 1 || band_ > 1;
     const QString pageText = PrintPageText(pageInBand_, band_, showBand);
@@ -290,7 +314,7 @@ void TGridPageRenderer::DrawHeader()
         DrawFooter(pageText);
     if (drawing_)
         canvas_->setFont(CanvasFont(ScreenFont(grid_.Font().pointSize())));
-    y_ += ScaleY(int(options_.PageTitleMargin()));
+    Advance(int(options_.PageTitleMargin()));
     DrawRow(0);
 }
 
@@ -306,10 +330,10 @@ void TGridPageRenderer::DrawFooter(const QString& pageText)
         if (part.isEmpty())
             continue;
         const int width = metrics.horizontalAdvance(part);
-        const int top = H_ - ScaleY(metrics.height() + options_.MarginBottom());
-        const int x = i == 0   ? ScaleX(width + options_.MarginLeft())
-                      : i == 1 ? W_ / 2 - ScaleX(width) / 2
-                               : W_ - ScaleX(width + options_.MarginRight() + 10);
+        const int top = drawH_ - DrawY(metrics.height() + options_.MarginBottom());
+        const int x = i == 0   ? DrawX(width + options_.MarginLeft())
+                      : i == 1 ? drawW_ / 2 - DrawX(width) / 2
+                               : drawW_ - DrawX(width + options_.MarginRight() + 10);
         DrawTextAt(x, top, part);
     }
 }
@@ -317,24 +341,22 @@ void TGridPageRenderer::DrawFooter(const QString& pageText)
 void TGridPageRenderer::DrawRow(int row)
 {
     const int height = grid_.RowHeights(row);
-    int x = ScaleX(options_.MarginLeft());
+    int x = DrawX(options_.MarginLeft());
     for (int col = bandFirst_; col <= bandLast_; ++col) {
         const int width = grid_.ColWidths(col);
         if (width > 0 && drawing_) {
-            const QRect cell(QPoint(x, y_), QPoint(x + ScaleX(width), y_ + ScaleY(height)));
+            const TRect cell{x, drawY_, x + DrawX(width), drawY_ + DrawY(height)};
             if (options_.BorderStyle() == TPrintBorderStyle::bsSingle) {
-                QPen pen(Qt::black);
-                pen.setWidth(std::max(1, ScaleX(1)));
-                canvas_->setPen(pen);
-                canvas_->setBrush(Qt::NoBrush);
-                canvas_->drawRect(QRect(cell.topLeft(), cell.bottomRight() + QPoint(ScaleX(2) - 1, ScaleY(1) - 1)));
-                canvas_->setPen(Qt::black);
+                // Reaching past the gap after the cell and onto the next row, the
+                // border shares its right and bottom lines with the neighbours'.
+                frame_.SetPenWidth(std::max(1, DrawX(1)));
+                frame_.Rectangle(TRect{cell.Left, cell.Top, cell.Right + DrawX(2), cell.Bottom + DrawY(1)});
             }
-            DrawCellText(col, row, cell);
+            DrawCellText(col, row, cell.ToQRect());
         }
-        x += ScaleX(width + 1);
+        x += DrawX(width + 1);
     }
-    y_ += ScaleY(height);
+    Advance(height);
 }
 
 void TGridPageRenderer::DrawCellText(int col, int row, QRect rect)
@@ -348,7 +370,7 @@ void TGridPageRenderer::DrawCellText(int col, int row, QRect rect)
     QFont font = canvas_->font();
     font.setBold(row < grid_.FixedRows());
     canvas_->setFont(font);
-    rect.setLeft(rect.left() + ScaleX(int(options_.Leftpadding())));
+    rect.setLeft(rect.left() + DrawX(int(options_.Leftpadding())));
     long double number = 0;
     if (grid_.NumbersalRight() && !rightAligned &&
         TryTextToExtended(text.toStdString(), LocaleDecimalSeparator(), number)) {

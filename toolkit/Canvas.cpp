@@ -2,7 +2,12 @@
 
 #include <QFontMetrics>
 #include <QPainter>
+#include <QImage>
+#include <QList>
+
 #include <algorithm>
+#include <cstdlib>
+#include <vector>
 
 void TCanvas::Attach(QPainter* painter)
 {
@@ -54,19 +59,94 @@ void TCanvas::TextRect(const QRect& rect, int x, int y, const QString& text)
 
 void TCanvas::LineTo(int x, int y)
 {
-    if (painter_) {
-        QPen pen(ToQColor(penColor_));
+    const QPoint from = penPos_;
+    const QPoint to(x, y);
+    penPos_ = to;
+    if (!painter_ || to == from)
+        return;
+    const QColor color = ToQColor(penColor_);
+    if (penWidth_ > 1) {
+        // A wide pen is the painter's, drawn to the end point itself.
+        QPen pen(color);
         pen.setWidth(penWidth_);
         painter_->setPen(pen);
-        const QPoint to(x, y);
-        if (to != penPos_) {
-            // Stop one pixel short of the end, as line drawing on the platform does.
-            const QPoint d = to - penPos_;
-            const QPoint step(d.x() == 0 ? 0 : (d.x() > 0 ? 1 : -1), d.y() == 0 ? 0 : (d.y() > 0 ? 1 : -1));
-            painter_->drawLine(penPos_, to - step);
+        painter_->drawLine(from, to);
+        return;
+    }
+    const int dx = to.x() - from.x();
+    const int dy = to.y() - from.y();
+    const bool xMajor = std::abs(dx) >= std::abs(dy);
+    const int steps = xMajor ? std::abs(dx) : std::abs(dy);
+    const int minor = xMajor ? dy : dx;
+    QList<QPoint> points;
+    points.reserve(steps);
+    for (int i = 0; i < steps; ++i) {
+        // The minor offset i * minor / steps rounded to nearest, ties down:
+        // ceil((2 * i * minor - steps) / (2 * steps)).
+        const long long num = 2LL * i * minor - steps;
+        const long long den = 2LL * steps;
+        const long long offset = num >= 0 ? (num + den - 1) / den : -((-num) / den);
+        const int major = (xMajor ? (dx > 0 ? 1 : -1) : (dy > 0 ? 1 : -1)) * i;
+        points.append(xMajor ? QPoint(from.x() + major, from.y() + int(offset))
+                             : QPoint(from.x() + int(offset), from.y() + major));
+    }
+    painter_->save();
+    painter_->setRenderHint(QPainter::Antialiasing, false);
+    for (const QPoint& p : points)
+        painter_->fillRect(QRect(p, QSize(1, 1)), color);
+    painter_->restore();
+}
+
+void TCanvas::Rectangle(const TRect& rect)
+{
+    if (!painter_ || rect.Width() <= 0 || rect.Height() <= 0)
+        return;
+    if (brushStyle_ == TBrushStyle::bsSolid)
+        FillRect(rect.ToQRect());
+    const QColor color = ToQColor(penColor_);
+    const int w = std::min({std::max(penWidth_, 1), rect.Width(), rect.Height()});
+    painter_->fillRect(TRect{rect.Left, rect.Top, rect.Right, rect.Top + w}.ToQRect(), color);
+    painter_->fillRect(TRect{rect.Left, rect.Bottom - w, rect.Right, rect.Bottom}.ToQRect(), color);
+    painter_->fillRect(TRect{rect.Left, rect.Top, rect.Left + w, rect.Bottom}.ToQRect(), color);
+    painter_->fillRect(TRect{rect.Right - w, rect.Top, rect.Right, rect.Bottom}.ToQRect(), color);
+}
+
+void TCanvas::FloodFill(int x, int y, TColor border)
+{
+    if (!painter_)
+        return;
+    const auto* image = dynamic_cast<const QImage*>(painter_->device());
+    if (!image || !image->rect().contains(x, y))
+        return;
+    const QRgb stop = ToQColor(border).rgb() | 0xFF000000u;
+    auto open = [&](int px, int py) { return (image->pixel(px, py) | 0xFF000000u) != stop; };
+    if (!open(x, y))
+        return;
+    const int w = image->width();
+    const int h = image->height();
+    std::vector<char> seen(std::size_t(w) * std::size_t(h), 0);
+    std::vector<QPoint> todo{QPoint(x, y)};
+    std::vector<QPoint> filled;
+    seen[std::size_t(y) * w + x] = 1;
+    while (!todo.empty()) {
+        const QPoint p = todo.back();
+        todo.pop_back();
+        filled.push_back(p);
+        for (const QPoint n : {p + QPoint(1, 0), p - QPoint(1, 0), p + QPoint(0, 1), p - QPoint(0, 1)}) {
+            if (n.x() < 0 || n.y() < 0 || n.x() >= w || n.y() >= h)
+                continue;
+            char& mark = seen[std::size_t(n.y()) * w + n.x()];
+            if (mark || !open(n.x(), n.y()))
+                continue;
+            mark = 1;
+            todo.push_back(n);
         }
     }
-    penPos_ = QPoint(x, y);
+    // The area is found first and painted afterwards, so the painter's own
+    // pending drawing is not read half done.
+    const QColor color = ToQColor(brushColor_);
+    for (const QPoint& p : filled)
+        painter_->fillRect(QRect(p, QSize(1, 1)), color);
 }
 
 int TCanvas::TextWidth(const QString& text) const

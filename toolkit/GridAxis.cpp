@@ -75,6 +75,32 @@ void TGridAxis::Erase(int i)
     Invalidate();
 }
 
+void TGridAxis::Permute(int first, const std::vector<int>& from)
+{
+    std::vector<int> moved(from.size());
+    for (std::size_t k = 0; k < from.size(); ++k)
+        moved[k] = sizes_[std::size_t(from[k])];
+    // Lines of equal size (a grid without hidden or resized lines) change nothing.
+    int changed = 0;
+    for (std::size_t k = 0; k < from.size(); ++k)
+        changed += moved[k] != sizes_[first + k];
+    if (changed == 0)
+        return;
+    const bool keepTree = treeValid_ && changed <= 64;
+    for (std::size_t k = 0; k < from.size(); ++k) {
+        const int i = first + int(k);
+        if (keepTree && moved[k] != sizes_[std::size_t(i)]) {
+            const int before = Extent(i);
+            sizes_[std::size_t(i)] = moved[k];
+            TreeAdd(i, Extent(i) - before);
+        } else {
+            sizes_[std::size_t(i)] = moved[k];
+        }
+    }
+    if (!keepTree)
+        Invalidate();
+}
+
 void TGridAxis::EnsureTree() const
 {
     if (treeValid_)

@@ -39,6 +39,8 @@ public:
     int PrevVisible(int i) const;
 
     void Erase(int i);
+    // Lines first .. first + from.size() - 1 take the sizes lines from[k] had.
+    void Permute(int first, const std::vector<int>& from);
 
 private:
     void Invalidate() { treeValid_ = false; }

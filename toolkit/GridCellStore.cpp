@@ -82,7 +82,7 @@ void* MapSlab()
 } // namespace
 
 TCellColumn::TCellColumn(TCellColumn&& other) noexcept
-    : chunks_(std::move(other.chunks_)), slabs_(std::move(other.slabs_))
+    : chunks_(std::move(other.chunks_)), slabs_(std::move(other.slabs_)), beyond_(std::move(other.beyond_))
 {
 }
 
@@ -92,8 +92,10 @@ TCellColumn& TCellColumn::operator=(TCellColumn&& other) noexcept
         Release();
         chunks_ = std::move(other.chunks_);
         slabs_ = std::move(other.slabs_);
+        beyond_ = std::move(other.beyond_);
         other.chunks_.clear();
         other.slabs_.clear();
+        other.beyond_.clear();
     }
     return *this;
 }
@@ -148,6 +150,18 @@ void TCellColumn::Resize(int oldRows, int rows)
         // Zeroed memory is a run of empty cells.
         chunks_.push_back(static_cast<TCellText*>(memory));
     }
+    while (!beyond_.empty() && beyond_.begin()->first < rows) {
+        At(beyond_.begin()->first) = std::move(beyond_.begin()->second);
+        beyond_.erase(beyond_.begin());
+    }
+}
+
+void TCellColumn::KeepBeyond(int r, std::string_view text)
+{
+    if (text.empty())
+        beyond_.erase(r);
+    else
+        beyond_[r].Assign(text);
 }
 
 // ---- TGridCellStore ------------------------------------------------------------
@@ -168,6 +182,12 @@ void TGridCellStore::Resize(int cols, int rows)
         cols_.back().Resize(0, rows);
     }
     rows_ = rows;
+}
+
+void TGridCellStore::KeepBeyond(int c, int r, std::string_view text)
+{
+    if (c >= 0 && c < ColCount() && r >= rows_)
+        cols_[std::size_t(c)].KeepBeyond(r, text);
 }
 
 void TGridCellStore::EraseRow(int r)

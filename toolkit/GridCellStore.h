@@ -3,11 +3,12 @@
 // (texts up to 15 bytes inline) and in fixed-size chunks, so that a million rows
 // fit in memory, appending a row never moves the rows already there, and sorting
 // compares bytes. Reads outside the store give the empty text; writes outside it
-// are dropped.
+// are dropped, except texts kept on purpose for rows past the end (KeepBeyond).
 
 #include <QString>
 #include <QStringView>
 #include <cstdint>
+#include <map>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -84,14 +85,18 @@ public:
 
     TCellText& At(int r) { return chunks_[r >> kChunkBits][r & kChunkMask]; }
     const TCellText& At(int r) const { return chunks_[r >> kChunkBits][r & kChunkMask]; }
-    // Rows beyond the new count are emptied and their memory given back.
+    // Rows beyond the new count are emptied and their memory given back; rows
+    // that come back take the texts kept for them.
     void Resize(int oldRows, int rows);
+    // A text for row r past the end, taken when the column grows to it.
+    void KeepBeyond(int r, std::string_view text);
 
 private:
     void Release();
 
     std::vector<TCellText*> chunks_;
     std::vector<void*> slabs_;
+    std::map<int, TCellText> beyond_;
 };
 
 class TGridCellStore {
@@ -109,6 +114,10 @@ public:
     bool Contains(int c, int r) const { return c >= 0 && r >= 0 && c < ColCount() && r < rows_; }
     std::string_view Text(int c, int r) const { return Contains(c, r) ? cols_[c].At(r).View() : std::string_view(); }
     TCellText& At(int c, int r) { return cols_[c].At(r); }
+
+    // Keeps a text for cell (c, r) of a row past the end, shown when the store
+    // grows to that row. Rows dropped by shrinking keep nothing.
+    void KeepBeyond(int c, int r, std::string_view text);
 
     void EraseRow(int r);
     void EraseCol(int c);

@@ -220,6 +220,8 @@ void TStringGrid::DeleteColumn(int col)
 void TStringGrid::PermuteRows(int first, const std::vector<int>& from)
 {
     cells_.PermuteRows(first, from);
+    rows_.Permute(first, from);
+    ScheduleScrollBars();
     RowsPermuted(first, from);
     Invalidate();
 }

@@ -169,7 +169,8 @@ protected:
     virtual void RowsPermuted(int first, const std::vector<int>& from) { Q_UNUSED(first); Q_UNUSED(from); }
     virtual void ColsPermuted(int first, const std::vector<int>& from) { Q_UNUSED(first); Q_UNUSED(from); }
 
-    // Moves cell texts; line sizes stay by position.
+    // Moves cell texts. A row's height, hidden or not, moves with the row;
+    // column widths stay by position.
     void PermuteRows(int first, const std::vector<int>& from);
     void PermuteCols(int first, const std::vector<int>& from);
     TGridCellStore& CellStore() { return cells_; }

@@ -323,7 +323,7 @@ TEST(GridSort, CharacterKeysCaseDirectionAndBytes)
     EXPECT_EQ(Keys(grid), (QStringList{"", "a", "ab", "abc"}));
 }
 
-TEST(GridSort, LinesOutsideTheRangeAndRowHeightsStay)
+TEST(GridSort, LinesOutsideTheRangeStayAndRowHeightsMoveWithTheirRows)
 {
     TzelGrid grid;
     Fill(grid, {"e", "d", "c", "b", "a"});
@@ -331,8 +331,8 @@ TEST(GridSort, LinesOutsideTheRangeAndRowHeightsStay)
     grid.SetRowHeights(4, -1);
     EXPECT_TRUE(SortRows(grid, tstCharacter, 2, 4));
     EXPECT_EQ(Keys(grid), (QStringList{"e", "b", "c", "d", "a"}));
-    EXPECT_EQ(grid.RowHeights(2), 40);
-    EXPECT_EQ(grid.RowHeights(4), -1);
+    EXPECT_EQ(grid.RowHeights(2), -1); // "b" came from row 4, hidden
+    EXPECT_EQ(grid.RowHeights(4), 40); // "d" came from row 2
     EXPECT_EQ(grid.Rows(0).ToStringList(), (QStringList{"id", "key"}));
 }
 

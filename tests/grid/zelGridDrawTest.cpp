@@ -350,3 +350,48 @@ TEST(zelGridCells, HintsShowNamesAndFormulas)
     }
     QToolTip::hideText();
 }
+
+// Every pixel around the sort arrow, against the arrow's lines drawn pixel by
+// pixel: a line leaves out only its end point, and its slanted steps fall on the
+// pixels nearest the exact line, ties going to the smaller coordinate.
+TEST(zelGridCells, SortArrowPixelByPixel)
+{
+    TzelGrid grid;
+    Show(grid, {{"", "", ""}, {"", "", ""}});
+    grid.SetFixedColor(clBlack);
+    const QRect rect = grid.CellRect(1, 0);
+    const int x = rect.left() + rect.width() - 5 - 5;
+    const int y = (rect.top() + rect.top() + rect.height()) / 2;
+    // Rows dy = -4 .. 4, columns dx = -4 .. 5: W white, G grey, . background.
+    auto check = [&](const char* const (&expected)[9]) {
+        const QImage image = Grab(grid);
+        for (int dy = -4; dy <= 4; ++dy) {
+            std::string row;
+            for (int dx = -4; dx <= 5; ++dx) {
+                const QColor c = image.pixelColor(x + dx, y + dy);
+                row += c == ToQColor(16777215) ? 'W' : c == ToQColor(8421504) ? 'G' : c == Qt::black ? '.' : '?';
+            }
+            EXPECT_EQ(row, expected[dy + 4]) << "dy " << dy;
+        }
+    };
+    grid.SetSortIndex(1);
+    check({"..........",
+           "....GW....",
+           "...G.W....",
+           "...G..W...",
+           "..G...W...",
+           "..G....W..",
+           ".G.....W..",
+           "..WWWWWWW.",
+           ".........."});
+    grid.SetSortDirection(Descending);
+    check({"..........",
+           ".GGGGGGG..",
+           ".G.....W..",
+           "..G....W..",
+           "..G...W...",
+           "...G..W...",
+           "...G.W....",
+           "....GW....",
+           ".........."});
+}

@@ -128,7 +128,7 @@ TEST(GridPdf, PreviewFormScreenshot)
     form.resize(1000, 720);
     form.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
-    EXPECT_EQ(form.PrintImage()->width(), paper.Width / 6);
+    EXPECT_EQ(form.PrintImage()->width(), qRound(paper.Width * 96.0 / paper.PixelsPerInchX)); // the paper at screen size
     ASSERT_TRUE(form.grab().save("/tmp/zelgrid-preview.png"));
     QTest::mouseClick(form.btnFullView, Qt::LeftButton);
     ASSERT_TRUE(form.grab().save("/tmp/zelgrid-preview-fullview.png"));

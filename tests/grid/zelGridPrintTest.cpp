@@ -217,17 +217,17 @@ TEST(GridPrint, PreviewDrawsOnlyTheChosenPage)
     const QImage printed = printer.Pages()[2].convertToFormat(QImage::Format_RGB32);
     EXPECT_EQ(printed, bitmap.convertToFormat(QImage::Format_RGB32));
 
-    // A 600 dpi printer previews at a sixth; one coarser than the screen at its own size.
+    // Any printer previews its paper scaled exactly to the screen's 96 pixels an inch.
     const QSize a4at600 = TRecordingPrinter::PaperDots(QPageSize(QPageSize::A4), 600, 600);
     {
         TScopedRecordingPrinter fine(a4at600, 600, 600, 1);
         f.grid.RenderPreviewPage(&bitmap);
-        EXPECT_EQ(bitmap.size(), QSize(a4at600.width() / 6, a4at600.height() / 6));
+        EXPECT_EQ(bitmap.size(), QSize(qRound(a4at600.width() * 0.16), qRound(a4at600.height() * 0.16)));
     }
     {
         TScopedRecordingPrinter coarse(QSize(595, 842), 72, 72);
         f.grid.RenderPreviewPage(&bitmap);
-        EXPECT_EQ(bitmap.size(), QSize(595, 842));
+        EXPECT_EQ(bitmap.size(), QSize(793, 1123));
     }
 }
 

@@ -2,6 +2,7 @@
 
 #include "Dialogs.h"
 
+#include <QTest>
 #include <gtest/gtest.h>
 
 namespace {
@@ -148,12 +149,18 @@ TEST(zelGrid, HeadersAsStringLists)
     EXPECT_EQ(grid.ColumnHeaders().ToStringList(), (QStringList{"Number plate", "raw", ""}));
     grid.ColumnHeaders().Put(2, "dec"); // the live row 0
     EXPECT_EQ(grid.Cells(2, 0), "dec");
-    // More row headers than rows: the extra ones go nowhere.
+    // More row headers than rows: the extra ones are kept for the rows to come.
     grid.SetRowCount(2);
     grid.SetRowHeaders({" ", "a", "b", "c"});
     EXPECT_EQ(grid.RowHeaders(), (QStringList{" ", "a"}));
-    grid.SetRowCount(4);
-    EXPECT_EQ(grid.RowHeaders(), (QStringList{" ", "a", "", ""}));
+    grid.SetRowCount(3);
+    EXPECT_EQ(grid.RowHeaders(), (QStringList{" ", "a", "b"}));
+    grid.SetRowCount(5);
+    EXPECT_EQ(grid.RowHeaders(), (QStringList{" ", "a", "b", "c", ""}));
+    // Rows the grid drops are gone: a reset to one data row starts empty.
+    grid.SetRowCount(2);
+    grid.SetRowCount(5);
+    EXPECT_EQ(grid.RowHeaders(), (QStringList{" ", "a", "", "", ""}));
 }
 
 TEST(zelGrid, RowCommands)
@@ -173,7 +180,8 @@ TEST(zelGrid, RowCommands)
     grid.SetRow(1);
     grid.InsertRowAtCurrent();
     EXPECT_EQ(Column(grid, 0), (QStringList{"r0", "", "r1", "r2", "", "r3"}));
-    EXPECT_EQ(grid.RowHeights(2), 33); // heights stay by position
+    EXPECT_EQ(grid.RowHeights(3), 33); // a row's height moves with the row
+    EXPECT_EQ(grid.RowHeights(1), 20);  // the new row has the default height
 
     grid.SetRow(2);
     grid.DeleteRowAtCurrent();
@@ -319,4 +327,46 @@ TEST(zelGrid, ValuesLoadOnSizeChangesAndStayWhileTextsMove)
     EXPECT_EQ(grid.CellValues()(1, 2), 2); // loaded when the row count grew
     EXPECT_EQ(grid.CellValues()(1, 3), 3);
     EXPECT_EQ(grid.CellValues()(1, 4), 0);
+}
+
+// What a query hides stays hidden with its rows: a sort moves each row's height
+// with the row, and a row inserted or deleted by key shifts the heights below.
+TEST(zelGrid, HiddenRowsMoveWithTheirRows)
+{
+    TScopedRecordingDialogs dialogs;
+    TzelGrid grid;
+    ConfigureLikeResults(grid, 1);
+    grid.SetRowCount(6);
+    const QStringList keys{"Key", "b1", "a2", "b3", "a4", "b5"};
+    for (int r = 0; r < grid.RowCount(); ++r)
+        grid.SetCells(0, r, keys[r]);
+    auto visible = [&] {
+        QStringList shown;
+        for (int r = 1; r < grid.RowCount(); ++r)
+            if (grid.RowHeights(r) > 0)
+                shown << grid.Cells(0, r);
+        return shown;
+    };
+    grid.QueryFilter(R"([Key] contains "b")", false);
+    ASSERT_EQ(visible(), (QStringList{"b1", "b3", "b5"}));
+
+    grid.SetSortIndex(0);
+    grid.SetStartIndex(1);
+    grid.SetEndIndex(grid.RowCount() - 1);
+    ASSERT_TRUE(grid.SortGrid());
+    EXPECT_EQ(Column(grid, 0), (QStringList{"Key", "a2", "a4", "b1", "b3", "b5"}));
+    EXPECT_EQ(visible(), (QStringList{"b1", "b3", "b5"}));
+    grid.SetSortDirection(Descending);
+    ASSERT_TRUE(grid.SortGrid());
+    EXPECT_EQ(visible(), (QStringList{"b5", "b3", "b1"}));
+
+    grid.SetRow(2); // b3
+    QTest::keyClick(&grid, Qt::Key_Insert, Qt::ShiftModifier);
+    EXPECT_EQ(Column(grid, 0), (QStringList{"Key", "b5", "", "b3", "b1", "a4", "a2"}));
+    EXPECT_EQ(visible(), (QStringList{"b5", "", "b3", "b1"}));
+    EXPECT_EQ(grid.RowHeights(2), grid.DefaultRowHeight());
+    grid.SetRow(1);
+    QTest::keyClick(&grid, Qt::Key_Delete, Qt::ShiftModifier);
+    EXPECT_EQ(visible(), (QStringList{"", "b3", "b1"}));
+    EXPECT_EQ(grid.RowHeights(5), -1); // a2 stays hidden at the end
 }

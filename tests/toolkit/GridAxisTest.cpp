@@ -1,6 +1,7 @@
 #include "GridAxis.h"
 
 #include <gtest/gtest.h>
+#include <algorithm>
 #include <random>
 
 namespace {
@@ -49,6 +50,19 @@ TEST(GridAxis, PositionsAndLookupsMatchARecountUnderRandomChanges)
             const int i = int(rng() % naive.sizes.size());
             axis.Erase(i);
             naive.sizes.erase(naive.sizes.begin() + i);
+        } else if (op == 3) {
+            // A sort or a row insert moves lines with their sizes.
+            const int first = int(rng() % naive.sizes.size());
+            const int n = int(rng() % std::min<std::size_t>(naive.sizes.size() - first, 100)) + 1;
+            std::vector<int> from(n);
+            for (int k = 0; k < n; ++k)
+                from[k] = first + k;
+            std::shuffle(from.begin(), from.end(), rng);
+            std::vector<int> moved(n);
+            for (int k = 0; k < n; ++k)
+                moved[k] = naive.sizes[from[k]];
+            axis.Permute(first, from);
+            std::copy(moved.begin(), moved.end(), naive.sizes.begin() + first);
         } else {
             // Sizes of 0 or less hide the line.
             const int i = int(rng() % naive.sizes.size());
