@@ -3,6 +3,7 @@
 #include "AdvEdit.h"
 #include "Application.h"
 #include "Canvas.h"
+#include "CollisionView.h"
 #include "Dialogs.h"
 #include "FormKeys.h"
 #include "FormLook.h"
@@ -10,7 +11,6 @@
 #include "Image.h"
 #include "PlateCodes.h"
 #include "WidgetClick.h"
-#include "ResultsGrid.h"
 #include "zelGrid.h"
 
 #include <QApplication>
@@ -146,6 +146,7 @@ TFormMain::TFormMain(const TSettingsFiles& settings, QWidget* parent) : QMainWin
     BuildGrids();
     BuildMenus();
     BuildToolsMenu();
+    Collisions = new TCollisionView(this, SG1, SG2, PageControl1, mnuView);
     FormCreate();
 }
 
@@ -206,7 +207,7 @@ void TFormMain::BuildPanels()
     OnClickOf(Shape2, Guarded([this] { mnuViewMultiClick(); }));
 }
 
-void TFormMain::SetupGrid(TResultsGrid* grid)
+void TFormMain::SetupGrid(TzelGrid* grid)
 {
     grid->SetFixedCols(0);
     grid->SetFixedRows(1);
@@ -256,11 +257,11 @@ void TFormMain::SetupGrid(TResultsGrid* grid)
 
 void TFormMain::BuildGrids()
 {
-    auto page = [this](const QString& caption, TResultsGrid*& grid) {
+    auto page = [this](const QString& caption, TzelGrid*& grid) {
         auto* sheet = new QWidget(PageControl1);
         auto* layout = new QVBoxLayout(sheet);
         layout->setContentsMargins(5, 5, 5, 5);
-        grid = new TResultsGrid(sheet);
+        grid = new TzelGrid(sheet);
         layout->addWidget(grid);
         PageControl1->addTab(sheet, caption);
         SetupGrid(grid);
@@ -363,7 +364,7 @@ class TResultBatch {
 public:
     static constexpr std::size_t kSize = 8192;
 
-    explicit TResultBatch(TResultsGrid* sg1, TResultsGrid* sg2) : sg1_(sg1), sg2_(sg2)
+    TResultBatch(TzelGrid* sg1, TzelGrid* sg2, TCollisionView* collisions) : sg1_(sg1), sg2_(sg2), collisions_(collisions)
     {
         rows26_.reserve(kSize);
         rows64_.reserve(kSize);
@@ -379,6 +380,7 @@ public:
         const TPlateCodes codes = ComputePlateCodes(*plate);
         rows26_.push_back(Wiegand26RowCells(codes));
         rows64_.push_back(Wiegand64RowCells(codes));
+        collisions_->Take(codes);
         if (rows26_.size() == kSize)
             Flush();
         return true;
@@ -386,15 +388,18 @@ public:
 
     void Flush()
     {
-        sg1_->PutRows(rows26_.data(), rows26_.size());
-        sg2_->PutRows(rows64_.data(), rows64_.size());
+        collisions_->PutRows([&] {
+            sg1_->PutRows(rows26_.data(), rows26_.size());
+            sg2_->PutRows(rows64_.data(), rows64_.size());
+        });
         rows26_.clear();
         rows64_.clear();
     }
 
 private:
-    TResultsGrid* sg1_;
-    TResultsGrid* sg2_;
+    TzelGrid* sg1_;
+    TzelGrid* sg2_;
+    TCollisionView* collisions_;
     std::vector<TWiegand26Row> rows26_;
     std::vector<TWiegand64Row> rows64_;
 };
@@ -403,7 +408,7 @@ private:
 
 bool TFormMain::CalculateUtf8(std::string_view line)
 {
-    TResultBatch batch(SG1, SG2);
+    TResultBatch batch(SG1, SG2, Collisions);
     const bool accepted = batch.Add(line);
     batch.Flush();
     return accepted;
@@ -412,7 +417,7 @@ bool TFormMain::CalculateUtf8(std::string_view line)
 void TFormMain::CalculateLines(std::string_view utf8)
 {
     TBusyCursor busy;
-    TResultBatch batch(SG1, SG2);
+    TResultBatch batch(SG1, SG2, Collisions);
     while (!utf8.empty()) {
         const std::size_t end = utf8.find('\n');
         batch.Add(utf8.substr(0, end));

@@ -4,7 +4,7 @@
 // the menus, header-click sorting, result files, the clipboard copy, the settings
 // file and the column menus.
 
-#include "ResultsGrid.h"
+#include "zelGrid.h"
 #include "SettingsLocation.h"
 
 #include <QMainWindow>
@@ -21,6 +21,7 @@ class QPushButton;
 class QTabBar;
 class TAdvEdit;
 class TFormDecode;
+class TCollisionView;
 class TFormKeys;
 class TImage;
 class TzelGrid;
@@ -79,9 +80,12 @@ public:
     TPageControl* PageControl1;
     QWidget* tsWG26;
     QWidget* tsWG64;
-    TResultsGrid* SG1;
-    TResultsGrid* SG2;
+    TzelGrid* SG1;
+    TzelGrid* SG2;
     TFormKeys* FormKeys;
+    // The plates that share a code: status bar, code cell colours and hints, and
+    // View > "Only plates that share a code".
+    TCollisionView* Collisions;
 
     QMenu* mnuFile;
     QAction* mnuFileNew;
@@ -150,7 +154,7 @@ private:
     void BuildGrids();
     void BuildMenus();
     void BuildToolsMenu();
-    void SetupGrid(TResultsGrid* grid);
+    void SetupGrid(TzelGrid* grid);
     void BuildColumnMenu(QMenu* menu, TzelGrid* grid, const char* nameFormat, bool lv1);
     void DrawTriangles();
     void FormCreate();

@@ -3,6 +3,7 @@
 #include "UMain.h"
 
 #include "AtomicFile.h"
+#include "CollisionView.h"
 #include "Dialogs.h"
 #include "PlateList.h"
 #include "ResultFile.h"
@@ -54,6 +55,7 @@ void TFormMain::mnuFileNewClick()
         grid->SetRowCount(2);
         grid->Rows(1).Clear();
     }
+    Collisions->RowsChanged();
 }
 
 void TFormMain::mnuFileOpenClick()

@@ -197,6 +197,9 @@ public:
     // reference or a built-in name (pi and the row and column aggregates).
     void ResolveFormulaVar(TzelMathParser* sender, const std::string& name, long double& value, bool& found);
     TzelMathParser& MathParser() { return parser_; }
+    // The grid's application hint hook: the hint of a named cell or a formula.
+    // Public, so that a hook installed after it can leave those hints to it.
+    void ShowCellHint(QString& hintText, bool& canShow, THintInfo& info);
 
 protected:
     void DrawCell(int col, int row, const QRect& rect, TGridDrawState state) override;
@@ -225,7 +228,6 @@ private:
     bool ResolveCellName(const std::string& name, long double& value) const;
     bool ResolveBuiltin(const std::string& lowerName, long double& value) const;
     void DrawSortArrow(const QRect& rect);
-    void ShowCellHint(QString& hintText, bool& canShow, THintInfo& info);
     int CheckSortSettings(int s, int e) const;
     int CheckSortKeys(int s, int e);
     std::string_view SortKey(int line) const;

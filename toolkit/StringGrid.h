@@ -14,6 +14,7 @@
 #include <QAbstractScrollArea>
 #include <QFont>
 #include <QStringList>
+#include <algorithm>
 #include <functional>
 
 struct TGridCoord {
@@ -127,6 +128,14 @@ public:
     void DeleteRow(int row);
     void DeleteColumn(int col);
 
+    // Bulk append of whole rows, each with size() cells readable as UTF-8 by
+    // index: each row goes into the last row when its first cell is empty,
+    // otherwise into a new row below; then column 0 of the last row written is
+    // selected. Cell indexes from ColCount on are left out. A list of a million
+    // rows costs one size change per call instead of one per row.
+    template <class TRow>
+    void PutRows(const TRow* rows, std::size_t count);
+
     // Look.
     QFont Font() const { return font_; }
     void SetFont(const QFont& font);
@@ -232,3 +241,28 @@ private:
     int sizingStartX_ = 0;
     int sizingStartWidth_ = 0;
 };
+
+template <class TRow>
+void TStringGrid::PutRows(const TRow* rows, std::size_t count)
+{
+    if (count == 0)
+        return;
+    const int last = RowCount() - 1;
+    const bool fillLast = CellText(0, last).empty();
+    const int first = fillLast ? last : last + 1;
+    SetRowCount(first + int(count));
+    const int cols = std::min<int>(ColCount(), int(TRow::size()));
+    for (std::size_t k = 0; k < count; ++k) {
+        const int row = first + int(k);
+        for (int c = 0; c < cols; ++c) {
+            const std::string_view text = rows[k][std::size_t(c)];
+            if (row == last)
+                SetCells(c, row, QString::fromUtf8(text.data(), qsizetype(text.size())));
+            else // a fresh row: nothing to tell about texts that change
+                cells_.At(c, row).Assign(text);
+        }
+    }
+    Invalidate();
+    const int end = first + int(count) - 1;
+    SetSelection(TGridRect{0, end, 0, end});
+}

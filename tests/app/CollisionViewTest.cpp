@@ -1,0 +1,254 @@
+// The plates that share a code, in the real main window on the offscreen
+// platform: the status bar, the code cells' colour and hint, and View > "Only
+// plates that share a code", after typed plates, lists, grid commands and menus.
+
+#include "CollisionView.h"
+#include "UMain.h"
+
+#include "AdvEdit.h"
+#include "Image.h"
+#include "Dialogs.h"
+#include "zelGrid.h"
+
+#include "../support/CollidingPlates.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QHelpEvent>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPainter>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QTabBar>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QToolTip>
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace {
+
+QString Q(const std::string& text) { return QString::fromStdString(text); }
+
+QString Code26(const std::string& plate) { return Q(std::string(Wiegand26RowCells(ComputePlateCodes(plate))[1])); }
+
+class CollisionViewTest : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        QApplication::setApplicationDisplayName("Corvana");
+        const QString ini = dir.filePath("corvana.ini");
+        form = std::make_unique<TFormMain>(TSettingsFiles{ini, ini});
+        form->show();
+        form->activateWindow();
+        (void)QTest::qWaitForWindowActive(form.get());
+    }
+
+    void TypePlate(const std::string& text)
+    {
+        QTest::keyClicks(form->EditPlate, Q(text));
+        QTest::keyClick(form->EditPlate, Qt::Key_Return);
+        QApplication::processEvents();
+    }
+
+    QString Status()
+    {
+        QApplication::processEvents();
+        return form->statusBar()->findChild<QLabel*>("CollisionStatus")->text();
+    }
+
+    bool StatusWarns() const
+    {
+        const QStatusBar* bar = form->statusBar();
+        return bar->autoFillBackground() && bar->palette().color(QPalette::Window) == ToQColor(TCollisionView::kWarningColor);
+    }
+
+    int RowOf(TzelGrid* grid, const std::string& plate) const
+    {
+        for (int r = 1; r < grid->RowCount(); ++r)
+            if (grid->Cells(0, r) == Q(plate))
+                return r;
+        return -1;
+    }
+
+    // The colour the code cell of a row is painted with, by its background pixel.
+    QColor CodeCellColour(TzelGrid* grid, int row) const
+    {
+        const QImage image = grid->viewport()->grab().toImage();
+        const QRect cell = grid->CellRect(1, row);
+        return image.pixelColor(cell.left() + 2, cell.top() + 2);
+    }
+
+    // The hint shown for the code cell of a row, through a real tooltip event.
+    QString CodeCellHint(TzelGrid* grid, int row) const
+    {
+        QToolTip::hideText();
+        (void)QTest::qWaitFor([] { return !QToolTip::isVisible(); }, 2000);
+        const QPoint at = grid->CellRect(1, row).center();
+        QHelpEvent event(QEvent::ToolTip, at, grid->viewport()->mapToGlobal(at));
+        QApplication::sendEvent(grid->viewport(), &event);
+        return QToolTip::isVisible() ? QToolTip::text() : QString();
+    }
+
+    // Opens a menu of the menu bar with a click and clicks the item in it.
+    void ChooseFromMenuBar(QMenu* menu, const QString& item)
+    {
+        QMenuBar* bar = form->menuBar();
+        QTest::mouseClick(bar, Qt::LeftButton, Qt::NoModifier, bar->actionGeometry(menu->menuAction()).center());
+        ASSERT_TRUE(QTest::qWaitFor([&] { return menu->isVisible(); }));
+        QAction* chosen = nullptr;
+        for (QAction* action : menu->actions())
+            if (action->text() == item && action->isVisible())
+                chosen = action;
+        ASSERT_NE(chosen, nullptr) << item.toStdString();
+        QTest::mouseClick(menu, Qt::LeftButton, Qt::NoModifier, menu->actionGeometry(chosen).center());
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !menu->isVisible(); }));
+        form->activateWindow(); // the offscreen platform does not give it back by itself
+        (void)QTest::qWaitForWindowActive(form.get());
+        QApplication::processEvents();
+    }
+
+    QTemporaryDir dir;
+    TScopedRecordingDialogs dialogs;
+    std::unique_ptr<TFormMain> form;
+};
+
+const QColor kWarning = ToQColor(TCollisionView::kWarningColor);
+
+} // namespace
+
+TEST_F(CollisionViewTest, StatusBarCellColourAndHintFollowEveryChangeOfRows)
+{
+    const auto pair = FindColliding26(1, 2)[0];
+    TzelGrid* grid = form->SG1;
+    EXPECT_EQ(Status(), "0 plates, 0 share a code, 0 repeats");
+    EXPECT_FALSE(StatusWarns());
+
+    for (const std::string& plate : {pair[0], std::string("hk 55 evb"), pair[1], pair[0]})
+        TypePlate(plate);
+    EXPECT_EQ(Status(), "4 plates, 3 share a code, 1 repeat");
+    EXPECT_TRUE(StatusWarns());
+    EXPECT_EQ(CodeCellColour(grid, 1), kWarning);
+    EXPECT_EQ(CodeCellColour(grid, 3), kWarning);
+    EXPECT_EQ(CodeCellColour(grid, 4), kWarning);
+    EXPECT_NE(CodeCellColour(grid, 2), kWarning);
+    EXPECT_EQ(CodeCellHint(grid, 1), "Shares the code " + Code26(pair[0]) + " with " + Q(pair[1]));
+    EXPECT_EQ(CodeCellHint(grid, 3), "Shares the code " + Code26(pair[0]) + " with " + Q(pair[0]));
+    EXPECT_EQ(CodeCellHint(grid, 2), "");
+    // A screenshot of the window with the hint of row 1 painted where it shows.
+    CodeCellHint(grid, 1);
+    QImage picture = form->grab().toImage();
+    for (QWidget* top : QApplication::topLevelWidgets()) {
+        if (top->objectName() == "qtooltip_label" && top->isVisible()) {
+            QPainter painter(&picture);
+            painter.drawPixmap(top->pos() - form->geometry().topLeft(), top->grab());
+        }
+    }
+    const QString shot = QDir::temp().filePath("corvana-collisions.png");
+    picture.save(shot);
+    std::printf("screenshot: %s\n", qPrintable(shot));
+
+    // The 64-bit tab counts its own codes.
+    QTabBar* tabs = form->PageControl1->tabBar();
+    QTest::mouseClick(tabs, Qt::LeftButton, Qt::NoModifier, tabs->tabRect(1).center());
+    EXPECT_EQ(Status(), "4 plates, 0 share a code, 1 repeat");
+    EXPECT_FALSE(StatusWarns());
+    EXPECT_NE(CodeCellColour(form->SG2, 1), kWarning);
+    QTest::mouseClick(tabs, Qt::LeftButton, Qt::NoModifier, tabs->tabRect(0).center());
+    EXPECT_TRUE(StatusWarns());
+
+    // Sorting moves the colours with the rows.
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, Qt::NoModifier, grid->CellRect(0, 0).center());
+    const int hk = RowOf(grid, "HK55EVB");
+    for (int r = 1; r <= 4; ++r)
+        EXPECT_EQ(CodeCellColour(grid, r) == kWarning, r != hk) << r;
+    EXPECT_EQ(Status(), "4 plates, 3 share a code, 1 repeat");
+
+    // Deleting the second plate of the pair with the grid's command ends the collision.
+    grid->setFocus();
+    grid->SetRow(RowOf(grid, pair[1]));
+    QTest::keyClick(grid, Qt::Key_Delete, Qt::ShiftModifier);
+    EXPECT_EQ(Status(), "3 plates, 0 share a code, 1 repeat");
+    EXPECT_FALSE(StatusWarns());
+    for (int r = 1; r < grid->RowCount(); ++r)
+        EXPECT_NE(CodeCellColour(grid, r), kWarning) << r;
+    // The 64-bit grid still holds all four.
+    QTest::mouseClick(tabs, Qt::LeftButton, Qt::NoModifier, tabs->tabRect(1).center());
+    EXPECT_EQ(Status(), "4 plates, 0 share a code, 1 repeat");
+    QTest::mouseClick(tabs, Qt::LeftButton, Qt::NoModifier, tabs->tabRect(0).center());
+
+    // File > New starts over, also when the grid holds a single row.
+    QTest::keyClick(grid, Qt::Key_N, Qt::ControlModifier);
+    EXPECT_EQ(Status(), "0 plates, 0 share a code, 0 repeats");
+    form->EditPlate->setFocus();
+    TypePlate(pair[0]);
+    QTest::keyClick(grid, Qt::Key_N, Qt::ControlModifier);
+    EXPECT_EQ(Status(), "0 plates, 0 share a code, 0 repeats");
+
+    // File > Open and the multi-plate Calc add their lines in bulk.
+    const auto triple = FindColliding26(1, 3, "TR")[0];
+    const QString list = dir.filePath("plates.txt");
+    QFile file(list);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(QByteArray::fromStdString(triple[0] + "\r\n" + triple[1] + "\r\nAB12\r\n"));
+    file.close();
+    dialogs.fileAnswers.push_back(list);
+    form->EditPlate->setFocus();
+    QTest::keyClick(form->EditPlate, Qt::Key_O, Qt::ControlModifier);
+    EXPECT_EQ(Status(), "3 plates, 2 share a code, 0 repeats");
+    QTest::mouseClick(form->Shape1, Qt::LeftButton, Qt::NoModifier, QPoint(4, 4));
+    form->EditPlates->setPlainText(Q(triple[2] + "\nab-12\n"));
+    QTest::mouseClick(form->btnCalc2, Qt::LeftButton);
+    EXPECT_EQ(Status(), "5 plates, 3 share a code, 1 repeat");
+    const int last = RowOf(grid, triple[2]);
+    EXPECT_EQ(CodeCellHint(grid, last), "Shares the code " + Code26(triple[0]) + " with " + Q(triple[0]) + ", " + Q(triple[1]));
+}
+
+TEST_F(CollisionViewTest, OnlyPlatesThatShareACodeHidesTheOthersUntilUnchecked)
+{
+    const auto pair = FindColliding26(1, 2)[0];
+    for (const std::string& plate : {pair[0], std::string("X1"), pair[1], std::string("Y2")})
+        TypePlate(plate);
+    TzelGrid* grid = form->SG1;
+    const QString item = "Only plates that share a code";
+    ChooseFromMenuBar(form->mnuView, item);
+    QAction* check = form->Collisions->OnlySharedItem();
+    EXPECT_TRUE(check->isChecked());
+    auto shown = [&](TzelGrid* g) {
+        QStringList plates;
+        for (int r = 1; r < g->RowCount(); ++r)
+            if (g->RowHeights(r) > 0)
+                plates << g->Cells(0, r);
+        return plates;
+    };
+    EXPECT_EQ(shown(grid), (QStringList{Q(pair[0]), Q(pair[1])}));
+    EXPECT_EQ(shown(form->SG2).size(), 4); // only the active grid
+
+    // A plate calculated meanwhile is hidden unless it shares a code.
+    TypePlate("Z3");
+    EXPECT_EQ(shown(grid), (QStringList{Q(pair[0]), Q(pair[1])}));
+
+    // Saving with rows hidden writes every row, as after a query.
+    const QString name = dir.filePath("result.txt");
+    dialogs.fileAnswers.push_back(name);
+    QTest::keyClick(form->EditPlate, Qt::Key_S, Qt::ControlModifier);
+    QFile saved(name);
+    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+    EXPECT_EQ(saved.readAll().count("\r\n"), 6);
+
+    // The other tab has its own state; back on this one the item is checked.
+    QTabBar* tabs = form->PageControl1->tabBar();
+    QTest::mouseClick(tabs, Qt::LeftButton, Qt::NoModifier, tabs->tabRect(1).center());
+    EXPECT_FALSE(check->isChecked());
+    QTest::mouseClick(tabs, Qt::LeftButton, Qt::NoModifier, tabs->tabRect(0).center());
+    EXPECT_TRUE(check->isChecked());
+
+    ChooseFromMenuBar(form->mnuView, item);
+    EXPECT_FALSE(check->isChecked());
+    EXPECT_EQ(shown(grid).size(), 5);
+}
