@@ -213,16 +213,19 @@ TMimeDataObject::TMimeDataObject(const QMimeData* data)
 {
     if (!data)
         return;
-    if (data->hasText()) {
+    // Qt also reads a list of addresses as text; dropped files are no text.
+    if (data->hasFormat(QStringLiteral("text/plain")) || data->hasFormat(QStringLiteral("text/plain;charset=utf-8"))) {
         text_ = data->text();
         formats_.push_back(CF_TEXT);
         formats_.push_back(CF_UNICODETEXT);
     }
-    for (const QUrl& url : data->urls())
-        if (url.isLocalFile())
-            files_.append(url.toLocalFile());
-    if (!files_.isEmpty())
+    // Every offered address list is a file list; only local files give names.
+    if (data->hasUrls()) {
+        for (const QUrl& url : data->urls())
+            if (url.isLocalFile())
+                files_.append(url.toLocalFile());
         formats_.push_back(CF_HDROP);
+    }
 }
 
 QByteArray TMimeDataObject::FileListBlock(const QStringList& names)
@@ -423,8 +426,11 @@ HRESULT TAEDropTarget::Drop(const std::shared_ptr<TDataObjectBase>& data, std::u
         DropRichText(point, formats.FormatText(RtfFormat));
     else if (formats.HasText())
         DropText(point, QString::fromUtf8(formats.FormatText(CF_TEXT)));
-    if (formats.HasFiles() && formats.FileNames())
+    // The files go on even when no name could be read: the drop offered them.
+    if (formats.HasFiles()) {
+        formats.FileNames();
         DropFiles(point, formats.FileNameList());
+    }
     effect = KeyStateEffect(keyState);
     return S_OK;
 }

@@ -150,8 +150,9 @@ private:
     QByteArray richText_;
 };
 
-// Dropped Qt data seen as a data object: text as CF_TEXT (UTF-8 bytes) and
-// CF_UNICODETEXT, local files as a CF_HDROP file list with wide names.
+// Dropped Qt data seen as a data object: plain text as CF_TEXT (UTF-8 bytes) and
+// CF_UNICODETEXT, a list of addresses as a CF_HDROP file list of its local files
+// with wide names.
 class TMimeDataObject : public TDataObjectBase {
 public:
     explicit TMimeDataObject(const QMimeData* data);

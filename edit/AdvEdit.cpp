@@ -46,10 +46,12 @@ TAdvEdit::TAdvEdit(QWidget* parent) : TCustomEdit(parent)
     ApplyCreationParams();
     lookupPopup_ = new TListHintWindow(this);
     lookupPopup_->ListControl()->OnChoose = [this] { SelectLookupItem(); };
+    WatchWindowDestruction();
 }
 
 TAdvEdit::~TAdvEdit()
 {
+    // Only when the control itself is deleted: a descendant is already gone here.
     SavePersistenceOnDestroy();
     delete lookupPopup_;
     if (dropRegistration_)
@@ -686,8 +688,11 @@ void TAdvEdit::PaintAfterNative(QPainter& painter)
     if (dropCaretPos_ != QPoint(-1, -1))
         painter.fillRect(QRect(dropCaretPos_, QSize(1, fontMetrics().height())), ToQColor(FontColor()));
     if (Text().isEmpty() && !hasFocus() && !emptyText_.isEmpty()) {
-        // The surface's default font, not the control's.
-        painter.setFont(QFont());
+        // The surface's default font, not the control's: a font the painter takes
+        // as it is, rather than filling its unset parts in from the control.
+        QFont surfaceFont = QApplication::font();
+        surfaceFont.setResolveMask(QFont::AllPropertiesResolved);
+        painter.setFont(surfaceFont);
         painter.setPen(kPlaceholderGrey);
         painter.drawText(QRect(2, 2, width() - 2, height() - 2), Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine,
                          emptyText_);
@@ -824,6 +829,10 @@ void TAdvEdit::mouseReleaseEvent(QMouseEvent* event)
 
 bool TAdvEdit::event(QEvent* event)
 {
+    if (event->type() == QEvent::ParentChange)
+        WatchWindowDestruction();
+    else if (event->type() == QEvent::DeferredDelete)
+        SavePersistenceOnDestroy();
     if (event->type() == QEvent::ToolTip && hintShowLargeText_ &&
         fontMetrics().horizontalAdvance(Text()) > Width()) {
         QToolTip::showText(mapToGlobal(QPoint(0, 0)), Text(), this);

@@ -213,6 +213,8 @@ public:
     bool IsUrlText() const;
     void ShowUrlLook(bool on);
     virtual void LoadPersistence();
+    // Runs once, when the control's window goes: as its container is destroyed or as
+    // the event loop deletes it, before any destructor runs.
     virtual void SavePersistence();
     // Chooses the popup's current entry: its paired value or its text goes into the
     // field, selected.
@@ -275,6 +277,7 @@ private:
     QString CheckedText(const QString& value) const;
     void TypedCharMessage(QChar& key);
     void NumberCharMessage(QChar& key);
+    bool KeepsTheSignInFront(QChar key) const;
     void CaseCharMessage(QChar& key);
     void MixedCaseCharMessage(QChar& key);
     void RangeCharMessage(QChar& key);
@@ -295,6 +298,7 @@ private:
     void DropTextAt(QPoint screenPoint, QString text, bool ctrlHeld);
     QRect DropCaretRect(QPoint at) const;
     void SavePersistenceOnDestroy();
+    void WatchWindowDestruction();
 
     void CreateAttachedLabel();
     void CaptureLoadedState();
@@ -373,6 +377,7 @@ private:
     TListHintWindow* lookupPopup_ = nullptr;
     TDropTargetBridge* dropRegistration_ = nullptr;
     bool persistenceSaved_ = false;
+    QMetaObject::Connection parentDestroyed_;
 
     // Internal state
     TColor normalColor_ = clWindow;

@@ -223,8 +223,18 @@ void TAdvEdit::SavePersistence()
     }
 }
 
-// Written once, when the control goes; a failed write is reported, never thrown out
-// of the destructor.
+// The window goes with its container: the container announces its end before it
+// deletes its children, so the text is saved while the control, and whatever
+// descends from it, is still whole.
+void TAdvEdit::WatchWindowDestruction()
+{
+    disconnect(parentDestroyed_);
+    if (QWidget* parent = parentWidget())
+        parentDestroyed_ = connect(parent, &QObject::destroyed, this, [this] { SavePersistenceOnDestroy(); });
+}
+
+// Written once, when the control's window goes; a failed write is reported, never
+// thrown out of the destruction.
 void TAdvEdit::SavePersistenceOnDestroy()
 {
     if (persistenceSaved_)
@@ -328,8 +338,9 @@ void TAdvEdit::DropTextAt(QPoint screenPoint, QString text, bool ctrlHeld)
     update();
 }
 
-// A drag of the selected text out of the field; a move takes the text away unless
-// it was dropped back onto itself.
+// A drag of the selected text out of the field. The keyboard alone decides what
+// the drop was, whatever the target answered: without Ctrl the text moved and
+// leaves the field, unless it was dropped back onto itself.
 void TAdvEdit::StartDragOut()
 {
     const QString selected = SelText();
@@ -338,7 +349,8 @@ void TAdvEdit::StartDragOut()
     std::uint32_t effect = DROPEFFECT_NONE;
     const HRESULT result = StartTextDrag(this, selected, {}, DROPEFFECT_COPY | DROPEFFECT_MOVE, effect);
     draggingOut_ = false;
-    if (result == DRAGDROP_S_DROP && effect != DROPEFFECT_COPY && !ownDropDeclined_) {
+    const bool ctrlHeld = QGuiApplication::keyboardModifiers() & Qt::ControlModifier;
+    if (result == DRAGDROP_S_DROP && !ctrlHeld && !ownDropDeclined_) {
         if (hasSelectedText())
             del();
         HideDropCaret();

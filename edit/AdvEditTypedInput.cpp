@@ -7,6 +7,7 @@
 #include "TypedInput.h"
 
 #include <QKeyEvent>
+#include <algorithm>
 #include <cmath>
 
 using namespace TypedInput;
@@ -116,7 +117,10 @@ void TAdvEdit::RegroupThousands()
         return;
     const int caret = SelStart();
     WriteWindowText(TypedInput::RegroupThousands(t, GetFloatValue(), autoThousandSeparator_));
-    SetSelStart(caret + int(Text().size() - t.size()));
+    // The caret keeps its distance from the end, but never leaves the editable text
+    // (a text that shrinks more than the caret's distance from the start would put it
+    // into the prefix).
+    SetSelStart(std::clamp(caret + int(Text().size() - t.size()), int(prefix_.size()), EditableEnd()));
 }
 
 // Rewrites the window around the editable text. This reformats what is there rather
@@ -368,6 +372,8 @@ void TAdvEdit::NumberCharMessage(QChar& key)
         ToggleSign();
         return;
     }
+    if (!KeepsTheSignInFront(key))
+        return;
     const QChar typed = key;
     TCustomEdit::CharMessage(key);
     if (editType_ == etMoney) {
@@ -378,6 +384,20 @@ void TAdvEdit::NumberCharMessage(QChar& key)
             RegroupThousands();
         }
     }
+}
+
+// The sign is ToggleSign's: a minus typed over a selection goes in only as the
+// first character, and nothing goes in front of an existing minus. Otherwise the
+// text would no longer read as a number and the field would fall back to 0.
+bool TAdvEdit::KeepsTheSignInFront(QChar key) const
+{
+    if (key.unicode() == kBackspace)
+        return true;
+    const int start = EditableIndex(SelStart());
+    const int end = start + SelLength();
+    const qsizetype minus = Text().indexOf(u'-');
+    const bool signStaysFirst = minus < 0 || minus < end;
+    return signStaysFirst && (key != u'-' || start == 0);
 }
 
 // Upper or lower case by the simple mapping of one code point. The halves of a

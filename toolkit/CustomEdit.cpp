@@ -41,10 +41,10 @@ bool IsCtrlLetter(int qtKey, Qt::KeyboardModifiers modifiers)
            qtKey <= Qt::Key_Z;
 }
 
-// Focus moves caused by window activation or pop-ups are not entries into the control.
+// Focus moves caused by window activation are not entries into the control.
 bool IsControlFocusChange(Qt::FocusReason reason)
 {
-    return reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason;
+    return reason != Qt::ActiveWindowFocusReason;
 }
 
 } // namespace
@@ -418,6 +418,12 @@ void TCustomEdit::Change()
 
 void TCustomEdit::focusInEvent(QFocusEvent* event)
 {
+    // A pop-up (a menu, a drop-down list) borrows the keyboard and gives it back:
+    // the control never lost its focus, so only the native edit hears of it.
+    if (event->reason() == Qt::PopupFocusReason) {
+        QLineEdit::focusInEvent(event);
+        return;
+    }
     focusFromPress_ = event->reason() == Qt::MouseFocusReason;
     pendingFocusEvent_ = event;
     FocusGained();
@@ -440,6 +446,10 @@ void TCustomEdit::FocusGained()
 
 void TCustomEdit::focusOutEvent(QFocusEvent* event)
 {
+    if (event->reason() == Qt::PopupFocusReason) {
+        QLineEdit::focusOutEvent(event);
+        return;
+    }
     pendingFocusEvent_ = event;
     QWidget* next = QApplication::focusWidget();
     FocusLost(next == this ? nullptr : next);

@@ -126,7 +126,9 @@ protected:
     virtual void NativeChange();
     // After every text change; fires OnChange.
     virtual void Change();
-    // Focus gained: the native handling, OnEnter, AutoSelect.
+    // Focus gained: the native handling, OnEnter, AutoSelect. A pop-up that takes
+    // the keyboard for a while and gives it back is no focus change: neither hook
+    // runs for it.
     virtual void FocusGained();
     // Focus lost to `next` (may be null): the native handling, OnExit.
     virtual void FocusLost(QWidget* next);

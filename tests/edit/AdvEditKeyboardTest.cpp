@@ -3,8 +3,12 @@
 
 #include "EditSeparators.h"
 #include "PlateForm.h"
+#include "RealDisplay.h"
 
 #include <QClipboard>
+#include <QMenu>
+#include <QTimer>
+#include <QWindow>
 #include <gtest/gtest.h>
 
 TEST(AdvEditKeyboard, EnterInsertsNothingFiresKeyPressOnceAndPressesDefaultButtonOnce)
@@ -229,4 +233,76 @@ TEST(AdvEditKeyboard, SuffixIsDroppedByItsLengthAndEveryPositionStaysInTheText)
     QTest::keyClick(form.edit, Qt::Key_Delete);
     QTest::keyClick(form.edit, Qt::Key_Backspace);
     EXPECT_EQ(form.edit->Text(), "");
+}
+
+namespace {
+
+// Right-clicks the field through its window, as the mouse does, and chooses the
+// entry `caption` from the context menu once it is open.
+void ChooseFromContextMenu(TAdvEdit& edit, const QString& caption, QPoint at = {5, 5})
+{
+    bool chosen = false;
+    QTimer::singleShot(0, &edit, [&] {
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        ASSERT_NE(menu, nullptr);
+        for (QAction* action : menu->actions()) {
+            if (action->text().remove('&') == caption) {
+                QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(action).center());
+                chosen = true;
+                if (QApplication::activePopupWidget() == menu) {
+                    ADD_FAILURE() << "the menu stayed open";
+                    menu->close();
+                }
+                return;
+            }
+        }
+        ADD_FAILURE() << "no entry " << caption.toStdString();
+        menu->close();
+    });
+    QWindow* window = edit.window()->windowHandle();
+    QTest::mouseClick(window, Qt::RightButton, {}, window->mapFromGlobal(edit.mapToGlobal(at)));
+    Settle();
+    EXPECT_TRUE(chosen) << caption.toStdString();
+}
+
+} // namespace
+
+// The offscreen platform hands the activation to every pop-up and back to no one;
+// a real display keeps the form active, as the native menus do.
+TEST(AdvEditKeyboard, ContextMenuClipboardActsOnTheSelectionAndIsNoFocusChange)
+{
+    if (!OnARealDisplay())
+        return RerunUnderXvfb();
+    PlateForm form;
+    int validations = 0;
+    form.edit->OnValueValidate = [&](QObject*, QString, bool&) { ++validations; };
+    form.FocusEdit();
+    QTest::keyClicks(form.edit, "hk55evb");
+    for (int i = 0; i < 3; ++i)
+        QTest::keyClick(form.edit, Qt::Key_Left, Qt::ShiftModifier);
+    ASSERT_EQ(form.edit->SelText(), "evb");
+    const int typedValidations = validations;
+
+    ChooseFromContextMenu(*form.edit, "Cut");
+    EXPECT_EQ(form.edit->Text(), "hk55");
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), "evb");
+    EXPECT_TRUE(form.edit->hasFocus());
+    // Only the cut changed the text: the menu's coming and going validated nothing.
+    EXPECT_EQ(validations, typedValidations + 1);
+
+    QTest::keyClick(form.edit, Qt::Key_Left, Qt::ShiftModifier);
+    QTest::keyClick(form.edit, Qt::Key_Left, Qt::ShiftModifier);
+    ChooseFromContextMenu(*form.edit, "Copy");
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), "55");
+    EXPECT_EQ(form.edit->SelText(), "55");
+    QTest::keyClick(form.edit, Qt::Key_End);
+    ChooseFromContextMenu(*form.edit, "Paste");
+    EXPECT_EQ(form.edit->Text(), "hk5555");
+    EXPECT_EQ(form.edit->SelStart(), 6);
+
+    // Esc gives back the text of the real focus gain: the empty field.
+    QTest::keyClick(form.edit, Qt::Key_Escape);
+    Settle();
+    EXPECT_EQ(form.edit->Text(), "");
+    EXPECT_EQ(form.edit->UndoText(), "");
 }

@@ -56,6 +56,42 @@ TEST(AdvEditLook, PlaceholderShowsWhileEmptyAndUnfocusedOnly)
     EXPECT_EQ(DarkPixels(*form.edit, 20, 200), 0);
 }
 
+namespace {
+
+// The rows inside the frame of the grabbed edit that hold grey placeholder pixels.
+int GreyRows(TAdvEdit& edit)
+{
+    const QImage image = edit.grab().toImage();
+    int rows = 0;
+    for (int y = 3; y < image.height() - 3; ++y) {
+        for (int x = 3; x < image.width() - 3; ++x) {
+            const QColor c = image.pixelColor(x, y);
+            if (c.red() == c.green() && c.green() == c.blue() && c.red() > 90 && c.red() < 170) {
+                ++rows;
+                break;
+            }
+        }
+    }
+    return rows;
+}
+
+} // namespace
+
+TEST(AdvEditLook, PlaceholderIsDrawnInTheApplicationFontNotTheControlFont)
+{
+    PlateForm form;
+    form.next->setFocus();
+    form.edit->SetBounds(5, 25, 660, 60);
+    const int inAppFont = GreyRows(*form.edit);
+    ASSERT_GT(inAppFont, 4);
+    EXPECT_LE(inAppFont, QFontMetrics(QApplication::font()).height());
+    QFont large = form.edit->font();
+    large.setPixelSize(40);
+    form.edit->setFont(large);
+    EXPECT_EQ(GreyRows(*form.edit), inAppFont);
+    ASSERT_TRUE(form.window.grab().save("/tmp/corvana-edit-placeholder-font.png"));
+}
+
 TEST(AdvEditLook, LabelFollowsEveryPositionIncludingOneWiderThanTheEdit)
 {
     PlateForm form;

@@ -298,6 +298,57 @@ TEST(AdvEditPersistence, RegistryStoreAndAFailedWriteIsShownNotThrown)
     EXPECT_TRUE(dialogs.messages[0].contains("x.ini"));
 }
 
+namespace {
+
+// A descendant that keeps its text its own way.
+class TRememberingEdit : public TAdvEdit {
+public:
+    TRememberingEdit(QWidget* parent, QStringList& saved) : TAdvEdit(parent), saved_(saved) {}
+    void SavePersistence() override { saved_ << mark_ + Text(); }
+
+private:
+    QStringList& saved_;
+    const QString mark_ = "own:";
+};
+
+} // namespace
+
+TEST(AdvEditPersistence, ADescendantSavesItsOwnWayOnceWhenItsWindowGoes)
+{
+    QStringList saved;
+    auto* window = new QWidget;
+    auto* panel = new QWidget(window);
+    auto* edit = new TRememberingEdit(panel, saved);
+    edit->SetText("hk 55");
+    window->show();
+    delete window;
+    EXPECT_EQ(saved, QStringList{"own:hk 55"});
+
+    // Closed through the event loop, as a form that deletes itself on closing.
+    saved.clear();
+    window = new QWidget;
+    edit = new TRememberingEdit(window, saved);
+    edit->SetText("evb");
+    window->deleteLater();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(saved, QStringList{"own:evb"});
+
+    // Moved to another container, it goes with that one.
+    saved.clear();
+    QWidget first;
+    auto* second = new QWidget;
+    edit = new TRememberingEdit(&first, saved);
+    edit->setParent(second);
+    edit->SetText("55");
+    delete second;
+    // Deleted on its own through the event loop.
+    edit = new TRememberingEdit(&first, saved);
+    edit->SetText("hk");
+    edit->deleteLater();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(saved, QStringList({"own:55", "own:hk"}));
+}
+
 // ---- drops into the edit -----------------------------------------------------------
 
 namespace {
@@ -368,6 +419,57 @@ TEST(AdvEditDrop, OnlyTheFirstLineGoesInAtTheMousePositionWithTheKeyStateEffect)
     form.edit->SetOleDropTarget(false);
     EXPECT_FALSE(form.edit->DropTargetRegistered());
     EXPECT_FALSE(form.edit->acceptDrops());
+}
+
+namespace {
+
+// A drop target that notes the files handed to it.
+struct TFileTarget : TAEDropTarget {
+    QList<QStringList> files;
+    QStringList texts;
+    void DropText(QPoint, const QString& text) override { texts << text; }
+    void DropFiles(QPoint, const QStringList& names) override { files << names; }
+};
+
+} // namespace
+
+TEST(AdvEditDrop, AFileListIsNoTextAndReachesDropFilesEvenWithoutReadableNames)
+{
+    DropForm form;
+    form.edit->SetText("keep");
+    QMimeData files;
+    files.setUrls({QUrl::fromLocalFile("/tmp/a.txt")});
+    form.DropAt(1, files);
+    EXPECT_EQ(form.edit->Text(), "keep");
+    EXPECT_TRUE(form.dropAccepted);
+
+    // The same drops through the bridge of a target that takes files.
+    QWidget box(&form.window);
+    box.setGeometry(0, 40, 300, 20);
+    auto target = std::make_shared<TFileTarget>();
+    TDropTargetBridge* registration = RegisterDragDrop(&box, target);
+    auto drop = [&](const QMimeData& mime) {
+        QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction | Qt::MoveAction, &mime, Qt::LeftButton, {});
+        QApplication::sendEvent(&box, &enter);
+        QDropEvent event(QPointF(5, 5), Qt::CopyAction | Qt::MoveAction, &mime, Qt::LeftButton, {});
+        QApplication::sendEvent(&box, &event);
+        return event.isAccepted();
+    };
+    files.setUrls({QUrl::fromLocalFile("/tmp/a.txt"), QUrl::fromLocalFile("/tmp/b c.csv")});
+    EXPECT_TRUE(drop(files));
+    // Addresses that are no local files give a list without names.
+    QMimeData remote;
+    remote.setUrls({QUrl("https://example.org/a.txt")});
+    EXPECT_TRUE(drop(remote));
+    EXPECT_EQ(target->files, (QList<QStringList>{{"/tmp/a.txt", "/tmp/b c.csv"}, {}}));
+    EXPECT_TRUE(target->texts.isEmpty());
+    // Text offered beside the files still goes in as text.
+    QMimeData both;
+    both.setText("plain");
+    both.setUrls({QUrl::fromLocalFile("/tmp/x")});
+    EXPECT_TRUE(drop(both));
+    EXPECT_EQ(target->texts, QStringList{"plain"});
+    RevokeDragDrop(registration);
 }
 
 TEST(AdvEditDrop, ThePlateEntryTakesNoDropsAndKeepsItsSelectionOnAPressInside)

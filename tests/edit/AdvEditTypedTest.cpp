@@ -446,6 +446,59 @@ TEST_P(AdvEditTyped, ClipboardKeysWorkInEveryTypedField)
     EXPECT_EQ(edit->Text(), "");
 }
 
+TEST_P(AdvEditTyped, NoKeystrokeTurnsANumberIntoZero)
+{
+    edit->SetSigned(true);
+    for (TAdvEditType type : {etMoney, etFloat}) {
+        edit->SetEditType(type);
+        edit->SetText("123");
+        form.FocusEdit();
+        // A minus over a selection inside the number is refused.
+        edit->SetSelStart(1);
+        edit->SetSelLength(1);
+        Type("-");
+        EXPECT_EQ(edit->Text(), "123") << type;
+        EXPECT_EQ(edit->SelText(), "2") << type;
+        // Over a selection at the start it is the sign, and goes in.
+        edit->SetSelStart(0);
+        edit->SetSelLength(2);
+        Type("-");
+        EXPECT_EQ(edit->Text(), "-3") << type;
+        // Nothing goes in front of the sign; behind it a digit does.
+        edit->SetSelStart(0);
+        Type("5");
+        EXPECT_EQ(edit->Text(), "-3") << type;
+        edit->SetSelStart(1);
+        Type("4");
+        EXPECT_EQ(edit->Text(), "-43") << type;
+        // The sign selected with the digits is replaced like any character.
+        edit->SetSelStart(0);
+        edit->SetSelLength(2);
+        Type("7");
+        EXPECT_EQ(edit->Text(), "73") << type;
+        // With nothing selected the minus toggles the sign wherever the caret is.
+        Type("-");
+        EXPECT_EQ(edit->Text(), "-73") << type;
+        LeaveField();
+        EXPECT_EQ(edit->GetFloatValue(), -73.0L) << type;
+    }
+}
+
+TEST_P(AdvEditTyped, RegroupingKeepsTheCaretOutOfThePrefix)
+{
+    edit->SetEditType(etMoney);
+    edit->SetPrefix("$ ");
+    edit->SetText(L("1,000"));
+    form.FocusEdit();
+    edit->SetSelStart(3);
+    Key(Qt::Key_Backspace);
+    EXPECT_EQ(edit->TCustomEdit::Text(), "$ 0");
+    EXPECT_EQ(edit->SelStart(), 2);
+    // Typing goes on in the editable text.
+    Type("5");
+    EXPECT_EQ(edit->TCustomEdit::Text(), "$ 50");
+}
+
 INSTANTIATE_TYPED_LOCALES(AdvEditTyped);
 
 } // namespace

@@ -1,0 +1,32 @@
+#pragma once
+// Tests that need a real window system: drag loops, and pop-ups that leave the
+// active window as it was. The offscreen platform has neither; there such a test
+// runs itself again under xvfb-run.
+
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QProcess>
+#include <QStandardPaths>
+#include <gtest/gtest.h>
+
+inline bool OnARealDisplay() { return QGuiApplication::platformName() != QLatin1String("offscreen"); }
+
+// Runs the test at hand again under xvfb-run and takes over its outcome.
+inline void RerunUnderXvfb()
+{
+    const QString xvfb = QStandardPaths::findExecutable("xvfb-run");
+    if (xvfb.isEmpty())
+        GTEST_SKIP() << "no xvfb-run";
+    const ::testing::TestInfo* test = ::testing::UnitTest::GetInstance()->current_test_info();
+    const QString name = QString("%1.%2").arg(test->test_suite_name(), test->name());
+    QProcess run;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("QT_QPA_PLATFORM", "xcb");
+    run.setProcessEnvironment(env);
+    run.setProcessChannelMode(QProcess::MergedChannels);
+    run.start(xvfb, {"-a", QCoreApplication::applicationFilePath(), "--gtest_filter=" + name});
+    ASSERT_TRUE(run.waitForFinished(60000));
+    const QString output = QString::fromLocal8Bit(run.readAll());
+    EXPECT_EQ(run.exitCode(), 0) << output.toStdString();
+    EXPECT_TRUE(output.contains("[  PASSED  ] 1 test")) << output.toStdString();
+}
