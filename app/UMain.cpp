@@ -175,6 +175,14 @@ void TFormMain::BuildPanels()
     EditPlate->SetLabelPosition(lpTopLeft);
     EditPlate->SetLabelMargin(3);
     EditPlate->SetLabelTransparent(true);
+    TNotifyFont labelFont;
+    labelFont.SetCharset(TNotifyFont::DefaultCharset);
+    labelFont.SetColor(clWindowText);
+    labelFont.SetHeight(-11);
+    labelFont.SetName("MS Sans Serif");
+    labelFont.SetStyles(0);
+    EditPlate->SetLabelFont(labelFont);
+    EditPlate->SetDisabledColor(15790320);
     EditPlate->Loaded();
     Panel1->Place(EditPlate, QRect(5, 25, 660, 21), true);
     Shape1 = new TImage(Panel1);

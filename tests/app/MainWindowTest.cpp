@@ -512,3 +512,19 @@ TEST_F(MainWindowTest, GridKeysRunTheGridCommands)
     EXPECT_EQ(form->SG2->RowCount(), 2);
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
 }
+
+TEST_F(MainWindowTest, PlateEntryShowsItsStoredLabelFontAndDisabledColour)
+{
+    Open();
+    // The label font is 11 px high, as stored; the label sits on the field by it.
+    QLabel* label = form->EditPlate->AttachedLabel();
+    ASSERT_NE(label, nullptr);
+    EXPECT_EQ(label->font().pixelSize(), 11);
+    EXPECT_EQ(label->geometry().bottom() + 1 + 3, form->EditPlate->geometry().top());
+
+    // A disabled field is painted in the stored light grey (240, 240, 240).
+    form->EditPlate->SetEnabled(false);
+    QApplication::processEvents();
+    const QImage image = form->EditPlate->grab().toImage();
+    EXPECT_EQ(QColor(image.pixel(image.width() / 2, image.height() / 2)), QColor(240, 240, 240));
+}
