@@ -40,6 +40,7 @@ TCollisionView::TCollisionView(QMainWindow* window, TzelGrid* sg26, TzelGrid* sg
 
     status_ = new QLabel(statusBar_);
     status_->setObjectName(QStringLiteral("CollisionStatus"));
+    status_->setIndent(6); // clear of the window edge, like the panels above
     statusBar_->addWidget(status_, 1);
     statusBar_->setSizeGripEnabled(false);
 
