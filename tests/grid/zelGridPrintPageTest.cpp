@@ -171,3 +171,32 @@ TEST(GridPrintPage, PreviewBreaksPagesAtThePrintersRows)
         }
     }
 }
+
+TEST(GridPrintPage, TextStandsAtTheSameDistanceFromItsBorderInEveryColumn)
+{
+    TScopedRecordingPrinter printer;
+    TzelGrid grid;
+    PlainGrid(grid, 4, 3, 1);
+    grid.PrintOptions().SetBorderStyle(TPrintBorderStyle::bsSingle);
+    for (int c = 1; c < 4; ++c)
+        grid.SetCells(c, 1, QStringLiteral("r1c%1").arg(c));
+    grid.PrintGrid();
+    ASSERT_EQ(printer.Pages().size(), 1);
+    const QImage page = printer.Pages().first();
+    const std::vector<int> lines = DarkAlongColumn(page, 30, 0, 200);
+    ASSERT_GE(lines.size(), 3u);
+    // In row 1, the first ink right of each column's border: the same offset in
+    // every column, so no border covers the start of a text.
+    std::vector<int> offsets;
+    for (int border : {0, 65, 130}) {
+        int first = -1;
+        for (int x = border + 1; x < border + 30 && first < 0; ++x)
+            for (int y = lines[1] + 1; y < lines[2] && first < 0; ++y)
+                if (Dark(page, x, y))
+                    first = x - border;
+        offsets.push_back(first);
+    }
+    EXPECT_EQ(offsets, (std::vector<int>{offsets[0], offsets[0], offsets[0]}));
+    // Zoomed in, for looking at.
+    page.copy(0, 0, 200, lines[2] + 2).scaled(800, (lines[2] + 2) * 4).save("/tmp/corvana-printed-zoom.png");
+}
