@@ -305,7 +305,9 @@ void TFormMain::BuildMenus()
     mnuView1->setObjectName(QStringLiteral("mnuView1"));
     mnuView2 = mnuView->addMenu(QStringLiteral("Columns"));
     mnuView2->setObjectName(QStringLiteral("mnuView2"));
-    mnuViewMulti = mnuView->addAction(QStringLiteral("Multiple number plates"), Guarded([this] { mnuViewMultiClick(); }));
+    // A checkable item inverts its own mark when it is chosen, so choosing it only
+    // has to show the panel of the new view.
+    mnuViewMulti = mnuView->addAction(QStringLiteral("Multiple number plates"), Guarded([this] { UpdatePanels(); }));
     mnuViewMulti->setCheckable(true);
     connect(mnuView, &QMenu::aboutToShow, this, Guarded([this] { UpdateShowHide(); }));
 
@@ -464,8 +466,9 @@ bool TFormMain::MultiView() const
 
 void TFormMain::mnuViewMultiClick()
 {
-    mnuViewMulti->setChecked(!mnuViewMulti->isChecked());
-    UpdatePanels();
+    // Choosing the item inverts the mark once and shows the other panel, whether
+    // the menu or a triangle started it.
+    mnuViewMulti->trigger();
 }
 
 void TFormMain::UpdatePanels()

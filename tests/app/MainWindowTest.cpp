@@ -2,7 +2,7 @@
 // platform: the calculation workflow, sorting by header clicks, result files,
 // copying, the settings file and the column menus.
 
-#include "UMain.h"
+#include "MainWindowHarness.h"
 
 #include "AdvEdit.h"
 #include "Dialogs.h"
@@ -30,56 +30,6 @@
 #include <memory>
 
 namespace {
-
-QByteArray ReadAll(const QString& name)
-{
-    QFile file(name);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
-
-void WriteAll(const QString& name, const QByteArray& bytes)
-{
-    QFile file(name);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
-
-// A main window whose settings file lives in a temporary folder.
-class MainWindowTest : public testing::Test {
-protected:
-    QString IniName() const { return dir.filePath("corvana.ini"); }
-
-    void Open(const QByteArray& ini = QByteArray())
-    {
-        if (!ini.isNull())
-            WriteAll(IniName(), ini);
-        QApplication::setApplicationDisplayName("Corvana");
-        form = std::make_unique<TFormMain>(TSettingsFiles{IniName(), IniName()});
-        form->show();
-        form->activateWindow();
-        (void)QTest::qWaitForWindowActive(form.get());
-        EXPECT_TRUE(QTest::qWaitFor([&] { return form->EditPlate->hasFocus(); }));
-    }
-
-    void TypePlate(const QString& text)
-    {
-        QTest::keyClicks(form->EditPlate, text);
-        QTest::keyClick(form->EditPlate, Qt::Key_Return);
-        QApplication::processEvents();
-    }
-
-    QStringList Row(TzelGrid* grid, int row) const { return grid->Rows(row).ToStringList(); }
-
-    void ClickHeader(TzelGrid* grid, int col)
-    {
-        const QPoint at = grid->CellRect(col, 0).center();
-        QTest::mouseClick(grid->viewport(), Qt::LeftButton, Qt::NoModifier, at);
-    }
-
-    QTemporaryDir dir;
-    TScopedRecordingDialogs dialogs;
-    std::unique_ptr<TFormMain> form;
-};
 
 const QStringList kHk55Row26{"HK55EVB", "0x3019E2A", "0xA44F633C8A6D158150CCEB3EF83D9DE0BA80CF15",
                              "0x80CF15", "8441621", "128", "53013"};
