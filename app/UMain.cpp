@@ -22,6 +22,7 @@
 #include <QPushButton>
 #include <QResizeEvent>
 #include <QTabBar>
+#include <QTextDocument>
 #include <QVBoxLayout>
 
 #include <string>
@@ -449,8 +450,12 @@ void TFormMain::btnCalc1Click(QObject* sender)
 void TFormMain::btnCalc2Click(QObject* sender)
 {
     // The box's lines are taken in one piece and consumed in order; the box is
-    // empty at the end, rejected lines included.
-    const QByteArray text = EditPlates->toPlainText().toUtf8();
+    // empty at the end, rejected lines included. The raw text keeps every
+    // character as typed (a no-break space, a line separator); only the breaks
+    // between the box's lines become line ends.
+    QString raw = EditPlates->document()->toRawText();
+    raw.replace(QChar::ParagraphSeparator, u'\n');
+    const QByteArray text = raw.toUtf8();
     CalculateLines(std::string_view(text.constData(), std::size_t(text.size())));
     EditPlates->clear();
     if (sender == btnCalc2)

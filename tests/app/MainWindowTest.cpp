@@ -15,6 +15,7 @@
 #include "zelGridQuery.h"
 
 #include <QApplication>
+#include <QKeyEvent>
 #include <QListWidget>
 #include <QClipboard>
 #include <QDir>
@@ -477,4 +478,52 @@ TEST_F(MainWindowTest, PlateEntryShowsItsStoredLabelFontAndDisabledColour)
     QApplication::processEvents();
     const QImage image = form->EditPlate->grab().toImage();
     EXPECT_EQ(QColor(image.pixel(image.width() / 2, image.height() / 2)), QColor(240, 240, 240));
+}
+
+namespace {
+
+// Types `text` key by key, as a keyboard layout that has each character would.
+void TypeText(QWidget* widget, const QString& text)
+{
+    for (const QChar ch : text) {
+        if (ch.unicode() < 128) {
+            QTest::keyClick(widget, char(ch.unicode()));
+            continue;
+        }
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(ch));
+        QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, QString(ch));
+        QApplication::sendEvent(widget, &press);
+        QApplication::sendEvent(widget, &release);
+    }
+}
+
+} // namespace
+
+TEST_F(MainWindowTest, BothViewsGiveTheSameCodesForLinesWithSpecialSpaces)
+{
+    Open();
+    // No-break space, line separator, narrow no-break space, ideographic space,
+    // punctuation space.
+    const QStringList lines{QString::fromUtf8("AB\u00A012"), QString::fromUtf8("CD\u202834"),
+                            QString::fromUtf8("EF\u202F56"), QString::fromUtf8("GH\u300078"),
+                            QString::fromUtf8("IJ\u200890")};
+    for (const QString& line : lines) {
+        TypeText(form->EditPlate, line);
+        QTest::mouseClick(form->btnCalc1, Qt::LeftButton);
+    }
+    ASSERT_EQ(form->SG1->RowCount(), 1 + lines.size());
+
+    QTest::mouseClick(form->Shape1, Qt::LeftButton, Qt::NoModifier, QPoint(4, 4));
+    form->EditPlates->setFocus();
+    for (const QString& line : lines) {
+        TypeText(form->EditPlates, line);
+        QTest::keyClick(form->EditPlates, Qt::Key_Return);
+    }
+    QTest::mouseClick(form->btnCalc2, Qt::LeftButton);
+    ASSERT_EQ(form->SG1->RowCount(), 1 + 2 * lines.size());
+    for (int k = 0; k < lines.size(); ++k) {
+        EXPECT_EQ(Row(form->SG1, 1 + lines.size() + k), Row(form->SG1, 1 + k)) << k;
+        EXPECT_EQ(Row(form->SG2, 1 + lines.size() + k), Row(form->SG2, 1 + k)) << k;
+    }
+    EXPECT_EQ(form->SG1->Cells(0, 1), QString::fromUtf8("AB\u00A012"));
 }
