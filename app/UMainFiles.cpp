@@ -11,7 +11,6 @@
 
 #include <QApplication>
 #include <QClipboard>
-#include <QFileInfo>
 #include <QPlainTextEdit>
 
 #include <stdexcept>
@@ -67,15 +66,19 @@ void TFormMain::mnuFileOpenClick()
 
 void TFormMain::OpenPlateList(const QString& fileName)
 {
-    const QFileInfo info(fileName);
-    if (info.isFile() && info.size() > kMemoCapacity)
-        throw std::runtime_error("Text exceeds memo capacity");
-    TJoinedLines lines;
+    // Read once, and never beyond the box's capacity, whatever the file is: a
+    // device that never ends stops there, and a pipe is read as it comes.
+    std::optional<std::string> bytes;
     try {
-        ReadPlateListFile(fileName.toStdString(), lines);
+        bytes = ReadFileUpTo(fileName.toStdString(), std::size_t(kMemoCapacity));
     } catch (const TFileError& error) {
         ThrowFileError("Cannot open file", error);
     }
+    if (!bytes)
+        throw std::runtime_error("Text exceeds memo capacity");
+    TJoinedLines lines;
+    DecodePlateList(*bytes, lines);
+    bytes.reset();
     if (qint64(lines.text.size()) > kMemoCapacity)
         throw std::runtime_error("Text exceeds memo capacity");
     // The file's lines go through the box's computation as the box would hold

@@ -1,5 +1,6 @@
 #include "PlateList.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <memory>
@@ -198,12 +199,17 @@ private:
 
 } // namespace
 
-std::vector<std::string> DecodePlateListLines(std::string_view bytes)
+void DecodePlateList(std::string_view bytes, TLineSink& sink)
 {
     TPlateListDecoder decoder(DetectEncoding(bytes));
+    decoder.Feed(bytes, sink);
+    decoder.Finish(sink);
+}
+
+std::vector<std::string> DecodePlateListLines(std::string_view bytes)
+{
     TLineCollector collector;
-    decoder.Feed(bytes, collector);
-    decoder.Finish(collector);
+    DecodePlateList(bytes, collector);
     return std::move(collector.lines);
 }
 
@@ -239,4 +245,29 @@ void ReadPlateListFile(const std::string& fileName, TLineSink& sink)
     if (!file)
         throw TFileError(fileName, SystemReason(errno));
     ReadPlateList(file.get(), fileName, sink);
+}
+
+std::optional<std::string> ReadFileUpTo(const std::string& fileName, std::size_t limit)
+{
+    std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(fileName.c_str(), "rb"), &std::fclose);
+    if (!file)
+        throw TFileError(fileName, SystemReason(errno));
+    std::string bytes;
+    std::size_t size = 0;
+    // One byte beyond the limit tells a file that holds more from one that ends there.
+    while (size <= limit) {
+        if (size == bytes.size())
+            bytes.resize(std::min(limit + 1, std::max<std::size_t>(kChunkSize, 2 * size)));
+        const std::size_t n = std::fread(bytes.data() + size, 1, bytes.size() - size, file.get());
+        if (n == 0) {
+            if (std::ferror(file.get()))
+                throw TFileError(fileName, SystemReason(errno));
+            break; // the end of the file
+        }
+        size += n;
+    }
+    if (size > limit)
+        return std::nullopt;
+    bytes.resize(size);
+    return bytes;
 }

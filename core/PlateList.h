@@ -5,6 +5,7 @@
 // LF or CR. A last line without a line break counts.
 
 #include <cstdio>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -63,8 +64,9 @@ private:
     bool lineOpen_ = false;      // the current line has begun
 };
 
-// Decodes a whole plate list held in memory into its lines.
+// Decodes a whole plate list held in memory into its lines, or into `sink`.
 std::vector<std::string> DecodePlateListLines(std::string_view bytes);
+void DecodePlateList(std::string_view bytes, TLineSink& sink);
 
 // A file that cannot be read or written: the file's name and the system's reason.
 class TFileError : public std::runtime_error {
@@ -82,3 +84,7 @@ public:
 void ReadPlateListFile(const std::string& fileName, TLineSink& sink);
 // The same for an open, seekable stream; `name` is used in errors.
 void ReadPlateList(std::FILE* file, const std::string& name, TLineSink& sink);
+// The bytes of a file, read once up to `limit` whatever kind of file it is, so
+// that a device that never ends stops there; nullopt when the file holds more.
+// Throws TFileError.
+std::optional<std::string> ReadFileUpTo(const std::string& fileName, std::size_t limit);

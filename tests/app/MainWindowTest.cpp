@@ -25,6 +25,11 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <sys/stat.h>
+
+#include <cstdio>
+#include <thread>
 #include <QTimer>
 #include <gtest/gtest.h>
 
@@ -526,4 +531,33 @@ TEST_F(MainWindowTest, BothViewsGiveTheSameCodesForLinesWithSpecialSpaces)
         EXPECT_EQ(Row(form->SG2, 1 + lines.size() + k), Row(form->SG2, 1 + k)) << k;
     }
     EXPECT_EQ(form->SG1->Cells(0, 1), QString::fromUtf8("AB\u00A012"));
+}
+
+TEST_F(MainWindowTest, OpenStopsAnEndlessDeviceAtTheBoxCapacityAndReadsAPipe)
+{
+    Open();
+    // /dev/zero never ends: the box's capacity is reached and nothing is computed.
+    const QString zero = dir.filePath("zero.txt");
+    ASSERT_TRUE(QFile::link("/dev/zero", zero));
+    dialogs.fileAnswers.push_back(zero);
+    QTest::keyClick(form->EditPlate, Qt::Key_O, Qt::ControlModifier);
+    ASSERT_FALSE(dialogs.messages.isEmpty());
+    EXPECT_EQ(dialogs.messages.last(), "Text exceeds memo capacity");
+    EXPECT_EQ(form->SG1->RowCount(), 2);
+    EXPECT_EQ(form->SG1->Cells(0, 1), "");
+
+    // A pipe that ends early is read as any list.
+    const QByteArray fifo = QFile::encodeName(dir.filePath("fifo.txt"));
+    ASSERT_EQ(::mkfifo(fifo.constData(), 0600), 0);
+    std::thread writer([&] {
+        std::FILE* out = std::fopen(fifo.constData(), "wb");
+        std::fputs("hk 55 evb\r\nab12\r\n", out);
+        std::fclose(out);
+    });
+    dialogs.fileAnswers.push_back(QString::fromLocal8Bit(fifo));
+    QTest::keyClick(form->EditPlate, Qt::Key_O, Qt::ControlModifier);
+    writer.join();
+    EXPECT_EQ(form->SG1->RowCount(), 3);
+    EXPECT_EQ(form->SG1->Cells(0, 1), "HK55EVB");
+    EXPECT_EQ(form->SG1->Cells(0, 2), "AB12");
 }

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <optional>
 #include <random>
 #include <string>
 #include <vector>
@@ -91,4 +93,21 @@ TEST(PlateList, PiecewiseDecodingEqualsWholeDecoding)
         ASSERT_EQ(collect.lines, DecodePlateListLines(input));
         ASSERT_TRUE(collect.current.empty());
     }
+}
+
+TEST(PlateList, ReadingStopsAtItsLimitWhateverTheFileIs)
+{
+    const std::string name = ::testing::TempDir() + "corvana-read-limit.txt";
+    {
+        std::FILE* file = std::fopen(name.c_str(), "wb");
+        ASSERT_NE(file, nullptr);
+        std::fputs("ab12\nhk55evb\n", file); // 13 bytes
+        std::fclose(file);
+    }
+    EXPECT_EQ(ReadFileUpTo(name, 13), std::optional<std::string>("ab12\nhk55evb\n"));
+    EXPECT_EQ(ReadFileUpTo(name, 12), std::nullopt);
+    EXPECT_EQ(ReadFileUpTo("/dev/zero", 1 << 20), std::nullopt);
+    EXPECT_EQ(ReadFileUpTo("/dev/null", 1 << 20), std::optional<std::string>(""));
+    EXPECT_THROW(ReadFileUpTo(name + ".missing", 10), TFileError);
+    std::remove(name.c_str());
 }
