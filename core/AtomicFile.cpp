@@ -73,6 +73,12 @@ TAtomicFileWriter::TAtomicFileWriter(std::string target, TFallback fallback)
             Fail(errno);
         return;
     }
+    // Renaming over the target could replace a file the user may not write (one
+    // made read-only to protect it): that is an error, as writing it would be.
+    // The check is made as the kernel makes it, for the effective user.
+    if (::faccessat(AT_FDCWD, path_.c_str(), F_OK, AT_EACCESS) == 0 &&
+        ::faccessat(AT_FDCWD, path_.c_str(), W_OK, AT_EACCESS) != 0)
+        Fail(errno);
     std::string pattern = FolderOf(path_) + "/." + BaseNameOf(path_) + ".XXXXXX";
     fd_ = ::mkstemp(pattern.data());
     if (fd_ >= 0) {
@@ -80,7 +86,7 @@ TAtomicFileWriter::TAtomicFileWriter(std::string target, TFallback fallback)
         return;
     }
     const int error = errno;
-    if (fallback == TFallback::InPlace && ::access(path_.c_str(), W_OK) == 0) {
+    if (fallback == TFallback::InPlace && ::faccessat(AT_FDCWD, path_.c_str(), W_OK, AT_EACCESS) == 0) {
         fd_ = ::open(path_.c_str(), O_WRONLY | O_TRUNC | O_CLOEXEC);
         if (fd_ >= 0)
             return;

@@ -2,7 +2,8 @@
 // Writes a file safely: the data goes to a temporary file in the target's folder,
 // which is renamed over the target only when everything was written, so a failure
 // never leaves a truncated file behind. The target keeps its permissions; a
-// symbolic link is followed; devices and pipes are written to directly.
+// target the user may not write is an error, never replaced; a symbolic link is
+// followed; devices and pipes are written to directly.
 
 #include <string>
 #include <string_view>

@@ -4,7 +4,6 @@
 #include "PlateList.h"
 
 #include <QFile>
-#include <QFileInfo>
 
 namespace {
 
@@ -275,10 +274,6 @@ void TIniFile::WriteInteger(const QString& section, const QString& key, int valu
 
 void TIniFile::Store()
 {
-    const QFileInfo info(fileName_);
-    // Renaming would replace a read-only file the user protected; treat it as unwritable.
-    if (info.exists() && !info.isWritable())
-        throw EIniFileException(fileName_, QStringLiteral("Permission denied"));
     try {
         TAtomicFileWriter::WriteFile(QFile::encodeName(fileName_).toStdString(), document_.Bytes(),
                                      TAtomicFileWriter::TFallback::InPlace);

@@ -27,6 +27,7 @@
 #include <QTest>
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <cstdio>
 #include <thread>
@@ -560,4 +561,53 @@ TEST_F(MainWindowTest, OpenStopsAnEndlessDeviceAtTheBoxCapacityAndReadsAPipe)
     EXPECT_EQ(form->SG1->RowCount(), 3);
     EXPECT_EQ(form->SG1->Cells(0, 1), "HK55EVB");
     EXPECT_EQ(form->SG1->Cells(0, 2), "AB12");
+}
+
+namespace {
+
+// Runs `work` as an ordinary user: when the tests run as root, with the
+// effective user "nobody", so that the kernel checks permissions as for anyone.
+template <class Work>
+void AsOrdinaryUser(Work&& work)
+{
+    const bool root = ::geteuid() == 0;
+    if (root) {
+        ASSERT_EQ(::seteuid(65534), 0);
+    }
+    work();
+    if (root) {
+        ASSERT_EQ(::seteuid(0), 0);
+    }
+}
+
+} // namespace
+
+TEST_F(MainWindowTest, ReadOnlyFilesAreNeverReplaced)
+{
+    Open();
+    TypePlate("hk 55 evb");
+    // A folder anyone may write in, holding a result file and a settings file
+    // that nobody may write.
+    ASSERT_TRUE(QFile::setPermissions(dir.path(), QFileDevice::Permissions(0x7777)));
+    const QString result = dir.filePath("kept.txt");
+    const QString settings = dir.filePath("kept.ini");
+    WriteAll(result, "protected\r\n");
+    WriteAll(settings, "[settings]\r\nmode=1\r\n");
+    for (const QString& name : {result, settings})
+        ASSERT_TRUE(QFile::setPermissions(name, QFileDevice::ReadOwner));
+
+    AsOrdinaryUser([&] {
+        dialogs.fileAnswers.push_back(result);
+        QTest::keyClick(form->EditPlate, Qt::Key_S, Qt::ControlModifier);
+        EXPECT_EQ(dialogs.messages.last(), "Cannot create file \"" + result + "\". Permission denied");
+
+        form = std::make_unique<TFormMain>(TSettingsFiles{settings, settings});
+        form.reset();
+        EXPECT_EQ(dialogs.messages.last(), "Unable to write to " + settings);
+    });
+    EXPECT_EQ(ReadAll(result), "protected\r\n");
+    EXPECT_EQ(ReadAll(settings), "[settings]\r\nmode=1\r\n");
+    struct stat st {};
+    ASSERT_EQ(::stat(QFile::encodeName(result).constData(), &st), 0);
+    EXPECT_EQ(st.st_mode & 07777, 0400u);
 }
