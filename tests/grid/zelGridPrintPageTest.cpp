@@ -169,6 +169,22 @@ TEST(GridPrintPage, PreviewBreaksPagesAtThePrintersRows)
             EXPECT_EQ(previewedOn, printedOn) << dpi << " dpi, row " << row;
             grid.SetCells(1, row, "");
         }
+        // Page 2 of the preview beside page 2 of the printout, every row named,
+        // for looking at.
+        for (int row = 1; row < grid.RowCount(); ++row)
+            grid.SetCells(1, row, QStringLiteral("row %1").arg(row));
+        grid.PrintGrid();
+        grid.PrintOptions().SetPreviewPage(2);
+        grid.RenderPreviewPage(&preview);
+        const QImage printed = printer.Pages().at(1);
+        QImage both(preview.width() + printed.width() + 8, std::max(preview.height(), printed.height()),
+                    QImage::Format_RGB32);
+        both.fill(Qt::gray);
+        QPainter painter(&both);
+        painter.drawImage(0, 0, preview);
+        painter.drawImage(preview.width() + 8, 0, printed);
+        painter.end();
+        both.copy(0, 0, both.width(), 200).save(QStringLiteral("/tmp/corvana-preview-vs-print-%1dpi.png").arg(dpi));
     }
 }
 
