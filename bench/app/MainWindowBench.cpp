@@ -1,5 +1,6 @@
 // Timing driver for the main window on the offscreen platform.
 
+#include "BenchMeasure.h"
 #include "AdvEdit.h"
 #include "CollisionView.h"
 #include "Dialogs.h"
@@ -20,21 +21,6 @@
 #include <string>
 
 namespace {
-
-double Seconds(std::chrono::steady_clock::time_point since)
-{
-    return std::chrono::duration<double>(std::chrono::steady_clock::now() - since).count();
-}
-
-long ResidentKiB()
-{
-    std::ifstream status("/proc/self/status");
-    std::string line;
-    while (std::getline(status, line))
-        if (line.rfind("VmRSS:", 0) == 0)
-            return std::stol(line.substr(6));
-    return -1;
-}
 
 bool Report(const char* what, double value, double budget, const char* unit)
 {

@@ -3,6 +3,7 @@
 // records. Budget: 150 ms on one core (the thread's CPU time, since the machine
 // is shared; the wall time is shown beside it), 100 MB.
 //   bench_collisions [PLATES] [RUNS] [bulk]   (bulk: leave out the one-by-one runs)
+#include "BenchMeasure.h"
 #include "CodeCollisions.h"
 #include "PlateCodes.h"
 
@@ -16,21 +17,6 @@
 #include <vector>
 
 namespace {
-
-long ResidentKiB()
-{
-    std::ifstream status("/proc/self/status");
-    std::string line;
-    while (std::getline(status, line))
-        if (line.rfind("VmRSS:", 0) == 0)
-            return std::stol(line.substr(6));
-    return -1;
-}
-
-double Seconds(std::chrono::steady_clock::time_point since)
-{
-    return std::chrono::duration<double>(std::chrono::steady_clock::now() - since).count();
-}
 
 double CpuSeconds()
 {

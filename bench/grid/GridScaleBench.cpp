@@ -1,4 +1,5 @@
 // Timing driver for the grid's scale budgets, on the offscreen platform.
+#include "BenchMeasure.h"
 #include "zelGrid.h"
 
 #include <QApplication>
@@ -11,17 +12,6 @@
 #include <random>
 
 namespace {
-
-long ResidentKiB()
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return 0;
-    for (const QByteArray& line : status.readAll().split('\n'))
-        if (line.startsWith("VmRSS:"))
-            return line.mid(6).trimmed().split(' ').first().toLong();
-    return 0;
-}
 
 // Texts shaped like a 26-bit result row: plate, code, digest (five words with
 // blanks between, as the program writes it), payload in hex and decimal,
