@@ -211,7 +211,7 @@ void TCollisionView::DrawCell(TGridState& state, int col, int row, const QRect& 
     if (row < grid->FixedRows() || (drawState & gdSelected) || col != CodeColumn(state) || !RowShares(state, row))
         return;
     TCanvas& canvas = *grid->Canvas();
-    canvas.SetBrushColor(kWarningColor);
+    canvas.SetBrushColor(WarningBackColor);
     canvas.FillRect(rect);
     canvas.TextRect(rect, rect.left() + grid->TextMarginX, rect.top() + grid->TextMarginY, grid->Cells(col, row));
 }
@@ -323,7 +323,7 @@ void TCollisionView::UpdateStatus()
     const bool warn = state && state->finder.Counts(state->table).RowsInGroups > 0;
     statusBar_->setAutoFillBackground(warn);
     QPalette palette = statusBar_->palette();
-    palette.setColor(QPalette::Window, warn ? ToQColor(kWarningColor) : QPalette().color(QPalette::Window));
+    palette.setColor(QPalette::Window, warn ? ToQColor(WarningBackColor) : QPalette().color(QPalette::Window));
     statusBar_->setPalette(palette);
     onlyShared_->setEnabled(state != nullptr);
     onlyShared_->setChecked(state && state->onlyShared);

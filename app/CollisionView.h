@@ -14,7 +14,6 @@
 // colours follow the rows.
 
 #include "CodeCollisions.h"
-#include "Graphics.h"
 #include "PlateCodes.h"
 
 #include <QObject>
@@ -35,10 +34,6 @@ class TzelGrid;
 class TCollisionView : public QObject {
     Q_OBJECT
 public:
-    // Orange (red 255, green 204, blue 128): the code cells and the status bar
-    // while plates share a code.
-    static constexpr TColor kWarningColor = 0x80CCFF;
-
     // `grids` are the 26-bit and the 64-bit grid, on pages 0 and 1 of `pages`.
     TCollisionView(QMainWindow* window, TzelGrid* sg26, TzelGrid* sg64, QTabWidget* pages, QMenu* viewMenu);
     ~TCollisionView() override;

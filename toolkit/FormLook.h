@@ -15,6 +15,9 @@ constexpr Qt::WindowFlags OnTopDialogFlags = Qt::Dialog | Qt::CustomizeWindowHin
 
 // Text that warns: a wrong parity bit, a wrong prefix, input that is no code.
 constexpr TColor WarningTextColor = 0x0000C0;
+// A background that warns: orange (red 255, green 204, blue 128), behind the
+// code cells and the status bar while plates share a code.
+constexpr TColor WarningBackColor = 0x80CCFF;
 
 // The busy cursor for the length of a scope, also when the work throws.
 class TBusyCursor {

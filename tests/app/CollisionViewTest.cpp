@@ -8,6 +8,7 @@
 #include "AdvEdit.h"
 #include "Image.h"
 #include "Dialogs.h"
+#include "FormLook.h"
 #include "zelGrid.h"
 
 #include "../support/CollidingPlates.h"
@@ -65,7 +66,7 @@ protected:
     bool StatusWarns() const
     {
         const QStatusBar* bar = form->statusBar();
-        return bar->autoFillBackground() && bar->palette().color(QPalette::Window) == ToQColor(TCollisionView::kWarningColor);
+        return bar->autoFillBackground() && bar->palette().color(QPalette::Window) == ToQColor(WarningBackColor);
     }
 
     int RowOf(TzelGrid* grid, const std::string& plate) const
@@ -118,7 +119,7 @@ protected:
     std::unique_ptr<TFormMain> form;
 };
 
-const QColor kWarning = ToQColor(TCollisionView::kWarningColor);
+const QColor kWarning = ToQColor(WarningBackColor);
 
 } // namespace
 
