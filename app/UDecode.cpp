@@ -2,7 +2,6 @@
 
 #include "FormKeys.h"
 #include "FormLook.h"
-#include "NumberText.h"
 #include "PlateCodes.h"
 #include "UWG26.h"
 #include "zelGrid.h"
@@ -20,12 +19,6 @@
 namespace {
 
 constexpr int kClientWidth = 560;
-
-QString Hex(std::uint64_t value, int digits)
-{
-    char text[24] = "0x";
-    return QString::fromLatin1(text, WriteHex(text + 2, value, digits) - text);
-}
 
 QString Utf8(std::string_view text)
 {
@@ -123,7 +116,7 @@ void TFormDecode::CodeChanged()
     }
     if (const auto* d26 = std::get_if<TWiegand26Decoded>(&*decoded_)) {
         ShowFields({{"Format:", QStringLiteral("Wiegand 26-bit")},
-                    {"Frame:", Hex(d26->Frame, 7)},
+                    {"Frame:", QString::fromLatin1(CodeText(TCodeTable::Wiegand26, d26->Frame))},
                     {"Bits:", Utf8(Wiegand26BitGroups(d26->Frame)), false, true},
                     {"Parity:", Utf8(ParityText(*d26)), !d26->ParityOk()},
                     {"Facility code:", QString::number(d26->FacilityCode)},
@@ -131,7 +124,7 @@ void TFormDecode::CodeChanged()
     } else {
         const auto& d64 = std::get<TWiegand64Decoded>(*decoded_);
         ShowFields({{"Format:", QStringLiteral("Wiegand 64-bit")},
-                    {"Code:", Hex(d64.Code, 16)},
+                    {"Code:", QString::fromLatin1(CodeText(TCodeTable::Wiegand64, d64.Code))},
                     {"Bits:", Utf8(Wiegand64BitGroups(d64.Code)), false, true},
                     {"Prefix:", Utf8(PrefixText(d64)), !d64.PrefixOk},
                     {"Number plate:", Utf8(d64.PlateText)}});

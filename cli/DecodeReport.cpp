@@ -6,12 +6,6 @@
 
 namespace {
 
-std::string HexText(std::uint64_t value, int digits)
-{
-    char text[20] = "0x";
-    return std::string(text, WriteHex(text + 2, value, digits));
-}
-
 std::string DecimalText(std::uint64_t value)
 {
     char text[20];
@@ -77,13 +71,13 @@ void TDecodeReport::Write(TOutputStream& out, TLineFormat format) const
     for (const TEntry& entry : entries_) {
         line.Cell(entry.Input);
         if (const auto* d26 = std::get_if<TWiegand26Decoded>(&entry.Decoded)) {
-            line.Cell(HexText(d26->Frame, 7));
+            line.Cell(CodeText(TCodeTable::Wiegand26, d26->Frame));
             line.Cell(ParityText(*d26));
             line.Cell(DecimalText(d26->FacilityCode));
             line.Cell(DecimalText(d26->IdNumber));
         } else {
             const auto& d64 = std::get<TWiegand64Decoded>(entry.Decoded);
-            line.Cell(HexText(d64.Code, 16));
+            line.Cell(CodeText(TCodeTable::Wiegand64, d64.Code));
             line.Cell(PrefixText(d64));
             line.Cell(d64.PlateText);
         }

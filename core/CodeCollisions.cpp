@@ -1,6 +1,6 @@
 #include "CodeCollisions.h"
 
-#include "NumberText.h"
+#include "PlateCodes.h"
 
 #include <algorithm>
 #include <bit>
@@ -349,9 +349,3 @@ std::vector<TCollisionFinder::TGroup> TCollisionFinder::Groups(TCodeTable table)
     return groups;
 }
 
-std::string CodeText(TCodeTable table, std::uint64_t code)
-{
-    char text[24] = "0x";
-    char* end = WriteHex(text + 2, code, table == TCodeTable::Wiegand26 ? 7 : 16);
-    return std::string(text, end);
-}

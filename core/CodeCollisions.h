@@ -10,6 +10,8 @@
 // them). Memory grows with the distinct plates only: 48 bytes each in fixed
 // chunks, plus three open-addressing indexes of 8 bytes a slot.
 
+#include "PlateCodes.h"
+
 #include <cstdint>
 #include <memory>
 #include <span>
@@ -17,7 +19,6 @@
 #include <string_view>
 #include <vector>
 
-enum class TCodeTable { Wiegand26 = 0, Wiegand64 = 1 };
 
 // What the finder needs of one result record. The plate is canonical: 1 to 16
 // bytes, none of them 0.
@@ -103,6 +104,3 @@ private:
     std::uint32_t touchSink_ = 0; // keeps the reads that warm the cache
 };
 
-// The texts of a code as the result files write it: "0x%.7x" for the 26-bit
-// table, "0x%.16x" for the 64-bit table.
-std::string CodeText(TCodeTable table, std::uint64_t code);

@@ -1,6 +1,6 @@
 #include "CodeDecoder.h"
 
-#include "NumberText.h"
+#include "PlateCodes.h"
 #include "UWG26.h"
 
 #include <array>
@@ -135,8 +135,7 @@ std::uint32_t Frame26(std::string_view t, const char* expected)
         if (form.Digits > 7)
             throw TDecodeError("expected 1 to 7 hex digits, got " + Count(form.Digits));
         if (form.Value >= kWiegand26Limit) {
-            char hex[16];
-            throw TDecodeError("0x" + std::string(hex, WriteHex(hex, form.Value, 7)) +
+            throw TDecodeError(CodeText(TCodeTable::Wiegand26, form.Value) +
                                " is above the largest 26-bit frame 0x3FFFFFF");
         }
         return std::uint32_t(form.Value);

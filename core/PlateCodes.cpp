@@ -112,6 +112,12 @@ char* WriteHexCell(char* out, std::uint64_t value, int digits)
 
 } // namespace
 
+std::string CodeText(TCodeTable table, std::uint64_t code)
+{
+    char text[24];
+    return std::string(text, WriteHexCell(text, code, table == TCodeTable::Wiegand26 ? 7 : 16));
+}
+
 TWiegand26Row Wiegand26RowCells(const TPlateCodes& codes)
 {
     TWiegand26Row row;

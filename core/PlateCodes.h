@@ -126,6 +126,11 @@ using TWiegand26Row = TRowCells<7, 96>;
 using TWiegand64Row = TRowCells<3, 56>;
 
 // The 7 cell texts of the plate's 26-bit row and the 3 of its 64-bit row.
+// The two code tables, and a code as the result files write it: "0x%.7x" for
+// the 26-bit table, "0x%.16x" for the 64-bit table.
+enum class TCodeTable { Wiegand26 = 0, Wiegand64 = 1 };
+std::string CodeText(TCodeTable table, std::uint64_t code);
+
 TWiegand26Row Wiegand26RowCells(const TPlateCodes& codes);
 TWiegand64Row Wiegand64RowCells(const TPlateCodes& codes);
 
