@@ -3,7 +3,6 @@
 #include <QFontMetrics>
 #include <QPainter>
 #include <QImage>
-#include <QList>
 
 #include <algorithm>
 #include <cstdlib>
@@ -78,22 +77,19 @@ void TCanvas::LineTo(int x, int y)
     const bool xMajor = std::abs(dx) >= std::abs(dy);
     const int steps = xMajor ? std::abs(dx) : std::abs(dy);
     const int minor = xMajor ? dy : dx;
-    QList<QPoint> points;
-    points.reserve(steps);
+    const int sign = (xMajor ? dx : dy) > 0 ? 1 : -1;
+    painter_->save();
+    painter_->setRenderHint(QPainter::Antialiasing, false);
     for (int i = 0; i < steps; ++i) {
         // The minor offset i * minor / steps rounded to nearest, ties down:
         // ceil((2 * i * minor - steps) / (2 * steps)).
         const long long num = 2LL * i * minor - steps;
         const long long den = 2LL * steps;
-        const long long offset = num >= 0 ? (num + den - 1) / den : -((-num) / den);
-        const int major = (xMajor ? (dx > 0 ? 1 : -1) : (dy > 0 ? 1 : -1)) * i;
-        points.append(xMajor ? QPoint(from.x() + major, from.y() + int(offset))
-                             : QPoint(from.x() + int(offset), from.y() + major));
-    }
-    painter_->save();
-    painter_->setRenderHint(QPainter::Antialiasing, false);
-    for (const QPoint& p : points)
+        const int offset = int(num >= 0 ? (num + den - 1) / den : -((-num) / den));
+        const QPoint p = xMajor ? QPoint(from.x() + sign * i, from.y() + offset)
+                                : QPoint(from.x() + offset, from.y() + sign * i);
         painter_->fillRect(QRect(p, QSize(1, 1)), color);
+    }
     painter_->restore();
 }
 
