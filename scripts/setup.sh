@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(
-  cmake g++ ninja-build pkg-config
+  cmake g++ ninja-build pkg-config ccache
   qt6-base-dev qt6-qpa-plugins fonts-dejavu-core
   libicu-dev libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
