@@ -13,7 +13,7 @@ grep -q '^CORVANA(1)' "$work/page.txt" || fail "no title line"
 for section in NAME SYNOPSIS DESCRIPTION FILES ENVIRONMENT 'SEE ALSO'; do
     grep -q "^$section\$" "$work/page.txt" || fail "no section $section"
 done
-# Both settings files, as the program names them, and the result file format.
+# What a reader looks the page up for: both settings files and the result file.
 for text in 'corvana/corvana.ini' 'EXECUTABLE.ini' 'Number plate;Wiegand 26-bit (hex);Facility code;ID number'; do
     grep -qF "$text" "$work/page.txt" || fail "\"$text\" is not described"
 done
