@@ -10,6 +10,7 @@ packages=(
   clang libclang-rt-14-dev
   xvfb xauth xdotool x11-utils imagemagick poppler-utils
   python3 man-db groff-base
+  lintian desktop-file-utils appstream
 )
 
 missing=()

@@ -5,21 +5,10 @@
 #   man_page.sh CORVANA-CLI BUILD-DIR
 set -eu
 cli=$1
-build=$2
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-export LC_ALL=C.UTF-8 MANWIDTH=80
-fail() { echo "man page: $*" >&2; exit 1; }
+. "$(dirname "$0")/../support/man_page.sh"
 
-render() {
-    man -l --warnings=all "$1" >"$work/page.txt" 2>"$work/warnings.txt" || fail "man -l failed on $1"
-    [ ! -s "$work/warnings.txt" ] || { cat "$work/warnings.txt" >&2; fail "warnings rendering $1"; }
-}
-
-cmake --install "$build" --prefix "$work/prefix" >/dev/null
-page=$work/prefix/share/man/man1/corvana-cli.1.gz
-[ -f "$page" ] || fail "cmake --install did not install $page"
-render "$page"
+install_project "$2"
+render "$work/prefix/share/man/man1/corvana-cli.1.gz"
 grep -q '^CORVANA-CLI(1)' "$work/page.txt" || fail "no title line"
 
 # Every option of the usage text is an entry of OPTIONS (a line of its own, indented 7).
