@@ -35,10 +35,26 @@ void TDelimitedParser::Text(std::string_view utf8)
         return;
     }
     head_.append(utf8);
-    headBreaks_ += std::size_t(std::count_if(utf8.begin(), utf8.end(), IsBreak));
-    if (head_.size() < kDetectBytes && headBreaks_ < kDetectBreaks)
+    if (!SampleComplete())
         return;
-    UseSeparator(DetectSeparator(head_));
+    DetectAndParseHead();
+}
+
+// The separator is detected from the text up to the 50th line break or the
+// first 64 KiB, whichever ends first, however the text arrives in pieces.
+bool TDelimitedParser::SampleComplete()
+{
+    for (; sampleEnd_ < head_.size(); ++sampleEnd_) {
+        if (sampleBreaks_ == kDetectBreaks || sampleEnd_ == kDetectBytes)
+            return true;
+        sampleBreaks_ += IsBreak(head_[sampleEnd_]);
+    }
+    return sampleBreaks_ == kDetectBreaks || sampleEnd_ == kDetectBytes;
+}
+
+void TDelimitedParser::DetectAndParseHead()
+{
+    UseSeparator(DetectSeparator(std::string_view(head_).substr(0, sampleEnd_)));
     const std::string head = std::move(head_);
     head_.clear();
     Parse(head);
@@ -46,12 +62,8 @@ void TDelimitedParser::Text(std::string_view utf8)
 
 void TDelimitedParser::End()
 {
-    if (separator_ == 0) {
-        UseSeparator(DetectSeparator(head_));
-        const std::string head = std::move(head_);
-        head_.clear();
-        Parse(head);
-    }
+    if (separator_ == 0)
+        DetectAndParseHead();
     if (state_ == TState::Quoted) {
         sink_.UnclosedQuote(quoteLine_);
         fieldText_.clear();
@@ -192,7 +204,9 @@ public:
     std::vector<std::size_t> counts;
 };
 
-// How many records share the most common number of fields above one.
+// How many records share the most common number of fields above one; none
+// unless they are most of the records (one line with a ";" in a list of plates
+// is no list of two columns).
 std::size_t Consistency(const std::vector<std::size_t>& counts)
 {
     std::map<std::size_t, std::size_t> frequency;
@@ -200,7 +214,7 @@ std::size_t Consistency(const std::vector<std::size_t>& counts)
     for (const std::size_t count : counts)
         if (count > 1)
             best = std::max(best, ++frequency[count]);
-    return best;
+    return 2 * best > counts.size() ? best : 0;
 }
 
 } // namespace

@@ -47,6 +47,8 @@ public:
 private:
     enum class TState : unsigned char { FieldStart, Unquoted, Quoted, QuoteInQuoted };
     void UseSeparator(char separator);
+    bool SampleComplete();
+    void DetectAndParseHead();
     void Parse(std::string_view text);
     void LineBreak(char c);
     void EndField();
@@ -56,7 +58,8 @@ private:
     char separator_ = 0;
     bool stops_[2][256] = {}; // the bytes that end a run of plain text: [0] unquoted, [1] quoted
     std::string head_;        // text held back until the separator is detected
-    std::size_t headBreaks_ = 0;
+    std::size_t sampleEnd_ = 0;    // how much of it the separator is detected from
+    std::size_t sampleBreaks_ = 0; // the line breaks in that much
     std::string fieldText_;   // the texts of the record's fields, one after another
     std::vector<std::size_t> fieldEnds_;
     TDelimitedRecord record_;
