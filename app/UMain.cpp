@@ -147,8 +147,8 @@ TFormMain::TFormMain(const TSettingsFiles& settings, QWidget* parent) : QMainWin
     BuildGrids();
     BuildMenus();
     BuildToolsMenu();
-    BuildImport();
     Collisions = new TCollisionView(this, SG1, SG2, PageControl1, mnuView);
+    BuildImport();
     FormCreate();
 }
 

@@ -48,8 +48,10 @@ void TFormMain::BuildImport()
         }
     });
 
+    // Beside the collision counts, clear of them.
     ListStatus = new QLabel(statusBar());
     ListStatus->setObjectName(QStringLiteral("ListStatus"));
+    ListStatus->setIndent(6);
     // A long word never widens the window; the whole of it shows as a hint.
     ListStatus->setMinimumWidth(1);
     statusBar()->addWidget(ListStatus, 2);

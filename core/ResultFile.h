@@ -7,10 +7,31 @@
 // Texts from outside (the other columns of a delimited list) may hold anything:
 // TextCell keeps each line of the result file one row of its columns.
 
+#include <array>
 #include <string>
 #include <string_view>
 
 enum class TLineFormat { Semicolon, Csv };
+
+// Whether a text holds any of a few characters, one table look-up a byte.
+class TCharacterSet {
+public:
+    constexpr explicit TCharacterSet(std::string_view members)
+    {
+        for (char c : members)
+            in_[static_cast<unsigned char>(c)] = true;
+    }
+    bool AnyIn(std::string_view text) const
+    {
+        for (char c : text)
+            if (in_[static_cast<unsigned char>(c)])
+                return true;
+        return false;
+    }
+
+private:
+    std::array<bool, 256> in_{};
+};
 
 // What CSV output starts with, so that spreadsheets read it as UTF-8 rather than
 // in the local code page.
@@ -27,7 +48,8 @@ public:
         if (!first_)
             out_.push_back(format_ == TLineFormat::Csv ? ',' : ';');
         first_ = false;
-        if (format_ == TLineFormat::Csv && text.find_first_of(",\"\r\n") != std::string_view::npos)
+        static constexpr TCharacterSet kQuotedInCsv(",\"\r\n");
+        if (format_ == TLineFormat::Csv && kQuotedInCsv.AnyIn(text))
             AppendQuoted(text);
         else
             out_.append(text);
@@ -38,12 +60,13 @@ public:
     // it is a Cell. A computed cell is written the same by either.
     void TextCell(std::string_view text)
     {
-        if (format_ == TLineFormat::Csv || text.find_first_of(";\"\r\n") == std::string_view::npos)
+        static constexpr TCharacterSet kChangedInResultFile(";\"\r\n");
+        if (format_ == TLineFormat::Csv || !kChangedInResultFile.AnyIn(text))
             return Cell(text);
         if (!first_)
             out_.push_back(';');
         first_ = false;
-        const bool quoted = text.find_first_of(";\"") != std::string_view::npos;
+        const bool quoted = text.find_first_of(";\"") != std::string_view::npos; // rare: no table
         if (quoted)
             out_.push_back('"');
         for (std::size_t i = 0; i < text.size(); ++i) {

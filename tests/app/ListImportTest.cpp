@@ -122,6 +122,7 @@ TEST_F(MainWindowTest, ImportListReadsTheChosenColumnAndKeepsTheOthers)
         EXPECT_EQ(Row(form->SG2, 2), (QStringList{"HK55EVB", "0x600002191555EBDB", "6917531334396472283", "Lee", "IT; Netz"}));
         EXPECT_EQ(form->SG1->RowCount(), 3);
         EXPECT_EQ(StatusText(*form), "halter.csv: 2 plates imported; 1 record skipped: 1 with an empty plate field");
+        form->grab().save(QDir::temp().filePath("corvana-import-window.png"));
 
         // Saving includes them (a ";" in a field quoted, so the line keeps its columns) ...
         const QString saved = dir.filePath("saved.txt");
