@@ -264,14 +264,6 @@ void ReadPlateList(std::FILE* file, const std::string& name, TLineSink& sink)
     ReadListText(file, name, split);
 }
 
-void ReadPlateListFile(const std::string& fileName, TLineSink& sink)
-{
-    std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(fileName.c_str(), "rb"), &std::fclose);
-    if (!file)
-        throw TFileError(fileName, SystemReason(errno));
-    ReadPlateList(file.get(), fileName, sink);
-}
-
 std::optional<std::string> ReadFileUpTo(const std::string& fileName, std::size_t limit)
 {
     std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(fileName.c_str(), "rb"), &std::fclose);

@@ -117,10 +117,9 @@ public:
     std::string Reason;
 };
 
-// Reads a plate list file in two passes with bounded memory: one to decide the
-// encoding, one to decode it line by line into `sink`. Throws TFileError.
-void ReadPlateListFile(const std::string& fileName, TLineSink& sink);
-// The same for an open, seekable stream; `name` is used in errors.
+// Reads a plate list from an open, seekable stream in two passes with bounded
+// memory: one to decide the encoding, one to decode it line by line into `sink`.
+// `name` is used in errors. Throws TFileError.
 void ReadPlateList(std::FILE* file, const std::string& name, TLineSink& sink);
 // The same, decoded into text with its line breaks rather than into lines.
 void ReadListText(std::FILE* file, const std::string& name, TTextSink& sink);
