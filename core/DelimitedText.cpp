@@ -11,6 +11,13 @@ constexpr std::size_t kDetectBreaks = 50;
 
 bool IsBreak(char c) { return c == '\r' || c == '\n'; }
 
+// Where a run of plain text from `p` ends: at the first stop, or at `end`.
+const char* RunEnd(const TByteSet& stops, const char* p, const char* end)
+{
+    const std::size_t at = stops.Find(std::string_view(p, std::size_t(end - p)));
+    return at == std::string_view::npos ? end : p + at;
+}
+
 } // namespace
 
 TDelimitedParser::TDelimitedParser(TRecordSink& sink, char separator) : sink_(sink)
@@ -22,10 +29,8 @@ TDelimitedParser::TDelimitedParser(TRecordSink& sink, char separator) : sink_(si
 void TDelimitedParser::UseSeparator(char separator)
 {
     separator_ = separator;
-    for (const char stop : {separator, '\r', '\n'})
-        stops_[0][static_cast<unsigned char>(stop)] = true;
-    for (const char stop : {'"', '\r', '\n'})
-        stops_[1][static_cast<unsigned char>(stop)] = true;
+    const char stops[] = {separator, '\r', '\n'};
+    unquotedStops_ = TByteSet(std::string_view(stops, 3));
 }
 
 void TDelimitedParser::Text(std::string_view utf8)
@@ -115,8 +120,7 @@ void TDelimitedParser::Parse(std::string_view text)
         }
         case TState::Unquoted: {
             const char* run = p;
-            while (p < end && !stops_[0][static_cast<unsigned char>(*p)])
-                ++p;
+            p = RunEnd(unquotedStops_, p, end);
             fieldText_.append(run, std::size_t(p - run));
             if (p == end)
                 continue;
@@ -132,8 +136,7 @@ void TDelimitedParser::Parse(std::string_view text)
         }
         case TState::Quoted: {
             const char* run = p;
-            while (p < end && !stops_[1][static_cast<unsigned char>(*p)])
-                ++p;
+            p = RunEnd(quotedStops_, p, end);
             if (p > run) {
                 fieldText_.append(run, std::size_t(p - run));
                 afterCr_ = false;

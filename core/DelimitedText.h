@@ -7,6 +7,7 @@
 // inside an unquoted field is a character, and text after a closing quote joins
 // the field.
 
+#include "ByteSet.h"
 #include "PlateList.h"
 
 #include <cstdint>
@@ -56,7 +57,8 @@ private:
 
     TRecordSink& sink_;
     char separator_ = 0;
-    bool stops_[2][256] = {}; // the bytes that end a run of plain text: [0] unquoted, [1] quoted
+    TByteSet unquotedStops_{""}; // the bytes that end a run of plain text outside quotes
+    TByteSet quotedStops_{"\"\r\n"}; // and inside
     std::string head_;        // text held back until the separator is detected
     std::size_t sampleEnd_ = 0;    // how much of it the separator is detected from
     std::size_t sampleBreaks_ = 0; // the line breaks in that much

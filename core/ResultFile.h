@@ -7,31 +7,12 @@
 // Texts from outside (the other columns of a delimited list) may hold anything:
 // TextCell keeps each line of the result file one row of its columns.
 
-#include <array>
+#include "ByteSet.h"
+
 #include <string>
 #include <string_view>
 
 enum class TLineFormat { Semicolon, Csv };
-
-// Whether a text holds any of a few characters, one table look-up a byte.
-class TCharacterSet {
-public:
-    constexpr explicit TCharacterSet(std::string_view members)
-    {
-        for (char c : members)
-            in_[static_cast<unsigned char>(c)] = true;
-    }
-    bool AnyIn(std::string_view text) const
-    {
-        for (char c : text)
-            if (in_[static_cast<unsigned char>(c)])
-                return true;
-        return false;
-    }
-
-private:
-    std::array<bool, 256> in_{};
-};
 
 // What CSV output starts with, so that spreadsheets read it as UTF-8 rather than
 // in the local code page.
@@ -48,7 +29,7 @@ public:
         if (!first_)
             out_.push_back(format_ == TLineFormat::Csv ? ',' : ';');
         first_ = false;
-        static constexpr TCharacterSet kQuotedInCsv(",\"\r\n");
+        static constexpr TByteSet kQuotedInCsv(",\"\r\n");
         if (format_ == TLineFormat::Csv && kQuotedInCsv.AnyIn(text))
             AppendQuoted(text);
         else
@@ -60,13 +41,13 @@ public:
     // it is a Cell. A computed cell is written the same by either.
     void TextCell(std::string_view text)
     {
-        static constexpr TCharacterSet kChangedInResultFile(";\"\r\n");
+        static constexpr TByteSet kChangedInResultFile(";\"\r\n");
         if (format_ == TLineFormat::Csv || !kChangedInResultFile.AnyIn(text))
             return Cell(text);
         if (!first_)
             out_.push_back(';');
         first_ = false;
-        const bool quoted = text.find_first_of(";\"") != std::string_view::npos; // rare: no table
+        const bool quoted = text.find_first_of(";\"") != std::string_view::npos;
         if (quoted)
             out_.push_back('"');
         for (std::size_t i = 0; i < text.size(); ++i) {
