@@ -40,9 +40,15 @@ void WhenImportDialogShows(std::function<void(TFormImport*)> work)
         if (auto* dialog = qobject_cast<TFormImport*>(QApplication::activeModalWidget())) {
             timer->stop();
             timer->deleteLater();
-            // Mnemonics work in the active window; the offscreen platform activates none.
+            // Mnemonics work in the active window, which a busy X server may take a
+            // while to make it (and the offscreen platform never does by itself).
             dialog->activateWindow();
-            (void)QTest::qWaitForWindowActive(dialog);
+            EXPECT_TRUE(QTest::qWaitFor(
+                [dialog] {
+                    return QGuiApplication::focusWindow() == dialog->windowHandle() &&
+                           dialog->isAncestorOf(QApplication::focusWidget());
+                },
+                15000));
             work(dialog);
         }
     });
