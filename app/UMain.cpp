@@ -148,6 +148,7 @@ TFormMain::TFormMain(const TSettingsFiles& settings, QWidget* parent) : QMainWin
     BuildMenus();
     BuildToolsMenu();
     Collisions = new TCollisionView(this, SG1, SG2, PageControl1, mnuView);
+    BuildImport();
     FormCreate();
 }
 
@@ -425,18 +426,20 @@ bool TFormMain::CalculateUtf8(std::string_view line)
     return accepted;
 }
 
-void TFormMain::CalculateLines(std::string_view utf8)
+std::size_t TFormMain::CalculateLines(std::string_view utf8)
 {
     TBusyCursor busy;
     TResultBatch batch(SG1, SG2, Collisions);
+    std::size_t accepted = 0;
     while (!utf8.empty()) {
         const std::size_t end = utf8.find('\n');
-        batch.Add(utf8.substr(0, end));
+        accepted += batch.Add(utf8.substr(0, end));
         if (end == std::string_view::npos)
             break;
         utf8.remove_prefix(end + 1);
     }
     batch.Flush();
+    return accepted;
 }
 
 void TFormMain::btnCalc1Click(QObject* sender)

@@ -25,6 +25,7 @@ class TCollisionView;
 class TFormKeys;
 class TImage;
 class TzelGrid;
+struct TDelimitedListOptions;
 
 // The tab control: fixed-size tabs, and a hidden third page that stands for "no tab
 // active", so that no visible tab is highlighted and no grid is shown.
@@ -90,6 +91,7 @@ public:
     QMenu* mnuFile;
     QAction* mnuFileNew;
     QAction* mnuFileOpen;
+    QAction* mnuFileImport;
     QAction* mnuFileSave;
     QAction* mnuExit;
     QMenu* mnuView;
@@ -103,6 +105,8 @@ public:
     QAction* mnuAbout;
     QMenu* PopGrid1;
     QAction* mnuCopy;
+    // The status bar's word on the last list read: lines skipped, records imported.
+    QLabel* ListStatus;
 
     // The window of Tools > Decode code ..., made when first asked for.
     TFormDecode* FormDecode = nullptr;
@@ -135,6 +139,10 @@ public:
     void OpenPlateList(const QString& fileName);
     void mnuFileSaveClick();
     void SaveGridToFile(TzelGrid* grid, const QString& fileName);
+    void mnuFileImportClick();
+    // Computes every record of a delimited list (UTF-8 text) into both grids, its
+    // other columns after the computed ones.
+    void ImportList(std::string_view utf8, const TDelimitedListOptions& options, const QString& fileName);
     void mnuCopyClick();
     void mnuToolsDecodeClick();
 
@@ -154,13 +162,16 @@ private:
     void BuildGrids();
     void BuildMenus();
     void BuildToolsMenu();
+    void BuildImport();
+    void ShowListStatus(const QString& text);
     void SetupGrid(TzelGrid* grid);
     void BuildColumnMenu(QMenu* menu, TzelGrid* grid, const char* nameFormat, bool lv1);
     void DrawTriangles();
     void FormCreate();
     void FormDestroy();
-    // Runs every line of UTF-8 text through CalculatePlate's computation in one pass.
-    void CalculateLines(std::string_view utf8);
+    // Runs every line of UTF-8 text through CalculatePlate's computation in one
+    // pass; returns the number of lines accepted.
+    std::size_t CalculateLines(std::string_view utf8);
     bool CalculateUtf8(std::string_view line);
     void ShowHideColumn(TzelGrid* grid, QAction* item, int tableOffset, int tableCount);
     void UpdateColumnMenu(QMenu* menu, TzelGrid* grid, bool active);

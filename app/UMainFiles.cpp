@@ -4,13 +4,18 @@
 
 #include "AtomicFile.h"
 #include "CollisionView.h"
+#include "DelimitedText.h"
 #include "Dialogs.h"
+#include "GridHtml.h"
+#include "ListStatusText.h"
 #include "PlateList.h"
 #include "ResultFile.h"
 #include "zelGrid.h"
 
 #include <QApplication>
 #include <QClipboard>
+#include <QLabel>
+#include <QMimeData>
 #include <QPlainTextEdit>
 
 #include <stdexcept>
@@ -55,6 +60,7 @@ void TFormMain::mnuFileNewClick()
         grid->Rows(1).Clear();
     }
     Collisions->RowsChanged();
+    ShowListStatus(QString());
 }
 
 void TFormMain::mnuFileOpenClick()
@@ -77,14 +83,16 @@ void TFormMain::OpenPlateList(const QString& fileName)
     if (!bytes)
         throw std::runtime_error("Text exceeds memo capacity");
     TJoinedLines lines;
-    DecodePlateList(*bytes, lines);
+    TDelimiterLook look(&lines);
+    DecodePlateList(*bytes, look);
     bytes.reset();
     if (qint64(lines.text.size()) > kMemoCapacity)
         throw std::runtime_error("Text exceeds memo capacity");
     // The file's lines go through the box's computation as the box would hold
     // them, in one pass; the box ends empty and the focus stays where it was.
     EditPlates->clear();
-    CalculateLines(lines.text);
+    const std::size_t accepted = CalculateLines(lines.text);
+    ShowListStatus(OpenedListStatus(fileName, look, accepted));
 }
 
 void TFormMain::mnuFileSaveClick()
@@ -118,7 +126,7 @@ void TFormMain::SaveGridToFile(TzelGrid* grid, const QString& fileName)
     TResultLineWriter writer(data);
     for (int r = 0; r < grid->RowCount(); ++r) {
         for (int c : written)
-            writer.Cell(grid->CellText(c, r));
+            writer.TextCell(grid->CellText(c, r)); // imported columns may hold anything
         writer.EndLine();
     }
     try {
@@ -141,6 +149,11 @@ void TFormMain::mnuCopyClick()
                 text += QLatin1Char(';');
             text += grid->Cells(c, r);
         }
-    if (!text.isEmpty())
-        QApplication::clipboard()->setText(text);
+    if (text.isEmpty())
+        return;
+    // Beside the text, a table that spreadsheets paste as cells.
+    auto* data = new QMimeData;
+    data->setText(text);
+    data->setHtml(GridSelectionHtml(*grid, sel));
+    QApplication::clipboard()->setMimeData(data);
 }

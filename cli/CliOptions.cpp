@@ -5,7 +5,9 @@
 
 const char* const kCliUsage =
     "Usage: corvana-cli [--table 26|64] [--all-columns | --columns LIST | --decode CODE... | --collisions]\n"
-    "                   [--format semicolon|csv] [--plate TEXT]... [-o FILE] [--verbose] [FILE...]\n"
+    "                   [--format semicolon|csv] [--no-bom] [--plate TEXT]... [-o FILE] [--verbose]\n"
+    "                   [--input plain|csv [--separator SEP] [--header] [--plate-column N|NAME] [--strict]]\n"
+    "                   [FILE...]\n"
     "Computes the Wiegand codes of number plates and writes a result file.\n"
     "\n"
     "  --table 26|64     the 26-bit (SHA-1) table or the 64-bit table (default 26)\n"
@@ -18,6 +20,16 @@ const char* const kCliUsage =
     "                    the plate lists given are searched for the plates with that code\n"
     "  --format csv      write comma-separated values, quoted where needed\n"
     "                    (default semicolon: the result file)\n"
+    "  --no-bom          start --format csv without the UTF-8 byte order mark\n"
+    "  --input csv       read the files as delimited lists (spreadsheet exports): the\n"
+    "                    plate from one column, the other columns written after the\n"
+    "                    computed ones (default plain: one plate per line)\n"
+    "  --separator SEP   the lists' separator: , or ; or tab (default: detected)\n"
+    "  --header          the first line of each list names its columns\n"
+    "  --plate-column N|NAME\n"
+    "                    the column that holds the plate: its number from 1, or its\n"
+    "                    name in the header (default 1)\n"
+    "  --strict          exit with status 1 when a record is rejected\n"
     "  --collisions      instead of the result file, list the codes of the table that\n"
     "                    two or more different plates share: one line per code, in\n"
     "                    ascending order, the code and then each of its plates\n"
@@ -31,9 +43,11 @@ const char* const kCliUsage =
     "Plates from --plate come first, then each FILE in order (\"-\" is standard input);\n"
     "with neither, standard input is read. Plate lists may be UTF-8, UTF-16 with a byte\n"
     "order mark or Windows-1252. Output is UTF-8 with CR LF line ends. With --decode,\n"
-    "only the plate lists given are read.\n"
-    "Exit status: 0 done, 1 a file could not be read or written or a code could not be\n"
-    "decoded, 2 a bad option, 3 the collision report lists at least one code.\n";
+    "only the plate lists given are read. A rejected record of a delimited list is\n"
+    "reported on standard error with its line (the first 10, then a count).\n"
+    "Exit status: 0 done, 1 a file could not be read or written, a code could not be\n"
+    "decoded or a record was rejected under --strict, 2 a bad option,\n"
+    "3 the collision report lists at least one code.\n";
 
 const char* const kCliVersion = "corvana-cli " CORVANA_VERSION "\n";
 
@@ -56,6 +70,32 @@ int ParseNumber(const std::string& text, const char* what)
     return value;
 }
 
+char ParseSeparator(const std::string& text)
+{
+    if (text == "," || text == ";" || text == "\t")
+        return text[0];
+    if (text == "tab")
+        return '\t';
+    throw TUsageError("unknown separator \"" + text + "\" (, or ; or tab)");
+}
+
+// A column number from 1, or else a header name.
+TPlateColumn ParsePlateColumn(const std::string& text)
+{
+    TPlateColumn column;
+    if (!text.empty() && text.find_first_not_of("0123456789") == std::string::npos) {
+        const int number = ParseNumber(text, "plate column");
+        if (number < 1)
+            throw TUsageError("column numbers start at 1");
+        column.Index = std::size_t(number - 1);
+    } else if (text.empty()) {
+        throw TUsageError("option --plate-column needs a column number or name");
+    } else {
+        column.Name = text;
+    }
+    return column;
+}
+
 std::vector<int> ParseColumnList(const std::string& list)
 {
     std::vector<int> columns;
@@ -76,6 +116,7 @@ TCliOptions ParseCliOptions(const std::vector<std::string>& args)
     TCliOptions options;
     std::string columnList;
     bool allColumns = false, haveColumnList = false, optionsEnded = false;
+    std::string listOption; // the first option that reads delimited lists
 
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
@@ -105,6 +146,26 @@ TCliOptions ParseCliOptions(const std::vector<std::string>& args)
             if (format != "semicolon" && format != "csv")
                 throw TUsageError("unknown format \"" + format + "\" (semicolon or csv)");
             options.Format = format == "csv" ? TLineFormat::Csv : TLineFormat::Semicolon;
+        } else if (arg == "--no-bom") {
+            options.Bom = false;
+        } else if (arg == "--input") {
+            const std::string& input = value("--input");
+            if (input != "plain" && input != "csv")
+                throw TUsageError("unknown input \"" + input + "\" (plain or csv)");
+            options.CsvInput = input == "csv";
+        } else if (arg == "--separator") {
+            options.List.Separator = ParseSeparator(value("--separator"));
+            listOption = listOption.empty() ? arg : listOption;
+        } else if (arg == "--header") {
+            options.List.Header = true;
+            listOption = listOption.empty() ? arg : listOption;
+        } else if (arg == "--plate-column") {
+            options.List.PlateColumn = ParsePlateColumn(value("--plate-column"));
+            options.PlateColumnGiven = true;
+            listOption = listOption.empty() ? arg : listOption;
+        } else if (arg == "--strict") {
+            options.Strict = true;
+            listOption = listOption.empty() ? arg : listOption;
         } else if (arg == "--plate") {
             options.Inputs.push_back({TCliInput::TKind::Plate, value("--plate")});
         } else if (arg == "-o") {
@@ -130,6 +191,11 @@ TCliOptions ParseCliOptions(const std::vector<std::string>& args)
         throw TUsageError("--decode writes its own columns; --all-columns and --columns do not apply");
     if (options.Collisions && !options.Decodes.empty())
         throw TUsageError("--collisions and --decode exclude each other");
+    if (!listOption.empty() && !options.CsvInput)
+        throw TUsageError(listOption + " reads delimited lists; it needs --input csv");
+    if (!options.List.PlateColumn.Name.empty() && !options.List.Header)
+        throw TUsageError("--plate-column " + options.List.PlateColumn.Name +
+                          " names a header column; it needs --header (or give the column's number)");
     const int count = ColumnCount(options.Table);
     if (allColumns) {
         for (int c = 1; c < count; ++c)

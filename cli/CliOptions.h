@@ -1,8 +1,11 @@
 #pragma once
 // The command line of corvana-cli:
 //   corvana-cli [--table 26|64] [--all-columns | --columns LIST | --decode CODE...]
-//               [--collisions] [--format semicolon|csv] [--plate TEXT]... [-o FILE] [--verbose] [FILE...]
+//               [--collisions] [--format semicolon|csv] [--no-bom] [--plate TEXT]... [-o FILE]
+//               [--input plain|csv [--separator SEP] [--header] [--plate-column N|NAME] [--strict]]
+//               [--verbose] [FILE...]
 
+#include "DelimitedPlateList.h"
 #include "ResultFile.h"
 
 #include <stdexcept>
@@ -22,6 +25,11 @@ struct TCliOptions {
     std::vector<TCliInput> Inputs;
     std::vector<std::string> Decodes; // codes to decode instead of writing the result file
     TLineFormat Format = TLineFormat::Semicolon;
+    bool Bom = true; // --format csv starts with a UTF-8 byte order mark
+    bool CsvInput = false; // the files are delimited lists (--input csv)
+    TDelimitedListOptions List; // how they are read
+    bool PlateColumnGiven = false;
+    bool Strict = false; // a rejected record makes the exit status 1
     std::string OutputFile; // empty: standard output
     bool Collisions = false; // the collision report instead of the result file
     bool Verbose = false;

@@ -1,5 +1,7 @@
 #include "CollisionReport.h"
 
+#include "CliInputs.h"
+
 #include <ostream>
 
 namespace {
@@ -58,14 +60,11 @@ std::size_t TCollisionReport::Write(TOutputStream& out, TLineFormat format)
     return groups.size();
 }
 
-int ReportCollisions(const TCliOptions& options, TOutputStream& out, std::ostream& err)
+int ReportCollisions(const TCliOptions& options, TCliInputs& inputs, TOutputStream& out, std::ostream& err)
 {
     TCollisionReport report(options.Table);
     // The same inputs as the result file: with neither plates nor files, standard input.
-    if (options.Inputs.empty())
-        ReadCliInputs({{TCliInput::TKind::File, "-"}}, report);
-    else
-        ReadCliInputs(options.Inputs, report);
+    inputs.Read(report, true);
     const std::size_t groups = report.Write(out, options.Format);
     out.Commit();
     if (options.Verbose) {

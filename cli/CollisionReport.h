@@ -34,5 +34,7 @@ private:
     std::uint64_t row_ = 0;
 };
 
+class TCliInputs;
+
 // Runs the report for corvana-cli; exit status 3 when it lists a group, else 0.
-int ReportCollisions(const TCliOptions& options, TOutputStream& out, std::ostream& err);
+int ReportCollisions(const TCliOptions& options, TCliInputs& inputs, TOutputStream& out, std::ostream& err);

@@ -1,9 +1,9 @@
 #include "Converter.h"
 
+#include "CliInputs.h"
 #include "CollisionReport.h"
 #include "DecodeReport.h"
 
-#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -28,68 +28,73 @@ void TPlateLineSink::ConvertPlateText(std::string_view text)
     LineEnd();
 }
 
-TConverter::TConverter(int table, std::vector<int> columns, TOutputStream& out, TLineFormat format)
-    : table_(table), columns_(std::move(columns)), out_(out), format_(format)
+TConverter::TConverter(int table, std::vector<int> columns, TOutputStream& out, TLineFormat format,
+                       bool awaitOtherColumns)
+    : table_(table), columns_(std::move(columns)), out_(out), format_(format), columnsKnown_(!awaitOtherColumns)
 {
 }
 
 template <class Cells>
-void TConverter::WriteLine(const Cells& cells)
+void TConverter::WriteLine(const Cells& cells, const std::vector<std::string_view>& others)
 {
     line_.clear();
     TResultLineWriter writer(line_, format_);
     writer.Cell(cells[0]);
     for (int c : columns_)
         writer.Cell(cells[static_cast<std::size_t>(c)]);
+    for (std::size_t i = 0; i < otherNames_.size(); ++i)
+        writer.TextCell(i < others.size() ? others[i] : std::string_view());
     writer.EndLine();
     out_.Write(line_);
 }
 
 void TConverter::WriteHeader()
 {
+    headerWritten_ = true;
+    const std::vector<std::string_view> names(otherNames_.begin(), otherNames_.end());
     if (table_ == 26)
-        WriteLine(Wiegand26Headers);
+        WriteLine(Wiegand26Headers, names);
     else
-        WriteLine(Wiegand64Headers);
+        WriteLine(Wiegand64Headers, names);
 }
 
-void TConverter::Plate(const std::string& plate)
+void TConverter::OtherColumns(const std::vector<std::string>& names)
 {
+    if (columnsKnown_)
+        return;
+    otherNames_ = names;
+    Finish();
+}
+
+void TConverter::Finish()
+{
+    columnsKnown_ = true;
+    if (!headerWritten_)
+        WriteHeader();
+    for (const std::string& plate : waiting_)
+        PlateWithOthers(plate, {});
+    waiting_.clear();
+}
+
+void TConverter::PlateWithOthers(const std::string& plate, const std::vector<std::string_view>& others)
+{
+    if (!headerWritten_) {
+        if (!columnsKnown_) {
+            waiting_.push_back(plate);
+            return;
+        }
+        WriteHeader();
+    }
     const TPlateCodes codes = ComputePlateCodes(plate);
     if (table_ == 26)
-        WriteLine(Wiegand26RowCells(codes));
+        WriteLine(Wiegand26RowCells(codes), others);
     else
-        WriteLine(Wiegand64RowCells(codes));
+        WriteLine(Wiegand64RowCells(codes), others);
 }
 
 namespace {
 
 using TFilePtr = std::unique_ptr<std::FILE, int (*)(std::FILE*)>;
-
-// Standard input copied to an anonymous temporary file, so that it can be read
-// twice (once to decide its encoding) without holding it in memory.
-TFilePtr CopyStandardInput()
-{
-    TFilePtr copy(std::tmpfile(), &std::fclose);
-    if (!copy)
-        throw TFileError("-", std::strerror(errno));
-    std::unique_ptr<char[]> buffer(new char[1 << 20]);
-    for (;;) {
-        const ssize_t n = ::read(STDIN_FILENO, buffer.get(), 1 << 20);
-        if (n == 0)
-            break;
-        if (n < 0) {
-            if (errno == EINTR)
-                continue;
-            throw TFileError("-", std::strerror(errno));
-        }
-        if (std::fwrite(buffer.get(), 1, static_cast<std::size_t>(n), copy.get()) != static_cast<std::size_t>(n))
-            throw TFileError("-", std::strerror(errno));
-    }
-    if (std::fflush(copy.get()) != 0 || std::fseek(copy.get(), 0, SEEK_SET) != 0)
-        throw TFileError("-", std::strerror(errno));
-    return copy;
-}
 
 // Every input file must open before any output is written.
 void CheckInputsReadable(const std::vector<TCliInput>& inputs)
@@ -110,26 +115,23 @@ void ReportCounts(const TCliOptions& options, const TPlateLineSink& sink, std::o
 }
 
 // The result file; with neither plates nor files, standard input is read.
-int Convert(const TCliOptions& options, TOutputStream& out, std::ostream& err)
+int Convert(const TCliOptions& options, TCliInputs& inputs, TOutputStream& out, std::ostream& err)
 {
-    TConverter converter(options.Table, options.Columns, out, options.Format);
-    converter.WriteHeader();
-    if (options.Inputs.empty())
-        ReadCliInputs({{TCliInput::TKind::File, "-"}}, converter);
-    else
-        ReadCliInputs(options.Inputs, converter);
+    TConverter converter(options.Table, options.Columns, out, options.Format, options.CsvInput);
+    inputs.Read(converter, true);
+    converter.Finish();
     out.Commit();
     ReportCounts(options, converter, err);
     return 0;
 }
 
 // The decode report; only the plate lists given are searched.
-int Decode(const TCliOptions& options, TOutputStream& out, std::ostream& err)
+int Decode(const TCliOptions& options, TCliInputs& inputs, TOutputStream& out, std::ostream& err)
 {
     TDecodeReport report(options.Table, options.Decodes);
     for (const TDecodeReport::TFailure& failure : report.Failures())
         err << "corvana-cli: cannot decode \"" << failure.Text << "\": " << failure.Reason << "\n";
-    ReadCliInputs(options.Inputs, report);
+    inputs.Read(report, false);
     report.Write(out, options.Format);
     out.Commit();
     ReportCounts(options, report, err);
@@ -137,24 +139,6 @@ int Decode(const TCliOptions& options, TOutputStream& out, std::ostream& err)
 }
 
 } // namespace
-
-void ReadCliInputs(const std::vector<TCliInput>& inputs, TPlateLineSink& sink)
-{
-    // Plate arguments come first, wherever they stand among the files.
-    std::vector<TCliInput> ordered = inputs;
-    std::stable_partition(ordered.begin(), ordered.end(),
-                          [](const TCliInput& input) { return input.Kind == TCliInput::TKind::Plate; });
-    for (const TCliInput& input : ordered) {
-        if (input.Kind == TCliInput::TKind::Plate) {
-            sink.ConvertPlateText(input.Value);
-        } else if (input.Value == "-") {
-            TFilePtr copy = CopyStandardInput();
-            ReadPlateList(copy.get(), "-", sink);
-        } else {
-            ReadPlateListFile(input.Value, sink);
-        }
-    }
-}
 
 int RunCorvanaCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
 {
@@ -187,9 +171,21 @@ int RunCorvanaCli(const std::vector<std::string>& args, std::ostream& out, std::
             output = std::make_unique<TDescriptorOutput>(STDOUT_FILENO, "-");
         else
             output = std::make_unique<TFileOutput>(options.OutputFile);
+        // The byte order mark tells spreadsheets that the text is UTF-8, not the
+        // local code page.
+        if (options.Format == TLineFormat::Csv && options.Bom)
+            output->Write(kUtf8Bom);
+        TCliInputs inputs(options, err);
+        int status = 0;
         if (options.Collisions)
-            return ReportCollisions(options, *output, err);
-        return options.Decodes.empty() ? Convert(options, *output, err) : Decode(options, *output, err);
+            status = ReportCollisions(options, inputs, *output, err);
+        else
+            status = options.Decodes.empty() ? Convert(options, inputs, *output, err)
+                                             : Decode(options, inputs, *output, err);
+        return options.Strict && inputs.RejectedRecords() > 0 ? 1 : status;
+    } catch (const TListError& e) {
+        err << "corvana-cli: " << e.what() << "\n";
+        return 1;
     } catch (const TOutputError& e) {
         err << "corvana-cli: cannot create file \"" << e.FileName << "\": " << e.Reason << "\n";
         return 1;

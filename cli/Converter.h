@@ -13,7 +13,8 @@
 #include <vector>
 
 // Normalises every plate line it receives and hands on its canonical plate;
-// counts the accepted and rejected lines.
+// counts the accepted and rejected lines. Plates of delimited lists arrive
+// normalised, with the texts of the lists' other columns.
 class TPlateLineSink : public TLineSink {
 public:
     // One whole plate line given as 8-bit text (UTF-8 when valid, else Windows-1252).
@@ -22,11 +23,26 @@ public:
     void LinePiece(std::string_view utf8) override { normalizer_.Feed(utf8); }
     void LineEnd() override;
 
+    // The names of the other columns of delimited lists, settled by the first list.
+    virtual void OtherColumns(const std::vector<std::string>& names) { (void)names; }
+    // The plate of a record of a delimited list, and the texts of its other columns.
+    void ConvertListPlate(const std::string& plate, const std::vector<std::string_view>& others)
+    {
+        ++accepted_;
+        PlateWithOthers(plate, others);
+    }
+    void CountRejected() { ++rejected_; }
+
     std::size_t Accepted() const { return accepted_; }
     std::size_t Rejected() const { return rejected_; }
 
 protected:
     virtual void Plate(const std::string& plate) = 0;
+    virtual void PlateWithOthers(const std::string& plate, const std::vector<std::string_view>& others)
+    {
+        (void)others;
+        Plate(plate);
+    }
 
 private:
     TPlateNormalizer normalizer_;
@@ -34,31 +50,37 @@ private:
 };
 
 // Turns each plate line into one result-file line of the chosen table; rejected
-// lines write nothing.
+// lines write nothing. The header line comes first; when other columns are
+// awaited (delimited lists), it waits for their names, and so do the plates
+// that arrive before them.
 class TConverter : public TPlateLineSink {
 public:
     TConverter(int table, std::vector<int> columns, TOutputStream& out,
-               TLineFormat format = TLineFormat::Semicolon);
+               TLineFormat format = TLineFormat::Semicolon, bool awaitOtherColumns = false);
 
-    void WriteHeader();
+    void OtherColumns(const std::vector<std::string>& names) override;
+    // Writes what still waits: the header and its plates, when no list named columns.
+    void Finish();
 
 protected:
-    void Plate(const std::string& plate) override;
+    void Plate(const std::string& plate) override { PlateWithOthers(plate, {}); }
+    void PlateWithOthers(const std::string& plate, const std::vector<std::string_view>& others) override;
 
 private:
+    void WriteHeader();
     template <class Cells>
-    void WriteLine(const Cells& cells);
+    void WriteLine(const Cells& cells, const std::vector<std::string_view>& others);
 
     int table_;
     std::vector<int> columns_;
     TOutputStream& out_;
     TLineFormat format_;
+    bool columnsKnown_;
+    bool headerWritten_ = false;
+    std::vector<std::string> otherNames_;
+    std::vector<std::string> waiting_; // plates that came before the other columns' names
     std::string line_;
 };
-
-// Feeds the inputs to `sink`: the --plate texts first, then each file in order
-// ("-" is standard input). Throws TFileError.
-void ReadCliInputs(const std::vector<TCliInput>& inputs, TPlateLineSink& sink);
 
 // Runs corvana-cli with the arguments after the program name; returns the exit
 // status. Messages go to `out` (help, version) and `err`.

@@ -36,12 +36,21 @@ bool TPlateBuilder::TakeCased(char32_t cp)
     return true;
 }
 
-std::optional<std::string> TPlateBuilder::Finish()
+std::optional<std::string> TPlateBuilder::Finish(TPlateRejection* why)
 {
     std::optional<std::string> result;
     const std::string_view plate(plate_, size_);
-    if (!tooLong_ && size_ > 0 && plate != "NUMBERPLATE")
+    TPlateRejection rejection = TPlateRejection::None;
+    if (tooLong_)
+        rejection = TPlateRejection::TooLong;
+    else if (size_ == 0)
+        rejection = TPlateRejection::NothingLeft;
+    else if (plate == "NUMBERPLATE")
+        rejection = TPlateRejection::HeaderText;
+    else
         result.emplace(plate);
+    if (why)
+        *why = rejection;
     size_ = 0;
     stopped_ = tooLong_ = false;
     return result;
@@ -66,7 +75,7 @@ std::optional<std::string> TPlateNormalizer::Finish()
     return builder_.Finish();
 }
 
-std::optional<std::string> NormalizePlate(std::string_view line)
+std::optional<std::string> NormalizePlate(std::string_view line, TPlateRejection* why)
 {
     // The whole line is at hand: decode in place and stop as soon as the rest
     // cannot change the outcome.
@@ -78,7 +87,7 @@ std::optional<std::string> NormalizePlate(std::string_view line)
         if (!builder.Take(cp))
             break;
     }
-    return builder.Finish();
+    return builder.Finish(why);
 }
 
 TPlateCodes ComputePlateCodes(std::string_view plate)

@@ -26,6 +26,11 @@ struct TPlateCodes {
     std::uint64_t Wiegand64 = 0;
 };
 
+// Why a line gives no plate: nothing is left of it (it holds only controls,
+// spaces and punctuation, or nothing before its first ";"), what is left is
+// longer than 16 bytes, or it is the column header "Number plate".
+enum class TPlateRejection { None, NothingLeft, TooLong, HeaderText };
+
 // Collects the canonical plate from the code points of one line: upper-cases
 // with the simple one-to-one mapping, stops at the first ";", and keeps only
 // digits and bytes from 0x41 up, in UTF-8.
@@ -48,8 +53,9 @@ public:
         return Keep(static_cast<char>(cp));
     }
     bool Done() const { return stopped_ || tooLong_; }
-    // The canonical plate, or none when the line is rejected. Resets the builder.
-    std::optional<std::string> Finish();
+    // The canonical plate, or none when the line is rejected (and why, when
+    // `why` is given). Resets the builder.
+    std::optional<std::string> Finish(TPlateRejection* why = nullptr);
 
 private:
     bool TakeCased(char32_t cp);
@@ -80,8 +86,9 @@ private:
     TPlateBuilder builder_;
 };
 
-// The canonical plate of one line of UTF-8 plate text, or none when rejected.
-std::optional<std::string> NormalizePlate(std::string_view line);
+// The canonical plate of one line of UTF-8 plate text, or none when rejected
+// (and why, when `why` is given).
+std::optional<std::string> NormalizePlate(std::string_view line, TPlateRejection* why = nullptr);
 
 // The result record of a canonical plate (never anything else: a text outside
 // 1 to 16 bytes throws std::length_error).

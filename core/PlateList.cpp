@@ -71,7 +71,7 @@ TTextEncoding DetectEncoding(std::string_view bytes)
     return detector.Result();
 }
 
-void TPlateListDecoder::Feed(std::string_view bytes, TLineSink& sink)
+std::string_view TTextDecoder::Feed(std::string_view bytes)
 {
     if (encoding_ == TTextEncoding::Utf8) {
         // Valid UTF-8 passes through as it is; only a leading byte order mark goes.
@@ -80,30 +80,27 @@ void TPlateListDecoder::Feed(std::string_view bytes, TLineSink& sink)
             if (bytes.front() != kBom[offset_]) {
                 // Not a byte order mark after all: the bytes taken so far begin a
                 // character (every character from U+F000 up starts with EF).
-                SplitLines(kBom.substr(0, offset_), sink);
+                decoded_.clear();
+                for (std::uint64_t i = 0; i < offset_; ++i)
+                    decoded_.push_back(kBom[i]);
+                decoded_.append(bytes);
                 offset_ = 3;
-                break;
+                return decoded_;
             }
             bytes.remove_prefix(1);
             ++offset_;
         }
-        SplitLines(bytes, sink);
-        return;
+        return bytes;
     }
-    DecodeToUtf8(bytes);
-    SplitLines(decoded_, sink);
-}
-
-void TPlateListDecoder::DecodeToUtf8(std::string_view bytes)
-{
     decoded_.clear();
     if (encoding_ == TTextEncoding::Windows1252)
         AppendWindows1252AsUtf8(decoded_, bytes);
     else
         DecodeUtf16(bytes);
+    return decoded_;
 }
 
-void TPlateListDecoder::DecodeUtf16(std::string_view bytes)
+void TTextDecoder::DecodeUtf16(std::string_view bytes)
 {
     const bool littleEndian = encoding_ == TTextEncoding::Utf16LE;
     for (char c : bytes) {
@@ -120,7 +117,7 @@ void TPlateListDecoder::DecodeUtf16(std::string_view bytes)
     }
 }
 
-void TPlateListDecoder::TakeUtf16Unit(char16_t unit)
+void TTextDecoder::TakeUtf16Unit(char16_t unit)
 {
     if (highSurrogate_ != 0) {
         const char16_t high = highSurrogate_;
@@ -137,7 +134,21 @@ void TPlateListDecoder::TakeUtf16Unit(char16_t unit)
         AppendUtf8(decoded_, unit); // a lone low surrogate becomes U+FFFD here
 }
 
-void TPlateListDecoder::SplitLines(std::string_view utf8, TLineSink& sink)
+std::string_view TTextDecoder::Finish()
+{
+    decoded_.clear();
+    if (encoding_ == TTextEncoding::Utf16LE || encoding_ == TTextEncoding::Utf16BE) {
+        if (highSurrogate_ != 0)
+            AppendUtf8(decoded_, kReplacementCharacter);
+        if (oddByte_ >= 0)
+            AppendUtf8(decoded_, kReplacementCharacter); // a truncated last unit
+        highSurrogate_ = 0;
+        oddByte_ = -1;
+    }
+    return decoded_;
+}
+
+void TLineSplitter::Split(std::string_view utf8, TLineSink& sink)
 {
     std::size_t start = 0;
     for (std::size_t i = 0; i < utf8.size(); ++i) {
@@ -164,18 +175,8 @@ void TPlateListDecoder::SplitLines(std::string_view utf8, TLineSink& sink)
     }
 }
 
-void TPlateListDecoder::Finish(TLineSink& sink)
+void TLineSplitter::Finish(TLineSink& sink)
 {
-    decoded_.clear();
-    if (encoding_ == TTextEncoding::Utf16LE || encoding_ == TTextEncoding::Utf16BE) {
-        if (highSurrogate_ != 0)
-            AppendUtf8(decoded_, kReplacementCharacter);
-        if (oddByte_ >= 0)
-            AppendUtf8(decoded_, kReplacementCharacter); // a truncated last unit
-        highSurrogate_ = 0;
-        oddByte_ = -1;
-        SplitLines(decoded_, sink);
-    }
     if (lineOpen_)
         sink.LineEnd();
     lineOpen_ = afterCr_ = false;
@@ -206,6 +207,14 @@ void DecodePlateList(std::string_view bytes, TLineSink& sink)
     decoder.Finish(sink);
 }
 
+std::string DecodeListText(std::string_view bytes)
+{
+    TTextDecoder decoder(DetectEncoding(bytes));
+    std::string text(decoder.Feed(bytes));
+    text.append(decoder.Finish());
+    return text;
+}
+
 std::vector<std::string> DecodePlateListLines(std::string_view bytes)
 {
     TLineCollector collector;
@@ -213,7 +222,7 @@ std::vector<std::string> DecodePlateListLines(std::string_view bytes)
     return std::move(collector.lines);
 }
 
-void ReadPlateList(std::FILE* file, const std::string& name, TLineSink& sink)
+void ReadListText(std::FILE* file, const std::string& name, TTextSink& sink)
 {
     std::unique_ptr<char[]> buffer(new char[kChunkSize]);
     auto forEachChunk = [&](auto&& take) {
@@ -234,17 +243,25 @@ void ReadPlateList(std::FILE* file, const std::string& name, TLineSink& sink)
     if (std::fseek(file, 0, SEEK_SET) != 0)
         throw TFileError(name, SystemReason(errno));
 
-    TPlateListDecoder decoder(detector.Result());
-    forEachChunk([&](std::string_view chunk) { decoder.Feed(chunk, sink); });
-    decoder.Finish(sink);
+    TTextDecoder decoder(detector.Result());
+    forEachChunk([&](std::string_view chunk) { sink.Text(decoder.Feed(chunk)); });
+    sink.Text(decoder.Finish());
+    sink.End();
 }
 
-void ReadPlateListFile(const std::string& fileName, TLineSink& sink)
+void ReadPlateList(std::FILE* file, const std::string& name, TLineSink& sink)
 {
-    std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(fileName.c_str(), "rb"), &std::fclose);
-    if (!file)
-        throw TFileError(fileName, SystemReason(errno));
-    ReadPlateList(file.get(), fileName, sink);
+    class TSplit : public TTextSink {
+    public:
+        explicit TSplit(TLineSink& lines) : lines_(lines) {}
+        void Text(std::string_view utf8) override { splitter_.Split(utf8, lines_); }
+        void End() override { splitter_.Finish(lines_); }
+
+    private:
+        TLineSink& lines_;
+        TLineSplitter splitter_;
+    } split(sink);
+    ReadListText(file, name, split);
 }
 
 std::optional<std::string> ReadFileUpTo(const std::string& fileName, std::size_t limit)

@@ -2,7 +2,8 @@
 // Reading plate lists: the encoding is decided over the whole input (a UTF-16
 // byte order mark, else UTF-8 when every byte sequence is valid, else
 // Windows-1252), then the bytes are decoded to UTF-8 and split into lines at CR LF,
-// LF or CR. A last line without a line break counts.
+// LF or CR. A last line without a line break counts. Delimited lists are decoded
+// the same way and read as text, since their fields may hold line breaks.
 
 #include <cstdio>
 #include <optional>
@@ -34,6 +35,14 @@ void AppendWindows1252AsUtf8(std::string& out, std::string_view bytes);
 // Windows-1252.
 std::string TextToUtf8(std::string_view bytes);
 
+// Receives decoded text: any number of UTF-8 pieces, then the end of the text.
+class TTextSink {
+public:
+    virtual ~TTextSink() = default;
+    virtual void Text(std::string_view utf8) = 0;
+    virtual void End() = 0;
+};
+
 // Receives the decoded lines: any number of UTF-8 pieces, then the line's end.
 class TLineSink {
 public:
@@ -42,31 +51,60 @@ public:
     virtual void LineEnd() = 0;
 };
 
-// Decodes bytes of a known encoding, in pieces, into lines of UTF-8.
-class TPlateListDecoder {
+// Decodes bytes of a known encoding, in pieces, into UTF-8 text; a leading byte
+// order mark is dropped.
+class TTextDecoder {
 public:
-    explicit TPlateListDecoder(TTextEncoding encoding) : encoding_(encoding) {}
-    void Feed(std::string_view bytes, TLineSink& sink);
-    void Finish(TLineSink& sink);
+    explicit TTextDecoder(TTextEncoding encoding) : encoding_(encoding) {}
+    // The UTF-8 text of the next piece, valid until the next call.
+    std::string_view Feed(std::string_view bytes);
+    // What is left at the end: a truncated UTF-16 unit or surrogate as U+FFFD.
+    std::string_view Finish();
 
 private:
-    void DecodeToUtf8(std::string_view bytes);
     void DecodeUtf16(std::string_view bytes);
     void TakeUtf16Unit(char16_t unit);
-    void SplitLines(std::string_view utf8, TLineSink& sink);
 
     TTextEncoding encoding_;
     std::uint64_t offset_ = 0;   // input bytes seen, for skipping a byte order mark
     std::string decoded_;        // the current piece in UTF-8
     int oddByte_ = -1;           // UTF-16: first byte of a unit split between pieces
     char16_t highSurrogate_ = 0; // UTF-16: a high surrogate waiting for its pair
-    bool afterCr_ = false;       // the last character was CR: a following LF is part of its break
-    bool lineOpen_ = false;      // the current line has begun
+};
+
+// Splits UTF-8 text that arrives in pieces into lines at CR LF, LF or CR; a last
+// line without a line break counts.
+class TLineSplitter {
+public:
+    void Split(std::string_view utf8, TLineSink& sink);
+    void Finish(TLineSink& sink);
+
+private:
+    bool afterCr_ = false;  // the last character was CR: a following LF is part of its break
+    bool lineOpen_ = false; // the current line has begun
+};
+
+// Decodes bytes of a known encoding, in pieces, into lines of UTF-8.
+class TPlateListDecoder {
+public:
+    explicit TPlateListDecoder(TTextEncoding encoding) : text_(encoding) {}
+    void Feed(std::string_view bytes, TLineSink& sink) { lines_.Split(text_.Feed(bytes), sink); }
+    void Finish(TLineSink& sink)
+    {
+        lines_.Split(text_.Finish(), sink);
+        lines_.Finish(sink);
+    }
+
+private:
+    TTextDecoder text_;
+    TLineSplitter lines_;
 };
 
 // Decodes a whole plate list held in memory into its lines, or into `sink`.
 std::vector<std::string> DecodePlateListLines(std::string_view bytes);
 void DecodePlateList(std::string_view bytes, TLineSink& sink);
+// The whole text of a list held in memory, decoded to UTF-8 with its line breaks.
+std::string DecodeListText(std::string_view bytes);
 
 // A file that cannot be read or written: the file's name and the system's reason.
 class TFileError : public std::runtime_error {
@@ -79,11 +117,12 @@ public:
     std::string Reason;
 };
 
-// Reads a plate list file in two passes with bounded memory: one to decide the
-// encoding, one to decode it line by line into `sink`. Throws TFileError.
-void ReadPlateListFile(const std::string& fileName, TLineSink& sink);
-// The same for an open, seekable stream; `name` is used in errors.
+// Reads a plate list from an open, seekable stream in two passes with bounded
+// memory: one to decide the encoding, one to decode it line by line into `sink`.
+// `name` is used in errors. Throws TFileError.
 void ReadPlateList(std::FILE* file, const std::string& name, TLineSink& sink);
+// The same, decoded into text with its line breaks rather than into lines.
+void ReadListText(std::FILE* file, const std::string& name, TTextSink& sink);
 // The bytes of a file, read once up to `limit` whatever kind of file it is, so
 // that a device that never ends stops there; nullopt when the file holds more.
 // Throws TFileError.

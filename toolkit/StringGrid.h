@@ -128,7 +128,7 @@ public:
     void DeleteRow(int row);
     void DeleteColumn(int col);
 
-    // Bulk append of whole rows, each with size() cells readable as UTF-8 by
+    // Bulk append of whole rows, each with its size() cells readable as UTF-8 by
     // index: each row goes into the last row when its first cell is empty,
     // otherwise into a new row below; then column 0 of the last row written is
     // selected. Cell indexes from ColCount on are left out. A list of a million
@@ -251,9 +251,9 @@ void TStringGrid::PutRows(const TRow* rows, std::size_t count)
     const bool fillLast = CellText(0, last).empty();
     const int first = fillLast ? last : last + 1;
     SetRowCount(first + int(count));
-    const int cols = std::min<int>(ColCount(), int(TRow::size()));
     for (std::size_t k = 0; k < count; ++k) {
         const int row = first + int(k);
+        const int cols = std::min<int>(ColCount(), int(rows[k].size()));
         for (int c = 0; c < cols; ++c) {
             const std::string_view text = rows[k][std::size_t(c)];
             if (row == last)

@@ -101,14 +101,15 @@ TEST(CorvanaCliDecode, ReportsEachCodeThatCannotBeDecodedAndGoesOn)
 TEST(CorvanaCliDecode, WritesCommaSeparatedValuesOnRequest)
 {
     TPlateLists lists;
+    // CSV starts with the UTF-8 byte order mark, so that spreadsheets read it as UTF-8.
     EXPECT_EQ(RunCli({"--format", "csv", "--plate", "hk 55 evb", lists.utf16}).Out,
-              "Number plate,Wiegand 26-bit (hex),Facility code,ID number\r\n"
+              "\xEF\xBB\xBF" "Number plate,Wiegand 26-bit (hex),Facility code,ID number\r\n"
               "HK55EVB,0x3019E2A,128,53013\r\nAB12,0x2DE4806,111,9219\r\nZ,0x26BA1FA,53,53501\r\n");
-    EXPECT_EQ(RunCli({"--format", "csv", "--table", "64", "--all-columns", "--plate", "hk 55 evb"}).Out,
+    EXPECT_EQ(RunCli({"--format", "csv", "--no-bom", "--table", "64", "--all-columns", "--plate", "hk 55 evb"}).Out,
               "Number plate,Wiegand 64-bit (raw),Wiegand 64-bit (dec)\r\n"
               "HK55EVB,0x600002191555EBDB,6917531334396472283\r\n");
     EXPECT_EQ(RunCli({"--format", "csv", "--decode", "0x3019E2A", "--decode", "0x3019E2B", lists.cp1252}).Out,
-              "Code,Wiegand 26-bit (hex),Parity,Facility code,ID number,Number plates\r\n"
+              "\xEF\xBB\xBF" "Code,Wiegand 26-bit (hex),Parity,Facility code,ID number,Number plates\r\n"
               "0x3019E2A,0x3019E2A,ok,128,53013,HK55EVB\r\n0x3019E2B,0x3019E2B,odd parity bit wrong,128,53013,HK55EVB\r\n");
     // The explicit default is the result file, byte for byte.
     EXPECT_EQ(RunCli({"--format", "semicolon", "--all-columns", lists.utf8}).Out,

@@ -1,0 +1,183 @@
+#include "CliInputs.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <memory>
+#include <ostream>
+#include <unistd.h>
+
+namespace {
+
+using TFilePtr = std::unique_ptr<std::FILE, int (*)(std::FILE*)>;
+
+// Standard input copied to an anonymous temporary file, so that it can be read
+// twice (once to decide its encoding) without holding it in memory.
+TFilePtr CopyStandardInput()
+{
+    TFilePtr copy(std::tmpfile(), &std::fclose);
+    if (!copy)
+        throw TFileError("-", std::strerror(errno));
+    std::unique_ptr<char[]> buffer(new char[1 << 20]);
+    for (;;) {
+        const ssize_t n = ::read(STDIN_FILENO, buffer.get(), 1 << 20);
+        if (n == 0)
+            break;
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            throw TFileError("-", std::strerror(errno));
+        }
+        if (std::fwrite(buffer.get(), 1, static_cast<std::size_t>(n), copy.get()) != static_cast<std::size_t>(n))
+            throw TFileError("-", std::strerror(errno));
+    }
+    if (std::fflush(copy.get()) != 0 || std::fseek(copy.get(), 0, SEEK_SET) != 0)
+        throw TFileError("-", std::strerror(errno));
+    return copy;
+}
+
+TFilePtr OpenInput(const std::string& fileName)
+{
+    if (fileName == "-")
+        return CopyStandardInput();
+    TFilePtr file(std::fopen(fileName.c_str(), "rb"), &std::fclose);
+    if (!file)
+        throw TFileError(fileName, std::strerror(errno));
+    return file;
+}
+
+} // namespace
+
+std::string InputName(const std::string& fileName)
+{
+    return fileName == "-" ? "standard input" : fileName;
+}
+
+// One delimited list on its way into the sink: its other columns are placed
+// among those of the first list, and its issues reported.
+class TListReader : public TListPlateSink {
+public:
+    TListReader(TCliInputs& inputs, const std::string& name, TPlateLineSink& sink)
+        : inputs_(inputs), name_(name), sink_(sink)
+    {
+    }
+
+    void ListColumns(const TListColumns& columns) override
+    {
+        // The first list with columns settles the output's; later lists fit into them.
+        const bool settle = !inputs_.othersSettled_ && !columns.Names.empty();
+        places_ = inputs_.others_.Place(columns, settle);
+        if (settle) {
+            inputs_.othersSettled_ = true;
+            sink_.OtherColumns(inputs_.others_.Names());
+        }
+        others_.assign(inputs_.others_.Names().size(), std::string_view());
+        for (std::size_t i = 0; i < columns.Names.size(); ++i)
+            if (i != columns.Plate && places_[i] < 0)
+                Warn("its column \"" + columns.Names[i] + "\" is not among the first list's columns; it is left out");
+        WarnOfPlateColumn(columns);
+    }
+
+    void ListPlate(const std::string& plate, const TDelimitedRecord& record) override
+    {
+        const std::size_t fields = std::min(record.Fields.size(), places_.size());
+        for (std::size_t i = 0; i < fields; ++i)
+            if (places_[i] >= 0)
+                others_[std::size_t(places_[i])] = record.Fields[i];
+        sink_.ConvertListPlate(plate, others_);
+        std::fill(others_.begin(), others_.end(), std::string_view());
+    }
+
+    void ListIssue(const TRecordIssue& issue) override
+    {
+        if (RejectsRecord(issue.Problem))
+            sink_.CountRejected();
+        inputs_.ReportIssue(name_, issue);
+    }
+
+private:
+    void Warn(const std::string& text) { inputs_.err_ << "corvana-cli: " << InputName(name_) << ": " << text << "\n"; }
+
+    // The plate is read from column 1 by default; a header that names another
+    // column like the plate column makes that worth a word.
+    void WarnOfPlateColumn(const TListColumns& columns)
+    {
+        if (!inputs_.options_.List.Header || inputs_.options_.PlateColumnGiven || columns.Names.empty())
+            return;
+        const std::optional<std::size_t> named = FindPlateColumn(columns.Names);
+        if (!named || *named == columns.Plate)
+            return;
+        Warn("the plate is read from column " + std::to_string(columns.Plate + 1) + " \"" +
+             columns.Names[columns.Plate] + "\", but column " + std::to_string(*named + 1) + " \"" +
+             columns.Names[*named] + "\" reads like the plate column; choose it with --plate-column " +
+             std::to_string(*named + 1));
+    }
+
+    TCliInputs& inputs_;
+    const std::string& name_;
+    TPlateLineSink& sink_;
+    std::vector<int> places_;
+    std::vector<std::string_view> others_;
+};
+
+void TCliInputs::Read(TPlateLineSink& sink, bool standardInputByDefault)
+{
+    std::vector<TCliInput> ordered = options_.Inputs;
+    if (ordered.empty() && standardInputByDefault)
+        ordered.push_back({TCliInput::TKind::File, "-"});
+    // Plate arguments come first, wherever they stand among the files.
+    std::stable_partition(ordered.begin(), ordered.end(),
+                          [](const TCliInput& input) { return input.Kind == TCliInput::TKind::Plate; });
+    for (const TCliInput& input : ordered) {
+        if (input.Kind == TCliInput::TKind::Plate) {
+            sink.ConvertPlateText(input.Value);
+            continue;
+        }
+        TFilePtr file = OpenInput(input.Value);
+        if (options_.CsvInput)
+            ReadDelimitedList(file.get(), input.Value, sink);
+        else
+            ReadPlainList(file.get(), input.Value, sink);
+    }
+    ReportTally();
+}
+
+void TCliInputs::ReadPlainList(std::FILE* file, const std::string& name, TPlateLineSink& sink)
+{
+    TDelimiterLook look(&sink);
+    ReadPlateList(file, name, look);
+    const char separator = look.Suggested();
+    if (separator == 0)
+        return;
+    const std::string what(SeparatorName(separator));
+    err_ << "corvana-cli: " << InputName(name) << ": " << look.LinesWith(separator) << " of " << look.Lines()
+         << " lines hold a " << what << ", so it looks like a " << what
+         << "-separated list; read it with --input csv (and --header when its first line names the columns)\n";
+}
+
+void TCliInputs::ReadDelimitedList(std::FILE* file, const std::string& name, TPlateLineSink& sink)
+{
+    TListReader reader(*this, name, sink);
+    try {
+        ::ReadDelimitedList(file, name, options_.List, reader);
+    } catch (const TListColumnError& e) {
+        throw TListError(InputName(name) + ": " + e.what());
+    }
+}
+
+void TCliInputs::ReportIssue(const std::string& name, const TRecordIssue& issue)
+{
+    if (tally_.Add(issue.Problem))
+        err_ << "corvana-cli: " << InputName(name) << ": " << IssueMessage(issue) << "\n";
+}
+
+void TCliInputs::ReportTally()
+{
+    const bool unlisted = tally_.Issues() > TIssueTally::kListed;
+    if (!unlisted && !(options_.Strict && tally_.Rejected() > 0))
+        return;
+    err_ << "corvana-cli: " << tally_.Summary();
+    if (unlisted)
+        err_ << " (the first " << TIssueTally::kListed << " are listed above)";
+    err_ << "\n";
+}

@@ -1,0 +1,367 @@
+#include "DelimitedPlateList.h"
+
+#include "PlateCodes.h"
+#include "Utf8.h"
+
+#include <unicode/uchar.h>
+
+#include <algorithm>
+#include <array>
+
+namespace {
+
+constexpr std::size_t kShownField = 40; // characters of a field a message shows
+
+std::string_view TrimBlanks(std::string_view text)
+{
+    const std::size_t first = text.find_first_not_of(" \t");
+    if (first == std::string_view::npos)
+        return {};
+    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
+}
+
+// Calls `take(char32_t)` for every code point of UTF-8 text.
+template <class Take>
+void ForEachCodePoint(std::string_view utf8, Take&& take)
+{
+    auto bytes = reinterpret_cast<const unsigned char*>(utf8.data());
+    for (std::size_t i = 0, n = utf8.size(); i < n;) {
+        char32_t cp = bytes[i];
+        i += cp < 0x80 ? 1 : DecodeUtf8(bytes + i, n - i, cp, true);
+        take(cp);
+    }
+}
+
+// A field as a message quotes it: its first characters, controls as spaces.
+std::string Quoted(std::string_view field)
+{
+    std::string shown = "\"";
+    std::size_t characters = 0;
+    ForEachCodePoint(field, [&](char32_t cp) {
+        if (++characters <= kShownField)
+            AppendUtf8(shown, cp < 0x20 ? U' ' : cp);
+    });
+    if (characters > kShownField)
+        shown += "...";
+    return shown + "\"";
+}
+
+// A header name reduced to its letters and digits, in upper case.
+std::string NameKey(std::string_view name)
+{
+    std::string key;
+    ForEachCodePoint(name, [&](char32_t cp) {
+        if (u_isalnum(UChar32(cp)))
+            AppendUtf8(key, char32_t(u_toupper(UChar32(cp))));
+    });
+    return key;
+}
+
+// Names of the plate column in the languages of the lists we meet.
+constexpr std::array<std::string_view, 28> kPlateNames = {
+    "PLATE",          "NUMBERPLATE",     "PLATENUMBER",       "PLATENO",          "LICENSEPLATE",
+    "LICENCEPLATE",   "LICENSEPLATENUMBER", "LICENCEPLATENUMBER", "REGISTRATION", "REGISTRATIONNUMBER",
+    "REGISTRATIONNO", "REGNO",           "REGNR",             "VRN",              "VRM",
+    "KENNZEICHEN",    "KFZKENNZEICHEN",  "AMTLICHESKENNZEICHEN", "NUMMERNSCHILD", "KENTEKEN",
+    "PLAQUE",         "IMMATRICULATION", "MATRICULA",         "MATR\xC3\x8D" "CULA", "TARGA",
+    "TABLICA",        "SPZ",             "REKISTERINUMERO",
+};
+// Words a longer name of the plate column contains.
+constexpr std::array<std::string_view, 6> kPlateWords = {"PLATE", "KENNZEICHEN", "REGISTRATION",
+                                                         "NUMMERNSCHILD", "KENTEKEN", "IMMATRICULATION"};
+
+// 2 for a name of the plate column, 1 for a name that contains such a word.
+int PlateNameScore(std::string_view name)
+{
+    const std::string key = NameKey(name);
+    if (std::find(kPlateNames.begin(), kPlateNames.end(), key) != kPlateNames.end())
+        return 2;
+    for (std::string_view word : kPlateWords)
+        if (key.find(word) != std::string::npos)
+            return 1;
+    return 0;
+}
+
+std::string ColumnNumberName(std::size_t index) { return "Column " + std::to_string(index + 1); }
+
+bool AllEmpty(const TDelimitedRecord& record)
+{
+    return std::all_of(record.Fields.begin(), record.Fields.end(), [](std::string_view f) { return f.empty(); });
+}
+
+} // namespace
+
+std::string IssueMessage(const TRecordIssue& issue)
+{
+    std::string message = "line " + std::to_string(issue.Line) + ": ";
+    switch (issue.Problem) {
+    case TRecordProblem::NoPlateField:
+        return message + "no field in column " + std::to_string(issue.PlateColumn + 1) + " for the plate";
+    case TRecordProblem::EmptyPlate:
+        return message + "the plate field is empty";
+    case TRecordProblem::NothingLeft:
+        return message + "no plate is left of " + Quoted(issue.Field) + " once spaces and punctuation are removed";
+    case TRecordProblem::PlateTooLong:
+        return message + Quoted(issue.Field) + " is longer than 16 bytes as a plate";
+    case TRecordProblem::HeaderText:
+        return message + Quoted(issue.Field) + " reads as a column header, not a plate";
+    case TRecordProblem::UnclosedQuote:
+        return message + "a quote opened here is never closed; the rest of the list is not read";
+    case TRecordProblem::FieldsLeftOut:
+        return message + "the record has more fields than the list has columns; they are left out";
+    }
+    return message;
+}
+
+std::string_view ProblemSummary(TRecordProblem problem)
+{
+    switch (problem) {
+    case TRecordProblem::NoPlateField:
+        return "without a plate field";
+    case TRecordProblem::EmptyPlate:
+        return "with an empty plate field";
+    case TRecordProblem::NothingLeft:
+        return "with only spaces and punctuation for a plate";
+    case TRecordProblem::PlateTooLong:
+        return "with a plate longer than 16 bytes";
+    case TRecordProblem::HeaderText:
+        return "reading as a column header";
+    case TRecordProblem::UnclosedQuote:
+        return "with a quote never closed (the rest of the list)";
+    case TRecordProblem::FieldsLeftOut:
+        return "with fields beyond the columns, left out";
+    }
+    return {};
+}
+
+// ---- records to plates ------------------------------------------------------------
+
+TDelimitedPlateReader::TDelimitedPlateReader(TListPlateSink& sink, const TDelimitedListOptions& options)
+    : sink_(sink), options_(options)
+{
+}
+
+std::vector<std::string> ListColumnNames(const std::vector<std::string_view>& first, bool header)
+{
+    std::vector<std::string> names;
+    for (std::size_t i = 0; i < first.size(); ++i) {
+        const std::string_view name = header ? TrimBlanks(first[i]) : std::string_view();
+        names.push_back(name.empty() ? ColumnNumberName(i) : std::string(name));
+    }
+    return names;
+}
+
+bool NamesPlateColumn(std::string_view header) { return PlateNameScore(header) == 2; }
+
+void TDelimitedPlateReader::Settle(const TDelimitedRecord& first)
+{
+    TListColumns columns;
+    columns.Names = ListColumnNames(first.Fields, options_.Header);
+    const TPlateColumn& plate = options_.PlateColumn;
+    if (!plate.Name.empty()) {
+        const auto named = std::find_if(columns.Names.begin(), columns.Names.end(),
+                                        [&](const std::string& name) { return SameColumnName(name, plate.Name); });
+        if (!options_.Header || named == columns.Names.end()) {
+            std::string names;
+            for (const std::string& name : columns.Names)
+                names += (names.empty() ? "" : ", ") + Quoted(name);
+            throw TListColumnError("no column \"" + plate.Name + "\" in the header" +
+                                   (options_.Header ? " (its columns: " + names + ")" : std::string()));
+        }
+        columns.Plate = std::size_t(named - columns.Names.begin());
+    } else if (plate.Index >= columns.Names.size()) {
+        throw TListColumnError("the list has " + std::to_string(columns.Names.size()) +
+                               (columns.Names.size() == 1 ? " column" : " columns") + "; the plate column " +
+                               std::to_string(plate.Index + 1) + " is not among them");
+    } else {
+        columns.Plate = plate.Index;
+    }
+    columns_ = std::move(columns);
+    sink_.ListColumns(*columns_);
+}
+
+void TDelimitedPlateReader::Record(const TDelimitedRecord& record)
+{
+    if (AllEmpty(record))
+        return;
+    const bool first = !columns_;
+    if (first) {
+        Settle(record);
+        if (options_.Header)
+            return;
+    }
+    const std::size_t plateColumn = columns_->Plate;
+    if (record.Fields.size() > columns_->Names.size() &&
+        std::any_of(record.Fields.begin() + std::ptrdiff_t(columns_->Names.size()), record.Fields.end(),
+                    [](std::string_view f) { return !TrimBlanks(f).empty(); }))
+        Issue(record, TRecordProblem::FieldsLeftOut);
+    if (plateColumn >= record.Fields.size())
+        return Issue(record, TRecordProblem::NoPlateField);
+    const std::string_view field = record.Fields[plateColumn];
+    if (TrimBlanks(field).empty())
+        return Issue(record, TRecordProblem::EmptyPlate);
+    // A first line that names the plate column is a header the list was not said to have.
+    if (first && std::any_of(record.Fields.begin(), record.Fields.end(), NamesPlateColumn))
+        return Issue(record, TRecordProblem::HeaderText);
+    TPlateRejection why = TPlateRejection::None;
+    const std::optional<std::string> plate = NormalizePlate(field, &why);
+    switch (why) {
+    case TPlateRejection::None:
+        sink_.ListPlate(*plate, record);
+        return;
+    case TPlateRejection::NothingLeft:
+        return Issue(record, TRecordProblem::NothingLeft);
+    case TPlateRejection::TooLong:
+        return Issue(record, TRecordProblem::PlateTooLong);
+    case TPlateRejection::HeaderText:
+        return Issue(record, TRecordProblem::HeaderText);
+    }
+}
+
+void TDelimitedPlateReader::Issue(const TDelimitedRecord& record, TRecordProblem problem)
+{
+    const std::size_t plateColumn = columns_ ? columns_->Plate : options_.PlateColumn.Index;
+    TRecordIssue issue;
+    issue.Line = record.Line;
+    issue.Problem = problem;
+    if (plateColumn < record.Fields.size())
+        issue.Field = record.Fields[plateColumn];
+    issue.PlateColumn = plateColumn;
+    sink_.ListIssue(issue);
+}
+
+void TDelimitedPlateReader::UnclosedQuote(std::uint64_t line)
+{
+    TRecordIssue issue;
+    issue.Line = line;
+    issue.Problem = TRecordProblem::UnclosedQuote;
+    issue.PlateColumn = columns_ ? columns_->Plate : options_.PlateColumn.Index;
+    sink_.ListIssue(issue);
+}
+
+void TDelimitedPlateReader::Finish()
+{
+    if (columns_)
+        return;
+    columns_.emplace(); // a list without records has no columns and no plates
+    sink_.ListColumns(*columns_);
+}
+
+namespace {
+
+// Parses text into records, and the records into plates.
+class TDelimitedPlateParser : public TTextSink {
+public:
+    TDelimitedPlateParser(const TDelimitedListOptions& options, TListPlateSink& sink)
+        : reader_(sink, options), parser_(reader_, options.Separator)
+    {
+    }
+    void Text(std::string_view utf8) override { parser_.Text(utf8); }
+    void End() override
+    {
+        parser_.End();
+        reader_.Finish();
+    }
+
+private:
+    TDelimitedPlateReader reader_;
+    TDelimitedParser parser_;
+};
+
+} // namespace
+
+void ReadDelimitedList(std::FILE* file, const std::string& name, const TDelimitedListOptions& options,
+                       TListPlateSink& sink)
+{
+    TDelimitedPlateParser parser(options, sink);
+    ReadListText(file, name, parser);
+}
+
+void ReadDelimitedText(std::string_view utf8, const TDelimitedListOptions& options, TListPlateSink& sink)
+{
+    TDelimitedPlateParser parser(options, sink);
+    parser.Text(utf8);
+    parser.End();
+}
+
+// ---- column names --------------------------------------------------------------------
+
+bool SameColumnName(std::string_view a, std::string_view b)
+{
+    const auto folded = [](std::string_view name) {
+        std::string text;
+        ForEachCodePoint(TrimBlanks(name),
+                         [&](char32_t cp) { AppendUtf8(text, char32_t(u_foldCase(UChar32(cp), U_FOLD_CASE_DEFAULT))); });
+        return text;
+    };
+    return folded(a) == folded(b);
+}
+
+std::optional<std::size_t> FindPlateColumn(const std::vector<std::string_view>& headers)
+{
+    std::optional<std::size_t> found;
+    int best = 0;
+    for (std::size_t i = 0; i < headers.size(); ++i) {
+        const int score = PlateNameScore(headers[i]);
+        if (score > best) {
+            best = score;
+            found = i;
+        }
+    }
+    return found;
+}
+
+std::optional<std::size_t> FindPlateColumn(const std::vector<std::string>& headers)
+{
+    return FindPlateColumn(std::vector<std::string_view>(headers.begin(), headers.end()));
+}
+
+std::vector<int> TOtherColumns::Place(const TListColumns& columns, bool grow)
+{
+    std::vector<int> places(columns.Names.size(), -1);
+    std::vector<bool> taken(names_.size(), false); // by an earlier column of this list
+    for (std::size_t i = 0; i < columns.Names.size(); ++i) {
+        if (i == columns.Plate)
+            continue;
+        for (std::size_t k = 0; k < names_.size(); ++k) {
+            if (!taken[k] && SameColumnName(names_[k], columns.Names[i])) {
+                places[i] = int(k);
+                taken[k] = true;
+                break;
+            }
+        }
+        if (places[i] < 0 && grow) {
+            places[i] = int(names_.size());
+            names_.push_back(columns.Names[i]);
+            taken.push_back(true);
+        }
+    }
+    return places;
+}
+
+// ---- counting issues ----------------------------------------------------------------
+
+bool TIssueTally::Add(TRecordProblem problem)
+{
+    ++counts_[int(problem)];
+    return ++issues_ <= kListed;
+}
+
+std::string TIssueTally::Summary() const
+{
+    std::string rejected;
+    for (int p = 0; p < kRecordProblemCount; ++p) {
+        const auto problem = TRecordProblem(p);
+        if (!RejectsRecord(problem) || counts_[p] == 0)
+            continue;
+        rejected += (rejected.empty() ? "" : ", ") + std::to_string(counts_[p]) + " " + std::string(ProblemSummary(problem));
+    }
+    const auto records = [](std::size_t n) { return std::to_string(n) + (n == 1 ? " record " : " records "); };
+    std::string summary;
+    if (Rejected() > 0)
+        summary = records(Rejected()) + "skipped: " + rejected;
+    if (const std::size_t leftOut = Count(TRecordProblem::FieldsLeftOut); leftOut > 0)
+        summary += (summary.empty() ? "" : "; ") + records(leftOut) +
+                   std::string(ProblemSummary(TRecordProblem::FieldsLeftOut));
+    return summary;
+}

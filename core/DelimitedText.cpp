@@ -1,0 +1,286 @@
+#include "DelimitedText.h"
+
+#include <algorithm>
+#include <map>
+
+namespace {
+
+// How much of the text the separator is detected from.
+constexpr std::size_t kDetectBytes = 64 * 1024;
+constexpr std::size_t kDetectBreaks = 50;
+
+bool IsBreak(char c) { return c == '\r' || c == '\n'; }
+
+// Where a run of plain text from `p` ends: at the first stop, or at `end`.
+const char* RunEnd(const TByteSet& stops, const char* p, const char* end)
+{
+    const std::size_t at = stops.Find(std::string_view(p, std::size_t(end - p)));
+    return at == std::string_view::npos ? end : p + at;
+}
+
+} // namespace
+
+TDelimitedParser::TDelimitedParser(TRecordSink& sink, char separator) : sink_(sink)
+{
+    if (separator != 0)
+        UseSeparator(separator);
+}
+
+void TDelimitedParser::UseSeparator(char separator)
+{
+    separator_ = separator;
+    const char stops[] = {separator, '\r', '\n'};
+    unquotedStops_ = TByteSet(std::string_view(stops, 3));
+}
+
+void TDelimitedParser::Text(std::string_view utf8)
+{
+    if (separator_ != 0) {
+        Parse(utf8);
+        return;
+    }
+    head_.append(utf8);
+    if (!SampleComplete())
+        return;
+    DetectAndParseHead();
+}
+
+// The separator is detected from the text up to the 50th line break or the
+// first 64 KiB, whichever ends first, however the text arrives in pieces.
+bool TDelimitedParser::SampleComplete()
+{
+    for (; sampleEnd_ < head_.size(); ++sampleEnd_) {
+        if (sampleBreaks_ == kDetectBreaks || sampleEnd_ == kDetectBytes)
+            return true;
+        sampleBreaks_ += IsBreak(head_[sampleEnd_]);
+    }
+    return sampleBreaks_ == kDetectBreaks || sampleEnd_ == kDetectBytes;
+}
+
+void TDelimitedParser::DetectAndParseHead()
+{
+    UseSeparator(DetectSeparator(std::string_view(head_).substr(0, sampleEnd_)));
+    const std::string head = std::move(head_);
+    head_.clear();
+    Parse(head);
+}
+
+void TDelimitedParser::End()
+{
+    if (separator_ == 0)
+        DetectAndParseHead();
+    if (state_ == TState::Quoted) {
+        sink_.UnclosedQuote(quoteLine_);
+        fieldText_.clear();
+        fieldEnds_.clear();
+        recordOpen_ = false;
+        state_ = TState::FieldStart;
+        return;
+    }
+    if (recordOpen_)
+        EndRecord();
+}
+
+void TDelimitedParser::Parse(std::string_view text)
+{
+    const char* p = text.data();
+    const char* const end = p + text.size();
+    while (p < end) {
+        switch (state_) {
+        case TState::FieldStart: {
+            const char c = *p;
+            if (c == '\n' && afterCr_) { // the LF of a CR LF that ended the last record
+                afterCr_ = false;
+                ++p;
+                continue;
+            }
+            afterCr_ = false;
+            if (IsBreak(c)) {
+                LineBreak(c);
+                if (recordOpen_) // a blank line is no record
+                    EndRecord();
+                ++p;
+                continue;
+            }
+            if (!recordOpen_) {
+                recordOpen_ = true;
+                record_.Line = line_;
+            }
+            if (c == separator_) {
+                EndField();
+                ++p;
+            } else if (c == '"') {
+                state_ = TState::Quoted;
+                quoteLine_ = line_;
+                ++p;
+            } else {
+                state_ = TState::Unquoted;
+            }
+            continue;
+        }
+        case TState::Unquoted: {
+            const char* run = p;
+            p = RunEnd(unquotedStops_, p, end);
+            fieldText_.append(run, std::size_t(p - run));
+            if (p == end)
+                continue;
+            const char c = *p++;
+            if (c == separator_) {
+                EndField();
+                state_ = TState::FieldStart;
+            } else {
+                LineBreak(c);
+                EndRecord();
+            }
+            continue;
+        }
+        case TState::Quoted: {
+            const char* run = p;
+            p = RunEnd(quotedStops_, p, end);
+            if (p > run) {
+                fieldText_.append(run, std::size_t(p - run));
+                afterCr_ = false;
+            }
+            if (p == end)
+                continue;
+            const char c = *p++;
+            if (c == '"') {
+                state_ = TState::QuoteInQuoted;
+                afterCr_ = false;
+                continue;
+            }
+            // A line break inside the field belongs to it, as it stands.
+            fieldText_.push_back(c);
+            if (c == '\n' && afterCr_)
+                afterCr_ = false;
+            else
+                LineBreak(c);
+            continue;
+        }
+        case TState::QuoteInQuoted:
+            if (*p == '"') { // a doubled quote stands for one
+                fieldText_.push_back('"');
+                state_ = TState::Quoted;
+                ++p;
+            } else { // the quoted part ended; what follows up to the separator joins it
+                state_ = TState::Unquoted;
+            }
+            continue;
+        }
+    }
+}
+
+void TDelimitedParser::LineBreak(char c)
+{
+    ++line_;
+    afterCr_ = c == '\r';
+}
+
+void TDelimitedParser::EndField()
+{
+    fieldEnds_.push_back(fieldText_.size());
+}
+
+void TDelimitedParser::EndRecord()
+{
+    EndField();
+    record_.Fields.clear();
+    std::size_t start = 0;
+    for (const std::size_t end : fieldEnds_) {
+        record_.Fields.emplace_back(fieldText_.data() + start, end - start);
+        start = end;
+    }
+    sink_.Record(record_);
+    fieldText_.clear();
+    fieldEnds_.clear();
+    recordOpen_ = false;
+    state_ = TState::FieldStart;
+}
+
+namespace {
+
+// The number of fields of each record.
+class TFieldCounts : public TRecordSink {
+public:
+    void Record(const TDelimitedRecord& record) override { counts.push_back(record.Fields.size()); }
+    void UnclosedQuote(std::uint64_t) override {}
+    std::vector<std::size_t> counts;
+};
+
+// How many records share the most common number of fields above one; none
+// unless they are most of the records (one line with a ";" in a list of plates
+// is no list of two columns).
+std::size_t Consistency(const std::vector<std::size_t>& counts)
+{
+    std::map<std::size_t, std::size_t> frequency;
+    std::size_t best = 0;
+    for (const std::size_t count : counts)
+        if (count > 1)
+            best = std::max(best, ++frequency[count]);
+    return 2 * best > counts.size() ? best : 0;
+}
+
+} // namespace
+
+char DetectSeparator(std::string_view utf8Head)
+{
+    char chosen = ',';
+    std::size_t chosenScore = 0;
+    for (const char separator : kListSeparators) {
+        TFieldCounts counts;
+        TDelimitedParser parser(counts, separator);
+        parser.Text(utf8Head);
+        parser.End();
+        const std::size_t score = Consistency(counts.counts);
+        if (score > chosenScore) {
+            chosen = separator;
+            chosenScore = score;
+        }
+    }
+    return chosen;
+}
+
+void TDelimiterLook::LinePiece(std::string_view utf8)
+{
+    if (!utf8.empty())
+        lineHasText_ = true;
+    if (!pastPlate_) {
+        const std::size_t semicolon = utf8.find(';');
+        const std::string_view plate = utf8.substr(0, semicolon);
+        comma_ = comma_ || plate.find(',') != std::string_view::npos;
+        tab_ = tab_ || plate.find('\t') != std::string_view::npos;
+        pastPlate_ = semicolon != std::string_view::npos;
+    }
+    if (next_)
+        next_->LinePiece(utf8);
+}
+
+void TDelimiterLook::LineEnd()
+{
+    if (lineHasText_) {
+        ++lines_;
+        commaLines_ += comma_;
+        tabLines_ += tab_;
+    }
+    lineHasText_ = pastPlate_ = comma_ = tab_ = false;
+    if (next_)
+        next_->LineEnd();
+}
+
+char TDelimiterLook::Suggested() const
+{
+    const char separator = tabLines_ > commaLines_ ? '\t' : ',';
+    return 2 * LinesWith(separator) > lines_ ? separator : 0;
+}
+
+std::string_view SeparatorName(char separator)
+{
+    switch (separator) {
+    case '\t':
+        return "tab";
+    case ';':
+        return "semicolon";
+    default:
+        return "comma";
+    }
+}

@@ -1,0 +1,103 @@
+#pragma once
+// Delimited text, as spreadsheets export it (RFC 4180): records of fields
+// separated by ",", ";" or a tab, one record a line. A field that starts with a
+// double quote is quoted: it ends at the next single double quote, a doubled one
+// stands for one, and separators and line breaks inside it belong to the field.
+// Records end with CR LF, LF or CR. Read leniently as spreadsheets do: a quote
+// inside an unquoted field is a character, and text after a closing quote joins
+// the field.
+
+#include "ByteSet.h"
+#include "PlateList.h"
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// The separators a delimited list may use, in the order a tie between them is
+// decided: a tab or ";" rarely stands inside a field, a comma often does.
+inline constexpr char kListSeparators[] = {'\t', ';', ','};
+
+// One record: its fields, and the line of the text it starts on (from 1).
+struct TDelimitedRecord {
+    std::vector<std::string_view> Fields;
+    std::uint64_t Line = 0;
+};
+
+class TRecordSink {
+public:
+    virtual ~TRecordSink() = default;
+    virtual void Record(const TDelimitedRecord& record) = 0;
+    // A quoted field opened on `line` is still open at the end of the text: the
+    // record it belongs to is incomplete and is not given.
+    virtual void UnclosedQuote(std::uint64_t line) = 0;
+};
+
+// Splits UTF-8 text that arrives in pieces into records. The separator is given,
+// or 0 to detect it from the first lines (which are held back until enough of
+// them have arrived).
+class TDelimitedParser : public TTextSink {
+public:
+    TDelimitedParser(TRecordSink& sink, char separator);
+    void Text(std::string_view utf8) override;
+    void End() override;
+    // The separator in use; 0 while it is still to be detected.
+    char Separator() const { return separator_; }
+
+private:
+    enum class TState : unsigned char { FieldStart, Unquoted, Quoted, QuoteInQuoted };
+    void UseSeparator(char separator);
+    bool SampleComplete();
+    void DetectAndParseHead();
+    void Parse(std::string_view text);
+    void LineBreak(char c);
+    void EndField();
+    void EndRecord();
+
+    TRecordSink& sink_;
+    char separator_ = 0;
+    TByteSet unquotedStops_{""}; // the bytes that end a run of plain text outside quotes
+    TByteSet quotedStops_{"\"\r\n"}; // and inside
+    std::string head_;        // text held back until the separator is detected
+    std::size_t sampleEnd_ = 0;    // how much of it the separator is detected from
+    std::size_t sampleBreaks_ = 0; // the line breaks in that much
+    std::string fieldText_;   // the texts of the record's fields, one after another
+    std::vector<std::size_t> fieldEnds_;
+    TDelimitedRecord record_;
+    TState state_ = TState::FieldStart;
+    bool recordOpen_ = false; // the current record has begun
+    bool afterCr_ = false;    // the last character was a CR: a following LF is part of its break
+    std::uint64_t line_ = 1;
+    std::uint64_t quoteLine_ = 0; // where the open quoted field began
+};
+
+// The separator of a list from the text of its first lines: the one that splits
+// the most records into one same number of fields (more than one); a comma when
+// none splits any.
+char DetectSeparator(std::string_view utf8Head);
+
+// Watches the lines of a plain plate list on their way to `next` and counts
+// those whose plate part (before the first ";") holds a comma or a tab: a list
+// in which most lines do is a delimited list read as plain lines.
+class TDelimiterLook : public TLineSink {
+public:
+    explicit TDelimiterLook(TLineSink* next = nullptr) : next_(next) {}
+    void LinePiece(std::string_view utf8) override;
+    void LineEnd() override;
+
+    // Lines that hold anything.
+    std::uint64_t Lines() const { return lines_; }
+    // ',' or '\t' when more than half of the lines hold it, else 0.
+    char Suggested() const;
+    // The lines that hold the suggested separator.
+    std::uint64_t LinesWith(char separator) const { return separator == '\t' ? tabLines_ : commaLines_; }
+
+private:
+    TLineSink* next_;
+    bool lineHasText_ = false, pastPlate_ = false, comma_ = false, tab_ = false;
+    std::uint64_t lines_ = 0, commaLines_ = 0, tabLines_ = 0;
+};
+
+// What a separator is called in messages: "comma", "semicolon" or "tab".
+std::string_view SeparatorName(char separator);

@@ -1,0 +1,236 @@
+// File > Import list ... in the window, its dialog driven by keys and clicks; the
+// status bar after Open and Import; Copy's two formats read back through the
+// real X11 clipboard.
+
+#include "MainWindowHarness.h"
+
+#include "UImport.h"
+
+#include "../edit/RealDisplay.h"
+
+#include <QCheckBox>
+#include <QClipboard>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QDir>
+#include <QLabel>
+#include <QMimeData>
+#include <QProcess>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTimer>
+
+#include <functional>
+
+namespace {
+
+// A German spreadsheet's export: ";" between fields, the plate in column 2 under
+// "Kennzeichen", Windows-1252, a record without a plate.
+const QByteArray kGermanList = "Halter;Kennzeichen;Abteilung\r\n"
+                               "M\xFCller;M-AB 1234;Vertrieb\r\n"
+                               "Lee;hk 55 evb;\"IT; Netz\"\r\n"
+                               ";;\r\n"
+                               "Niemand;;Lager\r\n";
+
+// Runs `work` on the import dialog once it is shown modally, then lets the test go on.
+void WhenImportDialogShows(std::function<void(TFormImport*)> work)
+{
+    auto* timer = new QTimer;
+    QObject::connect(timer, &QTimer::timeout, [timer, work] {
+        if (auto* dialog = qobject_cast<TFormImport*>(QApplication::activeModalWidget())) {
+            timer->stop();
+            timer->deleteLater();
+            // Mnemonics work in the active window, which a busy X server may take a
+            // while to make it (and the offscreen platform never does by itself).
+            dialog->activateWindow();
+            EXPECT_TRUE(QTest::qWaitFor(
+                [dialog] {
+                    return QGuiApplication::focusWindow() == dialog->windowHandle() &&
+                           dialog->isAncestorOf(QApplication::focusWidget());
+                },
+                15000));
+            work(dialog);
+        }
+    });
+    timer->start(20);
+}
+
+QString StatusText(const TFormMain& form) { return form.ListStatus->text(); }
+
+} // namespace
+
+TEST_F(MainWindowTest, ImportListReadsTheChosenColumnAndKeepsTheOthers)
+{
+    // On the real display, where the dialog is a window of its own.
+    if (!OnARealDisplay())
+        return RerunUnderXvfb();
+    for (TChoice how : {TChoice::Keyboard, TChoice::Click}) {
+        SCOPED_TRACE(ChoiceName(how));
+        Open();
+        const QString list = dir.filePath("halter.csv");
+        WriteAll(list, kGermanList);
+        dialogs.fileAnswers.push_back(list);
+        bool seen = false;
+        WhenImportDialogShows([&](TFormImport* dialog) {
+            seen = true;
+            // Preselected from the list: its separator, its header, the plate column.
+            EXPECT_EQ(dialog->cbSeparator->currentText(), "Semicolon (;)");
+            EXPECT_TRUE(dialog->chkHeader->isChecked());
+            EXPECT_EQ(dialog->cbPlateColumn->currentText(), "Kennzeichen (column 2)");
+            EXPECT_EQ(dialog->Preview->horizontalHeaderItem(0)->text(), "Halter");
+            EXPECT_EQ(dialog->Preview->item(0, 0)->text(), QString::fromUtf8("M\xC3\xBCller"));
+            EXPECT_EQ(dialog->Preview->item(1, 2)->text(), "IT; Netz");
+            if (how == TChoice::Keyboard) {
+                // Keys go to the window, as the platform gives them.
+                const auto key = [dialog](Qt::Key k, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+                    QTest::keyClick(dialog->windowHandle(), k, modifiers);
+                };
+                // Alt+H: no header, so the first line becomes a record; Alt+H again.
+                // (A button's mnemonic clicks it a moment later, as a click shows.)
+                key(Qt::Key_H, Qt::AltModifier);
+                EXPECT_TRUE(QTest::qWaitFor([&] { return !dialog->chkHeader->isChecked(); }, 2000));
+                EXPECT_EQ(dialog->cbPlateColumn->currentText(), "Column 1");
+                EXPECT_EQ(dialog->Preview->item(0, 1)->text(), "Kennzeichen");
+                key(Qt::Key_H, Qt::AltModifier);
+                EXPECT_TRUE(QTest::qWaitFor([&] { return dialog->chkHeader->isChecked(); }, 2000));
+                // Alt+P, Up: column 1; Down: back to the plates.
+                key(Qt::Key_P, Qt::AltModifier);
+                EXPECT_EQ(QApplication::focusWidget(), dialog->cbPlateColumn);
+                key(Qt::Key_Up);
+                EXPECT_EQ(dialog->cbPlateColumn->currentIndex(), 0);
+                key(Qt::Key_Down);
+                EXPECT_EQ(dialog->cbPlateColumn->currentIndex(), 1);
+                dialog->grab().save(QDir::temp().filePath("corvana-import-dialog.png"));
+                key(Qt::Key_Return);
+            } else {
+                const auto click = [](QWidget* widget) {
+                    QTest::mouseClick(widget, Qt::LeftButton, Qt::NoModifier, widget->rect().center());
+                };
+                click(dialog->chkHeader);
+                EXPECT_FALSE(dialog->chkHeader->isChecked());
+                click(dialog->chkHeader);
+                EXPECT_TRUE(dialog->chkHeader->isChecked());
+                EXPECT_EQ(dialog->cbPlateColumn->currentIndex(), 1);
+                click(dialog->Buttons->button(QDialogButtonBox::Ok));
+            }
+        });
+        Choose(form->mnuFile, {form->mnuFileImport}, how);
+        ASSERT_TRUE(seen);
+        EXPECT_EQ(dialogs.fileDialogs.back().options.Filter,
+                  "Lists (*.csv;*.tsv;*.txt)|*.csv;*.tsv;*.txt|Comma-separated (*.csv)|*.csv|Tab-separated (*.tsv)|"
+                  "*.tsv|Text Files (*.txt)|*.txt|All Files (*.*)|*.*");
+
+        // Both grids: the computed columns as File > Open gives them, then the others.
+        ASSERT_EQ(form->SG1->ColCount(), 9);
+        ASSERT_EQ(form->SG2->ColCount(), 5);
+        EXPECT_EQ(Row(form->SG1, 0).mid(7), (QStringList{"Halter", "Abteilung"}));
+        EXPECT_EQ(Row(form->SG2, 0).mid(3), (QStringList{"Halter", "Abteilung"}));
+        EXPECT_EQ(Row(form->SG1, 1), (QStringList{"MAB1234", "0x0B807D4", "0x9E6024C3 9375A334 E84A782D 8DF839C7 995C03EA",
+                                                  "0x5C03EA", "6030314", "92", "1002", QString::fromUtf8("M\xC3\xBCller"),
+                                                  "Vertrieb"}));
+        EXPECT_EQ(Row(form->SG2, 2), (QStringList{"HK55EVB", "0x600002191555EBDB", "6917531334396472283", "Lee", "IT; Netz"}));
+        EXPECT_EQ(form->SG1->RowCount(), 3);
+        EXPECT_EQ(StatusText(*form), "halter.csv: 2 plates imported; 1 record skipped: 1 with an empty plate field");
+        form->grab().save(QDir::temp().filePath("corvana-import-window.png"));
+
+        // Saving includes them (a ";" in a field quoted, so the line keeps its columns) ...
+        const QString saved = dir.filePath("saved.txt");
+        dialogs.fileAnswers.push_back(saved);
+        form->mnuFileSave->trigger();
+        EXPECT_EQ(ReadAll(saved), "Number plate;Wiegand 26-bit (hex);Facility code;ID number;Halter;Abteilung\r\n"
+                                  "MAB1234;0x0B807D4;92;1002;M\xC3\xBCller;Vertrieb\r\n"
+                                  "HK55EVB;0x3019E2A;128;53013;Lee;\"IT; Netz\"\r\n");
+        // ... sorting by them ...
+        ClickHeader(form->SG1, 7);
+        EXPECT_EQ(form->SG1->Cells(0, 1), "HK55EVB");
+        // ... and copying them.
+        form->SG1->SetSelection(TGridRect{7, 2, 8, 2});
+        form->mnuCopy->trigger();
+        EXPECT_EQ(QApplication::clipboard()->text(), QString::fromUtf8("M\xC3\xBCller;Vertrieb"));
+
+        // The same list again takes the same columns; New keeps them.
+        dialogs.fileAnswers.push_back(list);
+        WhenImportDialogShows([](TFormImport* dialog) { dialog->accept(); });
+        form->mnuFileImport->trigger();
+        EXPECT_EQ(form->SG1->ColCount(), 9);
+        EXPECT_EQ(form->SG1->RowCount(), 5);
+        form->mnuFileNew->trigger();
+        EXPECT_EQ(StatusText(*form), "");
+        form.reset();
+    }
+}
+
+TEST_F(MainWindowTest, ImportDialogCancelledOrAListWithoutThePlateChangesNothing)
+{
+    Open();
+    const QString list = dir.filePath("list.tsv");
+    WriteAll(list, "Plate\tOwner\nAB 1\tx\n");
+    dialogs.fileAnswers.push_back(list);
+    WhenImportDialogShows([](TFormImport* dialog) {
+        EXPECT_EQ(dialog->cbSeparator->currentText(), "Tab");
+        QTest::keyClick(dialog->windowHandle(), Qt::Key_Escape);
+    });
+    form->mnuFileImport->trigger();
+    EXPECT_EQ(form->SG1->ColCount(), 7);
+    EXPECT_EQ(form->SG1->Cells(0, 1), "");
+    EXPECT_EQ(StatusText(*form), "");
+
+    // Every record rejected: each kind counted in the status bar.
+    WriteAll(list, "Plate\tOwner\n\tnobody\n---\tdash\nNumber plate\theader\n");
+    dialogs.fileAnswers.push_back(list);
+    WhenImportDialogShows([](TFormImport* dialog) { dialog->accept(); });
+    form->mnuFileImport->trigger();
+    EXPECT_EQ(form->SG1->Cells(0, 1), "");
+    EXPECT_EQ(StatusText(*form), "list.tsv: 0 plates imported; 3 records skipped: 1 with an empty plate field, "
+                                 "1 with only spaces and punctuation for a plate, 1 reading as a column header");
+    EXPECT_EQ(form->SG1->Cells(7, 0), "Owner");
+}
+
+TEST_F(MainWindowTest, OpenSaysHowManyLinesWereSkippedAndPointsDelimitedListsToImport)
+{
+    Open();
+    const QString plates = dir.filePath("plates.txt");
+    WriteAll(plates, "Number plate;Wiegand 26-bit (hex)\r\nHK55EVB;0x3019E2A\r\n\r\nzz 9");
+    dialogs.fileAnswers.push_back(plates);
+    form->mnuFileOpen->trigger();
+    EXPECT_EQ(StatusText(*form), "plates.txt: 3 lines, 1 skipped");
+
+    const QString owners = dir.filePath("owners.csv");
+    WriteAll(owners, "Plate,Owner\nM-AB 1234,1042\nX 1,Lee\n");
+    dialogs.fileAnswers.push_back(owners);
+    form->mnuFileOpen->trigger();
+    EXPECT_EQ(StatusText(*form), "owners.csv: 3 lines, none skipped; most hold a comma: File > Import list ... reads "
+                                 "such a list by its columns");
+    // Open itself stays as it is: each line is one plate.
+    EXPECT_EQ(form->SG1->Cells(0, 4), "MAB12341042");
+}
+
+TEST_F(MainWindowTest, CopyPutsTextAndAnHtmlTableOnTheRealClipboard)
+{
+    if (!OnARealDisplay())
+        return RerunUnderXvfb();
+    Open();
+    TypePlate("hk 55 evb");
+    TypePlate("007");
+    // Hidden columns 2 to 4 (the digest) are in the text, as ever, but not in the table.
+    form->SG1->SetSelection(TGridRect{0, 1, 5, 2});
+    form->SG1->setFocus();
+    QTest::keyClick(form->SG1, Qt::Key_C, Qt::ControlModifier);
+
+    // Another X client reads both formats while this one serves the selection.
+    const auto read = [](const QString& target) {
+        QProcess xclip;
+        xclip.start("xclip", {"-selection", "clipboard", "-o", "-t", target});
+        EXPECT_TRUE(QTest::qWaitFor([&] { return xclip.state() == QProcess::NotRunning; }, 10000));
+        return QString::fromUtf8(xclip.readAllStandardOutput());
+    };
+    EXPECT_EQ(read("UTF8_STRING"), "HK55EVB;0x3019E2A;0xA44F633C 8A6D1581 50CCEB3E F83D9DE0 BA80CF15;0x80CF15;8441621;128;"
+                                   "007;0x0AA0902;0x15346B59 3C4D0CF0 5FB6E67A 5669D852 E6550481;0x550481;5571713;85");
+    const QString html = read("text/html");
+    const QString text_ = QStringLiteral("<td style=\"mso-number-format:'\\@'\" sdnum=\"1033;0;@\">");
+    EXPECT_TRUE(html.contains("<table><tr>" + text_ + "HK55EVB</td>" + text_ + "0x3019E2A</td><td>128</td></tr>"))
+        << html.toStdString();
+    // A plate of digits with a leading zero stays text in a spreadsheet.
+    EXPECT_TRUE(html.contains("<tr>" + text_ + "007</td>")) << html.toStdString();
+    EXPECT_FALSE(html.contains("A44F633C")) << "hidden columns stay out of the table";
+}
