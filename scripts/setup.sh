@@ -10,6 +10,8 @@ packages=(
   clang libclang-rt-14-dev
   xvfb xauth xdotool x11-utils imagemagick poppler-utils
   python3 man-db groff-base
+  # printing: Qt's CUPS support, and the CUPS server with cups-pdf queues the tests start
+  cups cups-client printer-driver-cups-pdf libcups2-dev libqt6printsupport6
 )
 
 missing=()
