@@ -12,6 +12,7 @@
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QElapsedTimer>
+#include <QFileInfo>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -157,6 +158,7 @@ protected:
     {
         bool ran = false;
         WhenModal("TzelGridPreviewF", [&](QDialog* preview) {
+            EXPECT_TRUE(QTest::qWaitForWindowExposed(preview));
             steps(static_cast<TzelGridPreviewF*>(preview));
             ran = true;
             preview->reject();
@@ -298,6 +300,8 @@ TEST_F(PrintingTest, PdfButtonGivesThePagesThePrinterPrints)
         EXPECT_EQ(Joined(printed), Plates());
         EXPECT_EQ(PlatesByPage(pdf), printed);
         EXPECT_EQ(PdfTitle(pdf), "Corvana - Wiegand 26-bit (SHA-1)");
+        Keep(pdf, QFileInfo(pdf).fileName());
+        Keep(job.DataFile, "job-" + QFileInfo(pdf).fileName());
     }
 }
 
