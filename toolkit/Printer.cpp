@@ -50,7 +50,7 @@ TPageSetup TPrinter::PageSetup() const
     const QSizeF inches(double(PageWidth()) / resolution, double(PageHeight()) / std::max(1, PixelsPerInchY()));
     // The page size is given portrait; the orientation turns it.
     const bool landscape = Orientation() == TPrinterOrientation::poLandscape;
-    const QPageSize paper(landscape ? inches.transposed() : inches, QPageSize::Inch);
+    const QPageSize paper(landscape ? inches.transposed() : inches, QPageSize::Inch, QString(), QPageSize::ExactMatch);
     return {QPageLayout(paper, ToQt(Orientation()), QMarginsF()), resolution};
 }
 
@@ -124,7 +124,7 @@ bool TQtPrinter::LookUp()
     }
     if (!printer_ || name != PrinterName())
         Use(name);
-    return !name.isEmpty();
+    return !PrinterName().isEmpty();
 }
 
 void TQtPrinter::Use(const QString& name)
