@@ -156,10 +156,14 @@ public:
     bool SortGrid();
 
     // Printing. PrintGrid prints rows FromRow..ToRow on the printer in force (all
-    // data rows when ToRow is 0); the preview and the page count always use rows
-    // 1..RowCount-1.
-    void PrintGrid();
+    // data rows when ToRow is 0), looked up at that moment, under the busy cursor;
+    // true when the print system took the job, otherwise the reason was shown. The
+    // preview and the page count always use rows 1..RowCount-1.
+    bool PrintGrid();
     void ShowPrintPreview();
+    // The job's name in the print queue and the PDF's title: JobTitle, or when it
+    // is empty the window's title and the grid's tab ("Corvana - Wiegand 64-bit").
+    QString JobName() const;
     // Draws page PreviewPage into `bitmap` (PreviewBitmap when nullptr).
     void RenderPreviewPage(QImage* bitmap = nullptr);
     int PageCount();

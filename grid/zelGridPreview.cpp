@@ -17,8 +17,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QPageSetupDialog>
-#include <QPrinter>
 #include <QScrollArea>
 #include <QSpinBox>
 #include <QToolButton>
@@ -162,9 +160,7 @@ void TzelGridPreviewF::Show()
     Margins->setCurrentRow(miTop);
     EditMargin->setRange(0, 400);
     EditMargin->setValue(options.MarginTop());
-    const int pages = grid_->PageCount();
-    EditPage->setMaximum(std::max(1, pages));
-    lblpages->setText(QStringLiteral("of ") + QString::number(pages));
+    CountPages();
     options.SetPreviewPage(1);
     EditPage->setValue(1);
     chkBorders->setChecked(options.BorderStyle() == TPrintBorderStyle::bsSingle);
@@ -177,6 +173,19 @@ void TzelGridPreviewF::Refresh()
 {
     if (chkLive->isChecked())
         ShowPage();
+}
+
+void TzelGridPreviewF::CountPages()
+{
+    if (!grid_)
+        return;
+    const int pages = grid_->PageCount();
+    const bool wasUpdating = updating_;
+    updating_ = true;
+    EditPage->setMaximum(std::max(1, pages)); // moves the page shown back within them
+    lblpages->setText(QStringLiteral("of ") + QString::number(pages));
+    updating_ = wasUpdating;
+    grid_->PrintOptions().SetPreviewPage(unsigned(EditPage->value()));
 }
 
 void TzelGridPreviewF::ShowPage()
@@ -205,27 +214,23 @@ void TzelGridPreviewF::DisplayResampled(int width)
 
 void TzelGridPreviewF::Print()
 {
-    if (grid_)
-        grid_->PrintGrid();
-}
-
-bool TzelGridPreviewF::DefaultPrinterSetup()
-{
-    auto* qtPrinter = dynamic_cast<TQtPrinter*>(&Printer());
-    if (!qtPrinter)
-        return false;
-    QPageSetupDialog dialog(&qtPrinter->QtPrinter(), this);
-    return dialog.exec() == QDialog::Accepted;
+    if (!grid_)
+        return;
+    repaint(); // the button shows up again before the print system is asked
+    grid_->PrintGrid();
+    // Printing shows hidden rows and looks the printer up, which can change the pages.
+    CountPages();
+    Refresh();
 }
 
 void TzelGridPreviewF::PrintSetup()
 {
-    const bool accepted = RunPrinterSetup ? RunPrinterSetup(this) : DefaultPrinterSetup();
-    if (!accepted || !grid_)
+    if (!PrinterSetupDialog(Printer()) || !grid_)
         return;
     grid_->PrintOptions().SetOrientation(Printer().Orientation() == TPrinterOrientation::poLandscape
                                              ? TPrintOrientation::poLandscape
                                              : TPrintOrientation::poPortrait);
+    CountPages(); // the printer, its paper or the orientation may have changed
     Refresh();
 }
 
@@ -244,6 +249,7 @@ void TzelGridPreviewF::Picture()
     ListHeaders->setCurrentRow(hiLogo);
     EditHeader->setText(*file);
     grid_->PrintOptions().SetLogo(*file);
+    CountPages();
     Refresh();
 }
 
@@ -257,12 +263,23 @@ void TzelGridPreviewF::SavePdf()
     const std::optional<QString> file = SaveFileDialog(dialog);
     if (!file)
         return;
-    try {
-        TPdfPrinter pdf(*file);
-        grid_->PrintRows(pdf, 1, grid_->RowCount() - 1);
-    } catch (const TPrinterError& e) {
-        MessageDlg(QString::fromStdString(e.what()), TMsgDlgType::mtError, mbOK);
+    QString failure;
+    {
+        TBusyCursor busy;
+        // The pages the printer in force prints: its paper, printable area and resolution.
+        TPrinter& printer = Printer();
+        printer.LookUp();
+        try {
+            TPdfPrinter pdf(*file, printer.PageSetup());
+            grid_->PrintRows(pdf, 1, grid_->RowCount() - 1);
+        } catch (const TPrinterError& e) {
+            failure = QString::fromStdString(e.what());
+        }
     }
+    CountPages();
+    Refresh();
+    if (!failure.isEmpty())
+        MessageDlg(failure, TMsgDlgType::mtError, mbOK);
 }
 
 void TzelGridPreviewF::ZoomByClick()
@@ -311,6 +328,7 @@ void TzelGridPreviewF::HeaderEdited(const QString& text)
     case hiLogo: o.SetLogo(text); break;
     default: return;
     }
+    CountPages();
     Refresh();
 }
 
@@ -351,6 +369,7 @@ void TzelGridPreviewF::MarginChanged(int value)
     case miFooterSize: o.SetFooterSize(unsigned(value)); break;
     default: return;
     }
+    CountPages();
     Refresh();
 }
 

@@ -4,7 +4,6 @@
 
 #include <QDialog>
 #include <QImage>
-#include <functional>
 
 class QCheckBox;
 class QLabel;
@@ -37,9 +36,6 @@ public:
     // Zooms the picture as a click on it does.
     void ZoomByClick();
 
-    // Runs the printer setup dialog; true when accepted. Tests replace it.
-    std::function<bool(TzelGridPreviewF* sender)> RunPrinterSetup;
-
     QToolButton* btnPrint = nullptr;
     QToolButton* btnShow = nullptr;
     QToolButton* btnSetup = nullptr;
@@ -64,6 +60,9 @@ protected:
 private:
     void BuildControls();
     void Refresh();
+    // Counts the pages again after a change that can change their number, and
+    // keeps the page field within them.
+    void CountPages();
     void Display(const QImage& image);
     void DisplayResampled(int width);
     void HeaderSelected();
@@ -72,7 +71,6 @@ private:
     void MarginChanged(int value);
     void PageChanged(int value);
     void BordersToggled(bool checked);
-    bool DefaultPrinterSetup();
 
     TzelGrid* grid_ = nullptr;
     QImage printImage_;

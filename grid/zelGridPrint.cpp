@@ -13,13 +13,17 @@
 #include "CellConvert.h"
 #include "DateTimeFormat.h"
 #include "Dialogs.h"
+#include "FormLook.h"
 #include "Format.h"
 #include "Printer.h"
 #include "ResampleBitmap.h"
 
+#include <QApplication>
 #include <QFileInfo>
 #include <QFontMetrics>
 #include <QPainter>
+#include <QRegularExpression>
+#include <QTabWidget>
 #include <algorithm>
 
 QString PrintPageText(int pageInBand, int band, bool showBand)
@@ -397,9 +401,27 @@ void TzelGrid::RenderPages(TPrinter& printer, QPainter* canvas, TRenderMode mode
     TGridPageRenderer(*this, printer, canvas, mode).Run(toRow, fromRow);
 }
 
+QString TzelGrid::JobName() const
+{
+    if (!printOptions_.JobTitle().isEmpty())
+        return printOptions_.JobTitle();
+    QString name = window()->windowTitle();
+    if (name.isEmpty())
+        name = QApplication::applicationDisplayName();
+    for (QWidget* w = parentWidget(); w; w = w->parentWidget())
+        if (auto* tabs = qobject_cast<QTabWidget*>(w))
+            for (int i = 0; i < tabs->count(); ++i)
+                if (tabs->widget(i)->isAncestorOf(this)) {
+                    // The tab's text without its mnemonic marks ("&&" stands for "&").
+                    const QString tab = tabs->tabText(i).remove(QRegularExpression(QStringLiteral("&(?!&)")));
+                    return name.isEmpty() ? tab : name + QStringLiteral(" - ") + tab;
+                }
+    return name;
+}
+
 void TzelGrid::PrintRows(TPrinter& printer, int fromRow, int toRow)
 {
-    printer.SetTitle(printOptions_.JobTitle());
+    printer.SetTitle(JobName());
     printer.SetCopies(int(printOptions_.Copies()));
     printer.SetOrientation(ToPrinterOrientation(printOptions_.Orientation()));
     PageCounter = 0;
@@ -413,26 +435,35 @@ void TzelGrid::PrintRows(TPrinter& printer, int fromRow, int toRow)
     }
 }
 
-void TzelGrid::PrintGrid()
+bool TzelGrid::PrintGrid()
 {
-    ShowAllRows();
-    TPrinter& printer = Printer();
-    if (!printer.IsPrinterInstalled()) {
-        MessageDlg(QStringLiteral("No Printer is installed"), TMsgDlgType::mtError, mbOK);
-        return;
+    QString failure;
+    {
+        // The whole job under the busy cursor: the print system may answer slowly.
+        TBusyCursor busy;
+        ShowAllRows();
+        TPrinter& printer = Printer();
+        if (!printer.LookUp()) {
+            failure = QStringLiteral("No Printer is installed");
+        } else {
+            // ToRow 0 (the stored default) means every data row; the header row is
+            // printed on each page anyway, so the range starts at row 1 at the earliest.
+            const int last = RowCount() - 1;
+            const int toRow = printOptions_.ToRow() == 0 ? last : std::min(int(printOptions_.ToRow()), last);
+            const int fromRow = printOptions_.ToRow() == 0 ? 1 : std::max(1, int(printOptions_.FromRow()));
+            if (fromRow > toRow + 1)
+                return false; // a reversed range prints nothing
+            try {
+                PrintRows(printer, fromRow, toRow);
+            } catch (const TPrinterError& e) {
+                failure = QString::fromStdString(e.what());
+            }
+        }
     }
-    // ToRow 0 (the stored default) means every data row; the header row is
-    // printed on each page anyway, so the range starts at row 1 at the earliest.
-    const int last = RowCount() - 1;
-    const int toRow = printOptions_.ToRow() == 0 ? last : std::min(int(printOptions_.ToRow()), last);
-    const int fromRow = printOptions_.ToRow() == 0 ? 1 : std::max(1, int(printOptions_.FromRow()));
-    if (fromRow > toRow + 1)
-        return; // a reversed range prints nothing
-    try {
-        PrintRows(printer, fromRow, toRow);
-    } catch (const TPrinterError& e) {
-        MessageDlg(QString::fromStdString(e.what()), TMsgDlgType::mtError, mbOK);
-    }
+    if (failure.isEmpty())
+        return true;
+    MessageDlg(failure, TMsgDlgType::mtError, mbOK);
+    return false;
 }
 
 void TzelGrid::RenderPreviewPage(QImage* bitmap)
@@ -452,6 +483,10 @@ int TzelGrid::PageCount()
 
 void TzelGrid::ShowPrintPreview()
 {
+    {
+        TBusyCursor busy;
+        Printer().LookUp(); // the preview shows the pages of the printer in force now
+    }
     PageCounter = 0;
     TzelGridPreviewF form(window());
     form.SetGrid(this);

@@ -10,7 +10,10 @@ packages=(
   clang libclang-rt-14-dev
   xvfb xauth xdotool xclip x11-utils imagemagick poppler-utils
   python3 man-db groff-base
+  # packaging: the checks a distribution runs on the .deb
   lintian desktop-file-utils appstream
+  # printing: Qt's CUPS support, and the CUPS server with cups-pdf queues the tests start
+  cups cups-client printer-driver-cups-pdf libcups2-dev libqt6printsupport6
 )
 
 missing=()

@@ -1,5 +1,7 @@
 #include "Dialogs.h"
 
+#include "FormLook.h"
+
 #include <QApplication>
 #include <QBoxLayout>
 #include <QCloseEvent>
@@ -7,6 +9,8 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLabel>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QPushButton>
 #include <QScreen>
 #include <QStyle>
@@ -128,6 +132,39 @@ public:
         return Run(options, QFileDialog::AcceptSave);
     }
 
+    // Qt's print dialog does what the printer setup dialog does elsewhere: it names
+    // the printers to choose from, and its Properties hold the paper and the
+    // orientation. Its page range and print-to-file choices are left out, and its
+    // button accepts the setup instead of printing.
+    bool PrinterSetupDialog(TPrinter& printer) override
+    {
+        auto* system = dynamic_cast<TQtPrinter*>(&printer);
+        if (!system)
+            return false;
+        bool found = false;
+        {
+            TBusyCursor busy; // asking the print system may take a while
+            found = system->LookUp();
+        }
+        if (!found) {
+            // Through the service in force, which may record it.
+            ::MessageDlg(QStringLiteral("No Printer is installed"), TMsgDlgType::mtError, mbOK);
+            return false;
+        }
+        QPrintDialog dialog(&system->QtPrinter(), QApplication::activeWindow());
+        dialog.setWindowTitle(QStringLiteral("Print setup"));
+        dialog.setOptions(QAbstractPrintDialog::PrintShowPageSize);
+        for (QDialogButtonBox* box : dialog.findChildren<QDialogButtonBox*>())
+            if (QPushButton* accept = box->button(QDialogButtonBox::Ok)) {
+                accept->setText(QStringLiteral("OK"));
+                accept->setIcon(dialog.style()->standardIcon(QStyle::SP_DialogOkButton, nullptr, accept));
+            }
+        if (dialog.exec() != QDialog::Accepted)
+            return false;
+        system->TakeSetup();
+        return true;
+    }
+
 private:
     static std::optional<QString> Run(const TFileDialogOptions& options, QFileDialog::AcceptMode mode)
     {
@@ -198,6 +235,8 @@ QString WithDefaultExt(const QString& fileName, const QString& defaultExt)
 
 TDialogService& Dialogs() { return *g_service; }
 
+TDialogService& SystemDialogs() { return g_messageBoxes; }
+
 TDialogService* SetDialogs(TDialogService* service)
 {
     TDialogService* previous = g_service;
@@ -215,3 +254,5 @@ TModalResult MessageDlg(const QString& text, TMsgDlgType type, unsigned buttons)
 std::optional<QString> OpenFileDialog(const TFileDialogOptions& options) { return Dialogs().OpenFileDialog(options); }
 
 std::optional<QString> SaveFileDialog(const TFileDialogOptions& options) { return Dialogs().SaveFileDialog(options); }
+
+bool PrinterSetupDialog(TPrinter& printer) { return Dialogs().PrinterSetupDialog(printer); }

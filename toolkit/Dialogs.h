@@ -1,6 +1,9 @@
 #pragma once
-// Message boxes reached through one replaceable service, so that tests and fuzz
-// targets record what would be shown instead of blocking on a modal box.
+// Message boxes, file dialogs and Print setup reached through one replaceable
+// service, so that tests and fuzz targets record what would be shown instead of
+// blocking on a modal box.
+
+#include "Printer.h"
 
 #include <QString>
 #include <QStringList>
@@ -40,6 +43,10 @@ public:
     // without file dialogs answers as if the user cancelled.
     virtual std::optional<QString> OpenFileDialog(const TFileDialogOptions&) { return std::nullopt; }
     virtual std::optional<QString> SaveFileDialog(const TFileDialogOptions&) { return std::nullopt; }
+    // Print setup: the printer to print on with its paper and orientation, set on
+    // `printer`. True when the user accepted. A service without it answers as if
+    // the user cancelled.
+    virtual bool PrinterSetupDialog(TPrinter&) { return false; }
 };
 
 // The filter in Qt's form: "Text Files (*.txt);;All Files (*)". A pattern of *.*
@@ -52,22 +59,32 @@ QString WithDefaultExt(const QString& fileName, const QString& defaultExt);
 TDialogService& Dialogs();
 // Installs a service (nullptr restores the real one); returns the previous one.
 TDialogService* SetDialogs(TDialogService* service);
+// The real dialogs, whichever service is in force.
+TDialogService& SystemDialogs();
 
 void ShowMessage(const QString& text);
 TModalResult MessageDlg(const QString& text, TMsgDlgType type, unsigned buttons);
 std::optional<QString> OpenFileDialog(const TFileDialogOptions& options);
 std::optional<QString> SaveFileDialog(const TFileDialogOptions& options);
+bool PrinterSetupDialog(TPrinter& printer);
 
 // Records every message instead of showing it; answers MessageDlg with `answer`.
 // File dialogs record their set-up and take the user's answer from `fileAnswers`
 // (a name as typed, or nothing for Cancel; an empty queue cancels); the default
-// extension is added as the real dialog adds it.
+// extension is added as the real dialog adds it. Print setup takes the user's
+// choice from `printerSetupAnswers` the same way.
 class TRecordingDialogs : public TDialogService {
 public:
     enum class TFileDialogKind { Open, Save };
     struct TFileDialogRecord {
         TFileDialogKind kind;
         TFileDialogOptions options;
+    };
+    // What the user chooses in Print setup: a printer (empty: the one shown) and
+    // an orientation (nothing: the one shown).
+    struct TPrinterSetupAnswer {
+        QString printer;
+        std::optional<TPrinterOrientation> orientation;
     };
 
     void ShowMessage(const QString& text) override { messages.append(text); }
@@ -85,12 +102,28 @@ public:
     {
         return AnswerFileDialog(TFileDialogKind::Save, options);
     }
+    bool PrinterSetupDialog(TPrinter& printer) override
+    {
+        ++printerSetups;
+        printer.LookUp();
+        if (printerSetupAnswers.empty())
+            return false;
+        const std::optional<TPrinterSetupAnswer> chosen = printerSetupAnswers.front();
+        printerSetupAnswers.pop_front();
+        if (!chosen || (!chosen->printer.isEmpty() && !printer.SetPrinterName(chosen->printer)))
+            return false;
+        if (chosen->orientation)
+            printer.SetOrientation(*chosen->orientation);
+        return true;
+    }
 
     QStringList messages;
     std::vector<TMsgDlgType> types; // of the MessageDlg calls, in order
     TModalResult answer = mrOk;
     std::deque<std::optional<QString>> fileAnswers;
     std::vector<TFileDialogRecord> fileDialogs;
+    std::deque<std::optional<TPrinterSetupAnswer>> printerSetupAnswers; // nothing: Cancel
+    int printerSetups = 0;
 
 private:
     std::optional<QString> AnswerFileDialog(TFileDialogKind kind, const TFileDialogOptions& options)

@@ -13,7 +13,21 @@ QPageLayout::Orientation ToQt(TPrinterOrientation orientation)
 
 } // namespace
 
-TPdfPrinter::TPdfPrinter(const QString& fileName, const QLocale& locale) : fileName_(fileName), locale_(locale) {}
+TPdfPrinter::TPdfPrinter(const QString& fileName, const QLocale& locale)
+    : TPdfPrinter(fileName, DefaultPageSetup(TPrinterOrientation::poPortrait, locale))
+{
+}
+
+TPdfPrinter::TPdfPrinter(const QString& fileName, const TPageSetup& setup) : fileName_(fileName), setup_(setup)
+{
+    setup_.Resolution = std::max(1, setup_.Resolution);
+}
+
+TPrinterOrientation TPdfPrinter::Orientation() const
+{
+    return setup_.Layout.orientation() == QPageLayout::Landscape ? TPrinterOrientation::poLandscape
+                                                                 : TPrinterOrientation::poPortrait;
+}
 
 TPdfPrinter::~TPdfPrinter()
 {
@@ -22,9 +36,9 @@ TPdfPrinter::~TPdfPrinter()
 
 void TPdfPrinter::SetOrientation(TPrinterOrientation orientation)
 {
-    if (orientation == orientation_)
+    if (orientation == Orientation())
         return;
-    orientation_ = orientation;
+    setup_.Layout.setOrientation(ToQt(orientation));
     if (writer_)
         writer_->setPageOrientation(ToQt(orientation));
 }
@@ -56,8 +70,8 @@ void TPdfPrinter::DoBeginDoc()
     if (!file_->open(QIODevice::WriteOnly))
         Fail(file_->errorString());
     writer_ = std::make_unique<QPdfWriter>(file_.get());
-    writer_->setResolution(DefaultPrinterResolution);
-    writer_->setPageLayout(QPageLayout(DefaultPaperSize(locale_), ToQt(orientation_), QMarginsF()));
+    writer_->setResolution(setup_.Resolution);
+    writer_->setPageLayout(setup_.Layout);
     writer_->setTitle(Title());
     writer_->setCreator(QStringLiteral("Corvana"));
     if (!painter_.begin(writer_.get()))

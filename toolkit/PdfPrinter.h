@@ -1,8 +1,10 @@
 #pragma once
-// A printer that writes its pages to a PDF file: the locale's paper at 600 dots per
-// inch, the whole sheet printable. The file is written beside the target under a
-// temporary name and renamed over it when the document ends, so a failed or aborted
-// document never leaves a truncated file behind.
+// A printer that writes its pages to a PDF file: a printer's page setup (its
+// paper, margins and resolution), so that the file holds that printer's pages, or
+// the locale's paper at 600 dots per inch with the whole sheet printable. The file
+// is written beside the target under a temporary name and renamed over it when the
+// document ends, so a failed or aborted document never leaves a truncated file
+// behind.
 
 #include "Printer.h"
 
@@ -12,17 +14,19 @@ class QSaveFile;
 class TPdfPrinter : public TPrinter {
 public:
     explicit TPdfPrinter(const QString& fileName, const QLocale& locale = QLocale::system());
+    TPdfPrinter(const QString& fileName, const TPageSetup& setup);
     ~TPdfPrinter() override;
 
     QString FileName() const { return fileName_; }
 
     // The PDF "printer" is always there.
     QStringList Printers() const override { return {QStringLiteral("PDF")}; }
-    int PageWidth() const override { return Geometry().Width; }
-    int PageHeight() const override { return Geometry().Height; }
-    int PixelsPerInchX() const override { return DefaultPrinterResolution; }
-    int PixelsPerInchY() const override { return DefaultPrinterResolution; }
-    TPrinterOrientation Orientation() const override { return orientation_; }
+    int PageWidth() const override { return setup_.Geometry().Width; }
+    int PageHeight() const override { return setup_.Geometry().Height; }
+    int PixelsPerInchX() const override { return setup_.Resolution; }
+    int PixelsPerInchY() const override { return setup_.Resolution; }
+    TPrinterOrientation Orientation() const override;
+    TPageSetup PageSetup() const override { return setup_; }
     void SetOrientation(TPrinterOrientation orientation) override;
     QPainter* Canvas() override;
 
@@ -33,13 +37,11 @@ protected:
     void DoAbort() override;
 
 private:
-    TPageGeometry Geometry() const { return DefaultPageGeometry(orientation_, locale_); }
     void Discard();
     [[noreturn]] void Fail(const QString& reason);
 
     QString fileName_;
-    QLocale locale_;
-    TPrinterOrientation orientation_ = TPrinterOrientation::poPortrait;
+    TPageSetup setup_;
     // Declared in the order they are built; the painter ends before the writer goes.
     std::unique_ptr<QSaveFile> file_;
     std::unique_ptr<QPdfWriter> writer_;

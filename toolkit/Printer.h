@@ -1,11 +1,12 @@
 #pragma once
 // The printer the grid prints on: page size in dots, resolution, orientation,
 // copies, job title, the begin-document / new-page / end-document sequence and a
-// canvas to draw on. The default printer is reached through Printer(); tests
+// canvas to draw on. The system's printer is reached through Printer(); tests
 // install a recording printer instead (RecordingPrinter.h), and PdfPrinter.h
 // writes the same pages to a PDF file.
 
 #include <QLocale>
+#include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
 #include <QStringList>
@@ -32,11 +33,23 @@ struct TPageGeometry {
     int PixelsPerInchY = 0;
 };
 
+// A page as a printer prints it: paper, orientation and margins, and the
+// resolution it is drawn at. A PDF made from it has the printer's pages.
+struct TPageSetup {
+    QPageLayout Layout;
+    int Resolution = 0;
+    // The printable page in dots.
+    TPageGeometry Geometry() const;
+};
+
 // The paper a locale uses: Letter where US measures are used, A4 elsewhere.
 QPageSize DefaultPaperSize(const QLocale& locale = QLocale::system());
 // The resolution used for pages when there is no printer: preview, page counting
 // and PDF output.
 constexpr int DefaultPrinterResolution = 600;
+// The whole sheet of the locale's paper at 600 dots per inch.
+TPageSetup DefaultPageSetup(TPrinterOrientation orientation = TPrinterOrientation::poPortrait,
+                            const QLocale& locale = QLocale::system());
 // The whole sheet of the locale's paper at 600 dots per inch.
 TPageGeometry DefaultPageGeometry(TPrinterOrientation orientation = TPrinterOrientation::poPortrait,
                                   const QLocale& locale = QLocale::system());
@@ -50,6 +63,15 @@ public:
     // Names of the installed printers; empty when none is installed.
     virtual QStringList Printers() const = 0;
     bool IsPrinterInstalled() const { return !Printers().isEmpty(); }
+    // Finds the printer to print on as things stand now, since printers come and
+    // go while the program runs; false when no printer is installed. The page and
+    // the printer's name follow what was found.
+    virtual bool LookUp() { return IsPrinterInstalled(); }
+    // The printer printed on; empty when there is none.
+    virtual QString PrinterName() const { return Printers().value(0); }
+    // Chooses the installed printer to print on, as Print setup does; false when
+    // no printer of that name is installed.
+    virtual bool SetPrinterName(const QString& name) { return Printers().contains(name); }
 
     // The printable page in dots, in the current orientation.
     virtual int PageWidth() const = 0;
@@ -57,6 +79,10 @@ public:
     virtual int PixelsPerInchX() const = 0;
     virtual int PixelsPerInchY() const = 0;
     TPageGeometry PageGeometry() const { return {PageWidth(), PageHeight(), PixelsPerInchX(), PixelsPerInchY()}; }
+    // The page in the current orientation as a page setup, so that a PDF comes
+    // out with the same printable page; by default the page in dots taken as the
+    // whole sheet.
+    virtual TPageSetup PageSetup() const;
 
     // May change while printing; it then applies from the next page on.
     virtual TPrinterOrientation Orientation() const = 0;
@@ -103,14 +129,22 @@ private:
     int pageNumber_ = 0;
 };
 
-// The system's default printer through Qt. Without any installed printer it
-// reports the default page geometry and refuses to begin a document.
+// The system's printer through Qt: the one chosen in Print setup while it is
+// installed, otherwise the system's default printer (or the first installed one).
+// Without any installed printer it reports the default page geometry and refuses
+// to begin a document. The printer is looked up when LookUp is called (by
+// printing, Print setup and opening the preview), so a printer installed while
+// the program runs is found; page queries in between ask the print system nothing.
 class TQtPrinter : public TPrinter {
 public:
     TQtPrinter();
     ~TQtPrinter() override;
 
     QStringList Printers() const override;
+    bool LookUp() override;
+    QString PrinterName() const override;
+    bool SetPrinterName(const QString& name) override;
+    TPageSetup PageSetup() const override;
     int PageWidth() const override;
     int PageHeight() const override;
     int PixelsPerInchX() const override;
@@ -119,8 +153,10 @@ public:
     void SetOrientation(TPrinterOrientation orientation) override;
     QPainter* Canvas() override;
 
-    // The Qt printer itself, for the printer setup dialog.
+    // The Qt printer itself, for the print setup dialog; TakeSetup then keeps
+    // the printer and the number of copies chosen there.
     QPrinter& QtPrinter() { return *printer_; }
+    void TakeSetup();
 
 protected:
     void DoBeginDoc() override;
@@ -129,8 +165,13 @@ protected:
     void DoAbort() override;
 
 private:
+    // Prints on the named printer from now on; an empty name: on no printer.
+    void Use(const QString& name);
+
     std::unique_ptr<QPrinter> printer_;
     QPainter painter_;
+    QString chosen_;     // in Print setup
+    int setupCopies_ = 1; // chosen in Print setup, printed when Copies() is 0
 };
 
 // The printer in force: the system's default printer unless another was installed.

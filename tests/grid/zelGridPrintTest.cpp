@@ -357,11 +357,11 @@ TEST(GridPreviewForm, ControlsFollowAndChangeTheOptions)
     EXPECT_EQ(f.grid.PrintOptions().PreviewPage(), 2u);
 
     // Printer setup takes the printer's orientation.
-    form.RunPrinterSetup = [&](TzelGridPreviewF*) {
-        printer.SetOrientation(TPrinterOrientation::poLandscape);
-        return true;
-    };
+    TScopedRecordingDialogs dialogs;
+    dialogs.printerSetupAnswers.push_back(
+        TRecordingDialogs::TPrinterSetupAnswer{QString(), TPrinterOrientation::poLandscape});
     QTest::mouseClick(form.btnSetup, Qt::LeftButton);
+    EXPECT_EQ(dialogs.printerSetups, 1);
     EXPECT_EQ(f.grid.PrintOptions().Orientation(), TPrintOrientation::poLandscape);
     EXPECT_GT(form.PrintImage()->width(), form.PrintImage()->height());
 
@@ -379,7 +379,6 @@ TEST(GridPreviewForm, ControlsFollowAndChangeTheOptions)
     f.grid.PrintOptions().SetOrientation(TPrintOrientation::poLandscape);
 
     // Picture puts the chosen file into the Logo option.
-    TScopedRecordingDialogs dialogs;
     dialogs.fileAnswers.push_back(QString("/tmp/logo.bmp"));
     QTest::mouseClick(form.btnPicture, Qt::LeftButton);
     EXPECT_EQ(form.ListHeaders->currentRow(), 4);
@@ -387,6 +386,69 @@ TEST(GridPreviewForm, ControlsFollowAndChangeTheOptions)
     EXPECT_EQ(f.grid.PrintOptions().Logo(), "/tmp/logo.bmp");
     ASSERT_EQ(dialogs.fileDialogs.size(), 1u);
     EXPECT_EQ(dialogs.fileDialogs[0].options.Filter, "Bitmap Files|*.bmp");
+}
+
+// After each change that can move the page breaks the preview counts its pages
+// again, and the page field stays within them.
+TEST(GridPreviewForm, PageCountFollowsEveryChangeThatMovesPageBreaks)
+{
+    TScopedRecordingPrinter printer;
+    TScopedRecordingDialogs dialogs;
+    TPrintFixture f(3, 306);
+    TzelGridPreviewF form;
+    form.SetGrid(&f.grid);
+    f.grid.PreviewBitmap = form.PrintImage();
+    form.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+    const auto shown = [&] {
+        const int pages = f.grid.PageCount();
+        EXPECT_EQ(form.lblpages->text(), QString("of %1").arg(pages));
+        EXPECT_EQ(form.EditPage->maximum(), pages);
+        return pages;
+    };
+    const auto setup = [&](TPrinterOrientation orientation) {
+        dialogs.printerSetupAnswers.push_back(TRecordingDialogs::TPrinterSetupAnswer{QString(), orientation});
+        QTest::mouseClick(form.btnSetup, Qt::LeftButton);
+    };
+    const int portrait = shown();
+    setup(TPrinterOrientation::poLandscape);
+    const int landscape = shown();
+    EXPECT_GT(landscape, portrait);
+    form.EditPage->setValue(landscape);
+    setup(TPrinterOrientation::poPortrait);
+    EXPECT_EQ(shown(), portrait);
+    // The last page is shown, not an empty one beyond it.
+    EXPECT_EQ(form.EditPage->value(), portrait);
+    EXPECT_EQ(f.grid.PrintOptions().PreviewPage(), unsigned(portrait));
+    EXPECT_TRUE(HasInk(*form.PrintImage(), form.PrintImage()->rect()));
+
+    // Margins, sizes, the footer and the logo.
+    int pages = portrait;
+    const auto grew = [&] {
+        const int now = shown();
+        EXPECT_GT(now, pages);
+        pages = now;
+    };
+    form.Margins->setCurrentRow(0);
+    form.EditMargin->setValue(300);
+    grew();
+    form.Margins->setCurrentRow(6);
+    form.EditMargin->setValue(72);
+    grew();
+    form.ListHeaders->setCurrentRow(1);
+    form.EditHeader->selectAll();
+    QTest::keyClick(form.EditHeader, Qt::Key_Backspace);
+    EXPECT_EQ(f.grid.PrintOptions().PageFooter(), "");
+    shown();
+    QTemporaryDir dir;
+    QImage logo(40, 600, QImage::Format_RGB888);
+    logo.fill(Qt::darkBlue);
+    ASSERT_TRUE(logo.save(dir.filePath("tall.bmp")));
+    dialogs.fileAnswers.push_back(dir.filePath("tall.bmp"));
+    pages = shown();
+    QTest::mouseClick(form.btnPicture, Qt::LeftButton);
+    grew();
+    f.grid.PreviewBitmap = nullptr;
 }
 
 TEST(GridPreviewForm, ZoomByClickGrowsByAQuarterThenShowsFullSize)

@@ -1,3 +1,5 @@
+#include "../support/TestCupsServer.h"
+#include "Dialogs.h"
 #include "PdfPrinter.h"
 #include "RecordingPrinter.h"
 
@@ -237,4 +239,54 @@ TEST(Printer, PdfPrinterFailuresNameTheTargetAndLeaveNothingBehind)
         EXPECT_TRUE(QString::fromUtf8(error.what()).startsWith(unreachable + ": ")) << error.what();
     }
     EXPECT_FALSE(printer.Printing());
+}
+
+// The system's printer is looked up when asked, so printers installed or gone
+// while the program runs count; its page setup gives a PDF the same pages.
+TEST(Printer, QtPrinterFollowsThePrintSystemAndLendsItsPageToPdf)
+{
+    if (const QString reason = TTestCupsServer::Unavailable(); !reason.isEmpty())
+        GTEST_SKIP() << "no print system for the test: " << reason.toStdString();
+    TTestCupsServer cups; // not started yet
+    TQtPrinter qt;
+    TScopedRecordingDialogs dialogs;
+    EXPECT_FALSE(qt.LookUp());
+    EXPECT_EQ(qt.PrinterName(), "");
+    EXPECT_FALSE(SystemDialogs().PrinterSetupDialog(qt));
+    EXPECT_EQ(dialogs.messages, QStringList({"No Printer is installed"}));
+
+    ASSERT_TRUE(cups.Start()) << cups.Error().toStdString();
+    ASSERT_TRUE(cups.AddQueue("Office_A")) << cups.Error().toStdString();
+    ASSERT_TRUE(cups.AddQueue("Office_B")) << cups.Error().toStdString();
+    EXPECT_EQ(qt.PrinterName(), ""); // nothing asked yet
+    EXPECT_TRUE(qt.LookUp());
+    EXPECT_EQ(qt.PrinterName(), "Office_A"); // the default
+    EXPECT_FALSE(qt.SetPrinterName("Office_C"));
+    EXPECT_TRUE(qt.SetPrinterName("Office_B"));
+    EXPECT_EQ(qt.PrinterName(), "Office_B");
+    EXPECT_TRUE(qt.LookUp());
+    EXPECT_EQ(qt.PrinterName(), "Office_B"); // chosen, so kept
+
+    QTemporaryDir dir;
+    for (const TPrinterOrientation orientation : {TPrinterOrientation::poPortrait, TPrinterOrientation::poLandscape}) {
+        qt.SetOrientation(orientation);
+        const TPageGeometry printer = qt.PageGeometry();
+        // The printable area lies within the sheet, and a PDF of the setup has it exactly.
+        const QSize sheet = qt.PageSetup().Layout.fullRectPixels(printer.PixelsPerInchX).size();
+        EXPECT_LT(printer.Width, sheet.width());
+        EXPECT_LT(printer.Height, sheet.height());
+        EXPECT_EQ(printer.Width > printer.Height, orientation == TPrinterOrientation::poLandscape);
+        TPdfPrinter pdf(dir.filePath("page.pdf"), qt.PageSetup());
+        const TPageGeometry written = pdf.PageGeometry();
+        EXPECT_EQ(written.Width, printer.Width);
+        EXPECT_EQ(written.Height, printer.Height);
+        EXPECT_EQ(written.PixelsPerInchX, printer.PixelsPerInchX);
+        EXPECT_EQ(pdf.Orientation(), orientation);
+    }
+
+    // The print system gone: no printer, the default sheet again.
+    cups.Stop();
+    EXPECT_FALSE(qt.LookUp());
+    EXPECT_EQ(qt.PrinterName(), "");
+    EXPECT_EQ(qt.PageWidth(), DefaultPageGeometry().Width);
 }

@@ -1,7 +1,7 @@
 #pragma once
-// Tests that need a real window system: drag loops, and pop-ups that leave the
-// active window as it was. The offscreen platform has neither; there such a test
-// runs itself again under xvfb-run.
+// Tests that need a real window system: drag loops, pop-ups that leave the
+// active window as it was, the platform's own dialogs. The offscreen platform has
+// none of them; there such a test runs itself again under xvfb-run.
 
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -12,7 +12,7 @@
 inline bool OnARealDisplay() { return QGuiApplication::platformName() != QLatin1String("offscreen"); }
 
 // Runs the test at hand again under xvfb-run and takes over its outcome.
-inline void RerunUnderXvfb()
+inline void RerunUnderXvfb(int timeoutMs = 120000)
 {
     const QString xvfb = QStandardPaths::findExecutable("xvfb-run");
     if (xvfb.isEmpty())
@@ -25,7 +25,7 @@ inline void RerunUnderXvfb()
     run.setProcessEnvironment(env);
     run.setProcessChannelMode(QProcess::MergedChannels);
     run.start(xvfb, {"-a", QCoreApplication::applicationFilePath(), "--gtest_filter=" + name});
-    ASSERT_TRUE(run.waitForFinished(60000));
+    ASSERT_TRUE(run.waitForFinished(timeoutMs));
     const QString output = QString::fromLocal8Bit(run.readAll());
     EXPECT_EQ(run.exitCode(), 0) << output.toStdString();
     EXPECT_TRUE(output.contains("[  PASSED  ] 1 test")) << output.toStdString();
