@@ -223,6 +223,8 @@ void TStringGrid::PermuteRows(int first, const std::vector<int>& from)
     rows_.Permute(first, from);
     ScheduleScrollBars();
     RowsPermuted(first, from);
+    if (OnRowsMoved)
+        OnRowsMoved(this, first, from);
     Invalidate();
 }
 
