@@ -341,7 +341,10 @@ void TCollisionView::ApplyOnlyShared(TGridState& state)
     EnsureCurrent(state);
     TzelGrid* grid = state.grid;
     const TCollisionFinder& finder = Finder(state);
-    state.rowPlates.assign(std::size_t(grid->RowCount()), TCollisionFinder::kNoPlate);
+    // Room for the Calcs to come, so that a Calc rarely moves the whole list.
+    const std::size_t rows = std::size_t(grid->RowCount());
+    state.rowPlates.reserve(rows + rows / 2 + 1024);
+    state.rowPlates.assign(rows, TCollisionFinder::kNoPlate);
     for (int row = grid->FixedRows(); row < grid->RowCount(); ++row) {
         const auto id = finder.Find(grid->CellText(0, row));
         state.rowPlates[std::size_t(row)] = id;

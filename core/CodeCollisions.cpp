@@ -174,7 +174,7 @@ public:
 
 private:
     static constexpr std::uint32_t kMoved = ~std::uint32_t(0); // a slot moved to the new table
-    static constexpr std::size_t kMovesPerKey = 4;
+    static constexpr std::size_t kMovesPerKey = 16;
 
     // A key's home is the top bits of its tag (the high half of its hash), so a
     // slot moves to a larger table without its key being hashed again.

@@ -262,7 +262,7 @@ void TStringGrid::PutRows(const TRow* rows, std::size_t count)
             if (row == last)
                 SetCells(c, row, QString::fromUtf8(text.data(), qsizetype(text.size())));
             else // a fresh row: nothing to tell about texts that change
-                cells_.At(c, row).Assign(text);
+                cells_.Assign(c, row, text);
         }
     }
     Invalidate();
