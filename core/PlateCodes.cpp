@@ -66,7 +66,81 @@ std::optional<std::string> TPlateNormalizer::Finish()
     return builder_.Finish();
 }
 
+namespace {
+
+// What the normalisation does with each byte of a line of plain ASCII.
+enum TByteKind : std::uint8_t { kDrop, kKeep, kUpper, kStop, kNotAscii };
+
+struct TByteKinds {
+    TByteKind kind[256];
+    constexpr TByteKinds() : kind()
+    {
+        for (int b = 0; b < 256; ++b) {
+            if (b >= 0x80)
+                kind[b] = kNotAscii;
+            else if (b == ';')
+                kind[b] = kStop;
+            else if (b >= 'a' && b <= 'z')
+                kind[b] = kUpper;
+            else if (b <= 0x2F || (b >= 0x3A && b <= 0x40))
+                kind[b] = kDrop;
+            else
+                kind[b] = kKeep;
+        }
+    }
+};
+
+constexpr TByteKinds kByteKinds;
+
+enum class TFastOutcome { Accepted, Rejected, NotAscii };
+
+// The normalisation of a line whose bytes up to the point where the outcome is
+// decided are plain ASCII: no decoding and no Unicode case mapping. NotAscii
+// when a byte of 0x80 or more comes first; the general path takes the line then.
+TFastOutcome NormalizeAscii(std::string_view line, char (&plate)[kPlateMaxBytes], std::size_t& size)
+{
+    size = 0;
+    for (const char c : line) {
+        const auto byte = static_cast<unsigned char>(c);
+        switch (kByteKinds.kind[byte]) {
+        case kDrop:
+            continue;
+        case kStop:
+            goto done;
+        case kNotAscii:
+            return TFastOutcome::NotAscii;
+        case kKeep:
+        case kUpper:
+            if (size == kPlateMaxBytes)
+                return TFastOutcome::Rejected; // a 17th byte: too long whatever follows
+            plate[size++] = kByteKinds.kind[byte] == kUpper ? char(byte - 0x20) : char(byte);
+            break;
+        }
+    }
+done:
+    if (size == 0 || std::string_view(plate, size) == "NUMBERPLATE")
+        return TFastOutcome::Rejected;
+    return TFastOutcome::Accepted;
+}
+
+} // namespace
+
 std::optional<std::string> NormalizePlate(std::string_view line)
+{
+    char plate[kPlateMaxBytes];
+    std::size_t size = 0;
+    switch (NormalizeAscii(line, plate, size)) {
+    case TFastOutcome::Accepted:
+        return std::string(plate, size);
+    case TFastOutcome::Rejected:
+        return std::nullopt;
+    case TFastOutcome::NotAscii:
+        break;
+    }
+    return NormalizePlateGeneral(line);
+}
+
+std::optional<std::string> NormalizePlateGeneral(std::string_view line)
 {
     // The whole line is at hand: decode in place and stop as soon as the rest
     // cannot change the outcome.
