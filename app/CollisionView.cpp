@@ -12,6 +12,8 @@
 #include <QTabWidget>
 #include <QTimer>
 
+#include <algorithm>
+
 namespace {
 
 // Plates a hint names at most; a group of thousands (plates of symbols only
@@ -74,32 +76,59 @@ void TCollisionView::Attach(TGridState& state)
     grid->OnDrawCell = [this, &state](QObject*, int col, int row, const QRect& rect, TGridDrawState drawState) {
         DrawCell(state, col, row, rect, drawState);
     };
+    // A sort moves the plates of the rows; the known plate of each row follows.
+    grid->OnRowsMoved = [&state](QObject*, int first, const std::vector<int>& from) {
+        if (!state.rowPlatesValid)
+            return;
+        std::vector<TCollisionFinder::TPlateId> moved(from.size());
+        for (std::size_t k = 0; k < from.size(); ++k)
+            moved[k] = state.rowPlates[std::size_t(from[k])];
+        std::copy(moved.begin(), moved.end(), state.rowPlates.begin() + first);
+    };
 }
 
 // ---- keeping the finders current ------------------------------------------------
 
 void TCollisionView::Take(const TPlateCodes& codes)
 {
-    taken_.push_back(codes);
+    takenPlates_.append(codes.Plate);
+    taken_.push_back({codes.Wiegand26, codes.Wiegand64, std::uint32_t(takenPlates_.size())});
 }
 
 void TCollisionView::TakeRows()
 {
     std::vector<TCollisionRecord> records;
     records.reserve(taken_.size());
+    std::uint32_t begin = 0;
+    for (const TTaken& taken : taken_) {
+        records.push_back({std::string_view(takenPlates_).substr(begin, taken.PlateEnd - begin), taken.Wiegand26,
+                           taken.Wiegand64, 0});
+        begin = taken.PlateEnd;
+    }
+    std::vector<TCollisionFinder::TPlateId> sharedIds;
+    const auto sharedFirstNew = TCollisionFinder::TPlateId(shared_.DistinctPlates());
+    bool sharedTaken = false;
     for (TGridState& state : states_) {
-        if (state.stale) // rebuilt from the rows anyway
+        if (state.stale) // taken again from the rows anyway
             continue;
-        records.clear();
         // The rows just put are the grid's last ones.
-        std::uint64_t row = std::uint64_t(state.grid->RowCount()) - taken_.size();
-        for (const TPlateCodes& codes : taken_)
-            records.push_back({codes.Plate, codes.Wiegand26, codes.Wiegand64, row++});
-        state.finder.Add(records);
+        const int firstRow = state.grid->RowCount() - int(records.size());
+        for (std::size_t k = 0; k < records.size(); ++k)
+            records[k].Row = std::uint64_t(firstRow) + k;
+        std::vector<TCollisionFinder::TPlateId> ownIds;
+        std::vector<TCollisionFinder::TPlateId>* ids = state.usesShared ? &sharedIds : &ownIds;
+        const auto firstNew = state.usesShared ? sharedFirstNew : TCollisionFinder::TPlateId(state.own.DistinctPlates());
+        if (!state.usesShared)
+            state.own.Add(records, ids);
+        else if (!sharedTaken) {
+            shared_.Add(records, ids);
+            sharedTaken = true;
+        }
         if (state.onlyShared)
-            ApplyOnlyShared(state);
+            UpdateOnlyShared(state, firstRow, *ids, firstNew);
     }
     taken_.clear();
+    takenPlates_.clear();
     UpdateStatus();
 }
 
@@ -114,6 +143,7 @@ void TCollisionView::RowsChanged()
 void TCollisionView::MarkStale(TGridState& state)
 {
     state.stale = true;
+    state.rowPlatesValid = false;
     if (refreshPosted_)
         return;
     refreshPosted_ = true;
@@ -123,10 +153,12 @@ void TCollisionView::MarkStale(TGridState& state)
 void TCollisionView::Refresh()
 {
     refreshPosted_ = false;
-    for (TGridState& state : states_) {
-        if (!state.stale)
+    bool rebuilt[2] = {states_[0].stale, states_[1].stale};
+    RebuildStale();
+    for (int i = 0; i < 2; ++i) {
+        if (!rebuilt[i])
             continue;
-        Rebuild(state);
+        TGridState& state = states_[i];
         if (state.onlyShared)
             ApplyOnlyShared(state);
         state.grid->Invalidate();
@@ -137,46 +169,71 @@ void TCollisionView::Refresh()
 void TCollisionView::EnsureCurrent(TGridState& state)
 {
     if (state.stale)
-        Rebuild(state);
+        RebuildStale();
 }
 
-// Takes the plate of every row that holds a canonical plate, with the codes the
-// old finder knew for it or, for a plate new to it, computed again.
-void TCollisionView::Rebuild(TGridState& state)
+// Takes the plates of the changed grids from their rows again: when both changed
+// and hold the same plates, into the shared finder; otherwise a changed grid gets
+// a finder of its own and the other keeps the shared one.
+void TCollisionView::RebuildStale()
 {
-    TzelGrid* grid = state.grid;
-    const TCollisionFinder& old = state.finder;
-    TCollisionFinder finder;
-    std::vector<TPlateCodes> computed;
+    TGridState& a = states_[0];
+    TGridState& b = states_[1];
+    if (a.stale && b.stale && SamePlates(a.grid, b.grid)) {
+        shared_ = TCollisionFinder();
+        TakeGridRows(a.grid, shared_);
+        for (TGridState* state : {&a, &b}) {
+            state->own = TCollisionFinder();
+            state->usesShared = true;
+            state->stale = false;
+        }
+        return;
+    }
+    for (TGridState* state : {&a, &b}) {
+        if (!state->stale)
+            continue;
+        state->own = TCollisionFinder();
+        TakeGridRows(state->grid, state->own);
+        state->usesShared = false;
+        state->stale = false;
+    }
+    // A finder that serves no grid any more is let go.
+    if (!a.usesShared && !b.usesShared)
+        shared_ = TCollisionFinder();
+}
+
+// Takes the plate of every row that holds a canonical plate.
+void TCollisionView::TakeGridRows(TzelGrid* grid, TCollisionFinder& finder)
+{
     std::vector<TCollisionRecord> records;
-    computed.reserve(kRebuildBatch);
     records.reserve(kRebuildBatch);
-    auto flush = [&] {
-        finder.Add(records);
-        records.clear();
-        computed.clear();
-    };
     for (int row = grid->FixedRows(); row < grid->RowCount(); ++row) {
         const std::string_view plate = grid->CellText(0, row);
         if (plate.empty())
             continue;
-        if (const auto id = old.Find(plate); id != TCollisionFinder::kNoPlate) {
-            records.push_back({old.Plate(id), std::uint32_t(old.Code(TCodeTable::Wiegand26, id)),
-                               old.Code(TCodeTable::Wiegand64, id), std::uint64_t(row)});
-        } else {
-            const std::optional<std::string> canonical = NormalizePlate(plate);
-            if (!canonical || *canonical != plate)
-                continue;
-            computed.push_back(ComputePlateCodes(plate));
-            const TPlateCodes& codes = computed.back();
-            records.push_back({codes.Plate, codes.Wiegand26, codes.Wiegand64, std::uint64_t(row)});
+        const std::optional<std::string> canonical = NormalizePlate(plate);
+        if (!canonical || *canonical != plate)
+            continue;
+        const TPlateCodes codes = ComputePlateCodes(plate);
+        // The record's plate is the cell's own text, which stays put until the rows are taken.
+        records.push_back({plate, codes.Wiegand26, codes.Wiegand64, std::uint64_t(row)});
+        if (records.size() == kRebuildBatch) {
+            finder.Add(records);
+            records.clear();
         }
-        if (records.size() == kRebuildBatch)
-            flush();
     }
-    flush();
-    state.finder = std::move(finder);
-    state.stale = false;
+    finder.Add(records);
+}
+
+// Whether both grids hold the same plate texts in the same rows.
+bool TCollisionView::SamePlates(TzelGrid* a, TzelGrid* b)
+{
+    if (a->RowCount() != b->RowCount() || a->FixedRows() != b->FixedRows())
+        return false;
+    for (int row = a->FixedRows(); row < a->RowCount(); ++row)
+        if (a->CellText(0, row) != b->CellText(0, row))
+            return false;
+    return true;
 }
 
 // ---- what a row shows ------------------------------------------------------------
@@ -184,13 +241,13 @@ void TCollisionView::Rebuild(TGridState& state)
 TCollisionFinder::TPlateId TCollisionView::PlateOfRow(TGridState& state, int row)
 {
     EnsureCurrent(state);
-    return state.finder.Find(state.grid->CellText(0, row));
+    return Finder(state).Find(state.grid->CellText(0, row));
 }
 
 bool TCollisionView::RowShares(TGridState& state, int row)
 {
     const auto id = PlateOfRow(state, row);
-    return id != TCollisionFinder::kNoPlate && state.finder.SharesCode(state.table, id);
+    return id != TCollisionFinder::kNoPlate && Finder(state).SharesCode(state.table, id);
 }
 
 // The column headed by the table's code; column 1 when the header was changed.
@@ -222,9 +279,9 @@ QString TCollisionView::CellHint(TzelGrid* grid, int col, int row)
     if (!state || row < grid->FixedRows() || row >= grid->RowCount() || col != CodeColumn(*state))
         return QString();
     const auto id = PlateOfRow(*state, row);
-    if (id == TCollisionFinder::kNoPlate || !state->finder.SharesCode(state->table, id))
+    const TCollisionFinder& finder = Finder(*state);
+    if (id == TCollisionFinder::kNoPlate || !finder.SharesCode(state->table, id))
         return QString();
-    const TCollisionFinder& finder = state->finder;
     QStringList others;
     std::size_t more = 0;
     for (const auto other : finder.GroupOf(state->table, id)) {
@@ -267,25 +324,90 @@ void TCollisionView::OnlySharedClick()
         return;
     TBusyCursor busy;
     state->onlyShared = onlyShared_->isChecked();
-    if (state->onlyShared)
+    if (state->onlyShared) {
         ApplyOnlyShared(*state);
-    else
+    } else {
         state->grid->ShowAllRows();
+        state->rowPlatesValid = false;
+        std::vector<TCollisionFinder::TPlateId>().swap(state->rowPlates);
+    }
 }
 
 // Hides the rows whose plate shares no code and shows again those whose plate
-// does, with the grid's own hidden rows, as its query filter does.
+// does, with the grid's own hidden rows, as its query filter does; and notes the
+// plate of every row for the Calcs to come.
 void TCollisionView::ApplyOnlyShared(TGridState& state)
 {
     EnsureCurrent(state);
     TzelGrid* grid = state.grid;
+    const TCollisionFinder& finder = Finder(state);
+    // Room for the Calcs to come, so that a Calc rarely moves the whole list.
+    const std::size_t rows = std::size_t(grid->RowCount());
+    state.rowPlates.reserve(rows + rows / 2 + 1024);
+    state.rowPlates.assign(rows, TCollisionFinder::kNoPlate);
     for (int row = grid->FixedRows(); row < grid->RowCount(); ++row) {
-        const bool shares = RowShares(state, row);
-        if (!shares && grid->RowHeights(row) > 0)
-            grid->HideRow(row);
-        else if (shares && grid->RowHeights(row) < 1)
-            grid->ShowRow(row);
+        const auto id = finder.Find(grid->CellText(0, row));
+        state.rowPlates[std::size_t(row)] = id;
+        ShowRowIf(grid, row, id != TCollisionFinder::kNoPlate && finder.SharesCode(state.table, id));
     }
+    state.rowPlatesValid = true;
+}
+
+// After rows from `firstRow` on were put with the plates `ids` (those from
+// `firstNew` on new to the finder): shows or hides each of them, and shows the
+// rows of the plates that share a code only since.
+void TCollisionView::UpdateOnlyShared(TGridState& state, int firstRow, const std::vector<TCollisionFinder::TPlateId>& ids,
+                                      TCollisionFinder::TPlateId firstNew)
+{
+    TzelGrid* grid = state.grid;
+    if (!state.rowPlatesValid || int(state.rowPlates.size()) < firstRow) {
+        ApplyOnlyShared(state);
+        return;
+    }
+    const TCollisionFinder& finder = Finder(state);
+    state.rowPlates.resize(std::size_t(grid->RowCount()), TCollisionFinder::kNoPlate);
+    std::vector<std::uint64_t> walkedCodes;
+    std::vector<TCollisionFinder::TPlateId> joined; // plates of earlier rows that share since
+    for (std::size_t k = 0; k < ids.size(); ++k) {
+        const auto id = ids[k];
+        const int row = firstRow + int(k);
+        state.rowPlates[std::size_t(row)] = id;
+        const bool shares = finder.SharesCode(state.table, id);
+        ShowRowIf(grid, row, shares);
+        if (!shares)
+            continue;
+        const std::uint64_t code = finder.Code(state.table, id);
+        if (std::find(walkedCodes.begin(), walkedCodes.end(), code) != walkedCodes.end())
+            continue;
+        walkedCodes.push_back(code);
+        // Earlier plates of a group are all shown already unless exactly one of
+        // them was there before: it was alone, and its rows were hidden.
+        TCollisionFinder::TPlateId earlier = TCollisionFinder::kNoPlate;
+        int earlierCount = 0;
+        for (const auto other : finder.GroupOf(state.table, id)) {
+            if (other >= firstNew)
+                continue;
+            earlier = other;
+            if (++earlierCount > 1)
+                break;
+        }
+        if (earlierCount == 1)
+            joined.push_back(earlier);
+    }
+    if (joined.empty())
+        return;
+    std::sort(joined.begin(), joined.end());
+    for (int row = grid->FixedRows(); row < firstRow; ++row)
+        if (std::binary_search(joined.begin(), joined.end(), state.rowPlates[std::size_t(row)]))
+            ShowRowIf(grid, row, true);
+}
+
+void TCollisionView::ShowRowIf(TzelGrid* grid, int row, bool shown)
+{
+    if (!shown && grid->RowHeights(row) > 0)
+        grid->HideRow(row);
+    else if (shown && grid->RowHeights(row) < 1)
+        grid->ShowRow(row);
 }
 
 // ---- status bar --------------------------------------------------------------------
@@ -310,7 +432,7 @@ QString TCollisionView::StatusText()
     if (!state)
         return QString();
     EnsureCurrent(*state);
-    const TCollisionCounts counts = state->finder.Counts(state->table);
+    const TCollisionCounts counts = Finder(*state).Counts(state->table);
     return Counted(counts.Plates, "plate", "plates") + QStringLiteral(", ") +
            QString::number(counts.RowsInGroups) + QStringLiteral(" share a code, ") +
            Counted(counts.Repeats, "repeat", "repeats");
@@ -320,7 +442,7 @@ void TCollisionView::UpdateStatus()
 {
     TGridState* state = ActiveState();
     status_->setText(StatusText());
-    const bool warn = state && state->finder.Counts(state->table).RowsInGroups > 0;
+    const bool warn = state && Finder(*state).Counts(state->table).RowsInGroups > 0;
     statusBar_->setAutoFillBackground(warn);
     QPalette palette = statusBar_->palette();
     palette.setColor(QPalette::Window, warn ? ToQColor(WarningBackColor) : QPalette().color(QPalette::Window));

@@ -1,17 +1,23 @@
 #pragma once
-// The plates that share a code, as the main window shows them. Beside each
-// results grid the window keeps a collision finder over the plates of its rows
-// (26-bit codes for the 26-bit grid, 64-bit codes for the other). From it come the
+// The plates that share a code, as the main window shows them. The window keeps
+// a collision finder over the plates of its grids' rows; it serves the 26-bit
+// codes to the 26-bit grid and the 64-bit codes to the other. From it come the
 // status bar line of the active tab, the warning background and the hint of the
 // code cell of every row whose code another plate shares, and View > "Only plates
 // that share a code".
 //
-// Rows the window appends are taken one batch at a time, so a single Calc costs
-// the same at a million rows as at ten. Any other change of a grid's size (its
-// row and column commands, File > New) makes that grid's finder be rebuilt from
-// the rows once the change is done. Sorting and filtering move and hide rows but
-// keep the plates: a row is looked up by its plate when it is painted, so the
-// colours follow the rows.
+// Both grids get the same plates, so one finder serves both for as long as they
+// do. Rows the window appends are taken one batch at a time, so a single Calc
+// costs the same at a million rows as at ten. Any other change of a grid's size
+// (its row and column commands, File > New) makes that grid's plates be taken
+// again from its rows once the change is done, into a finder of its own unless
+// both grids were changed and still hold the same plates. Sorting and filtering
+// move and hide rows but keep the plates: a row is looked up by its plate when it
+// is painted, so the colours follow the rows.
+//
+// While "Only plates that share a code" is on for a grid, the view knows the
+// plate of each of its rows (following sorts), so that a Calc shows or hides only
+// the rows it added and those of plates that came to share a code through them.
 
 #include "CodeCollisions.h"
 #include "PlateCodes.h"
@@ -64,18 +70,28 @@ private:
     struct TGridState {
         TzelGrid* grid = nullptr;
         TCodeTable table = TCodeTable::Wiegand26;
-        TCollisionFinder finder;
+        TCollisionFinder own;     // the grid's plates, while they differ from the other grid's
+        bool usesShared = true;   // the shared finder holds this grid's plates
         bool stale = false;       // the rows changed since the finder was built
         bool onlyShared = false;  // View > "Only plates that share a code" is on
+        // The finder's plate of each row, kept while onlyShared is on and valid.
+        std::vector<TCollisionFinder::TPlateId> rowPlates;
+        bool rowPlatesValid = false;
     };
 
     void Attach(TGridState& state);
+    TCollisionFinder& Finder(TGridState& state) { return state.usesShared ? shared_ : state.own; }
     void TakeRows();
     void MarkStale(TGridState& state);
     void Refresh();
     void EnsureCurrent(TGridState& state);
-    void Rebuild(TGridState& state);
+    void RebuildStale();
+    static void TakeGridRows(TzelGrid* grid, TCollisionFinder& finder);
+    static bool SamePlates(TzelGrid* a, TzelGrid* b);
     void ApplyOnlyShared(TGridState& state);
+    void UpdateOnlyShared(TGridState& state, int firstRow, const std::vector<TCollisionFinder::TPlateId>& ids,
+                          TCollisionFinder::TPlateId firstNew);
+    void ShowRowIf(TzelGrid* grid, int row, bool shown);
     TGridState* ActiveState();
     TGridState* StateOf(const QObject* grid);
     // The finder's plate of a row, or kNoPlate.
@@ -92,7 +108,16 @@ private:
     QLabel* status_;
     QAction* onlyShared_;
     TGridState states_[2];
-    std::vector<TPlateCodes> taken_;
+    TCollisionFinder shared_;
+    // Plates computed for the rows being put: their codes, and their canonical
+    // plates one after another in `takenPlates_`.
+    struct TTaken {
+        std::uint32_t Wiegand26;
+        std::uint64_t Wiegand64;
+        std::uint32_t PlateEnd;
+    };
+    std::vector<TTaken> taken_;
+    std::string takenPlates_;
     int putting_ = 0;
     bool refreshPosted_ = false;
     // The grid whose hint hook ours replaced; it still gives that grid's own hints.

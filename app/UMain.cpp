@@ -376,10 +376,12 @@ class TResultBatch {
 public:
     static constexpr std::size_t kSize = 8192;
 
-    TResultBatch(TzelGrid* sg1, TzelGrid* sg2, TCollisionView* collisions) : sg1_(sg1), sg2_(sg2), collisions_(collisions)
+    // `expected`: how many plates may come, so that a single plate reserves little.
+    TResultBatch(TzelGrid* sg1, TzelGrid* sg2, TCollisionView* collisions, std::size_t expected = kSize)
+        : sg1_(sg1), sg2_(sg2), collisions_(collisions)
     {
-        rows26_.reserve(kSize);
-        rows64_.reserve(kSize);
+        rows26_.reserve(std::min(expected, kSize));
+        rows64_.reserve(std::min(expected, kSize));
     }
     ~TResultBatch() = default;
 
@@ -420,7 +422,7 @@ private:
 
 bool TFormMain::CalculateUtf8(std::string_view line)
 {
-    TResultBatch batch(SG1, SG2, Collisions);
+    TResultBatch batch(SG1, SG2, Collisions, 1);
     const bool accepted = batch.Add(line);
     batch.Flush();
     return accepted;

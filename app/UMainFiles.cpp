@@ -114,23 +114,25 @@ void TFormMain::SaveGridToFile(TzelGrid* grid, const QString& fileName)
     for (int c = 1; c < cols; ++c)
         if (grid->ColWidths(c) > 0)
             written.push_back(c);
-    // One pass to size the text, so that a million rows are built without regrowing it.
-    std::size_t size = 0;
-    for (int r = 0; r < grid->RowCount(); ++r) {
-        for (int c : written)
-            size += grid->CellText(c, r).size() + 1;
-        size += 1;
-    }
-    std::string data;
-    data.reserve(size);
-    TResultLineWriter writer(data);
-    for (int r = 0; r < grid->RowCount(); ++r) {
-        for (int c : written)
-            writer.TextCell(grid->CellText(c, r)); // imported columns may hold anything
-        writer.EndLine();
-    }
+    // The lines go to the file a piece at a time: a million rows never stand
+    // whole in memory beside the grid.
+    constexpr std::size_t kPiece = 256 * 1024;
     try {
-        TAtomicFileWriter::WriteFile(fileName.toStdString(), data, TAtomicFileWriter::TFallback::InPlace);
+        TAtomicFileWriter file(fileName.toStdString(), TAtomicFileWriter::TFallback::InPlace);
+        std::string piece;
+        piece.reserve(kPiece + 4096);
+        TResultLineWriter writer(piece);
+        for (int r = 0; r < grid->RowCount(); ++r) {
+            for (int c : written)
+                writer.TextCell(grid->CellText(c, r)); // imported columns may hold anything
+            writer.EndLine();
+            if (piece.size() >= kPiece) {
+                file.Write(piece);
+                piece.clear();
+            }
+        }
+        file.Write(piece);
+        file.Commit();
     } catch (const TFileError& error) {
         ThrowFileError("Cannot create file", error);
     }

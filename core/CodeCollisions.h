@@ -7,8 +7,12 @@
 // that comes again is a repeat, counted apart and never a collision.
 //
 // Linear time: each record costs a few hash probes (the bulk form prefetches
-// them). Memory grows with the distinct plates only: 48 bytes each in fixed
-// chunks, plus three open-addressing indexes of 8 bytes a slot.
+// them), and no record pays for the ones before it: an index that fills up
+// grows into a table twice its size while the following records move its slots
+// over a few at a time. Memory grows with the distinct plates only: 40 bytes
+// each in fixed chunks, plus one index per code table of 8 bytes a slot. A plate
+// is found through its 26-bit code, so the records must carry the plate's own
+// codes (those of ComputePlateCodes).
 
 #include "PlateCodes.h"
 
@@ -48,9 +52,10 @@ public:
     TCollisionFinder& operator=(TCollisionFinder&&) noexcept;
 
     void Clear();
-    // Throws std::length_error for a plate outside 1 to 16 bytes.
-    void Add(const TCollisionRecord& record);
-    void Add(std::span<const TCollisionRecord> records);
+    // Throws std::length_error for a plate outside 1 to 16 bytes. Returns the
+    // plate's id; the bulk form puts the id of each record into `ids` if given.
+    TPlateId Add(const TCollisionRecord& record);
+    void Add(std::span<const TCollisionRecord> records, std::vector<TPlateId>* ids = nullptr);
 
     TCollisionCounts Counts(TCodeTable table) const;
     std::size_t DistinctPlates() const { return distinct_; }
@@ -88,17 +93,17 @@ private:
 
     TEntry& Entry(TPlateId id);
     const TEntry& Entry(TPlateId id) const;
+    std::uint64_t EntryCode(int table, TPlateId id) const;
     TPlateId NewEntry(const TCollisionRecord& record);
-    void Reserve(std::size_t distinct);
-    void Rebuild(std::size_t capacity);
-    void AddHashed(const TCollisionRecord& record, std::uint64_t plateHash, const std::uint64_t codeHash[2]);
+    // The plate among those of its 26-bit code, or kNoPlate.
+    TPlateId FindInCircle(TPlateId last, std::string_view plate) const;
+    TPlateId AddHashed(const TCollisionRecord& record, const std::uint64_t codeHash[2]);
     void Join(int table, TPlateId id, std::uint64_t code, std::uint64_t hash);
 
     static constexpr int kChunkBits = 16;
     static const std::size_t kChunkBytes;
     std::vector<std::unique_ptr<TEntry[], TMemoryRelease>> chunks_;
     std::size_t distinct_ = 0;
-    std::unique_ptr<TIndex> plates_;
     std::unique_ptr<TIndex> codes_[2];
     TCollisionCounts counts_[2];
     std::uint32_t touchSink_ = 0; // keeps the reads that warm the cache

@@ -27,11 +27,38 @@ constexpr TDigitPairs kPairs;
 
 } // namespace
 
+namespace {
+
+// The 8 hexadecimal digits of a 32-bit value, upper case, computed for all
+// digits at once: each nibble spread into a byte of its own, then turned into
+// its character.
+std::uint64_t HexDigits8(std::uint32_t value)
+{
+    std::uint64_t x = value;
+    x = ((x & 0xFFFF0000ull) << 16) | (x & 0xFFFFull);
+    x = ((x & 0x0000FF000000FF00ull) << 8) | (x & 0x000000FF000000FFull);
+    x = ((x & 0x00F000F000F000F0ull) << 4) | (x & 0x000F000F000F000Full);
+    const std::uint64_t letters = ((x + 0x0606060606060606ull) >> 4) & 0x0101010101010101ull;
+    x += 0x3030303030303030ull + letters * 7;
+    return __builtin_bswap64(x); // the first digit first in memory
+}
+
+} // namespace
+
 char* WriteHex(char* out, std::uint64_t value, int digits)
 {
     int n = value == 0 ? 1 : (64 - __builtin_clzll(value) + 3) / 4;
     if (n < digits)
         n = digits;
+    if (n <= 16) {
+        char text[16];
+        const std::uint64_t high = HexDigits8(static_cast<std::uint32_t>(value >> 32));
+        const std::uint64_t low = HexDigits8(static_cast<std::uint32_t>(value));
+        std::memcpy(text, &high, 8);
+        std::memcpy(text + 8, &low, 8);
+        std::memcpy(out, text + 16 - n, std::size_t(n));
+        return out + n;
+    }
     int i = n;
     for (; i >= 2; i -= 2, value >>= 8)
         std::memcpy(out + i - 2, kPairs.hex[value & 0xFF], 2);

@@ -75,7 +75,92 @@ std::optional<std::string> TPlateNormalizer::Finish()
     return builder_.Finish();
 }
 
+namespace {
+
+// What the normalisation does with each byte of a line of plain ASCII.
+enum TByteKind : std::uint8_t { kDrop, kKeep, kUpper, kStop, kNotAscii };
+
+struct TByteKinds {
+    TByteKind kind[256];
+    constexpr TByteKinds() : kind()
+    {
+        for (int b = 0; b < 256; ++b) {
+            if (b >= 0x80)
+                kind[b] = kNotAscii;
+            else if (b == ';')
+                kind[b] = kStop;
+            else if (b >= 'a' && b <= 'z')
+                kind[b] = kUpper;
+            else if (b <= 0x2F || (b >= 0x3A && b <= 0x40))
+                kind[b] = kDrop;
+            else
+                kind[b] = kKeep;
+        }
+    }
+};
+
+constexpr TByteKinds kByteKinds;
+
+enum class TFastOutcome { Accepted, Rejected, NotAscii };
+
+// The normalisation of a line whose bytes up to the point where the outcome is
+// decided are plain ASCII: no decoding and no Unicode case mapping. NotAscii
+// when a byte of 0x80 or more comes first; the general path takes the line then.
+TFastOutcome NormalizeAscii(std::string_view line, char (&plate)[kPlateMaxBytes], std::size_t& size,
+                           TPlateRejection& why)
+{
+    size = 0;
+    for (const char c : line) {
+        const auto byte = static_cast<unsigned char>(c);
+        switch (kByteKinds.kind[byte]) {
+        case kDrop:
+            continue;
+        case kStop:
+            goto done;
+        case kNotAscii:
+            return TFastOutcome::NotAscii;
+        case kKeep:
+        case kUpper:
+            if (size == kPlateMaxBytes) {
+                why = TPlateRejection::TooLong; // a 17th byte: too long whatever follows
+                return TFastOutcome::Rejected;
+            }
+            plate[size++] = kByteKinds.kind[byte] == kUpper ? char(byte - 0x20) : char(byte);
+            break;
+        }
+    }
+done:
+    if (size == 0)
+        why = TPlateRejection::NothingLeft;
+    else if (std::string_view(plate, size) == "NUMBERPLATE")
+        why = TPlateRejection::HeaderText;
+    else
+        why = TPlateRejection::None;
+    return why == TPlateRejection::None ? TFastOutcome::Accepted : TFastOutcome::Rejected;
+}
+
+} // namespace
+
 std::optional<std::string> NormalizePlate(std::string_view line, TPlateRejection* why)
+{
+    char plate[kPlateMaxBytes];
+    std::size_t size = 0;
+    TPlateRejection rejection = TPlateRejection::None;
+    switch (NormalizeAscii(line, plate, size, rejection)) {
+    case TFastOutcome::Accepted:
+    case TFastOutcome::Rejected:
+        if (why)
+            *why = rejection;
+        if (rejection != TPlateRejection::None)
+            return std::nullopt;
+        return std::string(plate, size);
+    case TFastOutcome::NotAscii:
+        break;
+    }
+    return NormalizePlateGeneral(line, why);
+}
+
+std::optional<std::string> NormalizePlateGeneral(std::string_view line, TPlateRejection* why)
 {
     // The whole line is at hand: decode in place and stop as soon as the rest
     // cannot change the outcome.

@@ -87,8 +87,12 @@ private:
 };
 
 // The canonical plate of one line of UTF-8 plate text, or none when rejected
-// (and why, when `why` is given).
+// (and why, when `why` is given). A line of plain ASCII takes a fast path
+// without decoding or case mapping.
 std::optional<std::string> NormalizePlate(std::string_view line, TPlateRejection* why = nullptr);
+// The same through the general path for every line: what the fast path must
+// match byte for byte.
+std::optional<std::string> NormalizePlateGeneral(std::string_view line, TPlateRejection* why = nullptr);
 
 // The result record of a canonical plate (never anything else: a text outside
 // 1 to 16 bytes throws std::length_error).

@@ -30,35 +30,30 @@ QString FromUtf8(std::string_view text)
 
 // ---- TCellText ------------------------------------------------------------------
 
-void TCellText::Free() noexcept
+std::size_t TCellText::ArenaBytes() const
 {
-    if (IsHeap())
-        delete[] heap_.ptr;
-    Reset();
+    if (!InArena())
+        return 0;
+    const std::size_t size = View().size();
+    return NeedsLengthPrefix(size) ? size + 4 : size;
 }
 
-void TCellText::Steal(TCellText& other) noexcept
+TCellText TCellText::Inline(std::string_view text)
 {
-    std::memcpy(inline_, other.inline_, sizeof inline_);
-    other.Reset();
+    TCellText cell;
+    std::memcpy(cell.bytes_, text.data(), text.size());
+    cell.bytes_[7] = static_cast<char>(text.size());
+    return cell;
 }
 
-void TCellText::Assign(std::string_view text)
+TCellText TCellText::Arena(const char* text, std::size_t size)
 {
-    if (text.size() <= 15) {
-        char buffer[15];
-        std::memcpy(buffer, text.data(), text.size()); // text may point into this cell
-        Free();
-        std::memcpy(inline_, buffer, text.size());
-        inline_[15] = static_cast<char>(text.size());
-        return;
-    }
-    char* copy = new char[text.size()];
-    std::memcpy(copy, text.data(), text.size());
-    Free();
-    heap_.ptr = copy;
-    heap_.size = static_cast<std::uint32_t>(text.size());
-    inline_[15] = static_cast<char>(kHeapTag);
+    TCellText cell;
+    const auto bits = static_cast<std::uint64_t>(reinterpret_cast<std::uintptr_t>(text));
+    std::memcpy(cell.bytes_, &bits, 6);
+    cell.bytes_[6] = static_cast<char>(NeedsLengthPrefix(size) ? kLongSize : size);
+    cell.bytes_[7] = static_cast<char>(kArenaTag);
+    return cell;
 }
 
 // ---- TCellColumn ---------------------------------------------------------------
@@ -66,9 +61,16 @@ void TCellText::Assign(std::string_view text)
 namespace {
 
 constexpr int kHeapChunks = 32;          // chunks 0..31 (128K rows) from the heap
-constexpr int kChunksPerSlab = 32;       // then 32 chunks per 2 MB slab
+constexpr int kChunksPerSlab = 64;       // then 64 chunks per 2 MB slab
 constexpr std::size_t kChunkBytes = sizeof(TCellText) * TCellColumn::kChunkSize;
 constexpr std::size_t kSlabBytes = kChunkBytes * kChunksPerSlab;
+// Arena blocks: small ones from the heap at first, then 2 MB blocks mapped as
+// huge pages, so that filling a large arena costs few page faults.
+constexpr std::size_t kSmallArenaBlock = std::size_t(256) << 10;
+constexpr std::size_t kArenaBlock = std::size_t(2) << 20;
+constexpr std::size_t kSmallArenaBlocks = 8;
+// Compaction waits for this much garbage, so that small grids never compact.
+constexpr std::size_t kGarbageSlack = std::size_t(1) << 20;
 
 void* MapSlab()
 {
@@ -81,9 +83,24 @@ void* MapSlab()
 
 } // namespace
 
-TCellColumn::TCellColumn(TCellColumn&& other) noexcept
-    : chunks_(std::move(other.chunks_)), slabs_(std::move(other.slabs_)), beyond_(std::move(other.beyond_))
+void TCellColumn::TBlockRelease::operator()(char* block) const
 {
+    if (bytes >= kArenaBlock)
+        munmap(block, bytes);
+    else
+        delete[] block;
+}
+
+TCellColumn::TCellColumn(TCellColumn&& other) noexcept
+    : chunks_(std::move(other.chunks_)), slabs_(std::move(other.slabs_)), beyond_(std::move(other.beyond_)),
+      rows_(other.rows_), blocks_(std::move(other.blocks_)), blockUsed_(other.blockUsed_), blockSize_(other.blockSize_),
+      liveBytes_(other.liveBytes_), garbageBytes_(other.garbageBytes_)
+{
+    other.chunks_.clear();
+    other.slabs_.clear();
+    other.blocks_.clear();
+    other.rows_ = 0;
+    other.blockUsed_ = other.blockSize_ = other.liveBytes_ = other.garbageBytes_ = 0;
 }
 
 TCellColumn& TCellColumn::operator=(TCellColumn&& other) noexcept
@@ -93,9 +110,18 @@ TCellColumn& TCellColumn::operator=(TCellColumn&& other) noexcept
         chunks_ = std::move(other.chunks_);
         slabs_ = std::move(other.slabs_);
         beyond_ = std::move(other.beyond_);
+        blocks_ = std::move(other.blocks_);
+        rows_ = other.rows_;
+        blockUsed_ = other.blockUsed_;
+        blockSize_ = other.blockSize_;
+        liveBytes_ = other.liveBytes_;
+        garbageBytes_ = other.garbageBytes_;
         other.chunks_.clear();
         other.slabs_.clear();
         other.beyond_.clear();
+        other.blocks_.clear();
+        other.rows_ = 0;
+        other.blockUsed_ = other.blockSize_ = other.liveBytes_ = other.garbageBytes_ = 0;
     }
     return *this;
 }
@@ -105,7 +131,7 @@ TCellColumn::~TCellColumn()
     Release();
 }
 
-// Frees the chunk memory; the owner has emptied the cells first (Resize to 0).
+// Frees the chunk and arena memory.
 void TCellColumn::Release()
 {
     for (std::size_t k = 0; k < chunks_.size() && k < std::size_t(kHeapChunks); ++k)
@@ -114,14 +140,85 @@ void TCellColumn::Release()
         munmap(slab, kSlabBytes);
     chunks_.clear();
     slabs_.clear();
+    blocks_.clear();
+    blockUsed_ = blockSize_ = liveBytes_ = garbageBytes_ = 0;
+}
+
+// The cell for a text: in the cell when short, else appended to the arena.
+TCellText TCellColumn::Store(std::string_view text)
+{
+    if (text.size() <= TCellText::kInlineMax)
+        return TCellText::Inline(text);
+    const std::size_t prefix = TCellText::NeedsLengthPrefix(text.size()) ? 4 : 0;
+    const std::size_t need = prefix + text.size();
+    if (blocks_.empty() || blockSize_ - blockUsed_ < need) {
+        if (blocks_.size() < kSmallArenaBlocks && need <= kSmallArenaBlock) {
+            blockSize_ = kSmallArenaBlock;
+            blocks_.emplace_back(new char[blockSize_], TBlockRelease{blockSize_});
+        } else {
+            blockSize_ = (std::max(kArenaBlock, need) + kArenaBlock - 1) / kArenaBlock * kArenaBlock;
+            void* block = mmap(nullptr, blockSize_, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+            if (block == MAP_FAILED)
+                throw std::bad_alloc();
+            madvise(block, blockSize_, MADV_HUGEPAGE);
+            blocks_.emplace_back(static_cast<char*>(block), TBlockRelease{blockSize_});
+        }
+        blockUsed_ = 0;
+    }
+    char* at = blocks_.back().get() + blockUsed_ + prefix;
+    if (prefix) {
+        const auto size = static_cast<std::uint32_t>(text.size());
+        std::memcpy(at - 4, &size, 4);
+    }
+    std::memcpy(at, text.data(), text.size());
+    blockUsed_ += need;
+    liveBytes_ += need;
+    return TCellText::Arena(at, text.size());
+}
+
+void TCellColumn::GiveUp(const TCellText& cell)
+{
+    const std::size_t bytes = cell.ArenaBytes();
+    liveBytes_ -= bytes;
+    garbageBytes_ += bytes;
+}
+
+// Copies the live texts into fresh blocks once the garbage outweighs them; the
+// copy costs no more than the writes that made the garbage.
+void TCellColumn::CompactIfWasteful()
+{
+    if (garbageBytes_ <= kGarbageSlack || garbageBytes_ <= liveBytes_)
+        return;
+    std::vector<TBlock> old = std::move(blocks_);
+    blocks_.clear();
+    blockUsed_ = blockSize_ = liveBytes_ = garbageBytes_ = 0;
+    for (int r = 0; r < rows_; ++r) {
+        TCellText& cell = At(r);
+        if (cell.InArena())
+            cell = Store(cell.View());
+    }
+}
+
+void TCellColumn::Assign(int r, std::string_view text)
+{
+    TCellText& cell = At(r);
+    const TCellText old = cell;
+    cell = Store(text); // before the old text is given up: the text may be a view of it
+    if (old.InArena()) {
+        GiveUp(old);
+        CompactIfWasteful();
+    }
 }
 
 void TCellColumn::Resize(int oldRows, int rows)
 {
     const int chunks = (rows + kChunkSize - 1) >> kChunkBits;
     if (rows < oldRows) {
-        for (int r = rows; r < oldRows; ++r)
+        for (int r = rows; r < oldRows; ++r) {
+            GiveUp(At(r));
             At(r) = TCellText();
+        }
+        rows_ = rows;
         while (int(chunks_.size()) > chunks) {
             const int k = int(chunks_.size()) - 1;
             if (k < kHeapChunks) {
@@ -132,6 +229,7 @@ void TCellColumn::Resize(int oldRows, int rows)
             }
             chunks_.pop_back();
         }
+        CompactIfWasteful();
         return;
     }
     while (int(chunks_.size()) < chunks) {
@@ -150,8 +248,9 @@ void TCellColumn::Resize(int oldRows, int rows)
         // Zeroed memory is a run of empty cells.
         chunks_.push_back(static_cast<TCellText*>(memory));
     }
+    rows_ = rows;
     while (!beyond_.empty() && beyond_.begin()->first < rows) {
-        At(beyond_.begin()->first) = std::move(beyond_.begin()->second);
+        Assign(beyond_.begin()->first, beyond_.begin()->second);
         beyond_.erase(beyond_.begin());
     }
 }
@@ -161,7 +260,26 @@ void TCellColumn::KeepBeyond(int r, std::string_view text)
     if (text.empty())
         beyond_.erase(r);
     else
-        beyond_[r].Assign(text);
+        beyond_[r].assign(text);
+}
+
+void TCellColumn::Permute(int first, const std::vector<int>& from)
+{
+    std::vector<TCellText> moved(from.size());
+    for (std::size_t k = 0; k < from.size(); ++k)
+        moved[k] = At(from[k]);
+    for (std::size_t k = 0; k < from.size(); ++k)
+        At(first + int(k)) = moved[k];
+}
+
+void TCellColumn::Erase(int r, int rows)
+{
+    const TCellText gone = At(r);
+    for (int i = r; i + 1 < rows; ++i)
+        At(i) = At(i + 1);
+    At(rows - 1) = TCellText();
+    GiveUp(gone);
+    Resize(rows, rows - 1);
 }
 
 // ---- TGridCellStore ------------------------------------------------------------
@@ -194,11 +312,8 @@ void TGridCellStore::EraseRow(int r)
 {
     if (r < 0 || r >= rows_)
         return;
-    for (TCellColumn& column : cols_) {
-        for (int i = r; i + 1 < rows_; ++i)
-            column.At(i) = std::move(column.At(i + 1));
-        column.Resize(rows_, rows_ - 1);
-    }
+    for (TCellColumn& column : cols_)
+        column.Erase(r, rows_);
     --rows_;
 }
 
@@ -212,13 +327,8 @@ void TGridCellStore::EraseCol(int c)
 
 void TGridCellStore::PermuteRows(int first, const std::vector<int>& from)
 {
-    std::vector<TCellText> moved(from.size());
-    for (TCellColumn& column : cols_) {
-        for (std::size_t k = 0; k < from.size(); ++k)
-            moved[k] = std::move(column.At(from[k]));
-        for (std::size_t k = 0; k < from.size(); ++k)
-            column.At(first + int(k)) = std::move(moved[k]);
-    }
+    for (TCellColumn& column : cols_)
+        column.Permute(first, from);
 }
 
 void TGridCellStore::PermuteCols(int first, const std::vector<int>& from)

@@ -82,11 +82,10 @@ void TStringGrid::SetCells(int col, int row, const QString& text)
         return;
     static thread_local std::string bytes; // reused, so that writing allocates nothing
     AssignUtf8(bytes, text);
-    TCellText& cell = cells_.At(col, row);
-    if (cell.View() == bytes)
+    if (cells_.Text(col, row) == bytes)
         return;
     CellTextChanging(col, row);
-    cell.Assign(bytes);
+    cells_.Assign(col, row, bytes);
     Invalidate();
 }
 
@@ -223,6 +222,8 @@ void TStringGrid::PermuteRows(int first, const std::vector<int>& from)
     rows_.Permute(first, from);
     ScheduleScrollBars();
     RowsPermuted(first, from);
+    if (OnRowsMoved)
+        OnRowsMoved(this, first, from);
     Invalidate();
 }
 

@@ -75,6 +75,8 @@ using TSelectCellEvent = std::function<void(QObject* sender, int col, int row, b
 using TGridKeyEvent = std::function<void(QObject* sender, int& key, TShiftState shift)>;
 using TGridKeyPressEvent = std::function<void(QObject* sender, QChar& key)>;
 using TGridMouseEvent = std::function<void(QObject* sender, TMouseButton button, TShiftState shift, int x, int y)>;
+// Rows first .. first + from.size() - 1 took the texts that rows from[k] had.
+using TRowsMovedEvent = std::function<void(QObject* sender, int first, const std::vector<int>& from)>;
 
 class TStringGrid : public QAbstractScrollArea {
     Q_OBJECT
@@ -159,6 +161,7 @@ public:
     TGridKeyPressEvent OnKeyPress;
     TGridMouseEvent OnMouseDown;
     TGridMouseEvent OnMouseUp;
+    TRowsMovedEvent OnRowsMoved;
 
 protected:
     // Paints one cell; the canvas is prepared with the cell's font and brush.
@@ -259,7 +262,7 @@ void TStringGrid::PutRows(const TRow* rows, std::size_t count)
             if (row == last)
                 SetCells(c, row, QString::fromUtf8(text.data(), qsizetype(text.size())));
             else // a fresh row: nothing to tell about texts that change
-                cells_.At(c, row).Assign(text);
+                cells_.Assign(c, row, text);
         }
     }
     Invalidate();

@@ -6,7 +6,7 @@
 
 #include "UImport.h"
 
-#include "../edit/RealDisplay.h"
+#include "../support/RealDisplay.h"
 
 #include <QCheckBox>
 #include <QClipboard>

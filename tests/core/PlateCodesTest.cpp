@@ -168,3 +168,20 @@ TEST(PlateRows, HeaderTexts)
     for (auto header : Wiegand26Headers)
         EXPECT_NE(NormalizePlate(std::string(header)), "NUMBERPLATE");
 }
+
+// The fast path for plain ASCII and the general path agree on lines at each of
+// its edges: the 16th and 17th kept byte, a ";" or a non-ASCII byte before or
+// after the outcome is decided, and the header text; a rejection gives the same
+// reason on both.
+TEST(NormalizePlate, FastPathAgreesWithTheGeneralPath)
+{
+    const char* lines[] = {"hk 55 evb", "ABCDEFGHIJKLMNOP", "ABCDEFGHIJKLMNOPQ", "ABCDEFGHIJKLMNOP\xC3\xA9",
+                           "ABCDEFGHIJKLMNOPQ\xC3\xA9", "ab ; \xC3\xA9", "\xC3\xA9t\xC3\xA9 1", "number plate ; x",
+                           "numberplates", "", " -;", "\x7F[]_`{|}~", "a\xFF", "ABCDEFGHIJKLMNO\xC3\xA9"};
+    for (const char* line : lines) {
+        TPlateRejection fast = TPlateRejection::None;
+        TPlateRejection general = TPlateRejection::None;
+        EXPECT_EQ(NormalizePlate(line, &fast), NormalizePlateGeneral(line, &general)) << line;
+        EXPECT_EQ(fast, general) << line;
+    }
+}
