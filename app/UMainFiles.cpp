@@ -5,13 +5,13 @@
 #include "AtomicFile.h"
 #include "CollisionView.h"
 #include "Dialogs.h"
+#include "Memo.h"
 #include "PlateList.h"
 #include "ResultFile.h"
 #include "zelGrid.h"
 
 #include <QApplication>
 #include <QClipboard>
-#include <QPlainTextEdit>
 
 #include <stdexcept>
 #include <string>

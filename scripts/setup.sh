@@ -8,7 +8,7 @@ packages=(
   qt6-base-dev qt6-qpa-plugins fonts-dejavu-core
   libicu-dev libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
-  xvfb xauth xdotool x11-utils imagemagick poppler-utils
+  xvfb xauth xdotool xclip x11-utils imagemagick poppler-utils
   python3 man-db groff-base
 )
 

@@ -4,6 +4,7 @@
 #include "AdvEdit.h"
 #include "CollisionView.h"
 #include "Dialogs.h"
+#include "Memo.h"
 #include "UMain.h"
 #include "zelGrid.h"
 
@@ -11,7 +12,6 @@
 #include <QFile>
 #include <QLabel>
 #include <QPushButton>
-#include <QPlainTextEdit>
 #include <QTemporaryDir>
 #include <QTest>
 

@@ -2,7 +2,7 @@
 // widgets.
 
 #include "AdvEdit.h"
-#include "RealDisplay.h"
+#include "../support/RealDisplay.h"
 
 #include <QApplication>
 #include <QDrag>

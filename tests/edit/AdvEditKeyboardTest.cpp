@@ -3,7 +3,7 @@
 
 #include "EditSeparators.h"
 #include "PlateForm.h"
-#include "RealDisplay.h"
+#include "../support/RealDisplay.h"
 
 #include <QClipboard>
 #include <QMenu>
