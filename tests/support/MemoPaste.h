@@ -1,8 +1,9 @@
 #pragma once
-// Pastes into a multi-line box through the real X11 clipboard, the three ways a
-// user pastes (Ctrl+V, Shift+Ins, the box's context menu), with the clipboard as a
-// user finds it: owned by no program, holding text another program copied, or
-// holding only a picture. Runs on a real display (see RealDisplay.h).
+// Pastes into a multi-line box through the real X11 clipboard, the ways a user
+// pastes (Ctrl+V, Shift+Ins, the box's context menu, and a middle click, which
+// pastes the X11 selection), with the clipboard as a user finds it: owned by no
+// program, holding text another program copied, or holding only a picture. Runs
+// on a real display (see RealDisplay.h).
 
 #include "RealDisplay.h"
 
@@ -17,25 +18,38 @@
 #include <QTextBlock>
 #include <QTimer>
 
-// The clipboard held by another program (xclip) for as long as this lives.
+#include <memory>
+#include <utility>
+#include <vector>
+
+// The clipboard and the selection held by another program (xclip) for as long
+// as this lives.
 class TForeignClipboard {
 public:
     // Offers the bytes of `file` as the X11 target `target`.
     TForeignClipboard(const QString& file, const QString& target)
     {
-        owner_.start(QStringLiteral("xclip"), {"-selection", "clipboard", "-t", target, "-quiet", file});
-        EXPECT_TRUE(owner_.waitForStarted()) << "xclip is missing";
-        // Owned once the clipboard offers the target.
-        EXPECT_TRUE(QTest::qWaitFor([&] {
-            const QMimeData* data = QGuiApplication::clipboard()->mimeData();
-            return data && !data->formats().isEmpty();
-        }, 5000));
+        const std::pair<const char*, QClipboard::Mode> selections[] = {{"clipboard", QClipboard::Clipboard},
+                                                                       {"primary", QClipboard::Selection}};
+        for (const auto& [name, mode] : selections) {
+            auto* owner = new QProcess;
+            owners_.emplace_back(owner);
+            owner->start(QStringLiteral("xclip"), {"-selection", name, "-t", target, "-quiet", file});
+            EXPECT_TRUE(owner->waitForStarted()) << "xclip is missing";
+            // Owned once the selection offers the target.
+            EXPECT_TRUE(QTest::qWaitFor([mode = mode] {
+                const QMimeData* data = QGuiApplication::clipboard()->mimeData(mode);
+                return data && !data->formats().isEmpty();
+            }, 5000)) << name;
+        }
     }
     ~TForeignClipboard()
     {
-        owner_.kill();
-        owner_.waitForFinished();
-        // xclip ended, so the clipboard has no owner again.
+        for (auto& owner : owners_) {
+            owner->kill();
+            owner->waitForFinished();
+        }
+        // xclip ended, so the selections have no owner again.
         (void)QTest::qWaitFor([] {
             const QMimeData* data = QGuiApplication::clipboard()->mimeData();
             return !data || data->formats().isEmpty();
@@ -43,17 +57,18 @@ public:
     }
 
 private:
-    QProcess owner_;
+    std::vector<std::unique_ptr<QProcess>> owners_;
 };
 
-enum class TPasteWay { CtrlV, ShiftIns, ContextMenu };
+enum class TPasteWay { CtrlV, ShiftIns, ContextMenu, MiddleClick };
 
 inline const char* PasteWayName(TPasteWay way)
 {
     switch (way) {
     case TPasteWay::CtrlV: return "Ctrl+V";
     case TPasteWay::ShiftIns: return "Shift+Ins";
-    default: return "the context menu";
+    case TPasteWay::ContextMenu: return "the context menu";
+    default: return "a middle click";
     }
 }
 
@@ -76,6 +91,9 @@ inline void PasteInto(QPlainTextEdit* box, TPasteWay way, bool* pasteEnabled = n
         QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
     } else if (way == TPasteWay::ShiftIns) {
         QTest::keyClick(box, Qt::Key_Insert, Qt::ShiftModifier);
+    } else if (way == TPasteWay::MiddleClick) {
+        // At the caret: the end of the text, where the box's last line ends.
+        QTest::mouseClick(box->viewport(), Qt::MiddleButton, Qt::NoModifier, box->cursorRect().center());
     } else {
         bool enabled = false;
         bool opened = false;
@@ -111,7 +129,7 @@ inline void PasteInto(QPlainTextEdit* box, TPasteWay way, bool* pasteEnabled = n
 inline void ExpectPastesOfEveryClipboard(QPlainTextEdit* box)
 {
     ASSERT_TRUE(OnARealDisplay());
-    const TPasteWay ways[] = {TPasteWay::CtrlV, TPasteWay::ShiftIns, TPasteWay::ContextMenu};
+    const TPasteWay ways[] = {TPasteWay::CtrlV, TPasteWay::ShiftIns, TPasteWay::ContextMenu, TPasteWay::MiddleClick};
     auto startWith = [box](const QString& text) {
         box->setPlainText(text);
         box->moveCursor(QTextCursor::End);
