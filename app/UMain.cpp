@@ -9,6 +9,7 @@
 #include "FormLook.h"
 #include "HelpTexts.h"
 #include "Image.h"
+#include "Memo.h"
 #include "PlateCodes.h"
 #include "WidgetClick.h"
 #include "zelGrid.h"
@@ -18,7 +19,6 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QPainter>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QResizeEvent>
 #include <QTabBar>
@@ -195,7 +195,7 @@ void TFormMain::BuildPanels()
     Panel2 = new TAnchorPanel(client, designWidth, 120);
     Label2 = new QLabel(QStringLiteral("Number plates:"), Panel2);
     Label2->move(5, 8);
-    EditPlates = new QPlainTextEdit(Panel2);
+    EditPlates = new TMemo(Panel2);
     EditPlates->setLineWrapMode(QPlainTextEdit::NoWrap);
     EditPlates->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     EditPlates->setTabChangesFocus(true);

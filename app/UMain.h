@@ -16,7 +16,6 @@
 class QAction;
 class QLabel;
 class QMenu;
-class QPlainTextEdit;
 class QPushButton;
 class QTabBar;
 class TAdvEdit;
@@ -24,6 +23,7 @@ class TFormDecode;
 class TCollisionView;
 class TFormKeys;
 class TImage;
+class TMemo;
 class TzelGrid;
 struct TDelimitedListOptions;
 
@@ -75,7 +75,7 @@ public:
     QPushButton* btnCalc1;
     TAnchorPanel* Panel2;
     QLabel* Label2;
-    QPlainTextEdit* EditPlates;
+    TMemo* EditPlates;
     TImage* Shape2;
     QPushButton* btnCalc2;
     TPageControl* PageControl1;

@@ -8,6 +8,7 @@
 #include "Dialogs.h"
 #include "GridHtml.h"
 #include "ListStatusText.h"
+#include "Memo.h"
 #include "PlateList.h"
 #include "ResultFile.h"
 #include "zelGrid.h"
@@ -16,7 +17,6 @@
 #include <QClipboard>
 #include <QLabel>
 #include <QMimeData>
-#include <QPlainTextEdit>
 
 #include <stdexcept>
 #include <string>

@@ -3,12 +3,12 @@
 
 #include "FormLook.h"
 #include "Graphics.h"
+#include "Memo.h"
 #include "zelGrid.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QListWidget>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTextCursor>
 
@@ -86,7 +86,7 @@ void TzelGridFormuleF::BuildControls()
         ops->addItem(QString::fromLatin1(item));
     ops->setGeometry(0, 0, ClientWidth, OpsHeight);
 
-    formule = new QPlainTextEdit(this);
+    formule = new TMemo(this);
     formule->setGeometry(0, OpsHeight, ClientWidth, FormuleHeight);
 
     const int buttonTop = OpsHeight + FormuleHeight + 5;

@@ -9,8 +9,8 @@
 
 class QListWidget;
 class QListWidgetItem;
-class QPlainTextEdit;
 class QPushButton;
+class TMemo;
 class TzelGrid;
 
 class TzelGridFormuleF : public QWidget {
@@ -39,7 +39,7 @@ public:
     void CloseEditor();
 
     QListWidget* ops = nullptr;
-    QPlainTextEdit* formule = nullptr;
+    TMemo* formule = nullptr;
     QPushButton* btnApply = nullptr;
     QPushButton* btnClose = nullptr;
 

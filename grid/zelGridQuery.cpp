@@ -3,6 +3,7 @@
 #include "FormKeys.h"
 #include "FormLook.h"
 #include "Graphics.h"
+#include "Memo.h"
 #include "zelGrid.h"
 
 #include <QApplication>
@@ -10,7 +11,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -81,7 +81,7 @@ void TzelGridQueryF::BuildControls()
 
     auto* right = new QVBoxLayout;
     right->addWidget(new QLabel(QStringLiteral("Query:")));
-    QMemo = new QPlainTextEdit;
+    QMemo = new TMemo;
     QMemo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     right->addWidget(QMemo);
     chkIgnoreCase = new QCheckBox(QStringLiteral("Ignore upper / lower case"));

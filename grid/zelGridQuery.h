@@ -8,8 +8,8 @@
 
 class QCheckBox;
 class QListWidget;
-class QPlainTextEdit;
 class QPushButton;
+class TMemo;
 class TzelGrid;
 
 class TzelGridQueryF : public QDialog {
@@ -31,7 +31,7 @@ public:
 
     QListWidget* ListFields = nullptr;
     QListWidget* ListOps = nullptr;
-    QPlainTextEdit* QMemo = nullptr;
+    TMemo* QMemo = nullptr;
     QCheckBox* chkIgnoreCase = nullptr;
     QPushButton* btnApply = nullptr;
     QPushButton* btnShowAll = nullptr;

@@ -9,7 +9,7 @@ packages=(
   libicu-dev libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
   xvfb xauth xdotool xclip x11-utils imagemagick poppler-utils
-  python3 man-db groff-base
+  python3 python3-xlib gdb man-db groff-base
   # packaging: the checks a distribution runs on the .deb
   lintian desktop-file-utils appstream
   # printing: Qt's CUPS support, and the CUPS server with cups-pdf queues the tests start

@@ -12,6 +12,7 @@
 #include "AdvEdit.h"
 #include "CollisionView.h"
 #include "Dialogs.h"
+#include "Memo.h"
 #include "UMain.h"
 #include "zelGrid.h"
 
@@ -19,7 +20,6 @@
 #include <QApplication>
 #include <QFile>
 #include <QLabel>
-#include <QPlainTextEdit>
 #include <QProcess>
 #include <QPushButton>
 #include <QTemporaryDir>

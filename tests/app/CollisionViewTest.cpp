@@ -3,6 +3,7 @@
 // plates that share a code", after typed plates, lists, grid commands and menus.
 
 #include "CollisionView.h"
+#include "Memo.h"
 #include "UMain.h"
 
 #include "AdvEdit.h"
@@ -21,7 +22,6 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPainter>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStatusBar>
 #include <QTabBar>

@@ -4,10 +4,10 @@
 #include "MainWindowHarness.h"
 
 #include "HelpTexts.h"
+#include "Memo.h"
 
 #include <QClipboard>
 #include <QDialog>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTabBar>
 #include <QTimer>

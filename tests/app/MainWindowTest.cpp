@@ -8,11 +8,14 @@
 #include "Dialogs.h"
 #include "HelpTexts.h"
 #include "Image.h"
+#include "Memo.h"
 #include "RecordingPrinter.h"
 #include "zelGrid.h"
 #include "zelGridFormule.h"
 #include "zelGridPreview.h"
 #include "zelGridQuery.h"
+
+#include "../support/MemoPaste.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -21,7 +24,6 @@
 #include <QDir>
 #include <QFile>
 #include <QMenu>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -610,4 +612,18 @@ TEST_F(MainWindowTest, ReadOnlyFilesAreNeverReplaced)
     struct stat st {};
     ASSERT_EQ(::stat(QFile::encodeName(result).constData(), &st), 0);
     EXPECT_EQ(st.st_mode & 07777, 0400u);
+}
+
+TEST_F(MainWindowTest, MultiPlateBoxPastesEveryKindOfClipboardEveryWay)
+{
+    if (!OnARealDisplay())
+        return RerunUnderXvfb();
+    Open();
+    TypePlate("hk 55 evb");
+    Choose(form->mnuView, {form->mnuViewMulti}, TChoice::Keyboard);
+    ASSERT_TRUE(form->EditPlates->isVisible());
+    QTest::mouseClick(form->EditPlates->viewport(), Qt::LeftButton);
+    ExpectPastesOfEveryClipboard(form->EditPlates);
+    // The row computed before is still there.
+    EXPECT_EQ(form->SG1->Cells(0, 1), "HK55EVB");
 }

@@ -1,10 +1,12 @@
 #include "Dialogs.h"
+#include "Memo.h"
 #include "zelGrid.h"
 #include "zelGridFormule.h"
 
+#include "../support/MemoPaste.h"
+
 #include <QApplication>
 #include <QListWidget>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -212,4 +214,23 @@ TEST(FormuleEditor, OutlivesItsGridAndEndsWithTheProgram)
     inWindow->SetRow(1);
     EXPECT_EQ(FormulaText(), "A1");
     QTest::mouseClick(Editor().btnClose, Qt::LeftButton);
+}
+
+TEST(FormuleEditor, FormulaBoxPastesEveryKindOfClipboardEveryWay)
+{
+    if (!OnARealDisplay())
+        return RerunUnderXvfb();
+    TEditorFixture f;
+    f.grid.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&f.grid));
+    QTest::mouseClick(f.grid.viewport(), Qt::LeftButton, {}, f.grid.CellRect(2, 2).center());
+    QTest::keyClick(&f.grid, Qt::Key_F3);
+    ASSERT_NE(TzelGridFormuleF::Instance(), nullptr);
+    TzelGridFormuleF& editor = Editor();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&editor));
+    editor.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&editor));
+    QTest::mouseClick(editor.formule->viewport(), Qt::LeftButton);
+    ExpectPastesOfEveryClipboard(editor.formule);
+    QTest::mouseClick(editor.btnClose, Qt::LeftButton);
 }

@@ -4,11 +4,13 @@
 #include "Canvas.h"
 #include "Dialogs.h"
 #include "GridRowFilter.h"
+#include "Memo.h"
+
+#include "../support/MemoPaste.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QListWidget>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -181,4 +183,26 @@ TEST(QueryDialog, BuildsTheQueryByClicksAndFiltersTheGrid)
     f.grid.ShowQueryDialog();
     EXPECT_TRUE(checked);
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+}
+
+TEST(QueryDialog, QueryBoxPastesEveryKindOfClipboardEveryWay)
+{
+    if (!OnARealDisplay())
+        return RerunUnderXvfb();
+    TQueryFixture f;
+    f.grid.show();
+    f.grid.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&f.grid));
+    bool opened = false;
+    QTimer::singleShot(0, [&] {
+        auto* dialog = qobject_cast<TzelGridQueryF*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        opened = true;
+        ASSERT_TRUE(QTest::qWaitForWindowActive(dialog));
+        QTest::mouseClick(dialog->QMemo->viewport(), Qt::LeftButton);
+        ExpectPastesOfEveryClipboard(dialog->QMemo);
+        QTest::keyClick(dialog->QMemo, Qt::Key_Escape);
+    });
+    QTest::keyClick(&f.grid, Qt::Key_Q, Qt::ControlModifier);
+    EXPECT_TRUE(opened);
 }

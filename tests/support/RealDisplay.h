@@ -24,7 +24,8 @@ inline void RerunUnderXvfb(int timeoutMs = 120000)
     env.insert("QT_QPA_PLATFORM", "xcb");
     run.setProcessEnvironment(env);
     run.setProcessChannelMode(QProcess::MergedChannels);
-    run.start(xvfb, {"-a", QCoreApplication::applicationFilePath(), "--gtest_filter=" + name});
+    run.start(xvfb, {"-a", "-s", "-screen 0 1024x768x24", QCoreApplication::applicationFilePath(),
+                     "--gtest_filter=" + name});
     ASSERT_TRUE(run.waitForFinished(timeoutMs));
     const QString output = QString::fromLocal8Bit(run.readAll());
     EXPECT_EQ(run.exitCode(), 0) << output.toStdString();
