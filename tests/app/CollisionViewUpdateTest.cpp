@@ -10,6 +10,7 @@
 #include "AdvEdit.h"
 #include "Dialogs.h"
 #include "Image.h"
+#include "Memo.h"
 #include "zelGrid.h"
 
 #include "../support/CollidingPlates.h"
@@ -19,7 +20,6 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStatusBar>
 #include <QTabBar>

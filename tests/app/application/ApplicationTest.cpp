@@ -42,7 +42,7 @@ public:
 
 TEST(ApplicationTest, ErrorsInHandlersAreShownAndTheProgramGoesOn)
 {
-    TLeaksOfUnwoundFrames unwound;
+    [[maybe_unused]] TLeaksOfUnwoundFrames unwound;
     TScopedRecordingDialogs dialogs;
     int clicks = 0;
     QPushButton button("Calc");
