@@ -519,10 +519,17 @@ void TFormMain::mnuExitClick()
 
 // ---- header-click sorting ---------------------------------------------------------
 
-void TFormMain::OnMouseDown(QObject*, int button, int x, int y)
+void TFormMain::OnMouseDown(QObject* sender, int button, int x, int y)
 {
     if (button != mbLeft)
         return;
+    // A press on a header border resizes the column (a double-click fits it):
+    // its release is no click on the header, wherever it lands.
+    const auto* grid = qobject_cast<TzelGrid*>(sender);
+    if (grid && grid->ColumnSizing()) {
+        PressX = PressY = -1;
+        return;
+    }
     PressX = x;
     PressY = y;
 }
