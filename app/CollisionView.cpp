@@ -74,6 +74,7 @@ void TCollisionView::Attach(TGridState& state)
     grid->OnDrawCell = [this, &state](QObject*, int col, int row, const QRect& rect, TGridDrawState drawState) {
         DrawCell(state, col, row, rect, drawState);
     };
+    grid->OnRowHiddenChange = [this](QObject*) { PostStatus(); };
 }
 
 // ---- keeping the finders current ------------------------------------------------
@@ -107,6 +108,15 @@ void TCollisionView::RowsChanged()
 {
     for (TGridState& state : states_)
         MarkStale(state);
+}
+
+void TCollisionView::Cleared()
+{
+    for (TGridState& state : states_) {
+        state.onlyShared = false;
+        MarkStale(state);
+    }
+    UpdateStatus();
 }
 
 // The finder is rebuilt once the change is over (a grid command may change the
@@ -204,11 +214,17 @@ int TCollisionView::CodeColumn(const TGridState& state) const
     return 1;
 }
 
+int TCollisionView::MarkedColumn(const TGridState& state) const
+{
+    const int code = CodeColumn(state);
+    return state.grid->ColWidths(code) > 0 ? code : 0;
+}
+
 void TCollisionView::DrawCell(TGridState& state, int col, int row, const QRect& rect, unsigned drawState)
 {
     TzelGrid* grid = state.grid;
     // A selected cell keeps the selection's colours, so the selection stays visible.
-    if (row < grid->FixedRows() || (drawState & gdSelected) || col != CodeColumn(state) || !RowShares(state, row))
+    if (row < grid->FixedRows() || (drawState & gdSelected) || col != MarkedColumn(state) || !RowShares(state, row))
         return;
     TCanvas& canvas = *grid->Canvas();
     canvas.SetBrushColor(WarningBackColor);
@@ -219,7 +235,7 @@ void TCollisionView::DrawCell(TGridState& state, int col, int row, const QRect& 
 QString TCollisionView::CellHint(TzelGrid* grid, int col, int row)
 {
     TGridState* state = StateOf(grid);
-    if (!state || row < grid->FixedRows() || row >= grid->RowCount() || col != CodeColumn(*state))
+    if (!state || row < grid->FixedRows() || row >= grid->RowCount() || col != MarkedColumn(*state))
         return QString();
     const auto id = PlateOfRow(*state, row);
     if (id == TCollisionFinder::kNoPlate || !state->finder.SharesCode(state->table, id))
@@ -311,9 +327,29 @@ QString TCollisionView::StatusText()
         return QString();
     EnsureCurrent(*state);
     const TCollisionCounts counts = state->finder.Counts(state->table);
-    return Counted(counts.Plates, "plate", "plates") + QStringLiteral(", ") +
-           QString::number(counts.RowsInGroups) + QStringLiteral(" share a code, ") +
+    QString text = Counted(counts.Plates, "plate", "plates") + QStringLiteral(", ");
+    // While a query or "Only plates that share a code" hides rows, how many show.
+    const TzelGrid* grid = state->grid;
+    int hiddenHeaders = 0;
+    for (int row = 0; row < grid->FixedRows(); ++row)
+        hiddenHeaders += grid->RowHeights(row) > 0 ? 0 : 1;
+    const int hidden = grid->HiddenRowCount() - hiddenHeaders;
+    if (hidden > 0)
+        text += QString::number(grid->RowCount() - grid->FixedRows() - hidden) + QStringLiteral(" shown, ");
+    return text + QString::number(counts.RowsInGroups) + QStringLiteral(" share a code, ") +
            Counted(counts.Repeats, "repeat", "repeats");
+}
+
+// Rows are hidden and shown one by one: the status is written once they are done.
+void TCollisionView::PostStatus()
+{
+    if (statusPosted_)
+        return;
+    statusPosted_ = true;
+    QTimer::singleShot(0, this, [this] {
+        statusPosted_ = false;
+        UpdateStatus();
+    });
 }
 
 void TCollisionView::UpdateStatus()

@@ -50,11 +50,14 @@ public:
 
 void TFormMain::mnuFileNewClick()
 {
+    // The grids start over as they were created: no row hidden, whatever a
+    // query or "Only plates that share a code" hid before.
     for (TzelGrid* grid : {SG1, SG2}) {
         grid->SetRowCount(2);
         grid->Rows(1).Clear();
+        grid->ShowAllRows();
     }
-    Collisions->RowsChanged();
+    Collisions->Cleared();
 }
 
 void TFormMain::mnuFileOpenClick()
