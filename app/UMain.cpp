@@ -171,6 +171,11 @@ void TFormMain::BuildPanels()
     EditPlate->SetBounds(5, 25, 660, 21);
     EditPlate->SetEditType(etString);
     EditPlate->SetMaxLength(10);
+    // The limit is on the plate: separators typed between its characters are free.
+    EditPlate->SetMaxLengthCounter([](const QString& text) {
+        const QByteArray utf8 = text.toUtf8();
+        return int(PlateCharacterCount(std::string_view(utf8.constData(), std::size_t(utf8.size()))));
+    });
     EditPlate->SetEmptyText(QStringLiteral(" < enter plate >"));
     EditPlate->SetLabelCaption(QStringLiteral("Number plate:"));
     EditPlate->SetLabelPosition(lpTopLeft);
