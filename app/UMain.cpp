@@ -14,6 +14,7 @@
 #include "zelGrid.h"
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QDialog>
 #include <QLabel>
 #include <QMenuBar>
@@ -264,6 +265,11 @@ void TFormMain::SetupGrid(TzelGrid* grid)
     grid->OnMouseUp = [this](QObject* sender, TMouseButton, TShiftState, int x, int y) {
         Guarded([&] { OnMouseUp(sender, x, y); })();
     };
+    // Every change of the rows leaves them unsaved: rows put by a calculation
+    // change the size or fill the empty last row, and the grid's commands
+    // change the size or cell texts. Sorting and filtering change neither.
+    grid->OnSizeChanged = [this](QObject*, int, int) { unsaved_ = true; };
+    grid->OnCellTextChanging = [this](QObject*, int, int) { unsaved_ = true; };
     grid->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(grid, &QWidget::customContextMenuRequested, this,
             [this, grid](const QPoint& pos) { PopGrid1->popup(grid->viewport()->mapToGlobal(pos)); });
@@ -352,6 +358,7 @@ void TFormMain::FormCreate()
     LoadSettings(settings_.ReadFrom);
     UpdatePanels();
     EditPlate->setFocus();
+    unsaved_ = false; // the headers just written are no results
 }
 
 void TFormMain::DrawTriangles()
@@ -520,6 +527,20 @@ void TFormMain::mnuAboutClick()
 void TFormMain::mnuExitClick()
 {
     close();
+}
+
+void TFormMain::closeEvent(QCloseEvent* event)
+{
+    bool mayClose = false;
+    try {
+        mayClose = QuerySaveResults();
+    } catch (...) {
+        TApplication::HandleException();
+    }
+    if (mayClose)
+        QMainWindow::closeEvent(event);
+    else
+        event->ignore();
 }
 
 // ---- header-click sorting ---------------------------------------------------------

@@ -134,6 +134,15 @@ public:
     void mnuFileOpenClick();
     void OpenPlateList(const QString& fileName);
     void mnuFileSaveClick();
+    // Save as ... for the active tab; true once the file is written.
+    bool SaveActiveGrid();
+    // Whether rows were added or changed since the window started, the last
+    // Save as ... or the last File > New.
+    bool ResultsUnsaved() const { return unsaved_; }
+    // Asks "Save the results?" when rows are unsaved; true when they may go:
+    // nothing was unsaved, the user chose No, or chose Yes and the file was
+    // written. Cancel, a cancelled save dialog and a failed save keep them.
+    bool QuerySaveResults();
     void SaveGridToFile(TzelGrid* grid, const QString& fileName);
     void mnuCopyClick();
     void mnuToolsDecodeClick();
@@ -148,6 +157,9 @@ public:
     bool MultiView() const;
     // The grid of the active tab, or nullptr when no tab is active.
     TzelGrid* ActiveGrid() const;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void BuildPanels();
@@ -166,4 +178,5 @@ private:
     void UpdateColumnMenu(QMenu* menu, TzelGrid* grid, bool active);
 
     TSettingsFiles settings_;
+    bool unsaved_ = false;
 };
