@@ -22,6 +22,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QResizeEvent>
+#include <QShortcut>
 #include <QTabBar>
 #include <QTextDocument>
 #include <QVBoxLayout>
@@ -148,6 +149,7 @@ TFormMain::TFormMain(const TSettingsFiles& settings, QWidget* parent) : QMainWin
     BuildGrids();
     BuildMenus();
     BuildToolsMenu();
+    BuildTabKeys();
     Collisions = new TCollisionView(this, SG1, SG2, PageControl1, mnuView);
     FormCreate();
 }
@@ -507,6 +509,30 @@ TzelGrid* TFormMain::ActiveGrid() const
     default:
         return nullptr;
     }
+}
+
+void TFormMain::BuildTabKeys()
+{
+    // As on tab controls everywhere, wherever the focus is in the window.
+    const std::pair<QKeyCombination, int> keys[] = {
+        {Qt::CTRL | Qt::Key_Tab, 1},      {Qt::CTRL | Qt::Key_PageDown, 1},
+        {Qt::CTRL | Qt::Key_Backtab, -1}, {Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab, -1},
+        {Qt::CTRL | Qt::SHIFT | Qt::Key_Tab, -1}, {Qt::CTRL | Qt::Key_PageUp, -1},
+    };
+    for (const auto& [key, step] : keys) {
+        auto* shortcut = new QShortcut(QKeySequence(key), this);
+        connect(shortcut, &QShortcut::activated, this, Guarded([this, step = step] { StepTab(step); }));
+    }
+}
+
+void TFormMain::StepTab(int step)
+{
+    const int from = PageControl1->ActivePageIndex();
+    const bool inGrid = ActiveGrid() && ActiveGrid()->hasFocus();
+    PageControl1->SetActivePageIndex(from < 0 ? 0 : (from + step + 2) % 2);
+    // The grid that had the focus is hidden now; its place takes it.
+    if (inGrid)
+        ActiveGrid()->setFocus();
 }
 
 void TFormMain::Howtocalculate1Click()

@@ -157,6 +157,8 @@ public:
     bool MultiView() const;
     // The grid of the active tab, or nullptr when no tab is active.
     TzelGrid* ActiveGrid() const;
+    // Brings the next (step 1) or the previous (step -1) tab to the front.
+    void StepTab(int step);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -166,6 +168,7 @@ private:
     void BuildGrids();
     void BuildMenus();
     void BuildToolsMenu();
+    void BuildTabKeys();
     void SetupGrid(TzelGrid* grid);
     void BuildColumnMenu(QMenu* menu, TzelGrid* grid, const char* nameFormat, bool lv1);
     void DrawTriangles();

@@ -116,6 +116,44 @@ TEST_F(MainWindowTest, TypingStopsAtTenCharactersThePlateKeeps)
     EXPECT_EQ(form->EditPlate->Text(), "ABCDEFGHIJKLMN");
 }
 
+TEST_F(MainWindowTest, CtrlTabAndCtrlPageKeysSwitchTheTabs)
+{
+    Open();
+    QTabWidget* tabs = form->PageControl1;
+    ASSERT_EQ(tabs->currentIndex(), 0);
+    // From the plate field, which keeps the focus.
+    QTest::keyClick(form->EditPlate, Qt::Key_Tab, Qt::ControlModifier);
+    EXPECT_EQ(form->PageControl1->ActivePageIndex(), 1);
+    QTest::keyClick(form->EditPlate, Qt::Key_Tab, Qt::ControlModifier);
+    EXPECT_EQ(form->PageControl1->ActivePageIndex(), 0);
+    QTest::keyClick(form->EditPlate, Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(form->PageControl1->ActivePageIndex(), 1);
+    QTest::keyClick(form->EditPlate, Qt::Key_PageUp, Qt::ControlModifier);
+    EXPECT_EQ(form->PageControl1->ActivePageIndex(), 0);
+    QTest::keyClick(form->EditPlate, Qt::Key_PageDown, Qt::ControlModifier);
+    EXPECT_EQ(form->PageControl1->ActivePageIndex(), 1);
+    EXPECT_TRUE(form->EditPlate->hasFocus());
+    EXPECT_EQ(form->EditPlate->Text(), "");
+
+    // From a grid, whose place the other grid takes.
+    TypePlate("ab 1");
+    TypePlate("cd 2");
+    form->SG2->setFocus();
+    form->SG2->SetRow(1);
+    QTest::keyClick(form->SG2, Qt::Key_PageDown, Qt::ControlModifier);
+    EXPECT_EQ(form->PageControl1->ActivePageIndex(), 0);
+    EXPECT_TRUE(form->SG1->hasFocus());
+    EXPECT_EQ(form->SG2->Row(), 1) << "the key moved no row";
+    QTest::keyClick(form->SG1, Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(form->PageControl1->ActivePageIndex(), 1);
+    EXPECT_TRUE(form->SG2->hasFocus());
+    QTest::keyClick(form->SG2, Qt::Key_Tab, Qt::ControlModifier);
+    EXPECT_EQ(form->PageControl1->ActivePageIndex(), 0);
+    QTest::keyClick(form->SG1, Qt::Key_PageUp, Qt::ControlModifier);
+    EXPECT_EQ(form->PageControl1->ActivePageIndex(), 1);
+    EXPECT_TRUE(form->SG2->hasFocus());
+}
+
 TEST_F(MainWindowTest, MultiPlateViewConsumesEveryLine)
 {
     Open();
