@@ -11,8 +11,9 @@
 
 inline bool OnARealDisplay() { return QGuiApplication::platformName() != QLatin1String("offscreen"); }
 
-// Runs the test at hand again under xvfb-run and takes over its outcome.
-inline void RerunUnderXvfb()
+// Runs the test at hand again under xvfb-run and takes over its outcome;
+// `screen` is the X server's screen, such as "1280x1024x24" (xvfb-run's own when empty).
+inline void RerunUnderXvfb(const QString& screen = QString())
 {
     const QString xvfb = QStandardPaths::findExecutable("xvfb-run");
     if (xvfb.isEmpty())
@@ -24,7 +25,10 @@ inline void RerunUnderXvfb()
     env.insert("QT_QPA_PLATFORM", "xcb");
     run.setProcessEnvironment(env);
     run.setProcessChannelMode(QProcess::MergedChannels);
-    run.start(xvfb, {"-a", QCoreApplication::applicationFilePath(), "--gtest_filter=" + name});
+    QStringList arguments{"-a"};
+    if (!screen.isEmpty())
+        arguments << "-s" << "-screen 0 " + screen;
+    run.start(xvfb, arguments + QStringList{QCoreApplication::applicationFilePath(), "--gtest_filter=" + name});
     ASSERT_TRUE(run.waitForFinished(60000));
     const QString output = QString::fromLocal8Bit(run.readAll());
     EXPECT_EQ(run.exitCode(), 0) << output.toStdString();
