@@ -1,6 +1,6 @@
 #pragma once
 // The command line of corvana-cli:
-//   corvana-cli [--table 26|64] [--all-columns | --columns LIST | --decode CODE...]
+//   corvana-cli [--table 26|64] [--all-columns | --columns LIST | --decode CODE... | --decode-file FILE...]
 //               [--collisions] [--format semicolon|csv] [--plate TEXT]... [-o FILE] [--verbose] [FILE...]
 
 #include "ResultFile.h"
@@ -16,11 +16,18 @@ struct TCliInput {
     std::string Value;
 };
 
+// One source of codes to decode, in the order given: a code, or a file of one
+// code per line ("-" is standard input).
+struct TCliCodes {
+    enum class TKind { Code, File } Kind;
+    std::string Value;
+};
+
 struct TCliOptions {
     int Table = 26;
     std::vector<int> Columns; // the written columns after column 0, ascending
     std::vector<TCliInput> Inputs;
-    std::vector<std::string> Decodes; // codes to decode instead of writing the result file
+    std::vector<TCliCodes> Decodes; // codes to decode instead of writing the result file
     TLineFormat Format = TLineFormat::Semicolon;
     std::string OutputFile; // empty: standard output
     bool Collisions = false; // the collision report instead of the result file
@@ -29,14 +36,20 @@ struct TCliOptions {
     bool Version = false;
 };
 
-// A bad option or value; the message says which.
+// A bad option or value; the message, one line, says which.
 class TUsageError : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;
 };
 
+// The usage error of a value an option does not take: names the option and the
+// value, then what it takes.
+TUsageError BadOptionValue(const std::string& option, const std::string& value, const std::string& expected);
+
 // Parses the arguments after the program name. Throws TUsageError.
 TCliOptions ParseCliOptions(const std::vector<std::string>& args);
 
 extern const char* const kCliUsage;
+// The line after a usage error's message.
+extern const char* const kCliTryHelp;
 extern const char* const kCliVersion;

@@ -96,7 +96,7 @@ TEST(CorvanaCliDecode, ReportsEachCodeThatCannotBeDecodedAndGoesOn)
              {"--format", "xml"}, {"--format"}}) {
         const TCliRun usage = RunCli(args);
         EXPECT_EQ(usage.Status, 2) << ::testing::PrintToString(args);
-        EXPECT_THAT(usage.Err, HasSubstr("Usage: corvana-cli")) << ::testing::PrintToString(args);
+        EXPECT_THAT(usage.Err, HasSubstr("\nTry 'corvana-cli --help' for more information.\n")) << ::testing::PrintToString(args);
     }
 }
 
@@ -194,4 +194,41 @@ TEST(CorvanaCliDecode, AnAmbiguousCodeGivesALineForEachReading)
     EXPECT_EQ(lines[2].substr(0, 18), "3821729;0x3821729;");
     EXPECT_EQ(Fields(lines[2]).back(), "AMB23497");
     EXPECT_EQ(lines[3], "0x3019E2A;0x3019E2A;ok;128;53013;HK55EVB");
+}
+
+TEST(CorvanaCliDecode, ReadsCodesFromAFileOrStandardInputOnePerLine)
+{
+    TTempDir dir;
+    const std::string codes = dir / "codes.txt";
+    WriteBytes(codes, "0x3019E2A\r\n\r\n  128 53013 \r\n8441621\r\nhk55evb\r\n0x2DE4806");
+    const std::string plates = dir / "plates.txt";
+    WriteBytes(plates, "hk 55 evb\nab-12\n");
+    const std::string expected = kDecodeHeader26 +
+                                 "0x3019E2A;0x3019E2A;ok;128;53013;HK55EVB\r\n"
+                                 "128 53013;0x3019E2A;ok;128;53013;HK55EVB\r\n"
+                                 "8441621;0x3019E2A;ok;128;53013;HK55EVB\r\n"
+                                 "0x2DE4806;0x2DE4806;ok;111;9219;AB12\r\n";
+    const std::string error = "corvana-cli: cannot decode \"hk55evb\": expected 1 to 7 hex digits such as 0x3019E2A, 26 "
+                              "binary digits, or a facility code and ID number such as 128/53013\n";
+    const TCliRun fromFile = RunCli({"--decode-file", codes, plates});
+    EXPECT_EQ(fromFile.Status, 1);
+    EXPECT_EQ(fromFile.Out, expected);
+    EXPECT_EQ(fromFile.Err, error);
+    const TCliRun fromInput = RunCli({"--decode-file", "-", plates}, ReadBytes(codes));
+    EXPECT_EQ(fromInput.Status, 1);
+    EXPECT_EQ(fromInput.Out, expected);
+    EXPECT_EQ(fromInput.Err, error);
+    // Codes given and codes from a file keep their order.
+    EXPECT_EQ(RunCli({"--decode", "0x2DE4806", "--decode-file", codes, plates}).Out.substr(kDecodeHeader26.size(), 38),
+              "0x2DE4806;0x2DE4806;ok;111;9219;AB12\r\n");
+
+    // Standard input is read once; a missing code file is a file error.
+    const TCliRun twice = RunCli({"--decode-file", "-", "-"}, "0x3019E2A\n");
+    EXPECT_EQ(twice.Status, 2);
+    EXPECT_EQ(twice.Err, "corvana-cli: standard input (\"-\") can be read only once\n"
+                         "Try 'corvana-cli --help' for more information.\n");
+    const TCliRun missing = RunCli({"--decode-file", dir / "none.txt", plates});
+    EXPECT_EQ(missing.Status, 1);
+    EXPECT_THAT(missing.Err, HasSubstr("cannot open file \"" + dir / "none.txt" + "\""));
+    EXPECT_EQ(missing.Out, "");
 }
