@@ -85,6 +85,7 @@ void TCollisionView::Attach(TGridState& state)
             moved[k] = state.rowPlates[std::size_t(from[k])];
         std::copy(moved.begin(), moved.end(), state.rowPlates.begin() + first);
     };
+    grid->OnRowHiddenChange = [this](QObject*) { PostStatus(); };
 }
 
 // ---- keeping the finders current ------------------------------------------------
@@ -136,6 +137,15 @@ void TCollisionView::RowsChanged()
 {
     for (TGridState& state : states_)
         MarkStale(state);
+}
+
+void TCollisionView::Cleared()
+{
+    for (TGridState& state : states_) {
+        state.onlyShared = false;
+        MarkStale(state);
+    }
+    UpdateStatus();
 }
 
 // The finder is rebuilt once the change is over (a grid command may change the
@@ -261,11 +271,17 @@ int TCollisionView::CodeColumn(const TGridState& state) const
     return 1;
 }
 
+int TCollisionView::MarkedColumn(const TGridState& state) const
+{
+    const int code = CodeColumn(state);
+    return state.grid->ColWidths(code) > 0 ? code : 0;
+}
+
 void TCollisionView::DrawCell(TGridState& state, int col, int row, const QRect& rect, unsigned drawState)
 {
     TzelGrid* grid = state.grid;
     // A selected cell keeps the selection's colours, so the selection stays visible.
-    if (row < grid->FixedRows() || (drawState & gdSelected) || col != CodeColumn(state) || !RowShares(state, row))
+    if (row < grid->FixedRows() || (drawState & gdSelected) || col != MarkedColumn(state) || !RowShares(state, row))
         return;
     TCanvas& canvas = *grid->Canvas();
     canvas.SetBrushColor(WarningBackColor);
@@ -276,7 +292,7 @@ void TCollisionView::DrawCell(TGridState& state, int col, int row, const QRect& 
 QString TCollisionView::CellHint(TzelGrid* grid, int col, int row)
 {
     TGridState* state = StateOf(grid);
-    if (!state || row < grid->FixedRows() || row >= grid->RowCount() || col != CodeColumn(*state))
+    if (!state || row < grid->FixedRows() || row >= grid->RowCount() || col != MarkedColumn(*state))
         return QString();
     const auto id = PlateOfRow(*state, row);
     const TCollisionFinder& finder = Finder(*state);
@@ -433,9 +449,29 @@ QString TCollisionView::StatusText()
         return QString();
     EnsureCurrent(*state);
     const TCollisionCounts counts = Finder(*state).Counts(state->table);
-    return Counted(counts.Plates, "plate", "plates") + QStringLiteral(", ") +
-           QString::number(counts.RowsInGroups) + QStringLiteral(" share a code, ") +
+    QString text = Counted(counts.Plates, "plate", "plates") + QStringLiteral(", ");
+    // While a query or "Only plates that share a code" hides rows, how many show.
+    const TzelGrid* grid = state->grid;
+    int hiddenHeaders = 0;
+    for (int row = 0; row < grid->FixedRows(); ++row)
+        hiddenHeaders += grid->RowHeights(row) > 0 ? 0 : 1;
+    const int hidden = grid->HiddenRowCount() - hiddenHeaders;
+    if (hidden > 0)
+        text += QString::number(grid->RowCount() - grid->FixedRows() - hidden) + QStringLiteral(" shown, ");
+    return text + QString::number(counts.RowsInGroups) + QStringLiteral(" share a code, ") +
            Counted(counts.Repeats, "repeat", "repeats");
+}
+
+// Rows are hidden and shown one by one: the status is written once they are done.
+void TCollisionView::PostStatus()
+{
+    if (statusPosted_)
+        return;
+    statusPosted_ = true;
+    QTimer::singleShot(0, this, [this] {
+        statusPosted_ = false;
+        UpdateStatus();
+    });
 }
 
 void TCollisionView::UpdateStatus()

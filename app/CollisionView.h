@@ -2,9 +2,10 @@
 // The plates that share a code, as the main window shows them. The window keeps
 // a collision finder over the plates of its grids' rows; it serves the 26-bit
 // codes to the 26-bit grid and the 64-bit codes to the other. From it come the
-// status bar line of the active tab, the warning background and the hint of the
-// code cell of every row whose code another plate shares, and View > "Only plates
-// that share a code".
+// status bar line of the active tab (with the rows shown while some are hidden),
+// the warning background and the hint of the code cell of every row whose code
+// another plate shares (of the plate cell while the code column is hidden), and
+// View > "Only plates that share a code".
 //
 // Both grids get the same plates, so one finder serves both for as long as they
 // do. Rows the window appends are taken one batch at a time, so a single Calc
@@ -58,6 +59,9 @@ public:
     }
     // The rows of both grids changed in a way the window did not tell row by row.
     void RowsChanged();
+    // Both grids were emptied: the finders start over, and "Only plates that
+    // share a code" is off, so that no new row is hidden.
+    void Cleared();
 
     QLabel* StatusLabel() const { return status_; }
     QAction* OnlySharedItem() const { return onlyShared_; }
@@ -98,10 +102,14 @@ private:
     TCollisionFinder::TPlateId PlateOfRow(TGridState& state, int row);
     bool RowShares(TGridState& state, int row);
     int CodeColumn(const TGridState& state) const;
+    // The column that carries the mark of a shared code: the code column, or the
+    // plate column while the code column is hidden.
+    int MarkedColumn(const TGridState& state) const;
     void DrawCell(TGridState& state, int col, int row, const QRect& rect, unsigned drawState);
     void ShowHint(QString& text, bool& canShow, THintInfo& info);
     void OnlySharedClick();
     void UpdateStatus();
+    void PostStatus();
 
     QTabWidget* pages_;
     QStatusBar* statusBar_;
@@ -120,6 +128,7 @@ private:
     std::string takenPlates_;
     int putting_ = 0;
     bool refreshPosted_ = false;
+    bool statusPosted_ = false;
     // The grid whose hint hook ours replaced; it still gives that grid's own hints.
     TzelGrid* hintGrid_ = nullptr;
 };

@@ -8,6 +8,7 @@
 
 #include <QFontDatabase>
 #include <QGridLayout>
+#include <QScreen>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -36,6 +37,9 @@ int ColumnOf(const TzelGrid* grid, std::string_view header)
     return -1;
 }
 
+// Room left between the found row and this window when the window moves.
+constexpr int kClearance = 4;
+
 } // namespace
 
 TFormDecode::TFormDecode(TzelGrid* grid26, TzelGrid* grid64, std::function<void(TzelGrid*)> showGrid, QWidget* parent)
@@ -44,9 +48,12 @@ TFormDecode::TFormDecode(TzelGrid* grid26, TzelGrid* grid64, std::function<void(
     setWindowTitle(QStringLiteral("Decode code"));
     BuildControls();
     CodeChanged();
-    // Wide enough for the longest field, the 74 characters of a 64-bit code's bits.
+    // Wide enough for the longest field, the 74 characters of a 64-bit code's
+    // bits across both value columns, and so for two 26-bit readings side by side.
     const QFontMetrics bits(QFontDatabase::systemFont(QFontDatabase::FixedFont));
-    Values[2]->setMinimumWidth(bits.horizontalAdvance(QString(74, QLatin1Char('0'))) + 4);
+    const int widest = bits.horizontalAdvance(QString(74, QLatin1Char('0'))) + 4;
+    fields_->setColumnMinimumWidth(1, (widest + 1) / 2);
+    fields_->setColumnMinimumWidth(2, (widest + 1) / 2);
     setFixedSize(std::max(kClientWidth, sizeHint().width()), sizeHint().height());
 }
 
@@ -59,17 +66,21 @@ void TFormDecode::BuildControls()
     EditCode->setPlaceholderText(QStringLiteral("0x3019E2A, 128/53013 or 0x600002191555EBDB"));
     column->addWidget(EditCode);
 
-    auto* fields = new QGridLayout;
-    fields->setColumnMinimumWidth(0, 100);
-    fields->setColumnStretch(1, 1);
+    fields_ = new QGridLayout;
+    fields_->setColumnMinimumWidth(0, 100);
+    fields_->setColumnStretch(1, 1);
+    fields_->setColumnStretch(2, 1);
     for (int i = 0; i < kFieldRows; ++i) {
         Captions[std::size_t(i)] = new QLabel;
-        Values[std::size_t(i)] = new QLabel;
-        Values[std::size_t(i)]->setTextInteractionFlags(Qt::TextSelectableByMouse);
-        fields->addWidget(Captions[std::size_t(i)], i, 0);
-        fields->addWidget(Values[std::size_t(i)], i, 1);
+        fields_->addWidget(Captions[std::size_t(i)], i, 0);
+        for (auto* labels : {&Values, &OtherValues}) {
+            QLabel* value = new QLabel;
+            value->setTextInteractionFlags(Qt::TextSelectableByMouse);
+            (*labels)[std::size_t(i)] = value;
+        }
+        fields_->addWidget(Values[std::size_t(i)], i, 1, 1, 2);
     }
-    column->addLayout(fields);
+    column->addLayout(fields_);
     LabelError = new QLabel;
     LabelError->setWordWrap(true);
     LabelError->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -77,14 +88,20 @@ void TFormDecode::BuildControls()
     warn.setColor(QPalette::WindowText, ToQColor(WarningTextColor));
     LabelError->setPalette(warn);
     // The error takes the room of the fields, so the window keeps its size.
-    fields->addWidget(LabelError, 0, 0, kFieldRows, 2);
+    fields_->addWidget(LabelError, 0, 0, kFieldRows, 3);
 
     auto* buttons = new QHBoxLayout;
     btnFind = new QPushButton(QStringLiteral("&Find"));
     LabelFound = new QLabel;
+    LabelFoundPlate = new QLabel;
+    LabelFoundPlate->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    QFont plateFont = LabelFoundPlate->font();
+    plateFont.setBold(true);
+    LabelFoundPlate->setFont(plateFont);
     btnClose = new QPushButton(QStringLiteral("&Close"));
     buttons->addWidget(btnFind);
-    buttons->addWidget(LabelFound, 1);
+    buttons->addWidget(LabelFound);
+    buttons->addWidget(LabelFoundPlate, 1);
     buttons->addWidget(btnClose);
     column->addLayout(buttons);
 
@@ -99,55 +116,89 @@ void TFormDecode::BuildControls()
     connect(btnClose, &QPushButton::clicked, this, &QDialog::reject);
 }
 
-void TFormDecode::CodeChanged()
+void TFormDecode::ClearFound()
 {
     LabelFound->clear();
+    LabelFoundPlate->clear();
+}
+
+void TFormDecode::CodeChanged()
+{
+    ClearFound();
     const QByteArray text = EditCode->text().toUtf8();
-    decoded_.reset();
-    if (TrimBlanks(std::string_view(text.constData(), std::size_t(text.size()))).empty()) {
-        ShowFields({});
+    const std::string_view code(text.constData(), std::size_t(text.size()));
+    readings_.clear();
+    if (TrimBlanks(code).empty()) {
+        ShowFields({}, {});
         return;
     }
     try {
-        decoded_ = DecodeCode(std::string_view(text.constData(), std::size_t(text.size())));
+        readings_ = ReadCode(code);
     } catch (const TDecodeError& e) {
         ShowError(QString::fromUtf8(e.what()));
         return;
     }
-    if (const auto* d26 = std::get_if<TWiegand26Decoded>(&*decoded_)) {
-        ShowFields({{"Format:", QStringLiteral("Wiegand 26-bit")},
-                    {"Frame:", QString::fromLatin1(CodeText(TCodeTable::Wiegand26, d26->Frame))},
-                    {"Bits:", Utf8(Wiegand26BitGroups(d26->Frame)), false, true},
-                    {"Parity:", Utf8(ParityText(*d26)), !d26->ParityOk()},
-                    {"Facility code:", QString::number(d26->FacilityCode)},
-                    {"ID number:", QString::number(d26->IdNumber)}});
-    } else {
-        const auto& d64 = std::get<TWiegand64Decoded>(*decoded_);
-        ShowFields({{"Format:", QStringLiteral("Wiegand 64-bit")},
-                    {"Code:", QString::fromLatin1(CodeText(TCodeTable::Wiegand64, d64.Code))},
-                    {"Bits:", Utf8(Wiegand64BitGroups(d64.Code)), false, true},
-                    {"Prefix:", Utf8(PrefixText(d64)), !d64.PrefixOk},
-                    {"Number plate:", Utf8(d64.PlateText)}});
-    }
+    // Both readings of an ambiguous input are of one kind, so they share the captions.
+    const bool two = readings_.size() > 1 && readings_[1].Decoded.index() == readings_[0].Decoded.index();
+    ShowFields(FieldsOf(readings_[0]), two ? FieldsOf(readings_[1]) : std::vector<TField>{});
 }
 
-void TFormDecode::ShowFields(const std::vector<TField>& fields)
+std::vector<TFormDecode::TField> TFormDecode::FieldsOf(const TCodeReading& reading)
+{
+    const QString format = Utf8(ReadAsText(reading.As));
+    if (const auto* d26 = std::get_if<TWiegand26Decoded>(&reading.Decoded)) {
+        return {{"Format:", format},
+                {"Frame:", QString::fromLatin1(CodeText(TCodeTable::Wiegand26, d26->Frame))},
+                {"Bits:", Utf8(Wiegand26BitGroups(d26->Frame)), false, true},
+                {"Parity:", Utf8(ParityText(*d26)), !d26->ParityOk()},
+                {"Facility code:", QString::number(d26->FacilityCode)},
+                {"ID number:", QString::number(d26->IdNumber)}};
+    }
+    const auto& d64 = std::get<TWiegand64Decoded>(reading.Decoded);
+    return {{"Format:", format},
+            {"Code:", QString::fromLatin1(CodeText(TCodeTable::Wiegand64, d64.Code))},
+            {"Bits:", Utf8(Wiegand64BitGroups(d64.Code)), false, true},
+            {"Prefix:", Utf8(PrefixText(d64)), !d64.PrefixOk},
+            {"Number plate:", Utf8(d64.PlateText)}};
+}
+
+void TFormDecode::ShowFields(const std::vector<TField>& fields, const std::vector<TField>& other)
 {
     LabelError->hide();
+    // One reading takes both value columns; a second reading stands beside the first.
+    const bool two = !other.empty();
+    for (int i = 0; i < kFieldRows; ++i) {
+        QLabel* value = Values[std::size_t(i)];
+        fields_->removeWidget(value);
+        fields_->addWidget(value, i, 1, 1, two ? 1 : 2);
+        if (two)
+            fields_->addWidget(OtherValues[std::size_t(i)], i, 2);
+        else
+            fields_->removeWidget(OtherValues[std::size_t(i)]);
+        const bool used = std::size_t(i) < fields.size();
+        Captions[std::size_t(i)]->setText(used ? QString::fromLatin1(fields[std::size_t(i)].Caption) : QString());
+        Captions[std::size_t(i)]->show();
+    }
+    ShowValues(Values, fields);
+    ShowValues(OtherValues, other);
+    for (QLabel* value : OtherValues)
+        value->setVisible(two);
+    btnFind->setEnabled(!fields.empty());
+}
+
+void TFormDecode::ShowValues(std::array<QLabel*, kFieldRows>& labels, const std::vector<TField>& fields)
+{
     const QFont bits = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-    for (std::size_t i = 0; i < Values.size(); ++i) {
+    for (std::size_t i = 0; i < labels.size(); ++i) {
         const bool used = i < fields.size();
-        Captions[i]->setText(used ? QString::fromLatin1(fields[i].Caption) : QString());
-        Values[i]->setText(used ? fields[i].Value : QString());
-        Values[i]->setFont(used && fields[i].Bits ? bits : font());
-        QPalette palette = Values[i]->palette();
+        labels[i]->setText(used ? fields[i].Value : QString());
+        labels[i]->setFont(used && fields[i].Bits ? bits : font());
+        QPalette palette = labels[i]->palette();
         palette.setColor(QPalette::WindowText, used && fields[i].Warn ? ToQColor(WarningTextColor)
                                                                       : this->palette().color(QPalette::WindowText));
-        Values[i]->setPalette(palette);
-        Captions[i]->show();
-        Values[i]->show();
+        labels[i]->setPalette(palette);
+        labels[i]->show();
     }
-    btnFind->setEnabled(!fields.empty());
 }
 
 void TFormDecode::ShowError(const QString& reason)
@@ -155,6 +206,7 @@ void TFormDecode::ShowError(const QString& reason)
     for (std::size_t i = 0; i < Values.size(); ++i) {
         Captions[i]->hide();
         Values[i]->hide();
+        OtherValues[i]->hide();
     }
     LabelError->setText(reason);
     LabelError->show();
@@ -164,18 +216,24 @@ void TFormDecode::ShowError(const QString& reason)
 std::vector<int> TFormDecode::MatchingRows(TzelGrid* grid) const
 {
     std::vector<int> rows;
-    const auto* d26 = std::get_if<TWiegand26Decoded>(&*decoded_);
-    const int col = ColumnOf(grid, d26 ? Wiegand26Headers[1] : Wiegand64Headers[1]);
+    const bool is26 = grid == grid26_;
+    const int col = ColumnOf(grid, is26 ? Wiegand26Headers[1] : Wiegand64Headers[1]);
     if (col < 0)
         return rows;
     // A 26-bit frame is compared by its payload and a 64-bit code by its groups,
     // so that a damaged parity bit or prefix still finds the plate.
-    const std::uint64_t key = d26 ? d26->Payload : Wiegand64Groups(std::get<TWiegand64Decoded>(*decoded_).Code);
+    std::vector<std::uint64_t> keys;
+    for (const TCodeReading& reading : readings_)
+        if (std::holds_alternative<TWiegand26Decoded>(reading.Decoded) == is26)
+            keys.push_back(SearchKey(reading.Decoded));
     for (int r = grid->FixedRows(); r < grid->RowCount(); ++r) {
         if (grid->RowHeights(r) <= 0)
             continue;
-        const std::optional<std::uint64_t> cell = ParseHexCell(grid->CellText(col, r), d26 ? 7 : 16);
-        if (cell && (d26 ? Wiegand26Payload(std::uint32_t(*cell)) : Wiegand64Groups(*cell)) == key)
+        const std::optional<std::uint64_t> cell = ParseHexCell(grid->CellText(col, r), is26 ? 7 : 16);
+        if (!cell)
+            continue;
+        const std::uint64_t key = is26 ? Wiegand26Payload(std::uint32_t(*cell)) : Wiegand64Groups(*cell);
+        if (std::find(keys.begin(), keys.end(), key) != keys.end())
             rows.push_back(r);
     }
     return rows;
@@ -183,13 +241,14 @@ std::vector<int> TFormDecode::MatchingRows(TzelGrid* grid) const
 
 void TFormDecode::Find()
 {
-    if (!decoded_)
+    if (readings_.empty())
         return;
-    TzelGrid* grid = std::holds_alternative<TWiegand26Decoded>(*decoded_) ? grid26_ : grid64_;
+    TzelGrid* grid = std::holds_alternative<TWiegand26Decoded>(readings_.front().Decoded) ? grid26_ : grid64_;
     TBusyCursor busy;
     const std::vector<int> rows = MatchingRows(grid);
     if (rows.empty()) {
         LabelFound->setText(QStringLiteral("no row has this code"));
+        LabelFoundPlate->clear();
         return;
     }
     const auto next = std::upper_bound(rows.begin(), rows.end(), grid->Row());
@@ -198,7 +257,40 @@ void TFormDecode::Find()
         showGrid_(grid);
     grid->SetRow(*found);
     grid->SetSelection(TGridRect{0, *found, grid->ColCount() - 1, *found});
+    KeepClearOf(grid, *found);
     LabelFound->setText(QStringLiteral("%1 of %2 rows").arg(found - rows.begin() + 1).arg(rows.size()));
+    const int plateCol = std::max(0, ColumnOf(grid, Wiegand26Headers[0]));
+    LabelFoundPlate->setText(grid->Cells(plateCol, *found));
+}
+
+void TFormDecode::KeepClearOf(TzelGrid* grid, int row)
+{
+    QWidget* view = grid->viewport();
+    const auto rowOnScreen = [&] {
+        const QRect cell = grid->CellRect(grid->LeftCol(), row);
+        return cell.isEmpty() ? QRect() : QRect(view->mapToGlobal(QPoint(0, cell.top())), QSize(view->width(), cell.height()));
+    };
+    const QRect window = frameGeometry();
+    if (!rowOnScreen().intersects(window))
+        return;
+    // The bands of the view above and below this window, the larger one first.
+    const int headerBottom = grid->CellRect(grid->LeftCol(), 0).bottom() + 1;
+    const int windowTop = view->mapFromGlobal(window.topLeft()).y();
+    const int windowBottom = view->mapFromGlobal(window.bottomLeft()).y() + 1;
+    std::pair<int, int> above{headerBottom, windowTop}, below{windowBottom, view->height()};
+    if (above.second - above.first < below.second - below.first)
+        std::swap(above, below);
+    for (const auto& [top, bottom] : {above, below})
+        if (grid->ScrollRowInto(row, top, bottom))
+            return;
+    // The grid cannot scroll the row clear (its rows all fit, or this window
+    // covers the view): this window moves below the row, or else above it.
+    const QRect shown = rowOnScreen();
+    const QRect screenArea = screen()->availableGeometry();
+    if (shown.bottom() + kClearance + window.height() <= screenArea.bottom())
+        move(window.left(), shown.bottom() + 1 + kClearance);
+    else if (shown.top() - kClearance - window.height() >= screenArea.top())
+        move(window.left(), shown.top() - kClearance - window.height());
 }
 
 void TFormDecode::showEvent(QShowEvent* event)

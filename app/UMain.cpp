@@ -15,12 +15,14 @@
 #include "zelGrid.h"
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QDialog>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPainter>
 #include <QPushButton>
 #include <QResizeEvent>
+#include <QShortcut>
 #include <QTabBar>
 #include <QTextDocument>
 #include <QVBoxLayout>
@@ -147,6 +149,7 @@ TFormMain::TFormMain(const TSettingsFiles& settings, QWidget* parent) : QMainWin
     BuildGrids();
     BuildMenus();
     BuildToolsMenu();
+    BuildTabKeys();
     Collisions = new TCollisionView(this, SG1, SG2, PageControl1, mnuView);
     BuildImport();
     FormCreate();
@@ -172,6 +175,11 @@ void TFormMain::BuildPanels()
     EditPlate->SetBounds(5, 25, 660, 21);
     EditPlate->SetEditType(etString);
     EditPlate->SetMaxLength(10);
+    // The limit is on the plate: separators typed between its characters are free.
+    EditPlate->SetMaxLengthCounter([](const QString& text) {
+        const QByteArray utf8 = text.toUtf8();
+        return int(PlateCharacterCount(std::string_view(utf8.constData(), std::size_t(utf8.size()))));
+    });
     EditPlate->SetEmptyText(QStringLiteral(" < enter plate >"));
     EditPlate->SetLabelCaption(QStringLiteral("Number plate:"));
     EditPlate->SetLabelPosition(lpTopLeft);
@@ -260,6 +268,11 @@ void TFormMain::SetupGrid(TzelGrid* grid)
     grid->OnMouseUp = [this](QObject* sender, TMouseButton, TShiftState, int x, int y) {
         Guarded([&] { OnMouseUp(sender, x, y); })();
     };
+    // Every change of the rows leaves them unsaved: rows put by a calculation
+    // change the size or fill the empty last row, and the grid's commands
+    // change the size or cell texts. Sorting and filtering change neither.
+    grid->OnSizeChanged = [this](QObject*, int, int) { unsaved_ = true; };
+    grid->OnCellTextChanging = [this](QObject*, int, int) { unsaved_ = true; };
     grid->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(grid, &QWidget::customContextMenuRequested, this,
             [this, grid](const QPoint& pos) { PopGrid1->popup(grid->viewport()->mapToGlobal(pos)); });
@@ -348,6 +361,7 @@ void TFormMain::FormCreate()
     LoadSettings(settings_.ReadFrom);
     UpdatePanels();
     EditPlate->setFocus();
+    unsaved_ = false; // the headers just written are no results
 }
 
 void TFormMain::DrawTriangles()
@@ -502,6 +516,30 @@ TzelGrid* TFormMain::ActiveGrid() const
     }
 }
 
+void TFormMain::BuildTabKeys()
+{
+    // As on tab controls everywhere, wherever the focus is in the window.
+    const std::pair<QKeyCombination, int> keys[] = {
+        {Qt::CTRL | Qt::Key_Tab, 1},      {Qt::CTRL | Qt::Key_PageDown, 1},
+        {Qt::CTRL | Qt::Key_Backtab, -1}, {Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab, -1},
+        {Qt::CTRL | Qt::SHIFT | Qt::Key_Tab, -1}, {Qt::CTRL | Qt::Key_PageUp, -1},
+    };
+    for (const auto& [key, step] : keys) {
+        auto* shortcut = new QShortcut(QKeySequence(key), this);
+        connect(shortcut, &QShortcut::activated, this, Guarded([this, step = step] { StepTab(step); }));
+    }
+}
+
+void TFormMain::StepTab(int step)
+{
+    const int from = PageControl1->ActivePageIndex();
+    const bool inGrid = ActiveGrid() && ActiveGrid()->hasFocus();
+    PageControl1->SetActivePageIndex(from < 0 ? 0 : (from + step + 2) % 2);
+    // The grid that had the focus is hidden now; its place takes it.
+    if (inGrid)
+        ActiveGrid()->setFocus();
+}
+
 void TFormMain::Howtocalculate1Click()
 {
     const TzelGrid* grid = ActiveGrid();
@@ -522,12 +560,33 @@ void TFormMain::mnuExitClick()
     close();
 }
 
+void TFormMain::closeEvent(QCloseEvent* event)
+{
+    bool mayClose = false;
+    try {
+        mayClose = QuerySaveResults();
+    } catch (...) {
+        TApplication::HandleException();
+    }
+    if (mayClose)
+        QMainWindow::closeEvent(event);
+    else
+        event->ignore();
+}
+
 // ---- header-click sorting ---------------------------------------------------------
 
-void TFormMain::OnMouseDown(QObject*, int button, int x, int y)
+void TFormMain::OnMouseDown(QObject* sender, int button, int x, int y)
 {
     if (button != mbLeft)
         return;
+    // A press on a header border resizes the column (a double-click fits it):
+    // its release is no click on the header, wherever it lands.
+    const auto* grid = qobject_cast<TzelGrid*>(sender);
+    if (grid && grid->ColumnSizing()) {
+        PressX = PressY = -1;
+        return;
+    }
     PressX = x;
     PressY = y;
 }

@@ -138,6 +138,15 @@ public:
     void mnuFileOpenClick();
     void OpenPlateList(const QString& fileName);
     void mnuFileSaveClick();
+    // Save as ... for the active tab; true once the file is written.
+    bool SaveActiveGrid();
+    // Whether rows were added or changed since the window started, the last
+    // Save as ... or the last File > New.
+    bool ResultsUnsaved() const { return unsaved_; }
+    // Asks "Save the results?" when rows are unsaved; true when they may go:
+    // nothing was unsaved, the user chose No, or chose Yes and the file was
+    // written. Cancel, a cancelled save dialog and a failed save keep them.
+    bool QuerySaveResults();
     void SaveGridToFile(TzelGrid* grid, const QString& fileName);
     void mnuFileImportClick();
     // Computes every record of a delimited list (UTF-8 text) into both grids, its
@@ -156,6 +165,11 @@ public:
     bool MultiView() const;
     // The grid of the active tab, or nullptr when no tab is active.
     TzelGrid* ActiveGrid() const;
+    // Brings the next (step 1) or the previous (step -1) tab to the front.
+    void StepTab(int step);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void BuildPanels();
@@ -164,6 +178,7 @@ private:
     void BuildToolsMenu();
     void BuildImport();
     void ShowListStatus(const QString& text);
+    void BuildTabKeys();
     void SetupGrid(TzelGrid* grid);
     void BuildColumnMenu(QMenu* menu, TzelGrid* grid, const char* nameFormat, bool lv1);
     void DrawTriangles();
@@ -177,4 +192,5 @@ private:
     void UpdateColumnMenu(QMenu* menu, TzelGrid* grid, bool active);
 
     TSettingsFiles settings_;
+    bool unsaved_ = false;
 };

@@ -55,12 +55,32 @@ public:
 
 void TFormMain::mnuFileNewClick()
 {
+    if (!QuerySaveResults())
+        return;
+    // The grids start over as they were created: no row hidden, whatever a
+    // query or "Only plates that share a code" hid before.
     for (TzelGrid* grid : {SG1, SG2}) {
         grid->SetRowCount(2);
         grid->Rows(1).Clear();
+        grid->ShowAllRows();
     }
-    Collisions->RowsChanged();
+    Collisions->Cleared();
     ShowListStatus(QString());
+    unsaved_ = false;
+}
+
+bool TFormMain::QuerySaveResults()
+{
+    if (!unsaved_)
+        return true;
+    switch (MessageDlg(QStringLiteral("Save the results?"), TMsgDlgType::mtConfirmation, mbYes | mbNo | mbCancel)) {
+    case mrYes:
+        return SaveActiveGrid();
+    case mrCancel:
+        return false;
+    default:
+        return true;
+    }
 }
 
 void TFormMain::mnuFileOpenClick()
@@ -97,14 +117,21 @@ void TFormMain::OpenPlateList(const QString& fileName)
 
 void TFormMain::mnuFileSaveClick()
 {
+    SaveActiveGrid();
+}
+
+bool TFormMain::SaveActiveGrid()
+{
     const std::optional<QString> name = SaveFileDialog(TextFileDialog());
     if (!name)
-        return;
+        return false;
     TzelGrid* grid = ActiveGrid();
     if (!grid)
-        return;
+        return false;
     SaveGridToFile(grid, *name);
+    unsaved_ = false;
     MessageDlg(QStringLiteral("OK: file %1 saved").arg(*name), TMsgDlgType::mtInformation, mbOK);
+    return true;
 }
 
 void TFormMain::SaveGridToFile(TzelGrid* grid, const QString& fileName)

@@ -9,8 +9,6 @@
 
 namespace {
 
-using TFilePtr = std::unique_ptr<std::FILE, int (*)(std::FILE*)>;
-
 // Standard input copied to an anonymous temporary file, so that it can be read
 // twice (once to decide its encoding) without holding it in memory.
 TFilePtr CopyStandardInput()
@@ -36,6 +34,8 @@ TFilePtr CopyStandardInput()
     return copy;
 }
 
+} // namespace
+
 TFilePtr OpenInput(const std::string& fileName)
 {
     if (fileName == "-")
@@ -45,8 +45,6 @@ TFilePtr OpenInput(const std::string& fileName)
         throw TFileError(fileName, std::strerror(errno));
     return file;
 }
-
-} // namespace
 
 std::string InputName(const std::string& fileName)
 {

@@ -8,7 +8,9 @@
 #include "CliOptions.h"
 #include "Converter.h"
 
+#include <cstdio>
 #include <iosfwd>
+#include <memory>
 #include <stdexcept>
 
 // A delimited list that cannot be read as asked (its plate column is missing);
@@ -45,3 +47,8 @@ private:
 
 // How standard input and files are named in messages.
 std::string InputName(const std::string& fileName);
+
+using TFilePtr = std::unique_ptr<std::FILE, int (*)(std::FILE*)>;
+// An input file opened for reading; "-" is standard input, copied to a
+// temporary file so that it can be read twice. Throws TFileError.
+TFilePtr OpenInput(const std::string& fileName);

@@ -5,19 +5,22 @@
 
 const char* const kCliUsage =
     "Usage: corvana-cli [--table 26|64] [--all-columns | --columns LIST | --decode CODE... | --collisions]\n"
-    "                   [--format semicolon|csv] [--no-bom] [--plate TEXT]... [-o FILE] [--verbose]\n"
-    "                   [--input plain|csv [--separator SEP] [--header] [--plate-column N|NAME] [--strict]]\n"
-    "                   [FILE...]\n"
+    "                   [--decode-file FILE]... [--format semicolon|csv] [--no-bom] [--plate TEXT]...\n"
+    "                   [-o FILE] [--input plain|csv [--separator SEP] [--header] [--plate-column N|NAME]\n"
+    "                   [--strict]] [--verbose] [FILE...]\n"
     "Computes the Wiegand codes of number plates and writes a result file.\n"
     "\n"
     "  --table 26|64     the 26-bit (SHA-1) table or the 64-bit table (default 26)\n"
     "  --all-columns     write every column of the table\n"
-    "  --columns LIST    write column 0 and the listed columns, e.g. 2,3\n"
+    "  --columns LIST    write column 0 and the listed columns, e.g. 2,3 or \"2, 3\"\n"
     "                    (default: 26-bit 1,5,6; 64-bit 1)\n"
     "  --decode CODE     decode a code read at the gate instead (may be given several\n"
     "                    times): a 26-bit frame such as 0x3019E2A, 26 binary digits or\n"
     "                    128/53013, or with --table 64 a code such as 0x600002191555EBDB;\n"
-    "                    the plate lists given are searched for the plates with that code\n"
+    "                    the plate lists given are searched for the plates with that code;\n"
+    "                    any code cell a result file holds is read as it stands\n"
+    "  --decode-file FILE\n"
+    "                    decode the codes of FILE, one per line (\"-\" is standard input)\n"
     "  --format csv      write comma-separated values, quoted where needed\n"
     "                    (default semicolon: the result file)\n"
     "  --no-bom          start --format csv without the UTF-8 byte order mark\n"
@@ -49,7 +52,14 @@ const char* const kCliUsage =
     "decoded or a record was rejected under --strict, 2 a bad option,\n"
     "3 the collision report lists at least one code.\n";
 
+const char* const kCliTryHelp = "Try 'corvana-cli --help' for more information.\n";
+
 const char* const kCliVersion = "corvana-cli " CORVANA_VERSION "\n";
+
+TUsageError BadOptionValue(const std::string& option, const std::string& value, const std::string& expected)
+{
+    return TUsageError("invalid value \"" + value + "\" for " + option + ": " + expected);
+}
 
 namespace {
 
@@ -60,14 +70,12 @@ std::vector<int> DefaultColumns(int table)
     return table == 26 ? std::vector<int>{1, 5, 6} : std::vector<int>{1};
 }
 
-int ParseNumber(const std::string& text, const char* what)
+std::string_view WithoutBlanks(std::string_view text)
 {
-    int value = 0;
-    const char* end = text.data() + text.size();
-    auto [ptr, ec] = std::from_chars(text.data(), end, value);
-    if (ec != std::errc() || ptr != end || text.empty())
-        throw TUsageError(std::string("invalid ") + what + " \"" + text + "\"");
-    return value;
+    const std::size_t first = text.find_first_not_of(" \t");
+    if (first == std::string_view::npos)
+        return {};
+    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
 }
 
 char ParseSeparator(const std::string& text)
@@ -76,33 +84,42 @@ char ParseSeparator(const std::string& text)
         return text[0];
     if (text == "tab")
         return '\t';
-    throw TUsageError("unknown separator \"" + text + "\" (, or ; or tab)");
+    throw BadOptionValue("--separator", text, ", or ; or tab");
 }
 
 // A column number from 1, or else a header name.
 TPlateColumn ParsePlateColumn(const std::string& text)
 {
     TPlateColumn column;
-    if (!text.empty() && text.find_first_not_of("0123456789") == std::string::npos) {
-        const int number = ParseNumber(text, "plate column");
-        if (number < 1)
-            throw TUsageError("column numbers start at 1");
-        column.Index = std::size_t(number - 1);
-    } else if (text.empty()) {
-        throw TUsageError("option --plate-column needs a column number or name");
-    } else {
-        column.Name = text;
+    const std::string_view name = WithoutBlanks(text);
+    if (name.empty())
+        throw BadOptionValue("--plate-column", text, "a column number from 1 or a header name");
+    if (name.find_first_not_of("0123456789") != std::string_view::npos) {
+        column.Name = std::string(name);
+        return column;
     }
+    int number = 0;
+    const auto [ptr, ec] = std::from_chars(name.data(), name.data() + name.size(), number);
+    if (ec != std::errc() || ptr != name.data() + name.size() || number < 1)
+        throw BadOptionValue("--plate-column", text, "column numbers start at 1");
+    column.Index = std::size_t(number - 1);
     return column;
 }
 
+// The columns of a comma-separated list; blanks around each entry are allowed.
 std::vector<int> ParseColumnList(const std::string& list)
 {
     std::vector<int> columns;
     std::size_t start = 0;
     for (;;) {
         const std::size_t comma = list.find(',', start);
-        columns.push_back(ParseNumber(list.substr(start, comma - start), "column"));
+        const std::string_view entry = WithoutBlanks(std::string_view(list).substr(start, comma - start));
+        int value = 0;
+        const char* end = entry.data() + entry.size();
+        auto [ptr, ec] = std::from_chars(entry.data(), end, value);
+        if (ec != std::errc() || ptr != end || entry.empty())
+            throw BadOptionValue("--columns", list, "column numbers separated by commas, such as 2,3");
+        columns.push_back(value);
         if (comma == std::string::npos)
             return columns;
         start = comma + 1;
@@ -132,7 +149,7 @@ TCliOptions ParseCliOptions(const std::vector<std::string>& args)
         } else if (arg == "--table") {
             const std::string& table = value("--table");
             if (table != "26" && table != "64")
-                throw TUsageError("unknown table \"" + table + "\" (26 or 64)");
+                throw BadOptionValue("--table", table, "26 or 64");
             options.Table = table == "26" ? 26 : 64;
         } else if (arg == "--all-columns") {
             allColumns = true;
@@ -140,18 +157,22 @@ TCliOptions ParseCliOptions(const std::vector<std::string>& args)
             columnList = value("--columns");
             haveColumnList = true;
         } else if (arg == "--decode") {
-            options.Decodes.push_back(value("--decode"));
+            options.Decodes.push_back({TCliCodes::TKind::Code, value("--decode")});
+        } else if (arg == "--decode-file") {
+            options.Decodes.push_back({TCliCodes::TKind::File, value("--decode-file")});
+            if (options.Decodes.back().Value.empty())
+                throw BadOptionValue("--decode-file", "", "a file name, or - for standard input");
         } else if (arg == "--format") {
             const std::string& format = value("--format");
             if (format != "semicolon" && format != "csv")
-                throw TUsageError("unknown format \"" + format + "\" (semicolon or csv)");
+                throw BadOptionValue("--format", format, "semicolon or csv");
             options.Format = format == "csv" ? TLineFormat::Csv : TLineFormat::Semicolon;
         } else if (arg == "--no-bom") {
             options.Bom = false;
         } else if (arg == "--input") {
             const std::string& input = value("--input");
             if (input != "plain" && input != "csv")
-                throw TUsageError("unknown input \"" + input + "\" (plain or csv)");
+                throw BadOptionValue("--input", input, "plain or csv");
             options.CsvInput = input == "csv";
         } else if (arg == "--separator") {
             options.List.Separator = ParseSeparator(value("--separator"));
@@ -171,7 +192,7 @@ TCliOptions ParseCliOptions(const std::vector<std::string>& args)
         } else if (arg == "-o") {
             options.OutputFile = value("-o");
             if (options.OutputFile.empty())
-                throw TUsageError("option -o needs a file name");
+                throw BadOptionValue("-o", "", "a file name");
         } else if (arg == "--collisions") {
             options.Collisions = true;
         } else if (arg == "--verbose") {
@@ -196,6 +217,15 @@ TCliOptions ParseCliOptions(const std::vector<std::string>& args)
     if (!options.List.PlateColumn.Name.empty() && !options.List.Header)
         throw TUsageError("--plate-column " + options.List.PlateColumn.Name +
                           " names a header column; it needs --header (or give the column's number)");
+    // Codes from standard input leave it to no other input.
+    const auto codesFromInput = std::count_if(options.Decodes.begin(), options.Decodes.end(), [](const TCliCodes& codes) {
+        return codes.Kind == TCliCodes::TKind::File && codes.Value == "-";
+    });
+    const bool platesFromInput = std::any_of(options.Inputs.begin(), options.Inputs.end(), [](const TCliInput& input) {
+        return input.Kind == TCliInput::TKind::File && input.Value == "-";
+    });
+    if (codesFromInput > 1 || (codesFromInput == 1 && platesFromInput))
+        throw TUsageError("standard input (\"-\") can be read only once");
     const int count = ColumnCount(options.Table);
     if (allColumns) {
         for (int c = 1; c < count; ++c)
@@ -203,8 +233,9 @@ TCliOptions ParseCliOptions(const std::vector<std::string>& args)
     } else if (haveColumnList) {
         for (int c : ParseColumnList(columnList)) {
             if (c < 0 || c >= count)
-                throw TUsageError("column " + std::to_string(c) + " is outside the " +
-                                  std::to_string(options.Table) + "-bit table (0 to " + std::to_string(count - 1) + ")");
+                throw BadOptionValue("--columns", columnList,
+                                     "column " + std::to_string(c) + " is outside the " + std::to_string(options.Table) +
+                                         "-bit table (0 to " + std::to_string(count - 1) + ")");
             if (c > 0)
                 options.Columns.push_back(c);
         }

@@ -1,6 +1,6 @@
 #pragma once
 // The command line of corvana-cli:
-//   corvana-cli [--table 26|64] [--all-columns | --columns LIST | --decode CODE...]
+//   corvana-cli [--table 26|64] [--all-columns | --columns LIST | --decode CODE... | --decode-file FILE...]
 //               [--collisions] [--format semicolon|csv] [--no-bom] [--plate TEXT]... [-o FILE]
 //               [--input plain|csv [--separator SEP] [--header] [--plate-column N|NAME] [--strict]]
 //               [--verbose] [FILE...]
@@ -19,11 +19,18 @@ struct TCliInput {
     std::string Value;
 };
 
+// One source of codes to decode, in the order given: a code, or a file of one
+// code per line ("-" is standard input).
+struct TCliCodes {
+    enum class TKind { Code, File } Kind;
+    std::string Value;
+};
+
 struct TCliOptions {
     int Table = 26;
     std::vector<int> Columns; // the written columns after column 0, ascending
     std::vector<TCliInput> Inputs;
-    std::vector<std::string> Decodes; // codes to decode instead of writing the result file
+    std::vector<TCliCodes> Decodes; // codes to decode instead of writing the result file
     TLineFormat Format = TLineFormat::Semicolon;
     bool Bom = true; // --format csv starts with a UTF-8 byte order mark
     bool CsvInput = false; // the files are delimited lists (--input csv)
@@ -37,14 +44,20 @@ struct TCliOptions {
     bool Version = false;
 };
 
-// A bad option or value; the message says which.
+// A bad option or value; the message, one line, says which.
 class TUsageError : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;
 };
 
+// The usage error of a value an option does not take: names the option and the
+// value, then what it takes.
+TUsageError BadOptionValue(const std::string& option, const std::string& value, const std::string& expected);
+
 // Parses the arguments after the program name. Throws TUsageError.
 TCliOptions ParseCliOptions(const std::vector<std::string>& args);
 
 extern const char* const kCliUsage;
+// The line after a usage error's message.
+extern const char* const kCliTryHelp;
 extern const char* const kCliVersion;

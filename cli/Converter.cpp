@@ -94,18 +94,57 @@ void TConverter::PlateWithOthers(const std::string& plate, const std::vector<std
 
 namespace {
 
-using TFilePtr = std::unique_ptr<std::FILE, int (*)(std::FILE*)>;
+void CheckReadable(const std::string& fileName)
+{
+    if (fileName == "-")
+        return;
+    TFilePtr file(std::fopen(fileName.c_str(), "rb"), &std::fclose);
+    if (!file)
+        throw TFileError(fileName, std::strerror(errno));
+}
 
 // Every input file must open before any output is written.
-void CheckInputsReadable(const std::vector<TCliInput>& inputs)
+void CheckInputsReadable(const TCliOptions& options)
 {
-    for (const TCliInput& input : inputs) {
-        if (input.Kind != TCliInput::TKind::File || input.Value == "-")
-            continue;
-        TFilePtr file(std::fopen(input.Value.c_str(), "rb"), &std::fclose);
-        if (!file)
-            throw TFileError(input.Value, std::strerror(errno));
+    for (const TCliCodes& codes : options.Decodes)
+        if (codes.Kind == TCliCodes::TKind::File)
+            CheckReadable(codes.Value);
+    for (const TCliInput& input : options.Inputs)
+        if (input.Kind == TCliInput::TKind::File)
+            CheckReadable(input.Value);
+}
+
+// The lines of a code file that hold more than blanks, each as UTF-8.
+class TCodeLines : public TLineSink {
+public:
+    explicit TCodeLines(std::vector<std::string>& codes) : codes_(codes) {}
+    void LinePiece(std::string_view utf8) override { line_.append(utf8); }
+    void LineEnd() override
+    {
+        if (!TrimBlanks(line_).empty())
+            codes_.push_back(line_);
+        line_.clear();
     }
+
+private:
+    std::vector<std::string>& codes_;
+    std::string line_;
+};
+
+// The codes of --decode and --decode-file, in the order given.
+std::vector<std::string> ReadCodes(const std::vector<TCliCodes>& sources)
+{
+    std::vector<std::string> codes;
+    TCodeLines lines(codes);
+    for (const TCliCodes& source : sources) {
+        if (source.Kind == TCliCodes::TKind::Code) {
+            codes.push_back(source.Value);
+        } else {
+            TFilePtr file = OpenInput(source.Value);
+            ReadPlateList(file.get(), source.Value, lines);
+        }
+    }
+    return codes;
 }
 
 void ReportCounts(const TCliOptions& options, const TPlateLineSink& sink, std::ostream& err)
@@ -128,7 +167,7 @@ int Convert(const TCliOptions& options, TCliInputs& inputs, TOutputStream& out, 
 // The decode report; only the plate lists given are searched.
 int Decode(const TCliOptions& options, TCliInputs& inputs, TOutputStream& out, std::ostream& err)
 {
-    TDecodeReport report(options.Table, options.Decodes);
+    TDecodeReport report(options.Table, ReadCodes(options.Decodes));
     for (const TDecodeReport::TFailure& failure : report.Failures())
         err << "corvana-cli: cannot decode \"" << failure.Text << "\": " << failure.Reason << "\n";
     inputs.Read(report, false);
@@ -146,7 +185,7 @@ int RunCorvanaCli(const std::vector<std::string>& args, std::ostream& out, std::
     try {
         options = ParseCliOptions(args);
     } catch (const TUsageError& e) {
-        err << "corvana-cli: " << e.what() << "\n" << kCliUsage;
+        err << "corvana-cli: " << e.what() << "\n" << kCliTryHelp;
         return 2;
     }
     if (options.Help) {
@@ -159,7 +198,7 @@ int RunCorvanaCli(const std::vector<std::string>& args, std::ostream& out, std::
     }
 
     try {
-        CheckInputsReadable(options.Inputs);
+        CheckInputsReadable(options);
     } catch (const TFileError& e) {
         err << "corvana-cli: cannot open file \"" << e.FileName << "\": " << e.Reason << "\n";
         return 1;

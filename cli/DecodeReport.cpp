@@ -12,26 +12,20 @@ std::string DecimalText(std::uint64_t value)
     return std::string(text, WriteDecimal(text, value));
 }
 
-// A search compares the payload of a 26-bit frame and the groups of a 64-bit
-// code, so that a damaged parity bit or prefix still finds its plate.
-std::uint64_t KeyOf(const TDecodedCode& decoded)
-{
-    if (const auto* d26 = std::get_if<TWiegand26Decoded>(&decoded))
-        return d26->Payload;
-    return Wiegand64Groups(std::get<TWiegand64Decoded>(decoded).Code);
-}
-
 } // namespace
 
 TDecodeReport::TDecodeReport(int table, const std::vector<std::string>& codes) : table_(table)
 {
     entries_.reserve(codes.size());
     slots_.reserve(codes.size());
+    const TCodeKinds kinds = table == 26 ? TCodeKinds::Wiegand26 : TCodeKinds::Wiegand64;
     for (const std::string& code : codes) {
         try {
-            TDecodedCode decoded = table == 26 ? TDecodedCode(DecodeWiegand26(code)) : DecodeWiegand64(code);
-            const auto slot = slots_.try_emplace(KeyOf(decoded), slots_.size()).first->second;
-            entries_.push_back({std::string(TrimBlanks(code)), std::move(decoded), slot});
+            // An input that reads two ways gives a line for each reading.
+            for (TCodeReading& reading : ReadCode(code, kinds)) {
+                const auto slot = slots_.try_emplace(SearchKey(reading.Decoded), slots_.size()).first->second;
+                entries_.push_back({std::string(TrimBlanks(code)), std::move(reading.Decoded), slot});
+            }
         } catch (const TDecodeError& e) {
             failures_.push_back({code, e.what()});
         }

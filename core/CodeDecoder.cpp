@@ -39,6 +39,30 @@ struct TCodeForm {
     std::uint64_t Value = 0;  // the digits' value while they fit in 64 bits
 };
 
+bool IsDecimalDigits(std::string_view t)
+{
+    return !t.empty() && t.find_first_not_of("0123456789") == std::string_view::npos;
+}
+
+// Where a facility code and ID number pair separates its numbers: "/", ":", ";",
+// or the blanks between two numbers of up to 3 and up to 5 digits (more are
+// binary digits in groups). Returns the separator's start and end, or none when
+// the text is no pair.
+std::optional<std::pair<std::size_t, std::size_t>> PairSeparator(std::string_view t)
+{
+    const std::size_t sign = t.find_first_of("/:;");
+    if (sign != std::string_view::npos)
+        return std::pair{sign, sign + 1};
+    const std::size_t blank = t.find_first_of(" \t");
+    if (blank == std::string_view::npos)
+        return std::nullopt;
+    const std::size_t end = t.find_first_not_of(" \t", blank);
+    const std::string_view first = t.substr(0, blank), second = t.substr(end);
+    if (!IsDecimalDigits(first) || !IsDecimalDigits(second) || first.size() > 3 || second.size() > 5)
+        return std::nullopt;
+    return std::pair{blank, end};
+}
+
 bool IsBinaryForm(std::string_view t)
 {
     if (t.empty() || (t.front() != '0' && t.front() != '1') || (t.back() != '0' && t.back() != '1'))
@@ -55,7 +79,7 @@ TCodeForm Classify(std::string_view t)
     TCodeForm form;
     if (t.empty()) {
         form.Kind = TCodeForm::TKind::Empty;
-    } else if (t.find_first_of("/:") != std::string_view::npos) {
+    } else if (PairSeparator(t)) {
         form.Kind = TCodeForm::TKind::Pair;
     } else if (IsBinaryForm(t)) {
         form.Kind = TCodeForm::TKind::Binary;
@@ -110,9 +134,9 @@ std::uint32_t ReadPairPart(std::string_view text, std::uint32_t limit, const cha
 
 std::uint32_t PairFrame(std::string_view t)
 {
-    const std::size_t sep = t.find_first_of("/:");
+    const auto [sep, end] = *PairSeparator(t);
     const std::uint32_t facility = ReadPairPart(t.substr(0, sep), 255, "facility code");
-    const std::uint32_t id = ReadPairPart(t.substr(sep + 1), 65535, "ID number");
+    const std::uint32_t id = ReadPairPart(t.substr(end), 65535, "ID number");
     return Wiegand26Frame((facility << 16) | id);
 }
 
@@ -186,26 +210,10 @@ constexpr std::array<unsigned char, 64> GroupBytes()
 }
 constexpr std::array<unsigned char, 64> kGroupBytes = GroupBytes();
 
-} // namespace
-
-std::string_view TrimBlanks(std::string_view text)
-{
-    while (!text.empty() && IsBlank(text.front()))
-        text.remove_prefix(1);
-    while (!text.empty() && IsBlank(text.back()))
-        text.remove_suffix(1);
-    return text;
-}
-
-TWiegand26Decoded DecodeWiegand26(std::string_view text)
-{
-    return Decode26Frame(Frame26(TrimBlanks(text), kExpected26));
-}
-
-TWiegand64Decoded DecodeWiegand64(std::string_view text)
+TWiegand64Decoded Decode64Code(std::uint64_t code)
 {
     TWiegand64Decoded d;
-    d.Code = Code64(TrimBlanks(text));
+    d.Code = code;
     d.PrefixOk = (d.Code & kWiegand64PrefixMask) == kWiegand64Prefix;
     for (int g = 1; g <= kWiegand64GroupCount; ++g) {
         const int value = Wiegand64GroupAt(d.Code, g);
@@ -224,20 +232,159 @@ TWiegand64Decoded DecodeWiegand64(std::string_view text)
     return d;
 }
 
-TDecodedCode DecodeCode(std::string_view text)
+// Why an input that no reading takes is no code of either kind, by its form.
+[[noreturn]] void ThrowNoCode(std::string_view t)
 {
-    const std::string_view t = TrimBlanks(text);
     const TCodeForm form = Classify(t);
     using K = TCodeForm::TKind;
     const bool hexLike = form.Kind == K::Hex || (form.Kind == K::Binary && !form.Separated);
     if ((form.Kind == K::Binary && form.Digits == 64) || (hexLike && form.Digits == 16))
-        return DecodeWiegand64(t);
+        DecodeWiegand64(t);
     if (form.Kind == K::Hex && form.Digits > 7)
         throw TDecodeError("expected 1 to 7 hex digits for a 26-bit code or 16 for a 64-bit code, got " +
                            Count(form.Digits));
     if (form.Kind == K::Binary && form.Separated && form.Digits != 26)
         throw TDecodeError("expected 26 or 64 binary digits, got " + Count(form.Digits));
-    return Decode26Frame(Frame26(t, kExpectedAny));
+    Frame26(t, kExpectedAny);
+    throw TDecodeError(kExpectedAny); // not reached: the frame reading failed before
+}
+
+std::optional<std::uint64_t> DecimalValue(std::string_view t, std::size_t maxDigits)
+{
+    if (!IsDecimalDigits(t) || t.size() > maxDigits)
+        return std::nullopt;
+    std::uint64_t value = 0;
+    if (std::from_chars(t.data(), t.data() + t.size(), value).ec != std::errc())
+        return std::nullopt;
+    return value;
+}
+
+// The payload of a truncated digest: "0x" and 6 hex digits, or 1 to 8 decimal
+// digits up to 16777215.
+std::optional<std::uint32_t> PayloadHexValue(std::string_view t)
+{
+    if (t.size() != 8 || t[0] != '0' || (t[1] != 'x' && t[1] != 'X'))
+        return std::nullopt;
+    std::uint32_t value = 0;
+    for (char c : t.substr(2)) {
+        const int digit = HexDigitValue(c);
+        if (digit < 0)
+            return std::nullopt;
+        value = (value << 4) | std::uint32_t(digit);
+    }
+    return value;
+}
+
+std::optional<std::uint32_t> PayloadDecValue(std::string_view t)
+{
+    const std::optional<std::uint64_t> value = DecimalValue(t, 8);
+    if (!value || *value > 0xFFFFFFu)
+        return std::nullopt;
+    return std::uint32_t(*value);
+}
+
+// The payload of a full digest: its last 24 bits.
+std::optional<std::uint32_t> DigestPayload(std::string_view t)
+{
+    if (t.size() >= 2 && t[0] == '0' && (t[1] == 'x' || t[1] == 'X'))
+        t.remove_prefix(2);
+    std::size_t digits = 0;
+    std::uint32_t last = 0;
+    for (char c : t) {
+        if (IsBlank(c) && digits > 0)
+            continue;
+        const int digit = HexDigitValue(c);
+        if (digit < 0)
+            return std::nullopt;
+        last = (last << 4) | std::uint32_t(digit);
+        ++digits;
+    }
+    if (digits != 40)
+        return std::nullopt;
+    return last & 0xFFFFFFu;
+}
+
+} // namespace
+
+std::string_view TrimBlanks(std::string_view text)
+{
+    while (!text.empty() && IsBlank(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && IsBlank(text.back()))
+        text.remove_suffix(1);
+    return text;
+}
+
+TWiegand26Decoded DecodeWiegand26(std::string_view text)
+{
+    return Decode26Frame(Frame26(TrimBlanks(text), kExpected26));
+}
+
+TWiegand64Decoded DecodeWiegand64(std::string_view text)
+{
+    return Decode64Code(Code64(TrimBlanks(text)));
+}
+
+std::vector<TCodeReading> ReadCode(std::string_view text, TCodeKinds kinds)
+{
+    const std::string_view t = TrimBlanks(text);
+    const bool read26 = kinds != TCodeKinds::Wiegand64;
+    const bool read64 = kinds != TCodeKinds::Wiegand26;
+    std::vector<TCodeReading> readings;
+    auto payload = [&](TReadAs as, std::optional<std::uint32_t> value) {
+        if (value)
+            readings.push_back({as, Decode26Frame(Wiegand26Frame(*value))});
+    };
+    if (read26) {
+        payload(TReadAs::PayloadDec, PayloadDecValue(t));
+        payload(TReadAs::PayloadHex, PayloadHexValue(t));
+        payload(TReadAs::Digest, DigestPayload(t));
+        try {
+            readings.push_back({TReadAs::Frame26, DecodeWiegand26(t)});
+        } catch (const TDecodeError&) {
+        }
+    }
+    if (read64) {
+        try {
+            readings.push_back({TReadAs::Code64, DecodeWiegand64(t)});
+        } catch (const TDecodeError&) {
+        }
+        // More decimal digits than any other reading takes: a group value no
+        // plate gives is the input's error.
+        if (t.size() > 16) {
+            if (const std::optional<std::uint64_t> value = DecimalValue(t, 20))
+                readings.push_back({TReadAs::Code64Dec, Decode64Code(*value)});
+        }
+    }
+    if (readings.empty()) {
+        if (kinds == TCodeKinds::Wiegand26)
+            DecodeWiegand26(t);
+        else if (kinds == TCodeKinds::Wiegand64)
+            DecodeWiegand64(t);
+        else
+            ThrowNoCode(t);
+    }
+    return readings;
+}
+
+std::string_view ReadAsText(TReadAs as)
+{
+    switch (as) {
+    case TReadAs::PayloadDec: return Wiegand26Headers[4];
+    case TReadAs::PayloadHex: return Wiegand26Headers[3];
+    case TReadAs::Digest: return Wiegand26Headers[2];
+    case TReadAs::Frame26: return "Wiegand 26-bit";
+    case TReadAs::Code64: return "Wiegand 64-bit";
+    case TReadAs::Code64Dec: return Wiegand64Headers[2];
+    }
+    return {};
+}
+
+std::uint64_t SearchKey(const TDecodedCode& decoded)
+{
+    if (const auto* d26 = std::get_if<TWiegand26Decoded>(&decoded))
+        return d26->Payload;
+    return Wiegand64Groups(std::get<TWiegand64Decoded>(decoded).Code);
 }
 
 std::string_view ParityText(const TWiegand26Decoded& d)

@@ -11,6 +11,7 @@
 #include <string>
 #include <string_view>
 #include <variant>
+#include <vector>
 
 // Input that is no code of the expected kind; the message says what was expected.
 class TDecodeError : public std::runtime_error {
@@ -35,18 +36,50 @@ struct TWiegand64Decoded {
     std::string PlateText;  // the packed plate bytes; "?" for a byte outside the table
 };
 
-// Accepts 1 to 7 hex digits (with or without 0x) below 0x4000000, 26 binary
-// digits (blanks or "_" between them allowed), or a facility code and ID number
-// as 128/53013 or 128:53013. Blanks at the ends are ignored. Throws TDecodeError.
+// Reads a 26-bit frame: 1 to 7 hex digits (with or without 0x) below 0x4000000,
+// 26 binary digits (blanks or "_" between them allowed), or a facility code and
+// ID number as 128/53013, 128:53013, 128;53013 or 128 53013. Blanks at the ends
+// are ignored. Throws TDecodeError.
 TWiegand26Decoded DecodeWiegand26(std::string_view text);
-// Accepts 16 hex digits (with or without 0x) or 64 binary digits. A group value
-// that no plate gives is an error naming the group. Throws TDecodeError.
+// Reads a 64-bit code: 16 hex digits (with or without 0x) or 64 binary digits. A
+// group value that no plate gives is an error naming the group. Throws TDecodeError.
 TWiegand64Decoded DecodeWiegand64(std::string_view text);
 
-// Either decoder, chosen by the input's form: 16 hex or 64 binary digits are a
-// 64-bit code, anything else is read as a 26-bit code.
 using TDecodedCode = std::variant<TWiegand26Decoded, TWiegand64Decoded>;
-TDecodedCode DecodeCode(std::string_view text);
+
+// What an input was read as: a code, or the value of a results column that
+// leads to one (a digest and its truncations give the frame of their payload).
+enum class TReadAs {
+    PayloadDec, // "Digest (truncated dec)": 1 to 8 decimal digits up to 16777215
+    PayloadHex, // "Digest (truncated hex)": 0x and 6 hex digits
+    Digest,     // "Digest (full hex)": 40 hex digits, blanks between them allowed
+    Frame26,    // DecodeWiegand26
+    Code64,     // DecodeWiegand64
+    Code64Dec,  // "Wiegand 64-bit (dec)": 17 to 20 decimal digits
+};
+
+struct TCodeReading {
+    TReadAs As;
+    TDecodedCode Decoded;
+};
+
+// The codes an input may be read as.
+enum class TCodeKinds { Any, Wiegand26, Wiegand64 };
+
+// Every way the input can be read, in the order above: one, or two when it is
+// ambiguous (7 decimal digits are a truncated digest in decimal and a frame in
+// hex; 0x and 6 hex digits are a truncated digest and a frame). Every cell of the
+// code columns of both results tables reads, as it stands. Throws TDecodeError,
+// saying what was expected, when there is no reading.
+std::vector<TCodeReading> ReadCode(std::string_view text, TCodeKinds kinds = TCodeKinds::Any);
+
+// How a reading is named to the user: "Wiegand 26-bit", "Wiegand 64-bit" or the
+// header of the column whose value it read.
+std::string_view ReadAsText(TReadAs as);
+
+// What a search compares, so that a damaged frame or prefix still finds its
+// plate: the payload of a 26-bit frame, the ten groups of a 64-bit code.
+std::uint64_t SearchKey(const TDecodedCode& decoded);
 
 // The text without the blanks (spaces, tabs) at its ends.
 std::string_view TrimBlanks(std::string_view text);
@@ -66,8 +99,7 @@ std::string Wiegand64BitGroups(std::uint64_t code);
 // else, as the code cells of the results tables hold it; none otherwise.
 std::optional<std::uint64_t> ParseHexCell(std::string_view text, int maxDigits);
 
-// What a search compares, so that a damaged frame or prefix still finds its
-// plate: the payload of a 26-bit frame, the ten groups of a 64-bit code.
+// The ten groups of a 64-bit code, without its prefix.
 constexpr std::uint64_t Wiegand64Groups(std::uint64_t code)
 {
     return code & ~kWiegand64PrefixMask;

@@ -175,6 +175,22 @@ std::optional<std::string> NormalizePlateGeneral(std::string_view line, TPlateRe
     return builder.Finish(why);
 }
 
+std::size_t PlateCharacterCount(std::string_view line)
+{
+    std::size_t count = 0;
+    auto bytes = reinterpret_cast<const unsigned char*>(line.data());
+    for (std::size_t i = 0, n = line.size(); i < n;) {
+        char32_t cp = bytes[i];
+        i += cp < 0x80 ? 1 : DecodeUtf8(bytes + i, n - i, cp, true);
+        if (cp == ';')
+            break;
+        // Upper-casing maps a character to one character, never to a dropped one.
+        if (cp >= 0x80 || !TPlateBuilder::IsDropped(cp))
+            ++count;
+    }
+    return count;
+}
+
 TPlateCodes ComputePlateCodes(std::string_view plate)
 {
     if (plate.empty() || plate.size() > kPlateMaxBytes)

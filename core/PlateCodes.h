@@ -47,11 +47,12 @@ public:
             stopped_ = true;
             return false;
         }
-        // Controls, space and ASCII punctuation below "A" other than the digits go.
-        if (cp <= 0x2F || (cp >= 0x3A && cp <= 0x40))
+        if (IsDropped(cp))
             return true;
         return Keep(static_cast<char>(cp));
     }
+    // Controls, space and ASCII punctuation below "A" other than the digits go.
+    static constexpr bool IsDropped(char32_t cp) { return cp <= 0x2F || (cp >= 0x3A && cp <= 0x40); }
     bool Done() const { return stopped_ || tooLong_; }
     // The canonical plate, or none when the line is rejected (and why, when
     // `why` is given). Resets the builder.
@@ -93,6 +94,10 @@ std::optional<std::string> NormalizePlate(std::string_view line, TPlateRejection
 // The same through the general path for every line: what the fast path must
 // match byte for byte.
 std::optional<std::string> NormalizePlateGeneral(std::string_view line, TPlateRejection* why = nullptr);
+
+// The number of characters the canonical plate of a line keeps, however many
+// bytes they take: those before the first ";" that normalising does not drop.
+std::size_t PlateCharacterCount(std::string_view line);
 
 // The result record of a canonical plate (never anything else: a text outside
 // 1 to 16 bytes throws std::length_error).

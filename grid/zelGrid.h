@@ -115,6 +115,9 @@ public:
     bool HideSelected() const { return hideSelected_; }
     void SetHideSelected(bool v);
     TOnSizeChanged OnSizeChanged;
+    // Told before the text of an existing cell changes (a command, a formula, a
+    // header copy); rows appended and rows moved by a sort are not told.
+    std::function<void(QObject* sender, int col, int row)> OnCellTextChanging;
     // Each page a layout pass begins: its number in the pass, its page text and
     // whether it is drawn (printed, or the previewed page).
     std::function<void(QObject* sender, int page, const QString& pageText, bool drawn)> OnPrintPage;
@@ -209,10 +212,16 @@ protected:
     void DrawCell(int col, int row, const QRect& rect, TGridDrawState state) override;
     bool SelectCell(int col, int row) override;
     void SizeChanged(int oldColCount, int oldRowCount) override;
+    int FittingColWidth(int col) override;
     void KeyDown(int& key, TShiftState shift) override;
     void KeyUp(int& key, TShiftState shift) override;
     void KeyPress(QChar& key) override;
-    void CellTextChanging(int col, int row) override { values_.TextChanging(col, row); }
+    void CellTextChanging(int col, int row) override
+    {
+        values_.TextChanging(col, row);
+        if (OnCellTextChanging)
+            OnCellTextChanging(this, col, row);
+    }
     void RowsPermuted(int first, const std::vector<int>& from) override { values_.RowsPermuted(first, from); }
     void ColsPermuted(int first, const std::vector<int>& from) override { values_.ColsPermuted(first, from); }
 

@@ -1,10 +1,13 @@
 // TzelGrid's own cell painting: bands and selection, formula cells by value,
 // right-aligned re-formatted numbers, links, word wrap, the sort arrow and the
-// reference labels of the header cells; and the cell hints with names and formulas.
+// reference labels of the header cells; the width that fits a column's texts; and
+// the cell hints with names and formulas.
 #include "zelGrid.h"
 
 #include "CellConvert.h"
 #include "Format.h"
+
+#include <QFontMetrics>
 
 namespace {
 
@@ -98,6 +101,19 @@ void TzelGrid::DrawCell(int col, int row, const QRect& rect, TGridDrawState stat
     }
     if (OnDrawCell)
         OnDrawCell(this, col, row, narrowed, state);
+}
+
+// Texts stand TextMarginX from the left and keep as much room on the right; a
+// header also keeps room for the sort arrow (DrawSortArrow), so that sorting the
+// column later covers none of its text.
+int TzelGrid::FittingColWidth(int col)
+{
+    constexpr int kSortArrowRoom = 12;
+    const QFontMetrics metrics(Font());
+    int header = 0;
+    for (int row = 0; row < FixedRows() && row < RowCount(); ++row)
+        header = std::max(header, metrics.horizontalAdvance(Cells(col, row)) + 1);
+    return std::max(WidestText(col, FixedRows()), header + kSortArrowRoom) + 2 * TextMarginX;
 }
 
 // A small raised triangle at the right of the header: upward for ascending,

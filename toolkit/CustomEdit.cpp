@@ -339,8 +339,13 @@ void TCustomEdit::InsertChar(QChar key)
     }
     if (key.unicode() < 32 || key.unicode() == 127 || isReadOnly())
         return;
-    if (maxLength_ > 0 && text().size() - selectedText().size() + 1 > maxLength_)
-        return;
+    if (maxLength_ > 0) {
+        QString typed = text();
+        const int at = hasSelectedText() ? selectionStart() : cursorPosition();
+        typed.replace(at, selectedText().size(), key);
+        if ((maxLengthCounter_ ? maxLengthCounter_(typed) : int(typed.size())) > maxLength_)
+            return;
+    }
     insert(QString(key));
 }
 

@@ -49,6 +49,10 @@ public:
     // Typing limit in characters; 0 means none.
     int MaxLength() const { return maxLength_; }
     void SetMaxLength(int value) { maxLength_ = value < 0 ? 0 : value; }
+    // How the typing limit counts the text a typed character would give; its
+    // characters unless set (a plate field counts only what the plate keeps).
+    using TLengthCounter = std::function<int(const QString& text)>;
+    void SetMaxLengthCounter(TLengthCounter counter) { maxLengthCounter_ = std::move(counter); }
     bool ReadOnly() const { return isReadOnly(); }
     void SetReadOnly(bool value) { setReadOnly(value); }
     // A non-null character hides the text behind it.
@@ -173,6 +177,7 @@ private:
     TColor fontColor_ = clWindowText;
     QChar passwordChar_;
     int maxLength_ = 0;
+    TLengthCounter maxLengthCounter_;
     bool autoSelect_ = true;
     bool loading_ = false;
     bool nativeMultiLine_ = false;

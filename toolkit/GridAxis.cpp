@@ -13,6 +13,8 @@ void TGridAxis::SetCount(int count)
     const int old = Count();
     if (count > old) {
         sizes_.resize(count, defaultSize_);
+        if (defaultSize_ <= 0)
+            hidden_ += count - old;
         const int ext = Extent(old);
         total_ += std::int64_t(ext) * (count - old);
         if (treeValid_ && count <= capacity_) {
@@ -25,6 +27,7 @@ void TGridAxis::SetCount(int count)
         // Dropping a few lines keeps the tree; dropping many rebuilds it later.
         const bool keepTree = treeValid_ && old - count <= 64;
         for (int i = count; i < old; ++i) {
+            hidden_ -= IsVisible(i) ? 0 : 1;
             total_ -= Extent(i);
             if (keepTree)
                 TreeAdd(i, -Extent(i));
@@ -42,6 +45,7 @@ void TGridAxis::SetDefaultSize(int size)
     defaultSize_ = size;
     std::fill(sizes_.begin(), sizes_.end(), size);
     total_ = Count() > 0 ? std::int64_t(Count()) * Extent(0) : 0;
+    hidden_ = size > 0 ? 0 : Count();
     Invalidate();
 }
 
@@ -59,6 +63,7 @@ void TGridAxis::SetLineWidth(int width)
 void TGridAxis::SetSize(int i, int size)
 {
     const int before = Extent(i);
+    hidden_ += (IsVisible(i) ? 1 : 0) - (size > 0 ? 1 : 0);
     sizes_[i] = size;
     const int delta = Extent(i) - before;
     if (delta == 0)
@@ -71,6 +76,7 @@ void TGridAxis::SetSize(int i, int size)
 void TGridAxis::Erase(int i)
 {
     total_ -= Extent(i);
+    hidden_ -= IsVisible(i) ? 0 : 1;
     sizes_.erase(sizes_.begin() + i);
     Invalidate();
 }

@@ -31,6 +31,8 @@ public:
     // Pixel position where line i starts (the extents of lines 0 .. i-1 summed).
     std::int64_t Start(int i) const;
     std::int64_t Total() const { return total_; }
+    // The number of hidden lines.
+    int HiddenCount() const { return hidden_; }
     // The line whose span holds pixel pos, or Count() at or beyond the end.
     int LineAt(std::int64_t pos) const;
     // The first visible line at or after i, or Count() when there is none.
@@ -51,6 +53,7 @@ private:
     int defaultSize_;
     int lineWidth_ = 1;
     std::int64_t total_ = 0;
+    int hidden_ = 0;
     // Fenwick tree over the extents, 1-based, sized to a power of two.
     mutable std::vector<std::int64_t> tree_;
     mutable int capacity_ = 0;

@@ -1,11 +1,13 @@
 #include "StringGrid.h"
 
+#include <QFontMetrics>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
 #include <algorithm>
 #include <climits>
+#include <cmath>
 
 // ---- TGridStrings ---------------------------------------------------------
 
@@ -187,9 +189,12 @@ void TStringGrid::SetRowHeights(int row, int height)
 {
     if (row < 0 || row >= RowCount() || rows_.Size(row) == height)
         return;
+    const bool wasVisible = rows_.IsVisible(row);
     rows_.SetSize(row, height);
     ScheduleScrollBars();
     Invalidate();
+    if (OnRowHiddenChange && wasVisible != rows_.IsVisible(row))
+        OnRowHiddenChange(this);
 }
 
 void TStringGrid::DeleteRow(int row)
@@ -399,6 +404,26 @@ void TStringGrid::ScrollIntoView(int col, int row)
     UpdateScrollBars();
     scroll(horizontalScrollBar(), cols_, fixedCols_, col, viewport()->width());
     scroll(verticalScrollBar(), rows_, fixedRows_, row, viewport()->height());
+}
+
+bool TStringGrid::ScrollRowInto(int row, int top, int bottom)
+{
+    if (row < fixedRows_ || row >= RowCount() || !rows_.IsVisible(row))
+        return false;
+    UpdateScrollBars();
+    QScrollBar* bar = verticalScrollBar();
+    // The row shows at view line Start(row) - offset; it must start at or below
+    // `top` (and below the header rows) and end at or above `bottom`.
+    const std::int64_t start = rows_.Start(row);
+    const std::int64_t lowest = start + rows_.Size(row) - bottom;
+    const std::int64_t highest = start - std::max<std::int64_t>(top, rows_.Start(fixedRows_));
+    const std::int64_t lo = std::max<std::int64_t>(lowest, bar->minimum());
+    const std::int64_t hi = std::min<std::int64_t>(highest, bar->maximum());
+    if (lo > hi)
+        return false;
+    const std::int64_t offset = std::clamp<std::int64_t>(bar->value(), lo, hi);
+    bar->setValue(int(offset));
+    return true;
 }
 
 void TStringGrid::UpdateScrollBars() const
@@ -733,6 +758,48 @@ void TStringGrid::mousePressEvent(QMouseEvent* event)
     }
     if (OnMouseDown)
         OnMouseDown(this, ToMouseButton(event->button()), shift, p.x(), p.y());
+}
+
+// A double-click on a header border fits the column to its texts; its press is
+// a sizing press like the first one, so it is no click on the header.
+void TStringGrid::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    mousePressEvent(event);
+    if (drag_ != TDrag::Sizing)
+        return;
+    SetColWidths(sizingCol_, FittingColWidth(sizingCol_));
+    sizingStartWidth_ = cols_.Size(sizingCol_);
+}
+
+int TStringGrid::FittingColWidth(int col)
+{
+    return WidestText(col, 0) + 4;
+}
+
+int TStringGrid::WidestText(int col, int first) const
+{
+    // A text's width is taken as the sum of its characters' advances, which
+    // kerning only narrows, so that a million rows are measured in one pass.
+    const QFontMetricsF metrics(font_);
+    qreal ascii[128];
+    for (int c = 0; c < 128; ++c)
+        ascii[c] = metrics.horizontalAdvance(QChar(c));
+    qreal widest = 0;
+    for (int row = std::max(first, 0); row < RowCount(); ++row) {
+        if (!rows_.IsVisible(row))
+            continue;
+        const std::string_view text = cells_.Text(col, row);
+        qreal width = 0;
+        for (unsigned char byte : text) {
+            if (byte >= 0x80) {
+                width = metrics.horizontalAdvance(FromUtf8(text));
+                break;
+            }
+            width += ascii[byte];
+        }
+        widest = std::max(widest, width);
+    }
+    return int(std::ceil(widest));
 }
 
 void TStringGrid::mouseMoveEvent(QMouseEvent* event)

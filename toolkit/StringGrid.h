@@ -109,6 +109,8 @@ public:
     void SetColWidths(int col, int width);
     int RowHeights(int row) const;
     void SetRowHeights(int row, int height);
+    // The number of hidden rows, header rows included.
+    int HiddenRowCount() const { return rows_.HiddenCount(); }
     int GridLineWidth() const { return cols_.LineWidth(); }
 
     // Current cell and selection.
@@ -126,6 +128,13 @@ public:
     // The first scrollable row and column at the top left of the view.
     int TopRow() const;
     int LeftCol() const;
+    // Scrolls vertically as little as needed for the scrollable row to lie between
+    // the view's pixel lines top and bottom (below the header rows); false, and no
+    // scrolling, when no scroll position does that.
+    bool ScrollRowInto(int row, int top, int bottom);
+    // A left press on a header border has started a column resize, which the
+    // release ends: true from that press's OnMouseDown to its release.
+    bool ColumnSizing() const { return drag_ == TDrag::Sizing; }
 
     void DeleteRow(int row);
     void DeleteColumn(int col);
@@ -162,6 +171,8 @@ public:
     TGridMouseEvent OnMouseDown;
     TGridMouseEvent OnMouseUp;
     TRowsMovedEvent OnRowsMoved;
+    // A row was hidden, or a hidden row shown again, through RowHeights.
+    std::function<void(QObject* sender)> OnRowHiddenChange;
 
 protected:
     // Paints one cell; the canvas is prepared with the cell's font and brush.
@@ -176,6 +187,12 @@ protected:
     virtual void KeyPress(QChar& key);
     // Told before the text of an existing cell changes.
     virtual void CellTextChanging(int col, int row) { Q_UNUSED(col); Q_UNUSED(row); }
+    // The width a double-click on the column's header border gives it: the widest
+    // text of its header and its visible rows, with the same room as the painting.
+    virtual int FittingColWidth(int col);
+    // The widest of the texts of column col in rows first .. RowCount - 1 that are
+    // shown, in pixels of the grid's font.
+    int WidestText(int col, int first) const;
     // Told after rows (columns) first .. first + from.size() - 1 took the texts
     // that rows (columns) from[k] had.
     virtual void RowsPermuted(int first, const std::vector<int>& from) { Q_UNUSED(first); Q_UNUSED(from); }
@@ -202,6 +219,7 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
     void scrollContentsBy(int dx, int dy) override;
 
 private:

@@ -6,6 +6,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QScrollBar>
 #include <cstdio>
 #include <ctime>
@@ -88,6 +89,21 @@ std::pair<double, double> PaintMs(TzelGrid& grid, int repeats)
         worstCpu = std::max(worstCpu, timer.CpuMs());
     }
     return {worst, worstCpu};
+}
+
+// A double-click on the right border of a column's header, as the platform
+// delivers it: press, release, double-click, release.
+void DoubleClickBorder(TzelGrid& grid, int col)
+{
+    const QRect header = grid.CellRect(col, 0);
+    const QPointF at(header.right(), header.center().y());
+    const QPointF global = grid.viewport()->mapToGlobal(at);
+    for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease, QEvent::MouseButtonDblClick,
+                              QEvent::MouseButtonRelease}) {
+        const Qt::MouseButtons held = type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton;
+        QMouseEvent event(type, at, global, Qt::LeftButton, held, Qt::NoModifier);
+        QApplication::sendEvent(grid.viewport(), &event);
+    }
 }
 
 // Formulas over 100,000 rows: Recalculate with one formula column of cell
@@ -274,6 +290,14 @@ int main(int argc, char** argv)
     for (int r = 1; r < grid.RowCount(); ++r)
         tall += grid.RowHeights(r) > grid.DefaultRowHeight() ? 1 : 0;
     std::printf("%d rows taller than one line with the digest shown\n", tall);
+
+    // Fitting the widest column, the full digest, to its texts over every row.
+    grid.SetOptions(grid.Options() | goColSizing);
+    grid.SetColWidths(2, 100);
+    timer.start();
+    DoubleClickBorder(grid, 2);
+    Report("double-click a header border: fit the digest column", timer, 500);
+    std::printf("digest column fitted to %d pixels\n", grid.ColWidths(2));
 
     // Every other row hidden, then a jump to the last row and a paint.
     for (int r = 1; r < grid.RowCount(); r += 2)

@@ -8,6 +8,7 @@
 
 #include "AdvEdit.h"
 #include "Image.h"
+#include "zelGridQuery.h"
 #include "Dialogs.h"
 #include "FormLook.h"
 #include "zelGrid.h"
@@ -27,6 +28,7 @@
 #include <QTabBar>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <QToolTip>
 #include <gtest/gtest.h>
 
@@ -78,19 +80,19 @@ protected:
     }
 
     // The colour the code cell of a row is painted with, by its background pixel.
-    QColor CodeCellColour(TzelGrid* grid, int row) const
+    QColor CodeCellColour(TzelGrid* grid, int row, int col = 1) const
     {
         const QImage image = grid->viewport()->grab().toImage();
-        const QRect cell = grid->CellRect(1, row);
+        const QRect cell = grid->CellRect(col, row);
         return image.pixelColor(cell.left() + 2, cell.top() + 2);
     }
 
     // The hint shown for the code cell of a row, through a real tooltip event.
-    QString CodeCellHint(TzelGrid* grid, int row) const
+    QString CodeCellHint(TzelGrid* grid, int row, int col = 1) const
     {
         QToolTip::hideText();
         (void)QTest::qWaitFor([] { return !QToolTip::isVisible(); }, 2000);
-        const QPoint at = grid->CellRect(1, row).center();
+        const QPoint at = grid->CellRect(col, row).center();
         QHelpEvent event(QEvent::ToolTip, at, grid->viewport()->mapToGlobal(at));
         QApplication::sendEvent(grid->viewport(), &event);
         return QToolTip::isVisible() ? QToolTip::text() : QString();
@@ -252,4 +254,110 @@ TEST_F(CollisionViewTest, OnlyPlatesThatShareACodeHidesTheOthersUntilUnchecked)
     ChooseFromMenuBar(form->mnuView, item);
     EXPECT_FALSE(check->isChecked());
     EXPECT_EQ(shown(grid).size(), 5);
+}
+
+TEST_F(CollisionViewTest, FileNewLeavesNoRowHidden)
+{
+    // A query hides row 1, then File > New: the plates computed next all show.
+    TzelGrid* grid = form->SG1;
+    TypePlate("AB1");
+    TypePlate("HH1");
+    QTimer::singleShot(0, [&] {
+        if (auto* query = qobject_cast<TzelGridQueryF*>(QApplication::activeModalWidget())) {
+            QTest::keyClicks(query->QMemo, R"([Number plate] contains "HH")");
+            QTest::mouseClick(query->btnApply, Qt::LeftButton);
+            QTest::mouseClick(query->btnClose, Qt::LeftButton);
+        }
+    });
+    grid->setFocus();
+    QTest::keyClick(grid, Qt::Key_Q, Qt::ControlModifier);
+    form->activateWindow();
+    (void)QTest::qWaitForWindowActive(form.get());
+    EXPECT_LE(grid->RowHeights(1), 0);
+    EXPECT_EQ(Status(), "2 plates, 1 shown, 0 share a code, 0 repeats");
+    QTest::keyClick(grid, Qt::Key_N, Qt::ControlModifier);
+    form->EditPlate->setFocus();
+    TypePlate("CD2");
+    TypePlate("EF3");
+    for (TzelGrid* g : {form->SG1, form->SG2}) {
+        EXPECT_EQ(g->Cells(0, 1), "CD2");
+        EXPECT_GT(g->RowHeights(1), 0);
+        EXPECT_GT(g->RowHeights(2), 0);
+    }
+    EXPECT_EQ(Status(), "2 plates, 0 share a code, 0 repeats");
+
+    // "Only plates that share a code" left on: File > New turns it off, so a new
+    // plate that shares nothing shows.
+    const auto pair = FindColliding26(1, 2)[0];
+    TypePlate(pair[0]);
+    TypePlate(pair[1]);
+    ChooseFromMenuBar(form->mnuView, "Only plates that share a code");
+    EXPECT_EQ(Status(), "4 plates, 2 shown, 2 share a code, 0 repeats");
+    QTest::keyClick(grid, Qt::Key_N, Qt::ControlModifier);
+    EXPECT_FALSE(form->Collisions->OnlySharedItem()->isChecked());
+    form->EditPlate->setFocus();
+    TypePlate("GH4");
+    EXPECT_GT(grid->RowHeights(1), 0);
+    EXPECT_EQ(Status(), "1 plate, 0 share a code, 0 repeats");
+}
+
+TEST_F(CollisionViewTest, StatusBarCountsTheShownRowsWhileRowsAreHidden)
+{
+    const auto pair = FindColliding26(1, 2)[0];
+    for (const std::string& plate : {pair[0], std::string("X1"), pair[1], std::string("Y2"), std::string("X1")})
+        TypePlate(plate);
+    EXPECT_EQ(Status(), "5 plates, 2 share a code, 1 repeat");
+    ChooseFromMenuBar(form->mnuView, "Only plates that share a code");
+    EXPECT_EQ(Status(), "5 plates, 2 shown, 2 share a code, 1 repeat");
+    // The other tab hides nothing.
+    QTabBar* tabs = form->PageControl1->tabBar();
+    QTest::mouseClick(tabs, Qt::LeftButton, Qt::NoModifier, tabs->tabRect(1).center());
+    EXPECT_EQ(Status(), "5 plates, 0 share a code, 1 repeat");
+    QTest::mouseClick(tabs, Qt::LeftButton, Qt::NoModifier, tabs->tabRect(0).center());
+    ChooseFromMenuBar(form->mnuView, "Only plates that share a code");
+    EXPECT_EQ(Status(), "5 plates, 2 share a code, 1 repeat");
+}
+
+TEST_F(CollisionViewTest, PlateCellCarriesTheMarkWhileTheCodeColumnIsHidden)
+{
+    const auto pair = FindColliding26(1, 2)[0];
+    for (const std::string& plate : {pair[0], std::string("X1"), pair[1]})
+        TypePlate(plate);
+    TzelGrid* grid = form->SG1;
+    EXPECT_NE(CodeCellColour(grid, 1, 0), kWarning) << "the code cell carries it while shown";
+    EXPECT_EQ(CodeCellHint(grid, 1, 0), "");
+
+    // View > Columns > "Wiegand 26-bit (hex)" hides the code column.
+    QMenu* columns = form->mnuView1;
+    QAction* code = columns->actions().at(1);
+    ASSERT_EQ(code->text(), "Wiegand 26-bit (hex)");
+    QTest::mouseClick(form->menuBar(), Qt::LeftButton, Qt::NoModifier,
+                      form->menuBar()->actionGeometry(form->mnuView->menuAction()).center());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return form->mnuView->isVisible(); }));
+    QTest::mouseClick(form->mnuView, Qt::LeftButton, Qt::NoModifier, form->mnuView->actionGeometry(columns->menuAction()).center());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return columns->isVisible(); }));
+    QTest::mouseClick(columns, Qt::LeftButton, Qt::NoModifier, columns->actionGeometry(code).center());
+    form->activateWindow();
+    (void)QTest::qWaitForWindowActive(form.get());
+    ASSERT_LE(grid->ColWidths(1), 0);
+
+    grid->SetSelection(TGridRect{2, 2, 2, 2}); // the calculation left row 3 selected
+    EXPECT_EQ(CodeCellColour(grid, 1, 0), kWarning);
+    EXPECT_NE(CodeCellColour(grid, 2, 0), kWarning);
+    EXPECT_EQ(CodeCellColour(grid, 3, 0), kWarning);
+    EXPECT_EQ(CodeCellHint(grid, 1, 0), "Shares the code " + Code26(pair[0]) + " with " + Q(pair[1]));
+    EXPECT_EQ(CodeCellHint(grid, 2, 0), "");
+    // A screenshot of the window with the hint of row 3 where it shows.
+    CodeCellHint(grid, 3, 0);
+    QImage picture = form->grab().toImage();
+    for (QWidget* top : QApplication::topLevelWidgets()) {
+        if (top->objectName() == "qtooltip_label" && top->isVisible()) {
+            QPainter painter(&picture);
+            painter.drawPixmap(top->pos() - form->geometry().topLeft(), top->grab());
+        }
+    }
+    EXPECT_TRUE(picture.save(QDir::temp().filePath("corvana-collisions-plate-mark.png")));
+    // A selected plate cell keeps the selection's colours.
+    grid->SetSelection(TGridRect{0, 3, 0, 3});
+    EXPECT_NE(CodeCellColour(grid, 3, 0), kWarning);
 }

@@ -8,14 +8,23 @@
 #include "AdvEdit.h"
 #include "Dialogs.h"
 #include "FormLook.h"
+#include "Image.h"
+#include "PlateCodes.h"
 #include "zelGrid.h"
 
+#include "../edit/RealDisplay.h"
+
 #include <QApplication>
+#include <QClipboard>
+#include <QDir>
 #include <QLabel>
+#include <QPainter>
+#include <QPlainTextEdit>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QTabBar>
 #include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -24,6 +33,11 @@
 
 
 namespace {
+
+// Two plates whose codes make an ambiguous input: the truncated digest of the
+// first, in decimal, has the seven digits of the second's frame in hex.
+const char* const kDecimalPayloadPlate = "AMB1927";
+const char* const kHexFramePlate = "AMB23497";
 
 class DecodeWindowTest : public testing::Test {
 protected:
@@ -58,6 +72,14 @@ protected:
         return form->FormDecode;
     }
 
+    void TypePlate(const char* plate)
+    {
+        form->EditPlate->setFocus();
+        QTest::keyClicks(form->EditPlate, plate);
+        QTest::keyClick(form->EditPlate, Qt::Key_Return);
+        QApplication::processEvents();
+    }
+
     void Type(TFormDecode* decode, const QString& text)
     {
         decode->EditCode->selectAll();
@@ -84,6 +106,38 @@ protected:
             fields << decode->Captions[i]->text() + " " + value->text() + (warn ? " !" : "");
         }
         return fields;
+    }
+
+    // The second reading's fields, as Fields gives the first's.
+    static QStringList OtherFields(const TFormDecode* decode)
+    {
+        QStringList fields;
+        for (std::size_t i = 0; i < decode->OtherValues.size(); ++i)
+            if (decode->OtherValues[i]->isVisible() && !decode->Captions[i]->text().isEmpty())
+                fields << decode->Captions[i]->text() + " " + decode->OtherValues[i]->text();
+        return fields;
+    }
+
+    // Copies cells of a grid with Ctrl+C and pastes them into the code field
+    // with Ctrl+V, replacing what it held.
+    void CopyIntoCodeField(TFormDecode* decode, TzelGrid* grid, const TGridRect& cells)
+    {
+        QTabBar* tabs = form->PageControl1->tabBar();
+        QTest::mouseClick(tabs, Qt::LeftButton, Qt::NoModifier, tabs->tabRect(grid == form->SG1 ? 0 : 1).center());
+        grid->SetSelection(cells);
+        grid->setFocus();
+        QTest::keyClick(grid, Qt::Key_C, Qt::ControlModifier);
+        decode->EditCode->selectAll();
+        QTest::keyClick(decode->EditCode, Qt::Key_V, Qt::ControlModifier);
+    }
+
+    // The rectangle of a row of a grid on the screen.
+    static QRect RowOnScreen(TzelGrid* grid, int row)
+    {
+        const QRect cell = grid->CellRect(grid->LeftCol(), row);
+        if (cell.isEmpty())
+            return QRect();
+        return QRect(grid->viewport()->mapToGlobal(QPoint(0, cell.top())), QSize(grid->viewport()->width(), cell.height()));
     }
 
     QTemporaryDir dir;
@@ -192,4 +246,132 @@ TEST_F(DecodeWindowTest, FindStepsThroughTheVisibleRowsWithTheCode)
     // Opening it again brings back the same window.
     decode->btnClose->click();
     EXPECT_EQ(OpenFromMenu(), decode);
+}
+
+TEST_F(DecodeWindowTest, EveryCodeCellPastedAsItStandsFindsItsRow)
+{
+    // Through the X11 clipboard, as an operator copies and pastes.
+    if (!OnARealDisplay())
+        return RerunUnderXvfb("1280x1024x24");
+    TFormDecode* decode = OpenFromMenu();
+    ASSERT_NE(decode, nullptr);
+    // Row 5 holds ZZ9, the only plate of its code: every code cell of its two rows,
+    // and its facility code and ID number copied together, find it.
+    struct TCells {
+        TzelGrid* grid;
+        TGridRect cells;
+    };
+    const TCells cases[] = {
+        {form->SG1, {1, 5, 1, 5}}, {form->SG1, {2, 5, 2, 5}}, {form->SG1, {3, 5, 3, 5}}, {form->SG1, {4, 5, 4, 5}},
+        {form->SG1, {5, 5, 6, 5}}, {form->SG2, {1, 5, 1, 5}}, {form->SG2, {2, 5, 2, 5}},
+    };
+    for (const TCells& c : cases) {
+        form->SG1->SetRow(1);
+        form->SG2->SetRow(1);
+        CopyIntoCodeField(decode, c.grid, c.cells);
+        const std::string pasted = decode->EditCode->text().toStdString();
+        EXPECT_FALSE(decode->LabelError->isVisible()) << pasted << ": " << decode->LabelError->text().toStdString();
+        QTest::mouseClick(decode->btnFind, Qt::LeftButton);
+        EXPECT_EQ(c.grid->Row(), 5) << pasted;
+        EXPECT_EQ(decode->LabelFound->text(), "1 of 1 rows") << pasted;
+        EXPECT_EQ(decode->LabelFoundPlate->text(), "ZZ9") << pasted;
+    }
+    // The column each was read from shows as its format.
+    CopyIntoCodeField(decode, form->SG1, {4, 5, 4, 5});
+    EXPECT_TRUE(Fields(decode).contains("Format: Digest (truncated dec)")) << Fields(decode).join('|').toStdString();
+    CopyIntoCodeField(decode, form->SG2, {2, 5, 2, 5});
+    EXPECT_TRUE(Fields(decode).contains("Format: Wiegand 64-bit (dec)"));
+    EXPECT_TRUE(Fields(decode).contains("Number plate: ZZ9"));
+    // A blank between facility code and ID number, as typed.
+    Type(decode, "128 53013");
+    QTest::mouseClick(decode->btnFind, Qt::LeftButton);
+    EXPECT_EQ(decode->LabelFound->text(), "1 of 3 rows");
+    EXPECT_EQ(decode->LabelFoundPlate->text(), "HK55EVB");
+}
+
+TEST_F(DecodeWindowTest, AnInputThatReadsTwoWaysShowsAndSearchesBoth)
+{
+    // The digest of the first plate, in decimal, is also a frame in hex: the
+    // frame of the second plate.
+    TypePlate(kDecimalPayloadPlate);
+    TypePlate(kHexFramePlate);
+    const TPlateCodes first = ComputePlateCodes(kDecimalPayloadPlate);
+    const QString decimal = QString::number(first.Payload);
+    ASSERT_EQ(decimal.size(), 7);
+    ASSERT_EQ("0x" + decimal, QString::fromStdString(CodeText(TCodeTable::Wiegand26, ComputePlateCodes(kHexFramePlate).Wiegand26)));
+
+    TFormDecode* decode = OpenFromMenu();
+    ASSERT_NE(decode, nullptr);
+    QTest::keyClicks(decode->EditCode, decimal);
+    EXPECT_TRUE(Fields(decode).contains("Format: Digest (truncated dec)"));
+    EXPECT_TRUE(Fields(decode).contains("Frame: " + QString::fromStdString(CodeText(TCodeTable::Wiegand26, first.Wiegand26))));
+    EXPECT_TRUE(OtherFields(decode).contains("Format: Wiegand 26-bit"));
+    EXPECT_TRUE(OtherFields(decode).contains("Frame: 0x" + decimal));
+    ExpectFieldsFit(decode);
+    for (const QLabel* value : decode->OtherValues)
+        EXPECT_LE(value->sizeHint().width(), value->width()) << value->text().toStdString();
+    EXPECT_TRUE(decode->grab().save(QDir::temp().filePath("corvana-decode-two-readings.png")));
+
+    form->SG1->SetRow(1);
+    QTest::keyClick(decode->EditCode, Qt::Key_Return);
+    EXPECT_EQ(decode->LabelFound->text(), "1 of 2 rows");
+    EXPECT_EQ(decode->LabelFoundPlate->text(), QString::fromLatin1(kDecimalPayloadPlate));
+    QTest::keyClick(decode->EditCode, Qt::Key_Return);
+    EXPECT_EQ(decode->LabelFound->text(), "2 of 2 rows");
+    EXPECT_EQ(decode->LabelFoundPlate->text(), QString::fromLatin1(kHexFramePlate));
+
+    // One reading: the second column goes away again.
+    Type(decode, "0x3019E2A");
+    for (const QLabel* value : decode->OtherValues)
+        EXPECT_FALSE(value->isVisible());
+}
+
+TEST_F(DecodeWindowTest, FindShowsTheFoundRowClearOfTheWindow)
+{
+    // Where X11 puts the windows, and on the offscreen platform.
+    if (!OnARealDisplay())
+        RerunUnderXvfb("1280x1024x24");
+    TFormDecode* decode = OpenFromMenu();
+    ASSERT_NE(decode, nullptr);
+    TzelGrid* grid = form->SG1;
+    // Five rows fit in the grid, under the window: the window moves off the row.
+    ASSERT_TRUE(RowOnScreen(grid, 5).intersects(decode->frameGeometry())) << "the window starts over the rows";
+    Type(decode, QString::fromStdString(CodeText(TCodeTable::Wiegand26, ComputePlateCodes("ZZ9").Wiegand26)));
+    QTest::mouseClick(decode->btnFind, Qt::LeftButton);
+    EXPECT_EQ(grid->Row(), 5);
+    EXPECT_FALSE(RowOnScreen(grid, 5).isEmpty());
+    EXPECT_FALSE(RowOnScreen(grid, 5).intersects(decode->frameGeometry()));
+    EXPECT_EQ(decode->LabelFoundPlate->text(), "ZZ9");
+
+    // With many rows the grid scrolls the row to a band the window leaves free.
+    decode->move(form->geometry().center() - decode->rect().center());
+    QTest::mouseClick(form->Shape1, Qt::LeftButton, Qt::NoModifier, QPoint(4, 4));
+    QString plates;
+    for (int i = 0; i < 80; ++i)
+        plates += QStringLiteral("row %1\n").arg(i);
+    form->EditPlates->setPlainText(plates);
+    QTest::mouseClick(form->btnCalc2, Qt::LeftButton);
+    QTest::mouseClick(form->Shape2, Qt::LeftButton, Qt::NoModifier, QPoint(4, 4));
+    QApplication::processEvents();
+    const QPoint placed = decode->pos();
+    for (const char* plate : {"ROW40", "ROW3", "ROW79"}) {
+        grid->SetRow(1);
+        Type(decode, QString::fromStdString(CodeText(TCodeTable::Wiegand26, ComputePlateCodes(plate).Wiegand26)));
+        QTest::keyClick(decode->EditCode, Qt::Key_Return);
+        const int row = grid->Row();
+        EXPECT_EQ(grid->Cells(0, row), plate);
+        EXPECT_FALSE(RowOnScreen(grid, row).isEmpty()) << plate;
+        EXPECT_FALSE(RowOnScreen(grid, row).intersects(decode->frameGeometry())) << plate;
+        EXPECT_EQ(decode->LabelFoundPlate->text(), plate);
+    }
+    EXPECT_EQ(decode->pos(), placed) << "scrolling sufficed";
+
+    // A picture of the main window with the decode window where it stands.
+    QApplication::processEvents();
+    EXPECT_LE(decode->LabelFound->sizeHint().width(), decode->LabelFound->width());
+    QImage picture = form->grab().toImage();
+    QPainter painter(&picture);
+    painter.drawPixmap(decode->geometry().topLeft() - form->geometry().topLeft(), decode->grab());
+    painter.end();
+    EXPECT_TRUE(picture.save(QDir::temp().filePath("corvana-decode-find.png")));
 }

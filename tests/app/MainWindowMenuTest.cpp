@@ -35,8 +35,13 @@ TEST_F(MainWindowTest, EveryMenuItemChosenFromItsMenuDoesItsWork)
         EXPECT_TRUE(form->Panel1->isVisible());
         EXPECT_FALSE(form->Panel2->isVisible());
 
-        // File > New empties both grids.
+        // File > New empties both grids, once No answered whether to save the
+        // plate computed above.
+        dialogs.answer = mrNo;
         Choose(form->mnuFile, {form->mnuFileNew}, how);
+        EXPECT_EQ(dialogs.messages, QStringList{"Save the results?"});
+        dialogs.messages.clear();
+        dialogs.answer = mrOk;
         EXPECT_EQ(form->SG1->RowCount(), 2);
         EXPECT_EQ(form->SG1->Cells(0, 1), "");
         EXPECT_EQ(form->SG2->Cells(0, 1), "");

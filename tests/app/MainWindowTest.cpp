@@ -9,6 +9,7 @@
 #include "HelpTexts.h"
 #include "Image.h"
 #include "Memo.h"
+#include "PlateCodes.h"
 #include "RecordingPrinter.h"
 #include "zelGrid.h"
 #include "zelGridFormule.h"
@@ -68,7 +69,7 @@ TEST_F(MainWindowTest, TypedPlatesAppendRowsAndFileNewStartsOver)
     // Lines that normalise to nothing stay in the field and add nothing.
     TypePlate("   ");
     TypePlate("; parked");
-    EXPECT_EQ(form->EditPlate->Text(), "   ; parke"); // typing stops at 10 characters
+    EXPECT_EQ(form->EditPlate->Text(), "   ; parked"); // only the plate's characters count towards 10
     EXPECT_EQ(form->SG1->RowCount(), 3);
     form->EditPlate->SetText("");
 
@@ -83,6 +84,76 @@ TEST_F(MainWindowTest, TypedPlatesAppendRowsAndFileNewStartsOver)
     TypePlate("xy 9");
     EXPECT_EQ(form->SG1->Cells(0, 1), "XY9");
     EXPECT_EQ(form->SG2->Cells(0, 1), "XY9");
+}
+
+TEST_F(MainWindowTest, TypingStopsAtTenCharactersThePlateKeeps)
+{
+    Open();
+    // Separators are typed freely: the whole plate arrives, as corvana-cli takes it.
+    QTest::keyClicks(form->EditPlate, QStringLiteral("K\u00DCN-AB 1234"));
+    EXPECT_EQ(form->EditPlate->Text(), QStringLiteral("K\u00DCN-AB 1234"));
+    QTest::keyClick(form->EditPlate, Qt::Key_Return);
+    QApplication::processEvents();
+    const TPlateCodes codes = ComputePlateCodes("K\xC3\x9CNAB1234");
+    EXPECT_EQ(form->SG1->Cells(0, 1), QStringLiteral("K\u00DCNAB1234"));
+    EXPECT_EQ(form->SG1->Cells(1, 1).toStdString(), std::string(Wiegand26RowCells(codes)[1]));
+    EXPECT_EQ(form->SG2->Cells(1, 1).toStdString(), std::string(Wiegand64RowCells(codes)[1]));
+
+    // The eleventh character of the plate is refused; a separator is not.
+    QTest::keyClicks(form->EditPlate, "ab-cd ef.gh/ij-kl");
+    EXPECT_EQ(form->EditPlate->Text(), "ab-cd ef.gh/ij-");
+    // Not in the middle either; a typed character replaces a selected one.
+    form->EditPlate->SetSelStart(2);
+    form->EditPlate->SetSelLength(0);
+    QTest::keyClicks(form->EditPlate, "x ");
+    EXPECT_EQ(form->EditPlate->Text(), "ab -cd ef.gh/ij-");
+    form->EditPlate->SetSelStart(0);
+    form->EditPlate->SetSelLength(1);
+    QTest::keyClicks(form->EditPlate, "z");
+    EXPECT_EQ(form->EditPlate->Text(), "zb -cd ef.gh/ij-");
+    // Pasted text is never cut.
+    form->EditPlate->SetText("");
+    QApplication::clipboard()->setText("ABCDEFGHIJKLMN");
+    QTest::keyClick(form->EditPlate, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(form->EditPlate->Text(), "ABCDEFGHIJKLMN");
+}
+
+TEST_F(MainWindowTest, CtrlTabAndCtrlPageKeysSwitchTheTabs)
+{
+    Open();
+    QTabWidget* tabs = form->PageControl1;
+    ASSERT_EQ(tabs->currentIndex(), 0);
+    // From the plate field, which keeps the focus.
+    QTest::keyClick(form->EditPlate, Qt::Key_Tab, Qt::ControlModifier);
+    EXPECT_EQ(form->PageControl1->ActivePageIndex(), 1);
+    QTest::keyClick(form->EditPlate, Qt::Key_Tab, Qt::ControlModifier);
+    EXPECT_EQ(form->PageControl1->ActivePageIndex(), 0);
+    QTest::keyClick(form->EditPlate, Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(form->PageControl1->ActivePageIndex(), 1);
+    QTest::keyClick(form->EditPlate, Qt::Key_PageUp, Qt::ControlModifier);
+    EXPECT_EQ(form->PageControl1->ActivePageIndex(), 0);
+    QTest::keyClick(form->EditPlate, Qt::Key_PageDown, Qt::ControlModifier);
+    EXPECT_EQ(form->PageControl1->ActivePageIndex(), 1);
+    EXPECT_TRUE(form->EditPlate->hasFocus());
+    EXPECT_EQ(form->EditPlate->Text(), "");
+
+    // From a grid, whose place the other grid takes.
+    TypePlate("ab 1");
+    TypePlate("cd 2");
+    form->SG2->setFocus();
+    form->SG2->SetRow(1);
+    QTest::keyClick(form->SG2, Qt::Key_PageDown, Qt::ControlModifier);
+    EXPECT_EQ(form->PageControl1->ActivePageIndex(), 0);
+    EXPECT_TRUE(form->SG1->hasFocus());
+    EXPECT_EQ(form->SG2->Row(), 1) << "the key moved no row";
+    QTest::keyClick(form->SG1, Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(form->PageControl1->ActivePageIndex(), 1);
+    EXPECT_TRUE(form->SG2->hasFocus());
+    QTest::keyClick(form->SG2, Qt::Key_Tab, Qt::ControlModifier);
+    EXPECT_EQ(form->PageControl1->ActivePageIndex(), 0);
+    QTest::keyClick(form->SG1, Qt::Key_PageUp, Qt::ControlModifier);
+    EXPECT_EQ(form->PageControl1->ActivePageIndex(), 1);
+    EXPECT_TRUE(form->SG2->hasFocus());
 }
 
 TEST_F(MainWindowTest, MultiPlateViewConsumesEveryLine)

@@ -67,6 +67,7 @@ std::string Utf16(const std::u16string& text, bool bigEndian)
 }
 
 std::string Usage() { return "Usage: corvana-cli"; }
+std::string TryHelp() { return "\nTry 'corvana-cli --help' for more information.\n"; }
 
 } // namespace
 
@@ -215,7 +216,7 @@ TEST(CorvanaCli, ReportsUsageErrorsHelpVersionAndCounts)
         withOutput.insert(withOutput.end(), args.begin(), args.end());
         const TCliRun run = RunCli(withOutput);
         EXPECT_EQ(run.Status, 2) << ::testing::PrintToString(args);
-        EXPECT_THAT(run.Err, HasSubstr(Usage())) << ::testing::PrintToString(args);
+        EXPECT_THAT(run.Err, EndsWith(TryHelp())) << ::testing::PrintToString(args);
         EXPECT_EQ(run.Out, "");
         EXPECT_THAT(dir.Entries(), ElementsAre()) << ::testing::PrintToString(args);
     }
@@ -402,4 +403,36 @@ TEST(CorvanaCli, NormalisesHugeLinesInBoundedMemory)
     EXPECT_EQ(run.Status, 0) << run.Err;
     EXPECT_EQ(run.Out, kHeader64 + "HK55EVB;0x600002191555EBDB\r\nAB12;0x600000000069B452\r\n");
     EXPECT_LT(run.PeakRssKb, 64 * 1024);
+}
+
+TEST(CorvanaCli, ABadOptionValueSaysWhichInOneLineAndPointsToHelp)
+{
+    const std::pair<std::vector<std::string>, std::string> cases[] = {
+        {{"--table", "32"}, "invalid value \"32\" for --table: 26 or 64"},
+        {{"--format", "xml"}, "invalid value \"xml\" for --format: semicolon or csv"},
+        {{"--columns", "2,x"}, "invalid value \"2,x\" for --columns: column numbers separated by commas, such as 2,3"},
+        {{"--columns", "1,,2"}, "invalid value \"1,,2\" for --columns: column numbers separated by commas, such as 2,3"},
+        {{"--columns", "7"}, "invalid value \"7\" for --columns: column 7 is outside the 26-bit table (0 to 6)"},
+        {{"-o", ""}, "invalid value \"\" for -o: a file name"},
+        {{"--decode-file", ""}, "invalid value \"\" for --decode-file: a file name, or - for standard input"},
+        {{"--table"}, "option --table needs a value"},
+        {{"--bogus"}, "unknown option \"--bogus\""},
+    };
+    for (const auto& [args, message] : cases) {
+        const TCliRun run = RunCli(args, "A\n");
+        EXPECT_EQ(run.Status, 2) << message;
+        EXPECT_EQ(run.Err, "corvana-cli: " + message + TryHelp());
+        EXPECT_EQ(run.Out, "");
+    }
+}
+
+TEST(CorvanaCli, ColumnListsTakeBlanksAroundTheirNumbers)
+{
+    const std::string expected = RunCli({"--columns", "5,6", "--plate", "hk 55 evb"}).Out;
+    EXPECT_EQ(expected, "Number plate;Facility code;ID number\r\nHK55EVB;128;53013\r\n");
+    for (const char* list : {"5, 6", " 5 ,6 ", "5,\t6"}) {
+        const TCliRun run = RunCli({"--columns", list, "--plate", "hk 55 evb"});
+        EXPECT_EQ(run.Status, 0) << list << run.Err;
+        EXPECT_EQ(run.Out, expected) << list;
+    }
 }

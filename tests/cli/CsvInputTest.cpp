@@ -7,10 +7,12 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <memory>
 
 using ::testing::ElementsAre;
+using ::testing::EndsWith;
 using ::testing::HasSubstr;
 using ::testing::StartsWith;
 
@@ -301,7 +303,9 @@ TEST(CorvanaCliCsv, ListOptionsAreCheckedLikeEveryOther)
          }) {
         const TCliRun usage = RunCli(args);
         EXPECT_EQ(usage.Status, 2) << ::testing::PrintToString(args);
-        EXPECT_THAT(usage.Err, HasSubstr("Usage: corvana-cli")) << ::testing::PrintToString(args);
+        EXPECT_THAT(usage.Err, EndsWith("\nTry 'corvana-cli --help' for more information.\n"))
+            << ::testing::PrintToString(args);
+        EXPECT_EQ(std::count(usage.Err.begin(), usage.Err.end(), '\n'), 2) << ::testing::PrintToString(args);
     }
     EXPECT_THAT(RunCli({"--header"}).Err, StartsWith("corvana-cli: --header reads delimited lists; it needs --input csv\n"));
 }

@@ -6,6 +6,8 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 using ::testing::HasSubstr;
 
 namespace {
@@ -94,7 +96,7 @@ TEST(CorvanaCliDecode, ReportsEachCodeThatCannotBeDecodedAndGoesOn)
              {"--format", "xml"}, {"--format"}}) {
         const TCliRun usage = RunCli(args);
         EXPECT_EQ(usage.Status, 2) << ::testing::PrintToString(args);
-        EXPECT_THAT(usage.Err, HasSubstr("Usage: corvana-cli")) << ::testing::PrintToString(args);
+        EXPECT_THAT(usage.Err, HasSubstr("\nTry 'corvana-cli --help' for more information.\n")) << ::testing::PrintToString(args);
     }
 }
 
@@ -114,4 +116,120 @@ TEST(CorvanaCliDecode, WritesCommaSeparatedValuesOnRequest)
     // The explicit default is the result file, byte for byte.
     EXPECT_EQ(RunCli({"--format", "semicolon", "--all-columns", lists.utf8}).Out,
               RunCli({"--all-columns", lists.utf8}).Out);
+}
+
+namespace {
+
+// The fields of one line of a result file.
+std::vector<std::string> Fields(const std::string& line)
+{
+    std::vector<std::string> fields;
+    std::size_t start = 0;
+    for (std::size_t semicolon; (semicolon = line.find(';', start)) != std::string::npos; start = semicolon + 1)
+        fields.push_back(line.substr(start, semicolon - start));
+    fields.push_back(line.substr(start));
+    return fields;
+}
+
+// The lines of a text, CR LF taken off.
+std::vector<std::string> Lines(const std::string& text)
+{
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    for (std::size_t end; (end = text.find("\r\n", start)) != std::string::npos; start = end + 2)
+        lines.push_back(text.substr(start, end - start));
+    return lines;
+}
+
+} // namespace
+
+TEST(CorvanaCliDecode, EveryCodeCellOfTheResultFileDecodesAsItStandsAndFindsItsPlate)
+{
+    TTempDir dir;
+    const std::string plates = dir / "plates.txt";
+    WriteBytes(plates, "hk 55 evb\nzz 9\n\xC3\xA4t\xC3\xA4" "1\nab-12\n");
+    for (const std::string table : {"26", "64"}) {
+        // The result file with every column, as corvana-cli writes it.
+        const std::vector<std::string> result = Lines(RunCli({"--table", table, "--all-columns", plates}).Out);
+        ASSERT_EQ(result.size(), 5u);
+        std::vector<std::string> args = {"--table", table};
+        std::vector<std::string> expected; // the plate each code finds
+        for (std::size_t line = 1; line < result.size(); ++line) {
+            const std::vector<std::string> fields = Fields(result[line]);
+            std::vector<std::string> codes(fields.begin() + 1, fields.end());
+            if (table == "26") {
+                codes.resize(4); // the pair, with a blank, instead of its two halves
+                codes.push_back(fields[5] + " " + fields[6]);
+            }
+            for (const std::string& code : codes) {
+                args.insert(args.end(), {"--decode", code});
+                expected.push_back(fields[0]);
+            }
+        }
+        args.push_back(plates);
+        const TCliRun run = RunCli(args);
+        EXPECT_EQ(run.Status, 0) << run.Err;
+        // Each code has a line (of one of its readings) that ends with its plate.
+        const std::vector<std::string> report = Lines(run.Out);
+        for (std::size_t i = 0; i < expected.size(); ++i) {
+            const std::string& code = args[2 + 2 * i + 1];
+            EXPECT_TRUE(std::any_of(report.begin() + 1, report.end(), [&](const std::string& line) {
+                const std::vector<std::string> fields = Fields(line);
+                return fields.front() == code && fields.back() == expected[i] && fields[2] == "ok";
+            })) << code << " of " << expected[i] << "\n" << run.Out;
+        }
+    }
+}
+
+TEST(CorvanaCliDecode, AnAmbiguousCodeGivesALineForEachReading)
+{
+    // 3821729 is the truncated digest of AMB1927 in decimal, and the frame of
+    // AMB23497 in hex.
+    const TCliRun run = RunCli({"--decode", "3821729", "--decode", "0x3019E2A", "--plate", "AMB23497", "--plate", "AMB1927",
+                                "--plate", "hk 55 evb"});
+    EXPECT_EQ(run.Status, 0) << run.Err;
+    const std::vector<std::string> lines = Lines(run.Out);
+    ASSERT_EQ(lines.size(), 4u) << run.Out;
+    EXPECT_EQ(Fields(lines[1]).front(), "3821729");
+    EXPECT_EQ(Fields(lines[1]).back(), "AMB1927");
+    EXPECT_EQ(lines[2].substr(0, 18), "3821729;0x3821729;");
+    EXPECT_EQ(Fields(lines[2]).back(), "AMB23497");
+    EXPECT_EQ(lines[3], "0x3019E2A;0x3019E2A;ok;128;53013;HK55EVB");
+}
+
+TEST(CorvanaCliDecode, ReadsCodesFromAFileOrStandardInputOnePerLine)
+{
+    TTempDir dir;
+    const std::string codes = dir / "codes.txt";
+    WriteBytes(codes, "0x3019E2A\r\n\r\n  128 53013 \r\n8441621\r\nhk55evb\r\n0x2DE4806");
+    const std::string plates = dir / "plates.txt";
+    WriteBytes(plates, "hk 55 evb\nab-12\n");
+    const std::string expected = kDecodeHeader26 +
+                                 "0x3019E2A;0x3019E2A;ok;128;53013;HK55EVB\r\n"
+                                 "128 53013;0x3019E2A;ok;128;53013;HK55EVB\r\n"
+                                 "8441621;0x3019E2A;ok;128;53013;HK55EVB\r\n"
+                                 "0x2DE4806;0x2DE4806;ok;111;9219;AB12\r\n";
+    const std::string error = "corvana-cli: cannot decode \"hk55evb\": expected 1 to 7 hex digits such as 0x3019E2A, 26 "
+                              "binary digits, or a facility code and ID number such as 128/53013\n";
+    const TCliRun fromFile = RunCli({"--decode-file", codes, plates});
+    EXPECT_EQ(fromFile.Status, 1);
+    EXPECT_EQ(fromFile.Out, expected);
+    EXPECT_EQ(fromFile.Err, error);
+    const TCliRun fromInput = RunCli({"--decode-file", "-", plates}, ReadBytes(codes));
+    EXPECT_EQ(fromInput.Status, 1);
+    EXPECT_EQ(fromInput.Out, expected);
+    EXPECT_EQ(fromInput.Err, error);
+    // Codes given and codes from a file keep their order.
+    EXPECT_EQ(RunCli({"--decode", "0x2DE4806", "--decode-file", codes, plates}).Out.substr(kDecodeHeader26.size(), 38),
+              "0x2DE4806;0x2DE4806;ok;111;9219;AB12\r\n");
+
+    // Standard input is read once; a missing code file is a file error.
+    const TCliRun twice = RunCli({"--decode-file", "-", "-"}, "0x3019E2A\n");
+    EXPECT_EQ(twice.Status, 2);
+    EXPECT_EQ(twice.Err, "corvana-cli: standard input (\"-\") can be read only once\n"
+                         "Try 'corvana-cli --help' for more information.\n");
+    const TCliRun missing = RunCli({"--decode-file", dir / "none.txt", plates});
+    EXPECT_EQ(missing.Status, 1);
+    EXPECT_THAT(missing.Err, HasSubstr("cannot open file \"" + dir / "none.txt" + "\""));
+    EXPECT_EQ(missing.Out, "");
 }

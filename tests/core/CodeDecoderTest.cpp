@@ -22,6 +22,14 @@ std::string ErrorOf(Decode decode, const std::string& text)
     return "decoded";
 }
 
+// The reading of an input that reads one way only.
+TDecodedCode DecodeCode(std::string_view text)
+{
+    const std::vector<TCodeReading> readings = ReadCode(text);
+    EXPECT_EQ(readings.size(), 1u) << text;
+    return readings.front().Decoded;
+}
+
 std::string DecodeError26(const std::string& text) { return ErrorOf(DecodeWiegand26, text); }
 std::string DecodeError64(const std::string& text) { return ErrorOf(DecodeWiegand64, text); }
 std::string DecodeErrorAny(const std::string& text) { return ErrorOf(DecodeCode, text); }
@@ -181,7 +189,7 @@ TEST(CodeDecoder, RejectsEveryOtherInputWithWhatWasExpected)
         EXPECT_EQ(DecodeError64(input), message) << input;
 
     EXPECT_EQ(DecodeErrorAny("0x12345678"), "expected 1 to 7 hex digits for a 26-bit code or 16 for a 64-bit code, got 8");
-    EXPECT_EQ(DecodeErrorAny("1 0"), "expected 26 or 64 binary digits, got 2");
+    EXPECT_EQ(DecodeErrorAny("1 0 1 1"), "expected 26 or 64 binary digits, got 4");
     EXPECT_EQ(DecodeErrorAny("0x6000000000000001"), "group 10 has the value 1, which no plate gives");
     EXPECT_EQ(DecodeErrorAny("plate"),
               "expected a 26-bit code (1 to 7 hex digits such as 0x3019E2A, 26 binary digits, or a facility code "
@@ -195,4 +203,74 @@ TEST(CodeDecoder, ReadsTheCodeCellsOfTheResultsTables)
     EXPECT_EQ(ParseHexCell("0x600002191555EBDB", 16), 0x600002191555EBDBull);
     for (const char* cell : {"", "0x", "3019E2A", "0x3019E2AA", "0x30 9E2A", "0X3019E2A"})
         EXPECT_EQ(ParseHexCell(cell, 7), std::nullopt) << cell;
+}
+
+TEST(CodeDecoder, ReadsEveryCodeCellOfBothTablesAsItStands)
+{
+    std::mt19937 random(23);
+    for (int i = 0; i < 5000; ++i) {
+        const std::optional<std::string> plate = NormalizePlate(RandomLine(random));
+        if (!plate)
+            continue;
+        const TPlateCodes codes = ComputePlateCodes(*plate);
+        const TWiegand26Row row26 = Wiegand26RowCells(codes);
+        const TWiegand64Row row64 = Wiegand64RowCells(codes);
+        const std::string facility(row26[5]), id(row26[6]);
+        // Each cell, and the facility code and ID number with a blank, a tab or
+        // the ";" a copy of both cells puts between them.
+        const std::vector<std::string> cells26 = {std::string(row26[1]), std::string(row26[2]), std::string(row26[3]),
+                                                  std::string(row26[4]), facility + " " + id, facility + "\t" + id,
+                                                  facility + ";" + id};
+        for (const std::string& cell : cells26) {
+            for (TCodeKinds kinds : {TCodeKinds::Any, TCodeKinds::Wiegand26}) {
+                const std::vector<TCodeReading> readings = ReadCode(cell, kinds);
+                ASSERT_TRUE(std::any_of(readings.begin(), readings.end(), [&](const TCodeReading& r) {
+                    return SearchKey(r.Decoded) == codes.Payload && std::get<TWiegand26Decoded>(r.Decoded).ParityOk();
+                })) << cell;
+            }
+        }
+        for (std::string_view cell : {row64[1], row64[2]}) {
+            const std::vector<TCodeReading> readings = ReadCode(cell, TCodeKinds::Wiegand64);
+            ASSERT_EQ(readings.size(), 1u) << cell;
+            ASSERT_EQ(std::get<TWiegand64Decoded>(readings[0].Decoded).Code, codes.Wiegand64) << cell;
+            ASSERT_EQ(ReadCode(cell).size(), 1u) << cell;
+        }
+    }
+}
+
+TEST(CodeDecoder, GivesBothReadingsOfAnAmbiguousInput)
+{
+    const auto readings = [](std::string_view text, TCodeKinds kinds = TCodeKinds::Any) {
+        std::vector<std::string> shown;
+        for (const TCodeReading& r : ReadCode(text, kinds)) {
+            const auto* d26 = std::get_if<TWiegand26Decoded>(&r.Decoded);
+            shown.push_back(std::string(ReadAsText(r.As)) + " " +
+                            (d26 ? CodeText(TCodeTable::Wiegand26, d26->Frame)
+                                 : CodeText(TCodeTable::Wiegand64, std::get<TWiegand64Decoded>(r.Decoded).Code)));
+        }
+        return shown;
+    };
+    using V = std::vector<std::string>;
+    // 7 decimal digits: the truncated digest in decimal, and a frame in hex.
+    EXPECT_EQ(readings("2269431"), (V{"Digest (truncated dec) " + CodeText(TCodeTable::Wiegand26, Wiegand26Frame(2269431)),
+                                      "Wiegand 26-bit 0x2269431"}));
+    // 0x and 6 hex digits: the truncated digest in hex, and a frame.
+    EXPECT_EQ(readings("0x80CF15"), (V{"Digest (truncated hex) 0x3019E2A", "Wiegand 26-bit 0x080CF15"}));
+    // One reading where the frame is out of range or the form is a code's own.
+    EXPECT_EQ(readings("8441621"), (V{"Digest (truncated dec) 0x3019E2A"}));
+    EXPECT_EQ(readings("16777215"), (V{"Digest (truncated dec) 0x1FFFFFF"}));
+    EXPECT_EQ(readings("0x3019E2A"), (V{"Wiegand 26-bit 0x3019E2A"}));
+    EXPECT_EQ(readings("0xA44F633C 8A6D1581 50CCEB3E F83D9DE0 BA80CF15"), (V{"Digest (full hex) 0x3019E2A"}));
+    EXPECT_EQ(readings("A44F633C8A6D158150CCEB3EF83D9DE0BA80CF15"), (V{"Digest (full hex) 0x3019E2A"}));
+    EXPECT_EQ(readings("6917531334396472283"), (V{"Wiegand 64-bit (dec) 0x600002191555EBDB"}));
+    EXPECT_EQ(readings("34 41207"), (V{"Wiegand 26-bit " + CodeText(TCodeTable::Wiegand26, Wiegand26Frame((34 << 16) | 41207))}));
+    // The kinds asked for leave out the others.
+    EXPECT_EQ(readings("2269431", TCodeKinds::Wiegand26).size(), 2u);
+    EXPECT_EQ(ErrorOf([](std::string_view t) { return ReadCode(t, TCodeKinds::Wiegand26); }, "6917531334396472283"),
+              "expected 1 to 7 hex digits, got 19");
+    EXPECT_EQ(ErrorOf([](std::string_view t) { return ReadCode(t, TCodeKinds::Wiegand64); }, "2269431"),
+              "expected 16 hex digits, got 7");
+    // A decimal 64-bit code with a group no plate gives says which.
+    EXPECT_EQ(DecodeErrorAny("6917529027641081857"), "group 10 has the value 1, which no plate gives");
+    EXPECT_EQ(DecodeErrorAny("99999999"), "expected 1 to 7 hex digits for a 26-bit code or 16 for a 64-bit code, got 8");
 }

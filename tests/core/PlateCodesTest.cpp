@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
 #include <vector>
 #include <string>
@@ -129,6 +130,28 @@ TEST(NormalizePlate, PiecewiseFeedingEqualsTheWholeLine)
     normalizer.Feed("hk 55 evb");
     EXPECT_EQ(normalizer.Finish(), "HK55EVB");
     EXPECT_FALSE(normalizer.Finish()) << "Finish starts a new line";
+}
+
+TEST(NormalizePlate, CountsTheCharactersThePlateKeeps)
+{
+    EXPECT_EQ(PlateCharacterCount("K\xC3\x9CN-AB 1234"), 9u); // KÜNAB1234, the separators not counted
+    EXPECT_EQ(PlateCharacterCount("ab-12 ; parked"), 4u);
+    EXPECT_EQ(PlateCharacterCount(" - ;"), 0u);
+    EXPECT_EQ(PlateCharacterCount("\xC3\xA9t\xC3\xA9" "1"), 4u);
+    EXPECT_EQ(PlateCharacterCount("ABCDEFGHIJKLMNOPQ"), 17u) << "counted beyond the 16 bytes a plate may have";
+    // For every plate accepted, the count is its number of characters.
+    std::mt19937 random(12);
+    const char* alphabet[] = {"a", "Z", "9", " ", ";", "\xC3\xA9", "\xE4\xBA\xAC", "-", "_", "\t", "\xC4\xB1", "."};
+    for (int round = 0; round < 5000; ++round) {
+        std::string line;
+        for (int i = static_cast<int>(random() % 12); i > 0; --i)
+            line += alphabet[random() % std::size(alphabet)];
+        const std::optional<std::string> plate = NormalizePlate(line);
+        if (!plate)
+            continue;
+        const auto characters = std::count_if(plate->begin(), plate->end(), [](char c) { return (c & 0xC0) != 0x80; });
+        ASSERT_EQ(PlateCharacterCount(line), std::size_t(characters)) << line;
+    }
 }
 
 TEST(PlateRows, CellTextsOfTheWorkedExamples)

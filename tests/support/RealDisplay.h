@@ -11,8 +11,9 @@
 
 inline bool OnARealDisplay() { return QGuiApplication::platformName() != QLatin1String("offscreen"); }
 
-// Runs the test at hand again under xvfb-run and takes over its outcome.
-inline void RerunUnderXvfb(int timeoutMs = 120000)
+// Runs the test at hand again under xvfb-run and takes over its outcome;
+// `screen` is the X server's screen, such as "1280x1024x24".
+inline void RerunUnderXvfb(const QString& screen = QStringLiteral("1024x768x24"), int timeoutMs = 120000)
 {
     const QString xvfb = QStandardPaths::findExecutable("xvfb-run");
     if (xvfb.isEmpty())
@@ -24,7 +25,7 @@ inline void RerunUnderXvfb(int timeoutMs = 120000)
     env.insert("QT_QPA_PLATFORM", "xcb");
     run.setProcessEnvironment(env);
     run.setProcessChannelMode(QProcess::MergedChannels);
-    run.start(xvfb, {"-a", "-s", "-screen 0 1024x768x24", QCoreApplication::applicationFilePath(),
+    run.start(xvfb, {"-a", "-s", "-screen 0 " + screen, QCoreApplication::applicationFilePath(),
                      "--gtest_filter=" + name});
     ASSERT_TRUE(run.waitForFinished(timeoutMs));
     const QString output = QString::fromLocal8Bit(run.readAll());

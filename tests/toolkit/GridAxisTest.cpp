@@ -72,6 +72,8 @@ TEST(GridAxis, PositionsAndLookupsMatchARecountUnderRandomChanges)
         }
         ASSERT_EQ(axis.Count(), int(naive.sizes.size()));
         ASSERT_EQ(axis.Total(), naive.Start(int(naive.sizes.size())));
+        ASSERT_EQ(axis.HiddenCount(), std::count_if(naive.sizes.begin(), naive.sizes.end(), [](int s) { return s <= 0; }))
+            << "step " << step;
         for (int probe = 0; probe < 4 && !naive.sizes.empty(); ++probe) {
             const int i = int(rng() % naive.sizes.size());
             ASSERT_EQ(axis.Start(i), naive.Start(i)) << "step " << step;
@@ -94,8 +96,10 @@ TEST(GridAxis, NewDefaultSizeResetsEveryLine)
 {
     TGridAxis axis(4, 24);
     axis.SetSize(2, -1);
+    EXPECT_EQ(axis.HiddenCount(), 1);
     axis.SetDefaultSize(20);
     EXPECT_EQ(axis.Size(2), 20);
+    EXPECT_EQ(axis.HiddenCount(), 0);
     EXPECT_EQ(axis.Total(), 4 * 21);
     EXPECT_EQ(axis.Start(3), 3 * 21);
 }

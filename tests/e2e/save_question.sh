@@ -1,0 +1,92 @@
+#!/bin/sh
+# Runs inside an X server: starts a copy of corvana in a fresh folder, types two
+# plates, and presses Ctrl+N: "Save the results?" opens, and Escape (Cancel) keeps
+# the rows. File > Exit asks again; Enter (Yes) opens the real save dialog, and
+# once the file is written corvana ends. The saved file holds both plates.
+# SHOTS=folder keeps screenshots of the steps.
+set -eu
+binary=$1
+work=$(mktemp -d)
+pid=
+cleanup() {
+    [ -n "$pid" ] && kill "$pid" 2>/dev/null || true
+    rm -rf "$work"
+}
+trap cleanup EXIT
+mkdir -p "$work/bin" "$work/home" "$work/config"
+cp "$binary" "$work/bin/corvana"
+export HOME="$work/home" XDG_CONFIG_HOME="$work/config"
+unset QT_QPA_PLATFORM QT_QPA_PLATFORMTHEME
+
+shot() {
+    if [ -n "${SHOTS:-}" ]; then import -window root "$SHOTS/$1.png"; fi
+}
+fail() {
+    echo "e2e: $*" >&2
+    shot failure
+    exit 1
+}
+# Waits until exactly this many visible windows have this title.
+wait_windows() {
+    i=0
+    while [ $i -lt 100 ]; do
+        n=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | wc -l) || true
+        if [ "$n" -eq "$2" ]; then return 0; fi
+        sleep 0.1
+        i=$((i + 1))
+    done
+    fail "not $2 windows \"$1\""
+}
+
+cd "$work"
+"$work/bin/corvana" &
+pid=$!
+wait_windows Corvana 1
+main=$(xdotool search --onlyvisible --name '^Corvana$' | head -n 1)
+xdotool windowfocus --sync "$main"
+sleep 0.3
+xdotool type --delay 30 "b 2"
+xdotool key Return
+xdotool type --delay 30 "a 1"
+xdotool key Return
+sleep 0.2
+
+# File > New asks; the message box has the application's title too.
+xdotool key ctrl+n
+wait_windows Corvana 2
+sleep 0.3
+shot question
+xdotool key Escape
+wait_windows Corvana 1
+kill -0 "$pid" || fail "corvana ended on Cancel"
+
+# File > Exit asks again; Enter is Yes, which saves first.
+xdotool windowfocus --sync "$main"
+xdotool key alt+f
+sleep 0.3
+xdotool key Up Return
+wait_windows Corvana 2
+sleep 0.3
+xdotool key Return
+wait_windows "Save As" 1
+dialog=$(xdotool search --onlyvisible --name '^Save As$' | head -n 1)
+xdotool windowfocus --sync "$dialog"
+sleep 0.3
+xdotool type --delay 10 "$work/kept"
+xdotool key Return
+wait_windows Corvana 2
+sleep 0.3
+shot saved
+xdotool key Return
+i=0
+while kill -0 "$pid" 2>/dev/null; do
+    [ $i -lt 100 ] || fail "corvana did not end after saving"
+    sleep 0.1
+    i=$((i + 1))
+done
+wait "$pid" || fail "corvana ended with an error"
+pid=
+
+printf 'Number plate;Wiegand 26-bit (hex);Facility code;ID number\r\nB2;0x21965FD;12;45822\r\nA1;0x2C998B3;100;52313\r\n' > expected.txt
+cmp expected.txt kept.txt || { cat kept.txt >&2; fail "saved file differs"; }
+echo "e2e: passed"
