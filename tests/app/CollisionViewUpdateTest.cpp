@@ -121,7 +121,7 @@ TEST_F(CollisionViewUpdateTest, ACalcShowsTheEarlierRowsOfAPlateThatComesToShare
     form->EditPlates->setPlainText(Q(pair[1] + "\nW4\n"));
     QTest::mouseClick(form->btnCalc2, Qt::LeftButton);
     EXPECT_EQ(Shown(grid), Sorted({Q(pair[0]), Q(pair[0]), Q(pair[1]), Q(pair[1])}));
-    EXPECT_EQ(StatusOfTab(0), "8 plates, 4 share a code, 2 repeats");
+    EXPECT_EQ(StatusOfTab(0), "8 plates, 4 shown, 4 share a code, 2 repeats");
 }
 
 TEST_F(CollisionViewUpdateTest, ARowCommandInOneGridLeavesTheCountsOfBothRight)

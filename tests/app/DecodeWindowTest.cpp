@@ -9,17 +9,17 @@
 #include "Dialogs.h"
 #include "FormLook.h"
 #include "Image.h"
+#include "Memo.h"
 #include "PlateCodes.h"
 #include "zelGrid.h"
 
-#include "../edit/RealDisplay.h"
+#include "../support/RealDisplay.h"
 
 #include <QApplication>
 #include <QClipboard>
 #include <QDir>
 #include <QLabel>
 #include <QPainter>
-#include <QPlainTextEdit>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>

@@ -5,10 +5,10 @@
 #include "MainWindowHarness.h"
 
 #include "CollisionView.h"
+#include "Memo.h"
 #include "zelGridQuery.h"
 
 #include <QDialogButtonBox>
-#include <QPlainTextEdit>
 #include <QDir>
 #include <QPushButton>
 #include <QTimer>
