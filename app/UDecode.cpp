@@ -74,7 +74,10 @@ void TFormDecode::BuildControls()
         Captions[std::size_t(i)] = new QLabel;
         fields_->addWidget(Captions[std::size_t(i)], i, 0);
         for (auto* labels : {&Values, &OtherValues}) {
-            QLabel* value = new QLabel;
+            // Owned by the window from the start: the second reading's labels join
+            // the layout only when an input reads two ways.
+            QLabel* value = new QLabel(this);
+            value->hide();
             value->setTextInteractionFlags(Qt::TextSelectableByMouse);
             (*labels)[std::size_t(i)] = value;
         }

@@ -200,6 +200,21 @@ TEST_F(DecodeWindowTest, ShowsTheFieldsAsTheOperatorTypes)
     EXPECT_FALSE(decode->isVisible());
 }
 
+// The second reading's labels belong to the window from the start: unowned, they
+// flashed up as windows of their own and were never freed when no input read two ways.
+TEST_F(DecodeWindowTest, EveryLabelBelongsToTheWindowWhateverWasRead)
+{
+    TFormDecode* decode = OpenFromMenu();
+    ASSERT_NE(decode, nullptr);
+    for (const QString& code : {QString(), QStringLiteral("0x3019E2A"), QStringLiteral("zz")}) {
+        Type(decode, code);
+        for (const QLabel* value : decode->OtherValues)
+            EXPECT_EQ(value->window(), decode) << code.toStdString();
+        for (const QWidget* top : QApplication::topLevelWidgets())
+            EXPECT_EQ(qobject_cast<const QLabel*>(top), nullptr) << code.toStdString();
+    }
+}
+
 TEST_F(DecodeWindowTest, FindStepsThroughTheVisibleRowsWithTheCode)
 {
     // Rows 1, 3 and 4 hold HK55EVB; row 3 is hidden, as after a query.
