@@ -6,7 +6,9 @@
 #include <QBoxLayout>
 #include <QCloseEvent>
 #include <QDialogButtonBox>
+#include <QAction>
 #include <QFileDialog>
+#include <QShortcut>
 #include <QFileInfo>
 #include <QLabel>
 #include <QPrintDialog>
@@ -182,11 +184,26 @@ private:
         }
         dialog.setDefaultSuffix(options.DefaultExt);
         dialog.setOption(QFileDialog::DontConfirmOverwrite, !(save && options.OverwritePrompt));
+        WithoutDelete(dialog, save);
         if (!options.FileName.isEmpty())
             dialog.selectFile(options.FileName);
         if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
             return std::nullopt;
         return WithDefaultExt(dialog.selectedFiles().first(), options.DefaultExt);
+    }
+
+    // The dialog's own Delete removes a folder with all it holds, on the window's
+    // thread: a large folder froze the program, and a slip cost the user's files.
+    // Choosing a file to read changes nothing on disk; Save as may still make and
+    // rename folders.
+    static void WithoutDelete(QFileDialog& dialog, bool save)
+    {
+        dialog.setOption(QFileDialog::ReadOnly, !save);
+        if (auto* remove = dialog.findChild<QAction*>(QStringLiteral("qt_delete_action")))
+            remove->setVisible(false);
+        for (QShortcut* key : dialog.findChildren<QShortcut*>())
+            if (key->key() == QKeySequence(QKeySequence::Delete))
+                key->setEnabled(false);
     }
 
     static QStyle::StandardPixmap IconOf(TMsgDlgType type)

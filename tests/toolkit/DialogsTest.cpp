@@ -7,6 +7,9 @@
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QAbstractItemView>
+#include <QContextMenuEvent>
+#include <QMenu>
 #include <QMessageBox>
 #include <QTemporaryDir>
 #include <QTest>
@@ -122,6 +125,75 @@ TEST(FileDialogTest, RealSaveDialogAddsTheExtensionAndAsksBeforeReplacing)
         return dialog != nullptr;
     }});
     EXPECT_EQ(OpenFileDialog(options), std::nullopt);
+}
+
+// Deleting a folder from a file dialog ran through the whole tree on the window's
+// thread (a folder such as / froze the program for minutes) and could take the
+// user's files with it: no file dialog of the program offers it.
+TEST(FileDialogTest, RealDialogsOfferNoDeleteOnAFolder)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("lists")));
+    TFileDialogOptions options;
+    options.Filter = kFilter;
+    options.InitialDir = dir.path();
+
+    for (const bool save : {false, true}) {
+        QStringList offered;
+        TModalDriver driver({[](QWidget* modal) {
+                                 // A right click on the folder once the dialog has listed it.
+                                 auto* dialog = qobject_cast<QFileDialog*>(modal);
+                                 QAbstractItemView* view = nullptr;
+                                 for (const char* name : {"listView", "treeView"}) // the list or the details
+                                     if (auto* shown = dialog ? dialog->findChild<QAbstractItemView*>(QLatin1String(name)) : nullptr;
+                                         shown && shown->isVisible())
+                                         view = shown;
+                                 if (!view)
+                                     return false;
+                                 const QModelIndexList found = view->model()->match(
+                                     view->model()->index(0, 0, view->rootIndex()), Qt::DisplayRole, QStringLiteral("lists"));
+                                 if (found.isEmpty())
+                                     return false;
+                                 view->setCurrentIndex(found.first());
+                                 view->setFocus();
+                                 // Outside the driver's step: the menu runs its own event loop.
+                                 const QPoint at = view->visualRect(found.first()).center();
+                                 QTimer::singleShot(0, view, [view, at] {
+                                     QContextMenuEvent click(QContextMenuEvent::Mouse, at, view->viewport()->mapToGlobal(at));
+                                     QApplication::sendEvent(view->viewport(), &click);
+                                 });
+                                 return true;
+                             },
+                             [&](QWidget* modal) {
+                                 auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+                                 if (!menu)
+                                     return false;
+                                 for (const QAction* action : menu->actions())
+                                     if (action->isVisible() && action->isEnabled())
+                                         offered << action->text();
+                                 menu->close();
+                                 // Then the Delete key on the folder, and Cancel.
+                                 QTimer::singleShot(0, modal, [modal] {
+                                     QWidget* view = QApplication::focusWidget();
+                                     if (view)
+                                         QTest::keyClick(view, Qt::Key_Delete);
+                                     QTimer::singleShot(300, modal, [modal] { qobject_cast<QDialog*>(modal)->reject(); });
+                                 });
+                                 return true;
+                             }});
+        // Any question "Are you sure ... delete" gets Yes, as a hasty user gives it.
+        QTimer yes;
+        QObject::connect(&yes, &QTimer::timeout, [] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()))
+                box->button(QMessageBox::Yes)->click();
+        });
+        yes.start(20);
+        EXPECT_EQ(save ? SaveFileDialog(options) : OpenFileDialog(options), std::nullopt);
+        EXPECT_TRUE(driver.Done()) << save;
+        EXPECT_FALSE(offered.isEmpty()) << save;
+        EXPECT_FALSE(offered.join(' ').contains(QStringLiteral("Delete"))) << offered.join(' ').toStdString();
+        EXPECT_TRUE(QDir(dir.path()).exists(QStringLiteral("lists"))) << save;
+    }
 }
 
 TEST(MessageBoxTest, RealBoxKeepsTabbedLinesWholeAndShowsTextAsItIs)
