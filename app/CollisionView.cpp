@@ -260,15 +260,12 @@ bool TCollisionView::RowShares(TGridState& state, int row)
     return id != TCollisionFinder::kNoPlate && Finder(state).SharesCode(state.table, id);
 }
 
-// The column headed by the table's code; column 1 when the header was changed.
+// The column headed by the table's code; the code's own place when the header was changed.
 int TCollisionView::CodeColumn(const TGridState& state) const
 {
-    const std::string_view header =
-        state.table == TCodeTable::Wiegand26 ? Wiegand26Headers[1] : Wiegand64Headers[1];
-    for (int c = 0; c < state.grid->ColCount(); ++c)
-        if (state.grid->CellText(c, 0) == header)
-            return c;
-    return 1;
+    const TResultTable& table = ResultTable(state.table);
+    const int col = state.grid->HeaderColumn(table.Code().Header);
+    return col >= 0 ? col : int(table.CodeColumn);
 }
 
 int TCollisionView::MarkedColumn(const TGridState& state) const

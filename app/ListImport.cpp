@@ -53,8 +53,8 @@ int HeaderWidth(const TzelGrid* grid, const QString& name)
 } // namespace
 
 TListImport::TListImport(TzelGrid* sg26, TzelGrid* sg64, TCollisionView* collisions)
-    : grid26_{sg26, int(Wiegand26Headers.size()), {}, 0},
-      grid64_{sg64, int(Wiegand64Headers.size()), {}, 0},
+    : grid26_{sg26, int(kWiegand26Table.ColumnCount()), {}, 0},
+      grid64_{sg64, int(kWiegand64Table.ColumnCount()), {}, 0},
       collisions_(collisions)
 {
     rows26_.reserve(kBatch);

@@ -293,8 +293,8 @@ void TFormMain::BuildGrids()
     tsWG26 = page(QStringLiteral("Wiegand 26-bit (SHA-1)"), SG1);
     tsWG64 = page(QStringLiteral("Wiegand 64-bit"), SG2);
     PageControl1->AddNoPage();
-    SG1->SetColCount(int(Wiegand26Headers.size()));
-    SG2->SetColCount(int(Wiegand64Headers.size()));
+    for (const TCodeTable table : kCodeTables)
+        Grid(table)->SetColCount(int(ResultTable(table).ColumnCount()));
 
     setTabOrder(EditPlate, btnCalc1);
     setTabOrder(btnCalc1, EditPlates);
@@ -349,14 +349,15 @@ void TFormMain::FormCreate()
 {
     setWindowTitle(QApplication::applicationDisplayName().isEmpty() ? QStringLiteral("Corvana")
                                                                       : QApplication::applicationDisplayName());
-    SG1->SetRowCount(2);
-    for (std::size_t i = 0; i < Wiegand26Headers.size(); ++i)
-        SG1->SetCells(int(i), 0, CellString(Wiegand26Headers[i]));
-    SG2->SetRowCount(2);
-    for (std::size_t i = 0; i < Wiegand64Headers.size(); ++i)
-        SG2->SetCells(int(i), 0, CellString(Wiegand64Headers[i]));
-    BuildColumnMenu(mnuView1, SG1, "mnuShowHideLV1Column_%1", true);
-    BuildColumnMenu(mnuView2, SG2, "mnuShowHideLV2Column_%1", false);
+    for (const TCodeTable table : kCodeTables) {
+        TzelGrid* grid = Grid(table);
+        grid->SetRowCount(2);
+        const auto& columns = ResultTable(table).Columns;
+        for (std::size_t i = 0; i < columns.size(); ++i)
+            grid->SetCells(int(i), 0, CellString(columns[i].Header));
+    }
+    BuildColumnMenu(mnuView1, TCodeTable::Wiegand26, "mnuShowHideLV1Column_%1");
+    BuildColumnMenu(mnuView2, TCodeTable::Wiegand64, "mnuShowHideLV2Column_%1");
     DrawTriangles();
     LoadSettings(settings_.ReadFrom);
     UpdatePanels();
@@ -612,7 +613,8 @@ void TFormMain::OnMouseUp(QObject* sender, int x, int y)
         grid->SetSortDirection(Ascending);
     }
     grid->SetSortIndex(col);
-    const bool numeric = (grid == SG1 && col >= 4 && col <= 6) || (grid == SG2 && col == 2);
+    const auto& columns = ResultTable(TableOf(grid)).Columns;
+    const bool numeric = col >= 0 && std::size_t(col) < columns.size() && columns[std::size_t(col)].Numeric;
     grid->SetSortType(numeric ? tstNumeric : tstCharacter);
     if (col == -1) {
         grid->Repaint();

@@ -63,11 +63,14 @@ TUsageError BadOptionValue(const std::string& option, const std::string& value, 
 
 namespace {
 
-int ColumnCount(int table) { return table == 26 ? 7 : 3; }
-
-std::vector<int> DefaultColumns(int table)
+std::vector<int> DefaultColumns(TCodeTable table)
 {
-    return table == 26 ? std::vector<int>{1, 5, 6} : std::vector<int>{1};
+    std::vector<int> columns;
+    const auto& all = ResultTable(table).Columns;
+    for (std::size_t c = 1; c < all.size(); ++c)
+        if (all[c].ConverterDefault)
+            columns.push_back(int(c));
+    return columns;
 }
 
 std::string_view WithoutBlanks(std::string_view text)
@@ -150,7 +153,7 @@ TCliOptions ParseCliOptions(const std::vector<std::string>& args)
             const std::string& table = value("--table");
             if (table != "26" && table != "64")
                 throw BadOptionValue("--table", table, "26 or 64");
-            options.Table = table == "26" ? 26 : 64;
+            options.Table = table == "26" ? TCodeTable::Wiegand26 : TCodeTable::Wiegand64;
         } else if (arg == "--all-columns") {
             allColumns = true;
         } else if (arg == "--columns") {
@@ -226,7 +229,7 @@ TCliOptions ParseCliOptions(const std::vector<std::string>& args)
     });
     if (codesFromInput > 1 || (codesFromInput == 1 && platesFromInput))
         throw TUsageError("standard input (\"-\") can be read only once");
-    const int count = ColumnCount(options.Table);
+    const int count = int(ResultTable(options.Table).ColumnCount());
     if (allColumns) {
         for (int c = 1; c < count; ++c)
             options.Columns.push_back(c);
@@ -234,7 +237,7 @@ TCliOptions ParseCliOptions(const std::vector<std::string>& args)
         for (int c : ParseColumnList(columnList)) {
             if (c < 0 || c >= count)
                 throw BadOptionValue("--columns", columnList,
-                                     "column " + std::to_string(c) + " is outside the " + std::to_string(options.Table) +
+                                     "column " + std::to_string(c) + " is outside the " + std::to_string(ResultTable(options.Table).Bits) +
                                          "-bit table (0 to " + std::to_string(count - 1) + ")");
             if (c > 0)
                 options.Columns.push_back(c);

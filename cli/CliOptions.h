@@ -7,6 +7,7 @@
 
 #include "DelimitedPlateList.h"
 #include "ResultFile.h"
+#include "ResultTables.h"
 
 #include <stdexcept>
 #include <string>
@@ -27,7 +28,7 @@ struct TCliCodes {
 };
 
 struct TCliOptions {
-    int Table = 26;
+    TCodeTable Table = TCodeTable::Wiegand26;
     std::vector<int> Columns; // the written columns after column 0, ascending
     std::vector<TCliInput> Inputs;
     std::vector<TCliCodes> Decodes; // codes to decode instead of writing the result file

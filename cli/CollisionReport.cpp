@@ -9,7 +9,7 @@ constexpr std::size_t kBatch = 4096;
 constexpr int kExitCollisions = 3;
 }
 
-TCollisionReport::TCollisionReport(int table) : table_(table == 26 ? TCodeTable::Wiegand26 : TCodeTable::Wiegand64)
+TCollisionReport::TCollisionReport(TCodeTable table) : table_(table)
 {
     pending_.reserve(kBatch);
     records_.reserve(kBatch);

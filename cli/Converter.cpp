@@ -28,7 +28,7 @@ void TPlateLineSink::ConvertPlateText(std::string_view text)
     LineEnd();
 }
 
-TConverter::TConverter(int table, std::vector<int> columns, TOutputStream& out, TLineFormat format,
+TConverter::TConverter(TCodeTable table, std::vector<int> columns, TOutputStream& out, TLineFormat format,
                        bool awaitOtherColumns)
     : table_(table), columns_(std::move(columns)), out_(out), format_(format), columnsKnown_(!awaitOtherColumns)
 {
@@ -52,7 +52,7 @@ void TConverter::WriteHeader()
 {
     headerWritten_ = true;
     const std::vector<std::string_view> names(otherNames_.begin(), otherNames_.end());
-    if (table_ == 26)
+    if (table_ == TCodeTable::Wiegand26)
         WriteLine(Wiegand26Headers, names);
     else
         WriteLine(Wiegand64Headers, names);
@@ -86,7 +86,7 @@ void TConverter::PlateWithOthers(const std::string& plate, const std::vector<std
         WriteHeader();
     }
     const TPlateCodes codes = ComputePlateCodes(plate);
-    if (table_ == 26)
+    if (table_ == TCodeTable::Wiegand26)
         WriteLine(Wiegand26RowCells(codes), others);
     else
         WriteLine(Wiegand64RowCells(codes), others);

@@ -155,6 +155,14 @@ void TzelGrid::SetSortIndex(int v)
 
 void TzelGrid::SetSortDirection(SortDirType v)
 {
+int TzelGrid::HeaderColumn(std::string_view header) const
+{
+    for (int c = 0; c < ColCount(); ++c)
+        if (CellText(c, 0) == header)
+            return c;
+    return -1;
+}
+
     if (v == sortDirection_)
         return;
     sortDirection_ = v;

@@ -83,6 +83,8 @@ public:
     // The live view of row 0.
     TGridStrings ColumnHeaders() { return Rows(0); }
     void SetColumnHeaders(const QStringList& headers) { Rows(0).Assign(headers); }
+    // The first column whose header (row 0) is `header` (UTF-8), or -1.
+    int HeaderColumn(std::string_view header) const;
     // Column 0 of every row, as a new list.
     QStringList RowHeaders() const;
     // Entry i goes to Cells[0, i]; entries beyond the last row are kept and
