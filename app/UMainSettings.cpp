@@ -6,7 +6,7 @@
 #include "AtomicFile.h"
 #include "Dialogs.h"
 #include "IniFile.h"
-#include "PlateList.h"
+#include "FileError.h"
 #include "zelGrid.h"
 
 #include <QFile>
