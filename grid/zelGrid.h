@@ -265,12 +265,12 @@ private:
     TGridKeyMappings keyMappings_;
     bool numbersalRight_ = false;
     bool bandsShow_ = false;
-    TColor bandsColor_ = 16777184;
+    TColor bandsColor_ = 16777184; // pale cyan: red 224, green 255, blue 255
     int bandsInterval_ = 2;
     bool highlightURL_ = false;
     TAdvanceDirection advanceDirection_ = adNone;
-    QString numberFormat_;
-    bool autoCalculate_ = false;
+    QString numberFormat_ = QStringLiteral("%.2f");
+    bool autoCalculate_ = true;
     bool showValues_ = false;
     int startIndex_ = 0;
     int endIndex_ = 0;
