@@ -3,6 +3,7 @@
 #include "ApplicationHints.h"
 #include "FormLook.h"
 #include "zelGrid.h"
+#include "GridCellStore.h"
 
 #include <QAction>
 #include <QLabel>
@@ -26,12 +27,12 @@ QString Counted(std::uint64_t n, const char* one, const char* many)
     return QString::number(n) + QLatin1Char(' ') + QLatin1String(n == 1 ? one : many);
 }
 
-QString Utf8(std::string_view text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); }
 
 } // namespace
 
-TCollisionView::TCollisionView(QMainWindow* window, TzelGrid* sg26, TzelGrid* sg64, QTabWidget* pages, QMenu* viewMenu)
-    : QObject(window), pages_(pages), statusBar_(window->statusBar())
+TCollisionView::TCollisionView(QMainWindow* window, TzelGrid* sg26, TzelGrid* sg64, QTabWidget* pages, QMenu* viewMenu,
+                               std::function<TzelGrid*()> activeGrid)
+    : QObject(window), pages_(pages), activeGrid_(std::move(activeGrid)), statusBar_(window->statusBar())
 {
     states_[0].grid = sg26;
     states_[0].table = TCodeTable::Wiegand26;
@@ -301,12 +302,12 @@ QString TCollisionView::CellHint(TzelGrid* grid, int col, int row)
         if (other == id)
             continue;
         if (std::size_t(others.size()) < kHintPlates)
-            others << Utf8(finder.Plate(other));
+            others << FromUtf8(finder.Plate(other));
         else
             ++more;
     }
     QString hint = QStringLiteral("Shares the code %1 with %2")
-                       .arg(Utf8(CodeText(state->table, finder.Code(state->table, id))), others.join(QStringLiteral(", ")));
+                       .arg(FromUtf8(CodeText(state->table, finder.Code(state->table, id))), others.join(QStringLiteral(", ")));
     if (more > 0)
         hint += QStringLiteral(" and %1 more").arg(more);
     return hint;
@@ -427,8 +428,7 @@ void TCollisionView::ShowRowIf(TzelGrid* grid, int row, bool shown)
 
 TCollisionView::TGridState* TCollisionView::ActiveState()
 {
-    const int page = pages_->currentIndex();
-    return page == 0 || page == 1 ? &states_[page] : nullptr;
+    return StateOf(activeGrid_());
 }
 
 TCollisionView::TGridState* TCollisionView::StateOf(const QObject* grid)

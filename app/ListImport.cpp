@@ -1,6 +1,7 @@
 #include "ListImport.h"
 
 #include "CollisionView.h"
+#include "GridCellStore.h"
 #include "zelGrid.h"
 
 #include <QFontMetrics>
@@ -83,7 +84,7 @@ void TListImport::PlaceColumns(TGridColumns& target, const TListColumns& columns
         grid->SetColCount(count);
         for (int c = std::max(oldCount, target.computed); c < count; ++c) {
             const std::string& name = others.Names()[std::size_t(c - target.computed)];
-            const QString header = QString::fromUtf8(name.data(), qsizetype(name.size()));
+            const QString header = FromUtf8(name);
             grid->SetCells(c, 0, header);
             grid->SetColWidths(c, HeaderWidth(grid, header));
         }

@@ -2,6 +2,7 @@
 
 #include "FormKeys.h"
 #include "FormLook.h"
+#include "GridCellStore.h"
 #include "PlateCodes.h"
 #include "UWG26.h"
 #include "zelGrid.h"
@@ -20,11 +21,6 @@
 namespace {
 
 constexpr int kClientWidth = 560;
-
-QString Utf8(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), qsizetype(text.size()));
-}
 
 // Room left between the found row and this window when the window moves.
 constexpr int kClearance = 4;
@@ -137,21 +133,21 @@ void TFormDecode::CodeChanged()
 
 std::vector<TFormDecode::TField> TFormDecode::FieldsOf(const TCodeReading& reading)
 {
-    const QString format = Utf8(ReadAsText(reading.As));
+    const QString format = FromUtf8(ReadAsText(reading.As));
     if (const auto* d26 = std::get_if<TWiegand26Decoded>(&reading.Decoded)) {
         return {{"Format:", format},
                 {"Frame:", QString::fromLatin1(CodeText(TCodeTable::Wiegand26, d26->Frame))},
-                {"Bits:", Utf8(Wiegand26BitGroups(d26->Frame)), false, true},
-                {"Parity:", Utf8(ParityText(*d26)), !d26->ParityOk()},
+                {"Bits:", FromUtf8(Wiegand26BitGroups(d26->Frame)), false, true},
+                {"Parity:", FromUtf8(ParityText(*d26)), !d26->ParityOk()},
                 {"Facility code:", QString::number(d26->FacilityCode)},
                 {"ID number:", QString::number(d26->IdNumber)}};
     }
     const auto& d64 = std::get<TWiegand64Decoded>(reading.Decoded);
     return {{"Format:", format},
             {"Code:", QString::fromLatin1(CodeText(TCodeTable::Wiegand64, d64.Code))},
-            {"Bits:", Utf8(Wiegand64BitGroups(d64.Code)), false, true},
-            {"Prefix:", Utf8(PrefixText(d64)), !d64.PrefixOk},
-            {"Number plate:", Utf8(d64.PlateText)}};
+            {"Bits:", FromUtf8(Wiegand64BitGroups(d64.Code)), false, true},
+            {"Prefix:", FromUtf8(PrefixText(d64)), !d64.PrefixOk},
+            {"Number plate:", FromUtf8(d64.PlateText)}};
 }
 
 void TFormDecode::ShowFields(const std::vector<TField>& fields, const std::vector<TField>& other)

@@ -8,6 +8,7 @@
 #include "FormKeys.h"
 #include "FormLook.h"
 #include "HelpTexts.h"
+#include "GridCellStore.h"
 #include "Image.h"
 #include "Memo.h"
 #include "PlateCodes.h"
@@ -30,20 +31,6 @@
 #include <string>
 
 namespace {
-
-// Runs a handler the way the message loop would: an error it throws is shown in a
-// message box and the window goes on.
-template <class F>
-auto Guarded(F handler)
-{
-    return [handler] {
-        try {
-            handler();
-        } catch (...) {
-            TApplication::HandleException();
-        }
-    };
-}
 
 class TFixedTabBar : public QTabBar {
 public:
@@ -71,11 +58,6 @@ QImage TrianglePicture(QPoint a, QPoint b, QPoint c)
     canvas.SetBrushColor(clBlack);
     canvas.FloodFill(4, 4, clBlack);
     return image;
-}
-
-QString CellString(std::string_view utf8)
-{
-    return QString::fromUtf8(utf8.data(), qsizetype(utf8.size()));
 }
 
 } // namespace
@@ -150,7 +132,7 @@ TFormMain::TFormMain(const TSettingsFiles& settings, QWidget* parent) : QMainWin
     BuildMenus();
     BuildToolsMenu();
     BuildTabKeys();
-    Collisions = new TCollisionView(this, SG1, SG2, PageControl1, mnuView);
+    Collisions = new TCollisionView(this, SG1, SG2, PageControl1, mnuView, [this] { return ActiveGrid(); });
     BuildImport();
     FormCreate();
 }
@@ -354,7 +336,7 @@ void TFormMain::FormCreate()
         grid->SetRowCount(2);
         const auto& columns = ResultTable(table).Columns;
         for (std::size_t i = 0; i < columns.size(); ++i)
-            grid->SetCells(int(i), 0, CellString(columns[i].Header));
+            grid->SetCells(int(i), 0, FromUtf8(columns[i].Header));
     }
     BuildColumnMenu(mnuView1, TCodeTable::Wiegand26, "mnuShowHideLV1Column_%1");
     BuildColumnMenu(mnuView2, TCodeTable::Wiegand64, "mnuShowHideLV2Column_%1");

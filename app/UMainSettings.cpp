@@ -39,13 +39,9 @@ void TFormMain::BuildColumnMenu(QMenu* menu, TCodeTable table, const char* nameF
         item->setEnabled(i >= 1);
         item->setCheckable(true);
         item->setChecked(grid->ColWidths(i) > 0);
-        connect(item, &QAction::triggered, this, [this, item, lv1] {
-            try {
-                lv1 ? mnuShowHideColumnLV1Click(item) : mnuShowHideColumnLV2Click(item);
-            } catch (...) {
-                TApplication::HandleException();
-            }
-        });
+        connect(item, &QAction::triggered, this, Guarded([this, item, lv1] {
+            lv1 ? mnuShowHideColumnLV1Click(item) : mnuShowHideColumnLV2Click(item);
+        }));
     }
 }
 
@@ -114,9 +110,8 @@ void TFormMain::UpdateColumnMenu(QMenu* menu, TzelGrid* grid, bool active)
 
 void TFormMain::UpdateShowHide()
 {
-    const int active = PageControl1->ActivePageIndex();
-    UpdateColumnMenu(mnuView1, SG1, active == 0);
-    UpdateColumnMenu(mnuView2, SG2, active == 1);
+    UpdateColumnMenu(mnuView1, SG1, ActiveGrid() == SG1);
+    UpdateColumnMenu(mnuView2, SG2, ActiveGrid() == SG2);
 }
 
 void TFormMain::ShowHideColumn(TCodeTable table, QAction* item)

@@ -1,5 +1,7 @@
 #include "CliOptions.h"
 
+#include "CodeDecoder.h" // TrimBlanks
+
 #include <algorithm>
 #include <charconv>
 
@@ -73,14 +75,6 @@ std::vector<int> DefaultColumns(TCodeTable table)
     return columns;
 }
 
-std::string_view WithoutBlanks(std::string_view text)
-{
-    const std::size_t first = text.find_first_not_of(" \t");
-    if (first == std::string_view::npos)
-        return {};
-    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
-}
-
 char ParseSeparator(const std::string& text)
 {
     if (text == "," || text == ";" || text == "\t")
@@ -94,7 +88,7 @@ char ParseSeparator(const std::string& text)
 TPlateColumn ParsePlateColumn(const std::string& text)
 {
     TPlateColumn column;
-    const std::string_view name = WithoutBlanks(text);
+    const std::string_view name = TrimBlanks(text);
     if (name.empty())
         throw BadOptionValue("--plate-column", text, "a column number from 1 or a header name");
     if (name.find_first_not_of("0123456789") != std::string_view::npos) {
@@ -116,7 +110,7 @@ std::vector<int> ParseColumnList(const std::string& list)
     std::size_t start = 0;
     for (;;) {
         const std::size_t comma = list.find(',', start);
-        const std::string_view entry = WithoutBlanks(std::string_view(list).substr(start, comma - start));
+        const std::string_view entry = TrimBlanks(std::string_view(list).substr(start, comma - start));
         int value = 0;
         const char* end = entry.data() + entry.size();
         auto [ptr, ec] = std::from_chars(entry.data(), end, value);

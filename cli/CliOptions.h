@@ -45,6 +45,14 @@ struct TCliOptions {
     bool Version = false;
 };
 
+// The exit statuses of corvana-cli, as its usage text lists them.
+enum TExitStatus : int {
+    kExitDone = 0,
+    kExitFailure = 1,    // a file not read or written, a code not decoded, a record rejected under --strict
+    kExitUsage = 2,      // a bad option
+    kExitCollisions = 3, // the collision report lists at least one code
+};
+
 // A bad option or value; the message, one line, says which.
 class TUsageError : public std::runtime_error {
 public:

@@ -278,7 +278,7 @@ void TStringGrid::PutRows(const TRow* rows, std::size_t count)
         for (int c = 0; c < cols; ++c) {
             const std::string_view text = rows[k][std::size_t(c)];
             if (row == last)
-                SetCells(c, row, QString::fromUtf8(text.data(), qsizetype(text.size())));
+                SetCells(c, row, FromUtf8(text));
             else // a fresh row: nothing to tell about texts that change
                 cells_.Assign(c, row, text);
         }
