@@ -1,9 +1,10 @@
 #include "CollisionView.h"
 
 #include "ApplicationHints.h"
+#include "EventChain.h"
 #include "FormLook.h"
-#include "zelGrid.h"
 #include "GridCellStore.h"
+#include "zelGrid.h"
 
 #include <QAction>
 #include <QLabel>
@@ -67,26 +68,27 @@ TCollisionView::~TCollisionView()
 
 void TCollisionView::Attach(TGridState& state)
 {
+    // Each handler goes after those attached before, which keep their work.
     TzelGrid* grid = state.grid;
-    grid->OnSizeChanged = [this, &state, chained = grid->OnSizeChanged](QObject* sender, int oldCols, int oldRows) {
-        if (chained)
-            chained(sender, oldCols, oldRows);
+    // Rows put through PutRows are taken by TakeRows; any other size change
+    // makes the grid's plates be taken again.
+    Chain(grid->OnSizeChanged, [this, &state](QObject*, int, int) {
         if (putting_ == 0)
             MarkStale(state);
-    };
-    grid->OnDrawCell = [this, &state](QObject*, int col, int row, const QRect& rect, TGridDrawState drawState) {
+    });
+    Chain(grid->OnDrawCell, [this, &state](QObject*, int col, int row, const QRect& rect, TGridDrawState drawState) {
         DrawCell(state, col, row, rect, drawState);
-    };
+    });
     // A sort moves the plates of the rows; the known plate of each row follows.
-    grid->OnRowsMoved = [&state](QObject*, int first, const std::vector<int>& from) {
+    Chain(grid->OnRowsMoved, [&state](QObject*, int first, const std::vector<int>& from) {
         if (!state.rowPlatesValid)
             return;
         std::vector<TCollisionFinder::TPlateId> moved(from.size());
         for (std::size_t k = 0; k < from.size(); ++k)
             moved[k] = state.rowPlates[std::size_t(from[k])];
         std::copy(moved.begin(), moved.end(), state.rowPlates.begin() + first);
-    };
-    grid->OnRowHiddenChange = [this](QObject*) { PostStatus(); };
+    });
+    Chain(grid->OnRowHiddenChange, [this](QObject*) { PostStatus(); });
 }
 
 // ---- keeping the finders current ------------------------------------------------
@@ -113,7 +115,7 @@ void TCollisionView::TakeRows()
     for (TGridState& state : states_) {
         if (state.stale) // taken again from the rows anyway
             continue;
-        // The rows just put are the grid's last ones.
+        // PutRows leaves the rows it put as the grid's last ones.
         const int firstRow = state.grid->RowCount() - int(records.size());
         for (std::size_t k = 0; k < records.size(); ++k)
             records[k].Row = std::uint64_t(firstRow) + k;

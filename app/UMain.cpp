@@ -5,10 +5,11 @@
 #include "Canvas.h"
 #include "CollisionView.h"
 #include "Dialogs.h"
+#include "EventChain.h"
 #include "FormKeys.h"
 #include "FormLook.h"
-#include "HelpTexts.h"
 #include "GridCellStore.h"
+#include "HelpTexts.h"
 #include "Image.h"
 #include "Memo.h"
 #include "PlateCodes.h"
@@ -244,17 +245,17 @@ void TFormMain::SetupGrid(TzelGrid* grid)
     keys.SetCellNamesDialog(TextToShortCut(QStringLiteral("Ctrl+N")));
     keys.SetSetHeader(TextToShortCut(QStringLiteral("Ctrl+H")));
     grid->SetKeyMappings(keys);
-    grid->OnMouseDown = [this](QObject* sender, TMouseButton button, TShiftState, int x, int y) {
+    Chain(grid->OnMouseDown, [this](QObject* sender, TMouseButton button, TShiftState, int x, int y) {
         Guarded([&] { OnMouseDown(sender, button, x, y); })();
-    };
-    grid->OnMouseUp = [this](QObject* sender, TMouseButton, TShiftState, int x, int y) {
+    });
+    Chain(grid->OnMouseUp, [this](QObject* sender, TMouseButton, TShiftState, int x, int y) {
         Guarded([&] { OnMouseUp(sender, x, y); })();
-    };
+    });
     // Every change of the rows leaves them unsaved: rows put by a calculation
     // change the size or fill the empty last row, and the grid's commands
     // change the size or cell texts. Sorting and filtering change neither.
-    grid->OnSizeChanged = [this](QObject*, int, int) { unsaved_ = true; };
-    grid->OnCellTextChanging = [this](QObject*, int, int) { unsaved_ = true; };
+    Chain(grid->OnSizeChanged, [this](QObject*, int, int) { unsaved_ = true; });
+    Chain(grid->OnCellTextChanging, [this](QObject*, int, int) { unsaved_ = true; });
     grid->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(grid, &QWidget::customContextMenuRequested, this,
             [this, grid](const QPoint& pos) { PopGrid1->popup(grid->viewport()->mapToGlobal(pos)); });

@@ -11,6 +11,7 @@
 #include "Image.h"
 #include "zelGridQuery.h"
 #include "Dialogs.h"
+#include "EventChain.h"
 #include "FormLook.h"
 #include "zelGrid.h"
 
@@ -21,11 +22,13 @@
 #include <QFile>
 #include <QHelpEvent>
 #include <QLabel>
+#include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPainter>
 #include <QPushButton>
 #include <QStatusBar>
+#include <QTabWidget>
 #include <QTabBar>
 #include <QTemporaryDir>
 #include <QTest>
@@ -84,6 +87,60 @@ protected:
 const QColor kWarning = ToQColor(WarningBackColor);
 
 } // namespace
+
+// A grid's painter attached before the collision view takes the grids keeps
+// painting, and the collision colours are painted too.
+TEST(CollisionViewPainters, APainterAttachedBeforeTheViewKeepsPainting)
+{
+    QMainWindow window;
+    auto* pages = new QTabWidget(&window);
+    window.setCentralWidget(pages);
+    QMenu* view = window.menuBar()->addMenu("View");
+    TzelGrid* grids[2] = {};
+    for (const TCodeTable table : kCodeTables) {
+        auto* grid = new TzelGrid;
+        grid->SetColCount(int(ResultTable(table).ColumnCount()));
+        grid->SetRowCount(2);
+        grid->SetFixedRows(1);
+        pages->addTab(grid, QString::number(ResultTable(table).Bits));
+        grids[int(table)] = grid;
+    }
+    TzelGrid* grid = grids[0];
+    Chain(grid->OnDrawCell, [grid](QObject*, int col, int row, const QRect& rect, TGridDrawState) {
+        if (col == 0 && row >= grid->FixedRows()) {
+            grid->Canvas()->SetBrushColor(clLime);
+            grid->Canvas()->FillRect(rect);
+        }
+    });
+    TCollisionView collisions(&window, grids[0], grids[1], pages, view, [&] { return grids[pages->currentIndex()]; });
+
+    std::vector<TWiegand26Row> rows26;
+    std::vector<TWiegand64Row> rows64;
+    const auto pair = FindColliding26(1, 2)[0];
+    for (const std::string& plate : pair) {
+        const TPlateCodes codes = ComputePlateCodes(plate);
+        rows26.push_back(Wiegand26RowCells(codes));
+        rows64.push_back(Wiegand64RowCells(codes));
+        collisions.Take(codes);
+    }
+    collisions.PutRows([&] {
+        grids[0]->PutRows(rows26.data(), rows26.size());
+        grids[1]->PutRows(rows64.data(), rows64.size());
+    });
+    window.resize(900, 300);
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    ASSERT_EQ(grid->RowCount(), 3);
+
+    const QImage image = grid->viewport()->grab().toImage();
+    const auto colour = [&](int col, int row) {
+        const QRect cell = grid->CellRect(col, row);
+        return image.pixelColor(cell.left() + 2, cell.top() + 2);
+    };
+    EXPECT_EQ(colour(1, 1), ToQColor(WarningBackColor));
+    EXPECT_EQ(colour(1, 2), ToQColor(WarningBackColor));
+    EXPECT_EQ(colour(0, 1), ToQColor(clLime)); // row 2 holds the selection
+}
 
 TEST_F(CollisionViewTest, StatusBarCellColourAndHintFollowEveryChangeOfRows)
 {
