@@ -1,7 +1,9 @@
 #include "CollisionView.h"
 
 #include "ApplicationHints.h"
+#include "EventChain.h"
 #include "FormLook.h"
+#include "GridCellStore.h"
 #include "zelGrid.h"
 
 #include <QAction>
@@ -26,12 +28,12 @@ QString Counted(std::uint64_t n, const char* one, const char* many)
     return QString::number(n) + QLatin1Char(' ') + QLatin1String(n == 1 ? one : many);
 }
 
-QString Utf8(std::string_view text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); }
 
 } // namespace
 
-TCollisionView::TCollisionView(QMainWindow* window, TzelGrid* sg26, TzelGrid* sg64, QTabWidget* pages, QMenu* viewMenu)
-    : QObject(window), pages_(pages), statusBar_(window->statusBar())
+TCollisionView::TCollisionView(QMainWindow* window, TzelGrid* sg26, TzelGrid* sg64, QTabWidget* pages, QMenu* viewMenu,
+                               std::function<TzelGrid*()> activeGrid)
+    : QObject(window), pages_(pages), activeGrid_(std::move(activeGrid)), statusBar_(window->statusBar())
 {
     states_[0].grid = sg26;
     states_[0].table = TCodeTable::Wiegand26;
@@ -66,26 +68,27 @@ TCollisionView::~TCollisionView()
 
 void TCollisionView::Attach(TGridState& state)
 {
+    // Each handler goes after those attached before, which keep their work.
     TzelGrid* grid = state.grid;
-    grid->OnSizeChanged = [this, &state, chained = grid->OnSizeChanged](QObject* sender, int oldCols, int oldRows) {
-        if (chained)
-            chained(sender, oldCols, oldRows);
+    // Rows put through PutRows are taken by TakeRows; any other size change
+    // makes the grid's plates be taken again.
+    Chain(grid->OnSizeChanged, [this, &state](QObject*, int, int) {
         if (putting_ == 0)
             MarkStale(state);
-    };
-    grid->OnDrawCell = [this, &state](QObject*, int col, int row, const QRect& rect, TGridDrawState drawState) {
+    });
+    Chain(grid->OnDrawCell, [this, &state](QObject*, int col, int row, const QRect& rect, TGridDrawState drawState) {
         DrawCell(state, col, row, rect, drawState);
-    };
+    });
     // A sort moves the plates of the rows; the known plate of each row follows.
-    grid->OnRowsMoved = [&state](QObject*, int first, const std::vector<int>& from) {
+    Chain(grid->OnRowsMoved, [&state](QObject*, int first, const std::vector<int>& from) {
         if (!state.rowPlatesValid)
             return;
         std::vector<TCollisionFinder::TPlateId> moved(from.size());
         for (std::size_t k = 0; k < from.size(); ++k)
             moved[k] = state.rowPlates[std::size_t(from[k])];
         std::copy(moved.begin(), moved.end(), state.rowPlates.begin() + first);
-    };
-    grid->OnRowHiddenChange = [this](QObject*) { PostStatus(); };
+    });
+    Chain(grid->OnRowHiddenChange, [this](QObject*) { PostStatus(); });
 }
 
 // ---- keeping the finders current ------------------------------------------------
@@ -112,7 +115,7 @@ void TCollisionView::TakeRows()
     for (TGridState& state : states_) {
         if (state.stale) // taken again from the rows anyway
             continue;
-        // The rows just put are the grid's last ones.
+        // PutRows leaves the rows it put as the grid's last ones.
         const int firstRow = state.grid->RowCount() - int(records.size());
         for (std::size_t k = 0; k < records.size(); ++k)
             records[k].Row = std::uint64_t(firstRow) + k;
@@ -260,15 +263,12 @@ bool TCollisionView::RowShares(TGridState& state, int row)
     return id != TCollisionFinder::kNoPlate && Finder(state).SharesCode(state.table, id);
 }
 
-// The column headed by the table's code; column 1 when the header was changed.
+// The column headed by the table's code; the code's own place when the header was changed.
 int TCollisionView::CodeColumn(const TGridState& state) const
 {
-    const std::string_view header =
-        state.table == TCodeTable::Wiegand26 ? Wiegand26Headers[1] : Wiegand64Headers[1];
-    for (int c = 0; c < state.grid->ColCount(); ++c)
-        if (state.grid->CellText(c, 0) == header)
-            return c;
-    return 1;
+    const TResultTable& table = ResultTable(state.table);
+    const int col = state.grid->HeaderColumn(table.Code().Header);
+    return col >= 0 ? col : int(table.CodeColumn);
 }
 
 int TCollisionView::MarkedColumn(const TGridState& state) const
@@ -304,12 +304,12 @@ QString TCollisionView::CellHint(TzelGrid* grid, int col, int row)
         if (other == id)
             continue;
         if (std::size_t(others.size()) < kHintPlates)
-            others << Utf8(finder.Plate(other));
+            others << FromUtf8(finder.Plate(other));
         else
             ++more;
     }
     QString hint = QStringLiteral("Shares the code %1 with %2")
-                       .arg(Utf8(CodeText(state->table, finder.Code(state->table, id))), others.join(QStringLiteral(", ")));
+                       .arg(FromUtf8(CodeText(state->table, finder.Code(state->table, id))), others.join(QStringLiteral(", ")));
     if (more > 0)
         hint += QStringLiteral(" and %1 more").arg(more);
     return hint;
@@ -430,8 +430,7 @@ void TCollisionView::ShowRowIf(TzelGrid* grid, int row, bool shown)
 
 TCollisionView::TGridState* TCollisionView::ActiveState()
 {
-    const int page = pages_->currentIndex();
-    return page == 0 || page == 1 ? &states_[page] : nullptr;
+    return StateOf(activeGrid_());
 }
 
 TCollisionView::TGridState* TCollisionView::StateOf(const QObject* grid)

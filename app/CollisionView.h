@@ -26,6 +26,7 @@
 #include <QObject>
 #include <QString>
 
+#include <functional>
 #include <vector>
 
 class QAction;
@@ -41,8 +42,10 @@ class TzelGrid;
 class TCollisionView : public QObject {
     Q_OBJECT
 public:
-    // `grids` are the 26-bit and the 64-bit grid, on pages 0 and 1 of `pages`.
-    TCollisionView(QMainWindow* window, TzelGrid* sg26, TzelGrid* sg64, QTabWidget* pages, QMenu* viewMenu);
+    // `sg26` and `sg64` are the 26-bit and the 64-bit grid, on the pages of `pages`;
+    // `activeGrid` gives the grid of the active page, or nullptr.
+    TCollisionView(QMainWindow* window, TzelGrid* sg26, TzelGrid* sg64, QTabWidget* pages, QMenu* viewMenu,
+                   std::function<TzelGrid*()> activeGrid);
     ~TCollisionView() override;
 
     // A plate computed for both grids, waiting for its rows.
@@ -112,6 +115,7 @@ private:
     void PostStatus();
 
     QTabWidget* pages_;
+    std::function<TzelGrid*()> activeGrid_;
     QStatusBar* statusBar_;
     QLabel* status_;
     QAction* onlyShared_;

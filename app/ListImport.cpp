@@ -1,6 +1,7 @@
 #include "ListImport.h"
 
 #include "CollisionView.h"
+#include "GridCellStore.h"
 #include "zelGrid.h"
 
 #include <QFontMetrics>
@@ -53,8 +54,8 @@ int HeaderWidth(const TzelGrid* grid, const QString& name)
 } // namespace
 
 TListImport::TListImport(TzelGrid* sg26, TzelGrid* sg64, TCollisionView* collisions)
-    : grid26_{sg26, int(Wiegand26Headers.size()), {}, 0},
-      grid64_{sg64, int(Wiegand64Headers.size()), {}, 0},
+    : grid26_{sg26, int(kWiegand26Table.ColumnCount()), {}, 0},
+      grid64_{sg64, int(kWiegand64Table.ColumnCount()), {}, 0},
       collisions_(collisions)
 {
     rows26_.reserve(kBatch);
@@ -83,7 +84,7 @@ void TListImport::PlaceColumns(TGridColumns& target, const TListColumns& columns
         grid->SetColCount(count);
         for (int c = std::max(oldCount, target.computed); c < count; ++c) {
             const std::string& name = others.Names()[std::size_t(c - target.computed)];
-            const QString header = QString::fromUtf8(name.data(), qsizetype(name.size()));
+            const QString header = FromUtf8(name);
             grid->SetCells(c, 0, header);
             grid->SetColWidths(c, HeaderWidth(grid, header));
         }

@@ -2,6 +2,7 @@
 
 #include "FormKeys.h"
 #include "FormLook.h"
+#include "GridCellStore.h"
 #include "PlateCodes.h"
 #include "UWG26.h"
 #include "zelGrid.h"
@@ -20,22 +21,6 @@
 namespace {
 
 constexpr int kClientWidth = 560;
-
-QString Utf8(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), qsizetype(text.size()));
-}
-
-// The column of a grid whose header is `header`, or -1 (a grid command may have
-// moved or deleted it).
-int ColumnOf(const TzelGrid* grid, std::string_view header)
-{
-    for (int c = 0; c < grid->ColCount(); ++c) {
-        if (grid->CellText(c, 0) == header)
-            return c;
-    }
-    return -1;
-}
 
 // Room left between the found row and this window when the window moves.
 constexpr int kClearance = 4;
@@ -148,21 +133,21 @@ void TFormDecode::CodeChanged()
 
 std::vector<TFormDecode::TField> TFormDecode::FieldsOf(const TCodeReading& reading)
 {
-    const QString format = Utf8(ReadAsText(reading.As));
+    const QString format = FromUtf8(ReadAsText(reading.As));
     if (const auto* d26 = std::get_if<TWiegand26Decoded>(&reading.Decoded)) {
         return {{"Format:", format},
                 {"Frame:", QString::fromLatin1(CodeText(TCodeTable::Wiegand26, d26->Frame))},
-                {"Bits:", Utf8(Wiegand26BitGroups(d26->Frame)), false, true},
-                {"Parity:", Utf8(ParityText(*d26)), !d26->ParityOk()},
+                {"Bits:", FromUtf8(Wiegand26BitGroups(d26->Frame)), false, true},
+                {"Parity:", FromUtf8(ParityText(*d26)), !d26->ParityOk()},
                 {"Facility code:", QString::number(d26->FacilityCode)},
                 {"ID number:", QString::number(d26->IdNumber)}};
     }
     const auto& d64 = std::get<TWiegand64Decoded>(reading.Decoded);
     return {{"Format:", format},
             {"Code:", QString::fromLatin1(CodeText(TCodeTable::Wiegand64, d64.Code))},
-            {"Bits:", Utf8(Wiegand64BitGroups(d64.Code)), false, true},
-            {"Prefix:", Utf8(PrefixText(d64)), !d64.PrefixOk},
-            {"Number plate:", Utf8(d64.PlateText)}};
+            {"Bits:", FromUtf8(Wiegand64BitGroups(d64.Code)), false, true},
+            {"Prefix:", FromUtf8(PrefixText(d64)), !d64.PrefixOk},
+            {"Number plate:", FromUtf8(d64.PlateText)}};
 }
 
 void TFormDecode::ShowFields(const std::vector<TField>& fields, const std::vector<TField>& other)
@@ -220,7 +205,9 @@ std::vector<int> TFormDecode::MatchingRows(TzelGrid* grid) const
 {
     std::vector<int> rows;
     const bool is26 = grid == grid26_;
-    const int col = ColumnOf(grid, is26 ? Wiegand26Headers[1] : Wiegand64Headers[1]);
+    const TResultColumn& code = ResultTable(is26 ? TCodeTable::Wiegand26 : TCodeTable::Wiegand64).Code();
+    // No column when a grid command moved or deleted it.
+    const int col = grid->HeaderColumn(code.Header);
     if (col < 0)
         return rows;
     // A 26-bit frame is compared by its payload and a 64-bit code by its groups,
@@ -232,7 +219,7 @@ std::vector<int> TFormDecode::MatchingRows(TzelGrid* grid) const
     for (int r = grid->FixedRows(); r < grid->RowCount(); ++r) {
         if (grid->RowHeights(r) <= 0)
             continue;
-        const std::optional<std::uint64_t> cell = ParseHexCell(grid->CellText(col, r), is26 ? 7 : 16);
+        const std::optional<std::uint64_t> cell = ParseHexCell(grid->CellText(col, r), code.HexDigits);
         if (!cell)
             continue;
         const std::uint64_t key = is26 ? Wiegand26Payload(std::uint32_t(*cell)) : Wiegand64Groups(*cell);
@@ -262,7 +249,7 @@ void TFormDecode::Find()
     grid->SetSelection(TGridRect{0, *found, grid->ColCount() - 1, *found});
     KeepClearOf(grid, *found);
     LabelFound->setText(QStringLiteral("%1 of %2 rows").arg(found - rows.begin() + 1).arg(rows.size()));
-    const int plateCol = std::max(0, ColumnOf(grid, Wiegand26Headers[0]));
+    const int plateCol = std::max(0, grid->HeaderColumn(kWiegand26Columns[Wiegand26Column::Plate].Header));
     LabelFoundPlate->setText(grid->Cells(plateCol, *found));
 }
 

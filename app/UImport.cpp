@@ -1,5 +1,7 @@
 #include "UImport.h"
 
+#include "GridCellStore.h"
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -28,8 +30,6 @@ constexpr std::array<TSeparatorChoice, 3> kSeparatorChoices = {{
     {';', "Semicolon (;)"},
     {'\t', "Tab"},
 }};
-
-QString Utf8(std::string_view text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); }
 
 // The first records that hold anything, as texts.
 class TFirstRecords : public TRecordSink {
@@ -162,7 +162,7 @@ void TFormImport::FillPlateColumns()
     const int chosen = cbPlateColumn->currentIndex();
     cbPlateColumn->clear();
     for (std::size_t i = 0; i < names.size(); ++i) {
-        const QString name = Utf8(names[i]);
+        const QString name = FromUtf8(names[i]);
         cbPlateColumn->addItem(chkHeader->isChecked() ? QStringLiteral("%1 (column %2)").arg(name).arg(i + 1) : name);
     }
     int index = 0;
@@ -183,7 +183,7 @@ void TFormImport::FillPreview()
     Preview->setColumnCount(int(names.size()));
     Preview->setRowCount(int(rows));
     for (std::size_t c = 0; c < names.size(); ++c) {
-        auto* header = new QTableWidgetItem(Utf8(names[c]));
+        auto* header = new QTableWidgetItem(FromUtf8(names[c]));
         if (int(c) == plate) {
             QFont bold = header->font();
             bold.setBold(true);
@@ -195,7 +195,7 @@ void TFormImport::FillPreview()
     for (std::size_t r = 0; r < rows; ++r) {
         const std::vector<std::string>& record = records_[first + r];
         for (std::size_t c = 0; c < names.size() && c < record.size(); ++c) {
-            QString text = Utf8(record[c]);
+            QString text = FromUtf8(record[c]);
             text.replace(QLatin1String("\r\n"), QLatin1String(" ")).replace(QLatin1Char('\r'), u' ').replace(QLatin1Char('\n'), u' ');
             auto* item = new QTableWidgetItem(text);
             if (int(c) == plate)

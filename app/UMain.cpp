@@ -5,8 +5,10 @@
 #include "Canvas.h"
 #include "CollisionView.h"
 #include "Dialogs.h"
+#include "EventChain.h"
 #include "FormKeys.h"
 #include "FormLook.h"
+#include "GridCellStore.h"
 #include "HelpTexts.h"
 #include "Image.h"
 #include "Memo.h"
@@ -30,20 +32,6 @@
 #include <string>
 
 namespace {
-
-// Runs a handler the way the message loop would: an error it throws is shown in a
-// message box and the window goes on.
-template <class F>
-auto Guarded(F handler)
-{
-    return [handler] {
-        try {
-            handler();
-        } catch (...) {
-            TApplication::HandleException();
-        }
-    };
-}
 
 class TFixedTabBar : public QTabBar {
 public:
@@ -71,11 +59,6 @@ QImage TrianglePicture(QPoint a, QPoint b, QPoint c)
     canvas.SetBrushColor(clBlack);
     canvas.FloodFill(4, 4, clBlack);
     return image;
-}
-
-QString CellString(std::string_view utf8)
-{
-    return QString::fromUtf8(utf8.data(), qsizetype(utf8.size()));
 }
 
 } // namespace
@@ -150,7 +133,7 @@ TFormMain::TFormMain(const TSettingsFiles& settings, QWidget* parent) : QMainWin
     BuildMenus();
     BuildToolsMenu();
     BuildTabKeys();
-    Collisions = new TCollisionView(this, SG1, SG2, PageControl1, mnuView);
+    Collisions = new TCollisionView(this, SG1, SG2, PageControl1, mnuView, [this] { return ActiveGrid(); });
     BuildImport();
     FormCreate();
 }
@@ -262,17 +245,17 @@ void TFormMain::SetupGrid(TzelGrid* grid)
     keys.SetCellNamesDialog(TextToShortCut(QStringLiteral("Ctrl+N")));
     keys.SetSetHeader(TextToShortCut(QStringLiteral("Ctrl+H")));
     grid->SetKeyMappings(keys);
-    grid->OnMouseDown = [this](QObject* sender, TMouseButton button, TShiftState, int x, int y) {
+    Chain(grid->OnMouseDown, [this](QObject* sender, TMouseButton button, TShiftState, int x, int y) {
         Guarded([&] { OnMouseDown(sender, button, x, y); })();
-    };
-    grid->OnMouseUp = [this](QObject* sender, TMouseButton, TShiftState, int x, int y) {
+    });
+    Chain(grid->OnMouseUp, [this](QObject* sender, TMouseButton, TShiftState, int x, int y) {
         Guarded([&] { OnMouseUp(sender, x, y); })();
-    };
+    });
     // Every change of the rows leaves them unsaved: rows put by a calculation
     // change the size or fill the empty last row, and the grid's commands
     // change the size or cell texts. Sorting and filtering change neither.
-    grid->OnSizeChanged = [this](QObject*, int, int) { unsaved_ = true; };
-    grid->OnCellTextChanging = [this](QObject*, int, int) { unsaved_ = true; };
+    Chain(grid->OnSizeChanged, [this](QObject*, int, int) { unsaved_ = true; });
+    Chain(grid->OnCellTextChanging, [this](QObject*, int, int) { unsaved_ = true; });
     grid->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(grid, &QWidget::customContextMenuRequested, this,
             [this, grid](const QPoint& pos) { PopGrid1->popup(grid->viewport()->mapToGlobal(pos)); });
@@ -293,8 +276,8 @@ void TFormMain::BuildGrids()
     tsWG26 = page(QStringLiteral("Wiegand 26-bit (SHA-1)"), SG1);
     tsWG64 = page(QStringLiteral("Wiegand 64-bit"), SG2);
     PageControl1->AddNoPage();
-    SG1->SetColCount(int(Wiegand26Headers.size()));
-    SG2->SetColCount(int(Wiegand64Headers.size()));
+    for (const TCodeTable table : kCodeTables)
+        Grid(table)->SetColCount(int(ResultTable(table).ColumnCount()));
 
     setTabOrder(EditPlate, btnCalc1);
     setTabOrder(btnCalc1, EditPlates);
@@ -349,14 +332,15 @@ void TFormMain::FormCreate()
 {
     setWindowTitle(QApplication::applicationDisplayName().isEmpty() ? QStringLiteral("Corvana")
                                                                       : QApplication::applicationDisplayName());
-    SG1->SetRowCount(2);
-    for (std::size_t i = 0; i < Wiegand26Headers.size(); ++i)
-        SG1->SetCells(int(i), 0, CellString(Wiegand26Headers[i]));
-    SG2->SetRowCount(2);
-    for (std::size_t i = 0; i < Wiegand64Headers.size(); ++i)
-        SG2->SetCells(int(i), 0, CellString(Wiegand64Headers[i]));
-    BuildColumnMenu(mnuView1, SG1, "mnuShowHideLV1Column_%1", true);
-    BuildColumnMenu(mnuView2, SG2, "mnuShowHideLV2Column_%1", false);
+    for (const TCodeTable table : kCodeTables) {
+        TzelGrid* grid = Grid(table);
+        grid->SetRowCount(2);
+        const auto& columns = ResultTable(table).Columns;
+        for (std::size_t i = 0; i < columns.size(); ++i)
+            grid->SetCells(int(i), 0, FromUtf8(columns[i].Header));
+    }
+    BuildColumnMenu(mnuView1, TCodeTable::Wiegand26, "mnuShowHideLV1Column_%1");
+    BuildColumnMenu(mnuView2, TCodeTable::Wiegand64, "mnuShowHideLV2Column_%1");
     DrawTriangles();
     LoadSettings(settings_.ReadFrom);
     UpdatePanels();
@@ -612,7 +596,8 @@ void TFormMain::OnMouseUp(QObject* sender, int x, int y)
         grid->SetSortDirection(Ascending);
     }
     grid->SetSortIndex(col);
-    const bool numeric = (grid == SG1 && col >= 4 && col <= 6) || (grid == SG2 && col == 2);
+    const auto& columns = ResultTable(TableOf(grid)).Columns;
+    const bool numeric = col >= 0 && std::size_t(col) < columns.size() && columns[std::size_t(col)].Numeric;
     grid->SetSortType(numeric ? tstNumeric : tstCharacter);
     if (col == -1) {
         grid->Repaint();

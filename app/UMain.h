@@ -4,8 +4,9 @@
 // the menus, header-click sorting, result files, the clipboard copy, the settings
 // file and the column menus.
 
-#include "zelGrid.h"
+#include "ResultTables.h"
 #include "SettingsLocation.h"
+#include "zelGrid.h"
 
 #include <QMainWindow>
 #include <QTabWidget>
@@ -120,8 +121,16 @@ public:
     // Capacity of the multi-plate box, in bytes of a plate list file.
     static constexpr qint64 kMemoCapacity = qint64(64) * 1024 * 1024;
 
-    // Widths of the grids' columns in their menus' table: 7 for SG1, then 3 for SG2.
-    static constexpr std::array<int, 10> ColumnWidthDefaults{100, 120, 300, 140, 140, 100, 100, 120, 160, 160};
+    // Widths of the grids' columns in their menus' table: SG1's, then SG2's, as the
+    // result tables give them.
+    static constexpr auto ColumnWidthDefaults = [] {
+        std::array<int, kWiegand26Columns.size() + kWiegand64Columns.size()> widths{};
+        std::size_t i = 0;
+        for (const TCodeTable table : kCodeTables)
+            for (const TResultColumn& column : ResultTable(table).Columns)
+                widths[i++] = column.Width;
+        return widths;
+    }();
 
     bool CalculatePlate(const QString& text);
     void btnCalc1Click(QObject* sender);
@@ -165,6 +174,9 @@ public:
     bool MultiView() const;
     // The grid of the active tab, or nullptr when no tab is active.
     TzelGrid* ActiveGrid() const;
+    // The grid that shows a result table, and the table a grid shows.
+    TzelGrid* Grid(TCodeTable table) const { return table == TCodeTable::Wiegand26 ? SG1 : SG2; }
+    TCodeTable TableOf(const TzelGrid* grid) const { return grid == SG1 ? TCodeTable::Wiegand26 : TCodeTable::Wiegand64; }
     // Brings the next (step 1) or the previous (step -1) tab to the front.
     void StepTab(int step);
 
@@ -180,7 +192,7 @@ private:
     void ShowListStatus(const QString& text);
     void BuildTabKeys();
     void SetupGrid(TzelGrid* grid);
-    void BuildColumnMenu(QMenu* menu, TzelGrid* grid, const char* nameFormat, bool lv1);
+    void BuildColumnMenu(QMenu* menu, TCodeTable table, const char* nameFormat);
     void DrawTriangles();
     void FormCreate();
     void FormDestroy();
@@ -188,7 +200,9 @@ private:
     // pass; returns the number of lines accepted.
     std::size_t CalculateLines(std::string_view utf8);
     bool CalculateUtf8(std::string_view line);
-    void ShowHideColumn(TzelGrid* grid, QAction* item, int tableOffset, int tableCount);
+    void ShowHideColumn(TCodeTable table, QAction* item);
+    // The width of a column of a table in ColumnWidthDefaults.
+    static int DefaultWidth(TCodeTable table, int col);
     void UpdateColumnMenu(QMenu* menu, TzelGrid* grid, bool active);
 
     TSettingsFiles settings_;

@@ -40,13 +40,7 @@ void TFormMain::BuildImport()
 {
     mnuFileImport = new QAction(QStringLiteral("Import list ..."), this);
     mnuFile->insertAction(mnuFileSave, mnuFileImport);
-    connect(mnuFileImport, &QAction::triggered, this, [this] {
-        try {
-            mnuFileImportClick();
-        } catch (...) {
-            TApplication::HandleException();
-        }
-    });
+    connect(mnuFileImport, &QAction::triggered, this, Guarded([this] { mnuFileImportClick(); }));
 
     // Beside the collision counts, clear of them.
     ListStatus = new QLabel(statusBar());

@@ -6,7 +6,7 @@
 #include "AtomicFile.h"
 #include "Dialogs.h"
 #include "IniFile.h"
-#include "PlateList.h"
+#include "FileError.h"
 #include "zelGrid.h"
 
 #include <QFile>
@@ -14,19 +14,24 @@
 
 namespace {
 
-constexpr int kSg1Columns = 7;
-constexpr int kSg2Columns = 3;
-
-// Columns hidden on a first start.
-bool HiddenByDefault(bool sg1, int col)
+// The section of the settings file that holds a table's column widths.
+QString WidthsSection(TCodeTable table)
 {
-    return sg1 ? (col >= 2 && col <= 4) : col == 2;
+    return table == TCodeTable::Wiegand26 ? QStringLiteral("wg26") : QStringLiteral("wg64");
 }
 
 } // namespace
 
-void TFormMain::BuildColumnMenu(QMenu* menu, TzelGrid* grid, const char* nameFormat, bool lv1)
+int TFormMain::DefaultWidth(TCodeTable table, int col)
 {
+    const std::size_t offset = table == TCodeTable::Wiegand26 ? 0 : kWiegand26Columns.size();
+    return ColumnWidthDefaults[offset + std::size_t(col)];
+}
+
+void TFormMain::BuildColumnMenu(QMenu* menu, TCodeTable table, const char* nameFormat)
+{
+    TzelGrid* grid = Grid(table);
+    const bool lv1 = table == TCodeTable::Wiegand26;
     for (int i = 0; i < grid->ColCount(); ++i) {
         QAction* item = menu->addAction(grid->Cells(i, 0));
         item->setObjectName(QString::fromLatin1(nameFormat).arg(i));
@@ -34,13 +39,9 @@ void TFormMain::BuildColumnMenu(QMenu* menu, TzelGrid* grid, const char* nameFor
         item->setEnabled(i >= 1);
         item->setCheckable(true);
         item->setChecked(grid->ColWidths(i) > 0);
-        connect(item, &QAction::triggered, this, [this, item, lv1] {
-            try {
-                lv1 ? mnuShowHideColumnLV1Click(item) : mnuShowHideColumnLV2Click(item);
-            } catch (...) {
-                TApplication::HandleException();
-            }
-        });
+        connect(item, &QAction::triggered, this, Guarded([this, item, lv1] {
+            lv1 ? mnuShowHideColumnLV1Click(item) : mnuShowHideColumnLV2Click(item);
+        }));
     }
 }
 
@@ -48,18 +49,16 @@ void TFormMain::LoadSettings(const QString& fileName)
 {
     const TIniFile ini(fileName);
     PageControl1->SetActivePageIndex(ini.ReadInteger(QStringLiteral("settings"), QStringLiteral("mode"), 0));
-    const auto loadWidths = [&](TzelGrid* grid, const QString& section, bool sg1) {
-        const int tableOffset = sg1 ? 0 : kSg1Columns;
-        const int tableCount = sg1 ? kSg1Columns : kSg2Columns;
+    for (const TCodeTable table : kCodeTables) {
+        TzelGrid* grid = Grid(table);
+        const auto& columns = ResultTable(table).Columns;
         for (int i = 0; i < grid->ColCount(); ++i) {
             int fallback = grid->ColWidths(i);
-            if (i < tableCount)
-                fallback = HiddenByDefault(sg1, i) ? -1 : ColumnWidthDefaults[std::size_t(tableOffset + i)];
-            grid->SetColWidths(i, ini.ReadInteger(section, QStringLiteral("colwidth%1").arg(i), fallback));
+            if (std::size_t(i) < columns.size())
+                fallback = columns[std::size_t(i)].ShownByDefault ? DefaultWidth(table, i) : -1;
+            grid->SetColWidths(i, ini.ReadInteger(WidthsSection(table), QStringLiteral("colwidth%1").arg(i), fallback));
         }
-    };
-    loadWidths(SG1, QStringLiteral("wg26"), true);
-    loadWidths(SG2, QStringLiteral("wg64"), false);
+    }
 }
 
 void TFormMain::SaveSettings(const QString& fileName)
@@ -76,12 +75,11 @@ void TFormMain::SaveSettings(const QString& fileName)
     TIniDocument document(existing);
     document.SetValue(QStringLiteral("settings"), QStringLiteral("mode"),
                       QString::number(PageControl1->ActivePageIndex()));
-    const auto saveWidths = [&](TzelGrid* grid, const QString& section) {
+    for (const TCodeTable table : kCodeTables) {
+        const TzelGrid* grid = Grid(table);
         for (int i = 0; i < grid->ColCount(); ++i)
-            document.SetValue(section, QStringLiteral("colwidth%1").arg(i), QString::number(grid->ColWidths(i)));
-    };
-    saveWidths(SG1, QStringLiteral("wg26"));
-    saveWidths(SG2, QStringLiteral("wg64"));
+            document.SetValue(WidthsSection(table), QStringLiteral("colwidth%1").arg(i), QString::number(grid->ColWidths(i)));
+    }
     try {
         TAtomicFileWriter::WriteFile(fileName.toStdString(), document.Bytes(), TAtomicFileWriter::TFallback::InPlace);
     } catch (const TFileError& error) {
@@ -112,18 +110,19 @@ void TFormMain::UpdateColumnMenu(QMenu* menu, TzelGrid* grid, bool active)
 
 void TFormMain::UpdateShowHide()
 {
-    const int active = PageControl1->ActivePageIndex();
-    UpdateColumnMenu(mnuView1, SG1, active == 0);
-    UpdateColumnMenu(mnuView2, SG2, active == 1);
+    UpdateColumnMenu(mnuView1, SG1, ActiveGrid() == SG1);
+    UpdateColumnMenu(mnuView2, SG2, ActiveGrid() == SG2);
 }
 
-void TFormMain::ShowHideColumn(TzelGrid* grid, QAction* item, int tableOffset, int tableCount)
+void TFormMain::ShowHideColumn(TCodeTable table, QAction* item)
 {
+    TzelGrid* grid = Grid(table);
     const int col = item->data().toInt();
     if (col < 0 || col >= grid->ColCount())
         return;
     if (grid->ColWidths(col) < 1) {
-        const int width = col < tableCount ? ColumnWidthDefaults[std::size_t(tableOffset + col)] : grid->DefaultColWidth();
+        const bool described = std::size_t(col) < ResultTable(table).ColumnCount();
+        const int width = described ? DefaultWidth(table, col) : grid->DefaultColWidth();
         grid->SetColWidths(col, width);
     } else {
         grid->SetColWidths(col, -1);
@@ -132,10 +131,10 @@ void TFormMain::ShowHideColumn(TzelGrid* grid, QAction* item, int tableOffset, i
 
 void TFormMain::mnuShowHideColumnLV1Click(QAction* item)
 {
-    ShowHideColumn(SG1, item, 0, kSg1Columns);
+    ShowHideColumn(TCodeTable::Wiegand26, item);
 }
 
 void TFormMain::mnuShowHideColumnLV2Click(QAction* item)
 {
-    ShowHideColumn(SG2, item, kSg1Columns, kSg2Columns);
+    ShowHideColumn(TCodeTable::Wiegand64, item);
 }

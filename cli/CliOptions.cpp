@@ -1,5 +1,7 @@
 #include "CliOptions.h"
 
+#include "CodeDecoder.h" // TrimBlanks
+
 #include <algorithm>
 #include <charconv>
 
@@ -63,19 +65,14 @@ TUsageError BadOptionValue(const std::string& option, const std::string& value, 
 
 namespace {
 
-int ColumnCount(int table) { return table == 26 ? 7 : 3; }
-
-std::vector<int> DefaultColumns(int table)
+std::vector<int> DefaultColumns(TCodeTable table)
 {
-    return table == 26 ? std::vector<int>{1, 5, 6} : std::vector<int>{1};
-}
-
-std::string_view WithoutBlanks(std::string_view text)
-{
-    const std::size_t first = text.find_first_not_of(" \t");
-    if (first == std::string_view::npos)
-        return {};
-    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
+    std::vector<int> columns;
+    const auto& all = ResultTable(table).Columns;
+    for (std::size_t c = 1; c < all.size(); ++c)
+        if (all[c].ConverterDefault)
+            columns.push_back(int(c));
+    return columns;
 }
 
 char ParseSeparator(const std::string& text)
@@ -91,7 +88,7 @@ char ParseSeparator(const std::string& text)
 TPlateColumn ParsePlateColumn(const std::string& text)
 {
     TPlateColumn column;
-    const std::string_view name = WithoutBlanks(text);
+    const std::string_view name = TrimBlanks(text);
     if (name.empty())
         throw BadOptionValue("--plate-column", text, "a column number from 1 or a header name");
     if (name.find_first_not_of("0123456789") != std::string_view::npos) {
@@ -113,7 +110,7 @@ std::vector<int> ParseColumnList(const std::string& list)
     std::size_t start = 0;
     for (;;) {
         const std::size_t comma = list.find(',', start);
-        const std::string_view entry = WithoutBlanks(std::string_view(list).substr(start, comma - start));
+        const std::string_view entry = TrimBlanks(std::string_view(list).substr(start, comma - start));
         int value = 0;
         const char* end = entry.data() + entry.size();
         auto [ptr, ec] = std::from_chars(entry.data(), end, value);
@@ -150,7 +147,7 @@ TCliOptions ParseCliOptions(const std::vector<std::string>& args)
             const std::string& table = value("--table");
             if (table != "26" && table != "64")
                 throw BadOptionValue("--table", table, "26 or 64");
-            options.Table = table == "26" ? 26 : 64;
+            options.Table = table == "26" ? TCodeTable::Wiegand26 : TCodeTable::Wiegand64;
         } else if (arg == "--all-columns") {
             allColumns = true;
         } else if (arg == "--columns") {
@@ -226,7 +223,7 @@ TCliOptions ParseCliOptions(const std::vector<std::string>& args)
     });
     if (codesFromInput > 1 || (codesFromInput == 1 && platesFromInput))
         throw TUsageError("standard input (\"-\") can be read only once");
-    const int count = ColumnCount(options.Table);
+    const int count = int(ResultTable(options.Table).ColumnCount());
     if (allColumns) {
         for (int c = 1; c < count; ++c)
             options.Columns.push_back(c);
@@ -234,7 +231,7 @@ TCliOptions ParseCliOptions(const std::vector<std::string>& args)
         for (int c : ParseColumnList(columnList)) {
             if (c < 0 || c >= count)
                 throw BadOptionValue("--columns", columnList,
-                                     "column " + std::to_string(c) + " is outside the " + std::to_string(options.Table) +
+                                     "column " + std::to_string(c) + " is outside the " + std::to_string(ResultTable(options.Table).Bits) +
                                          "-bit table (0 to " + std::to_string(count - 1) + ")");
             if (c > 0)
                 options.Columns.push_back(c);

@@ -7,6 +7,7 @@
 
 #include "DelimitedPlateList.h"
 #include "ResultFile.h"
+#include "ResultTables.h"
 
 #include <stdexcept>
 #include <string>
@@ -27,7 +28,7 @@ struct TCliCodes {
 };
 
 struct TCliOptions {
-    int Table = 26;
+    TCodeTable Table = TCodeTable::Wiegand26;
     std::vector<int> Columns; // the written columns after column 0, ascending
     std::vector<TCliInput> Inputs;
     std::vector<TCliCodes> Decodes; // codes to decode instead of writing the result file
@@ -42,6 +43,14 @@ struct TCliOptions {
     bool Verbose = false;
     bool Help = false;
     bool Version = false;
+};
+
+// The exit statuses of corvana-cli, as its usage text lists them.
+enum TExitStatus : int {
+    kExitDone = 0,
+    kExitFailure = 1,    // a file not read or written, a code not decoded, a record rejected under --strict
+    kExitUsage = 2,      // a bad option
+    kExitCollisions = 3, // the collision report lists at least one code
 };
 
 // A bad option or value; the message, one line, says which.

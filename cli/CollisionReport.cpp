@@ -6,10 +6,9 @@
 
 namespace {
 constexpr std::size_t kBatch = 4096;
-constexpr int kExitCollisions = 3;
 }
 
-TCollisionReport::TCollisionReport(int table) : table_(table == 26 ? TCodeTable::Wiegand26 : TCodeTable::Wiegand64)
+TCollisionReport::TCollisionReport(TCodeTable table) : table_(table)
 {
     pending_.reserve(kBatch);
     records_.reserve(kBatch);
@@ -72,5 +71,5 @@ int ReportCollisions(const TCliOptions& options, TCliInputs& inputs, TOutputStre
         err << "corvana-cli: " << counts.Plates << " plates, " << counts.Groups << " groups, " << counts.PlatesInGroups
             << " plates in groups, " << counts.Repeats << " repeats\n";
     }
-    return groups > 0 ? kExitCollisions : 0;
+    return groups > 0 ? kExitCollisions : kExitDone;
 }

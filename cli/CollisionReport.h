@@ -14,7 +14,7 @@
 // appearance, separated by ";".
 class TCollisionReport : public TPlateLineSink {
 public:
-    explicit TCollisionReport(int table);
+    explicit TCollisionReport(TCodeTable table);
 
     // Writes the report; returns the number of groups it lists.
     std::size_t Write(TOutputStream& out, TLineFormat format);

@@ -28,7 +28,7 @@ void TPlateLineSink::ConvertPlateText(std::string_view text)
     LineEnd();
 }
 
-TConverter::TConverter(int table, std::vector<int> columns, TOutputStream& out, TLineFormat format,
+TConverter::TConverter(TCodeTable table, std::vector<int> columns, TOutputStream& out, TLineFormat format,
                        bool awaitOtherColumns)
     : table_(table), columns_(std::move(columns)), out_(out), format_(format), columnsKnown_(!awaitOtherColumns)
 {
@@ -52,7 +52,7 @@ void TConverter::WriteHeader()
 {
     headerWritten_ = true;
     const std::vector<std::string_view> names(otherNames_.begin(), otherNames_.end());
-    if (table_ == 26)
+    if (table_ == TCodeTable::Wiegand26)
         WriteLine(Wiegand26Headers, names);
     else
         WriteLine(Wiegand64Headers, names);
@@ -86,7 +86,7 @@ void TConverter::PlateWithOthers(const std::string& plate, const std::vector<std
         WriteHeader();
     }
     const TPlateCodes codes = ComputePlateCodes(plate);
-    if (table_ == 26)
+    if (table_ == TCodeTable::Wiegand26)
         WriteLine(Wiegand26RowCells(codes), others);
     else
         WriteLine(Wiegand64RowCells(codes), others);
@@ -161,7 +161,7 @@ int Convert(const TCliOptions& options, TCliInputs& inputs, TOutputStream& out, 
     converter.Finish();
     out.Commit();
     ReportCounts(options, converter, err);
-    return 0;
+    return kExitDone;
 }
 
 // The decode report; only the plate lists given are searched.
@@ -174,7 +174,7 @@ int Decode(const TCliOptions& options, TCliInputs& inputs, TOutputStream& out, s
     report.Write(out, options.Format);
     out.Commit();
     ReportCounts(options, report, err);
-    return report.Failures().empty() ? 0 : 1;
+    return report.Failures().empty() ? kExitDone : kExitFailure;
 }
 
 } // namespace
@@ -186,22 +186,22 @@ int RunCorvanaCli(const std::vector<std::string>& args, std::ostream& out, std::
         options = ParseCliOptions(args);
     } catch (const TUsageError& e) {
         err << "corvana-cli: " << e.what() << "\n" << kCliTryHelp;
-        return 2;
+        return kExitUsage;
     }
     if (options.Help) {
         out << kCliUsage;
-        return 0;
+        return kExitDone;
     }
     if (options.Version) {
         out << kCliVersion;
-        return 0;
+        return kExitDone;
     }
 
     try {
         CheckInputsReadable(options);
     } catch (const TFileError& e) {
         err << "corvana-cli: cannot open file \"" << e.FileName << "\": " << e.Reason << "\n";
-        return 1;
+        return kExitFailure;
     }
 
     try {
@@ -215,21 +215,21 @@ int RunCorvanaCli(const std::vector<std::string>& args, std::ostream& out, std::
         if (options.Format == TLineFormat::Csv && options.Bom)
             output->Write(kUtf8Bom);
         TCliInputs inputs(options, err);
-        int status = 0;
+        int status = kExitDone;
         if (options.Collisions)
             status = ReportCollisions(options, inputs, *output, err);
         else
             status = options.Decodes.empty() ? Convert(options, inputs, *output, err)
                                              : Decode(options, inputs, *output, err);
-        return options.Strict && inputs.RejectedRecords() > 0 ? 1 : status;
+        return options.Strict && inputs.RejectedRecords() > 0 ? kExitFailure : status;
     } catch (const TListError& e) {
         err << "corvana-cli: " << e.what() << "\n";
-        return 1;
+        return kExitFailure;
     } catch (const TOutputError& e) {
         err << "corvana-cli: cannot create file \"" << e.FileName << "\": " << e.Reason << "\n";
-        return 1;
+        return kExitFailure;
     } catch (const TFileError& e) {
         err << "corvana-cli: cannot open file \"" << e.FileName << "\": " << e.Reason << "\n";
-        return 1;
+        return kExitFailure;
     }
 }

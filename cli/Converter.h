@@ -55,7 +55,7 @@ private:
 // that arrive before them.
 class TConverter : public TPlateLineSink {
 public:
-    TConverter(int table, std::vector<int> columns, TOutputStream& out,
+    TConverter(TCodeTable table, std::vector<int> columns, TOutputStream& out,
                TLineFormat format = TLineFormat::Semicolon, bool awaitOtherColumns = false);
 
     void OtherColumns(const std::vector<std::string>& names) override;
@@ -71,7 +71,7 @@ private:
     template <class Cells>
     void WriteLine(const Cells& cells, const std::vector<std::string_view>& others);
 
-    int table_;
+    TCodeTable table_;
     std::vector<int> columns_;
     TOutputStream& out_;
     TLineFormat format_;

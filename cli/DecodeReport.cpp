@@ -14,11 +14,11 @@ std::string DecimalText(std::uint64_t value)
 
 } // namespace
 
-TDecodeReport::TDecodeReport(int table, const std::vector<std::string>& codes) : table_(table)
+TDecodeReport::TDecodeReport(TCodeTable table, const std::vector<std::string>& codes) : table_(table)
 {
     entries_.reserve(codes.size());
     slots_.reserve(codes.size());
-    const TCodeKinds kinds = table == 26 ? TCodeKinds::Wiegand26 : TCodeKinds::Wiegand64;
+    const TCodeKinds kinds = table == TCodeTable::Wiegand26 ? TCodeKinds::Wiegand26 : TCodeKinds::Wiegand64;
     for (const std::string& code : codes) {
         try {
             // An input that reads two ways gives a line for each reading.
@@ -37,7 +37,7 @@ void TDecodeReport::Plate(const std::string& plate)
     if (slots_.empty())
         return;
     const TPlateCodes codes = ComputePlateCodes(plate);
-    const auto slot = slots_.find(table_ == 26 ? codes.Payload : Wiegand64Groups(codes.Wiegand64));
+    const auto slot = slots_.find(table_ == TCodeTable::Wiegand26 ? codes.Payload : Wiegand64Groups(codes.Wiegand64));
     if (slot == slots_.end() || !found_.insert(plate).second)
         return;
     if (plates_.size() <= slot->second)
@@ -48,9 +48,15 @@ void TDecodeReport::Plate(const std::string& plate)
 void TDecodeReport::Write(TOutputStream& out, TLineFormat format) const
 {
     static const std::array<std::string_view, 6> header26 = {
-        "Code", Wiegand26Headers[1], "Parity", Wiegand26Headers[5], Wiegand26Headers[6], "Number plates"};
+        "Code",
+        kWiegand26Columns[Wiegand26Column::Code].Header,
+        "Parity",
+        kWiegand26Columns[Wiegand26Column::FacilityCode].Header,
+        kWiegand26Columns[Wiegand26Column::IdNumber].Header,
+        "Number plates"};
     static const std::array<std::string_view, 5> header64 = {"Code", "Wiegand 64-bit (hex)", "Prefix",
-                                                             Wiegand64Headers[0], "Number plates"};
+                                                             kWiegand64Columns[Wiegand64Column::Plate].Header,
+                                                             "Number plates"};
     std::string text;
     TResultLineWriter line(text, format);
     const auto writeHeader = [&line](const auto& header) {
@@ -58,7 +64,7 @@ void TDecodeReport::Write(TOutputStream& out, TLineFormat format) const
             line.Cell(cell);
         line.EndLine();
     };
-    if (table_ == 26)
+    if (table_ == TCodeTable::Wiegand26)
         writeHeader(header26);
     else
         writeHeader(header64);

@@ -18,8 +18,8 @@ public:
         std::string Reason; // what was expected instead
     };
 
-    // Decodes every code with the decoder of `table` (26 or 64).
-    TDecodeReport(int table, const std::vector<std::string>& codes);
+    // Decodes every code with the decoder of `table`.
+    TDecodeReport(TCodeTable table, const std::vector<std::string>& codes);
 
     const std::vector<TFailure>& Failures() const { return failures_; }
     // The header, then one line per decoded code in the order given.
@@ -35,7 +35,7 @@ private:
         std::size_t Slot;  // its plates in plates_
     };
 
-    int table_;
+    TCodeTable table_;
     std::vector<TEntry> entries_;
     std::vector<TFailure> failures_;
     // What a plate's code is compared by, to the slot of its plates. A plate has

@@ -5,6 +5,8 @@
 // target the user may not write is an error, never replaced; a symbolic link is
 // followed; devices and pipes are written to directly.
 
+#include "FileError.h"
+
 #include <string>
 #include <string_view>
 

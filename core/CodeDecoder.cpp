@@ -370,12 +370,12 @@ std::vector<TCodeReading> ReadCode(std::string_view text, TCodeKinds kinds)
 std::string_view ReadAsText(TReadAs as)
 {
     switch (as) {
-    case TReadAs::PayloadDec: return Wiegand26Headers[4];
-    case TReadAs::PayloadHex: return Wiegand26Headers[3];
-    case TReadAs::Digest: return Wiegand26Headers[2];
+    case TReadAs::PayloadDec: return kWiegand26Columns[Wiegand26Column::PayloadDec].Header;
+    case TReadAs::PayloadHex: return kWiegand26Columns[Wiegand26Column::PayloadHex].Header;
+    case TReadAs::Digest: return kWiegand26Columns[Wiegand26Column::Digest].Header;
     case TReadAs::Frame26: return "Wiegand 26-bit";
     case TReadAs::Code64: return "Wiegand 64-bit";
-    case TReadAs::Code64Dec: return Wiegand64Headers[2];
+    case TReadAs::Code64Dec: return kWiegand64Columns[Wiegand64Column::Decimal].Header;
     }
     return {};
 }

@@ -220,19 +220,23 @@ char* WriteHexCell(char* out, std::uint64_t value, int digits)
     return WriteHex(WriteText(out, "0x"), value, digits);
 }
 
+constexpr int kCode26Digits = kWiegand26Columns[Wiegand26Column::Code].HexDigits;
+constexpr int kPayloadHexDigits = kWiegand26Columns[Wiegand26Column::PayloadHex].HexDigits;
+constexpr int kCode64Digits = kWiegand64Columns[Wiegand64Column::Code].HexDigits;
+
 } // namespace
 
 std::string CodeText(TCodeTable table, std::uint64_t code)
 {
     char text[24];
-    return std::string(text, WriteHexCell(text, code, table == TCodeTable::Wiegand26 ? 7 : 16));
+    return std::string(text, WriteHexCell(text, code, ResultTable(table).Code().HexDigits));
 }
 
 TWiegand26Row Wiegand26RowCells(const TPlateCodes& codes)
 {
     TWiegand26Row row;
     row.Add([&](char* p) { return WriteText(p, codes.PlateText); });
-    row.Add([&](char* p) { return WriteHexCell(p, codes.Wiegand26, 7); });
+    row.Add([&](char* p) { return WriteHexCell(p, codes.Wiegand26, kCode26Digits); });
     row.Add([&](char* p) {
         p = WriteHexCell(p, codes.Digest[0], 8);
         for (std::size_t i = 1; i < codes.Digest.size(); ++i) {
@@ -241,7 +245,7 @@ TWiegand26Row Wiegand26RowCells(const TPlateCodes& codes)
         }
         return p;
     });
-    row.Add([&](char* p) { return WriteHexCell(p, codes.Payload, 6); });
+    row.Add([&](char* p) { return WriteHexCell(p, codes.Payload, kPayloadHexDigits); });
     row.Add([&](char* p) { return WriteDecimal(p, codes.Payload); });
     row.Add([&](char* p) { return WriteDecimal(p, codes.FacilityCode); });
     row.Add([&](char* p) { return WriteDecimal(p, codes.IdNumber); });
@@ -252,18 +256,7 @@ TWiegand64Row Wiegand64RowCells(const TPlateCodes& codes)
 {
     TWiegand64Row row;
     row.Add([&](char* p) { return WriteText(p, codes.PlateText); });
-    row.Add([&](char* p) { return WriteHexCell(p, codes.Wiegand64, 16); });
+    row.Add([&](char* p) { return WriteHexCell(p, codes.Wiegand64, kCode64Digits); });
     row.Add([&](char* p) { return WriteDecimal(p, codes.Wiegand64); });
     return row;
 }
-
-const std::array<std::string_view, 7> Wiegand26Headers = {
-    "Number plate",           "Wiegand 26-bit (hex)", "Digest (full hex)", "Digest (truncated hex)",
-    "Digest (truncated dec)", "Facility code",        "ID number",
-};
-
-const std::array<std::string_view, 3> Wiegand64Headers = {
-    "Number plate",
-    "Wiegand 64-bit (raw)",
-    "Wiegand 64-bit (dec)",
-};

@@ -2,6 +2,7 @@
 // From one line of plate text to the canonical plate, its result record and the
 // cell texts of the row it adds to each results table.
 
+#include "ResultTables.h"
 #include "USHA1.h"
 #include "Utf8.h"
 
@@ -137,19 +138,15 @@ private:
 };
 
 // Widest texts: plate 16, code 9, digest 46, payload 8 and 8, facility 3, ID 5.
-using TWiegand26Row = TRowCells<7, 96>;
+using TWiegand26Row = TRowCells<kWiegand26Columns.size(), 96>;
 // Plate 16, code 18, decimal 19.
-using TWiegand64Row = TRowCells<3, 56>;
+using TWiegand64Row = TRowCells<kWiegand64Columns.size(), 56>;
 
-// The 7 cell texts of the plate's 26-bit row and the 3 of its 64-bit row.
-// The two code tables, and a code as the result files write it: "0x%.7x" for
-// the 26-bit table, "0x%.16x" for the 64-bit table.
-enum class TCodeTable { Wiegand26 = 0, Wiegand64 = 1 };
+// A code as the result files write it: "0x%.7x" for the 26-bit table, "0x%.16x"
+// for the 64-bit table.
 std::string CodeText(TCodeTable table, std::uint64_t code);
 
+// The cell texts of the plate's 26-bit row and of its 64-bit row, one per column
+// of the table.
 TWiegand26Row Wiegand26RowCells(const TPlateCodes& codes);
 TWiegand64Row Wiegand64RowCells(const TPlateCodes& codes);
-
-// Header texts of row 0 of each results table.
-extern const std::array<std::string_view, 7> Wiegand26Headers;
-extern const std::array<std::string_view, 3> Wiegand64Headers;

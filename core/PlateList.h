@@ -12,6 +12,7 @@
 #include <string_view>
 #include <vector>
 
+#include "FileError.h"
 #include "Utf8.h"
 
 enum class TTextEncoding { Utf8, Utf16LE, Utf16BE, Windows1252 };
@@ -105,17 +106,6 @@ std::vector<std::string> DecodePlateListLines(std::string_view bytes);
 void DecodePlateList(std::string_view bytes, TLineSink& sink);
 // The whole text of a list held in memory, decoded to UTF-8 with its line breaks.
 std::string DecodeListText(std::string_view bytes);
-
-// A file that cannot be read or written: the file's name and the system's reason.
-class TFileError : public std::runtime_error {
-public:
-    TFileError(std::string fileName, std::string reason)
-        : std::runtime_error(fileName + ": " + reason), FileName(std::move(fileName)), Reason(std::move(reason))
-    {
-    }
-    std::string FileName;
-    std::string Reason;
-};
 
 // Reads a plate list from an open, seekable stream in two passes with bounded
 // memory: one to decide the encoding, one to decode it line by line into `sink`.

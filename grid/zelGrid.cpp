@@ -7,28 +7,15 @@
 
 TzelGrid::TzelGrid(QWidget* owner) : TStringGrid(owner), values_(CellStore())
 {
-    hideSelected_ = false;
-    TextMarginX = 5;
-    TextMarginY = 5;
     // Owned lists, print options and the formula parser exist as members; the
     // parser asks the grid for names and reports syntax errors to it.
     parser_.OnGetVar = [this](TzelMathParser* sender, const std::string& name, long double& value, bool& found) {
         ResolveFormulaVar(sender, name, value, found);
     };
     parser_.OnParseError = [this](TzelMathParser*, int) { FormulaErrorFlag = true; };
-    autoCalculate_ = true;
-    numberFormat_ = QStringLiteral("%.2f");
-    keyMappings_ = TGridKeyMappings();
-    keyMappingsEnabled_ = true;
     SetShowHint(true);
     SetApplicationHintHook(this, [this](QString& text, bool& canShow, THintInfo& info) { ShowCellHint(text, canShow, info); });
 
-    startIndex_ = endIndex_ = sortIndex_ = 0;
-    sortType_ = tstCharacter;
-    caseSensitiv_ = false;
-    sortDirection_ = Ascending;
-    showMessageOnError_ = false;
-    howToSort_ = stRow;
     QFont font(QStringLiteral("Arial"));
     font.setPointSize(8);
     SetFont(font);
@@ -37,9 +24,6 @@ TzelGrid::TzelGrid(QWidget* owner) : TStringGrid(owner), values_(CellStore())
     printOptions_.SetTimeFormat(QStringLiteral("hh:nn"));
     printOptions_.SetHeaderSize(unsigned(font.pointSize() + 2));
     printOptions_.SetFooterSize(unsigned(font.pointSize() - 1));
-    bandsShow_ = false;
-    bandsColor_ = 16777184;
-    bandsInterval_ = 2;
     savedColWidths_.assign(ColCount(), DefaultColWidth());
     LoadValues();
     constructed_ = true;
@@ -170,6 +154,14 @@ void TzelGrid::SetHowToSort(THowToSort v)
 }
 
 // ---- headers ---------------------------------------------------------------------
+
+int TzelGrid::HeaderColumn(std::string_view header) const
+{
+    for (int c = 0; c < ColCount(); ++c)
+        if (CellText(c, 0) == header)
+            return c;
+    return -1;
+}
 
 QStringList TzelGrid::RowHeaders() const
 {

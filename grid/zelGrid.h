@@ -83,6 +83,8 @@ public:
     // The live view of row 0.
     TGridStrings ColumnHeaders() { return Rows(0); }
     void SetColumnHeaders(const QStringList& headers) { Rows(0).Assign(headers); }
+    // The first column whose header (row 0) is `header` (UTF-8), or -1.
+    int HeaderColumn(std::string_view header) const;
     // Column 0 of every row, as a new list.
     QStringList RowHeaders() const;
     // Entry i goes to Cells[0, i]; entries beyond the last row are kept and
@@ -263,12 +265,12 @@ private:
     TGridKeyMappings keyMappings_;
     bool numbersalRight_ = false;
     bool bandsShow_ = false;
-    TColor bandsColor_ = 16777184;
+    TColor bandsColor_ = 16777184; // pale cyan: red 224, green 255, blue 255
     int bandsInterval_ = 2;
     bool highlightURL_ = false;
     TAdvanceDirection advanceDirection_ = adNone;
-    QString numberFormat_;
-    bool autoCalculate_ = false;
+    QString numberFormat_ = QStringLiteral("%.2f");
+    bool autoCalculate_ = true;
     bool showValues_ = false;
     int startIndex_ = 0;
     int endIndex_ = 0;

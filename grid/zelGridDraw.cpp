@@ -11,10 +11,10 @@
 
 namespace {
 
-constexpr TColor FormulaValueColor = 255;     // red
-constexpr TColor LinkColor = 16711680;        // blue
-constexpr TColor ArrowLightColor = 16777215;  // white
-constexpr TColor ArrowShadowColor = 8421504;  // grey
+constexpr TColor FormulaValueColor = clRed;
+constexpr TColor LinkColor = clBlue;
+constexpr TColor ArrowLightColor = clWhite;
+constexpr TColor ArrowShadowColor = clGray;
 constexpr TColor NamedCellHintColor = 55807;  // golden yellow
 
 bool IsLink(const QString& text)

@@ -19,3 +19,17 @@ public:
     // Shows the message of the exception in flight (call inside a catch block).
     static void HandleException();
 };
+
+// A handler run the way the message loop runs one: an error it throws is shown in
+// a message box and the program goes on.
+template <class F>
+auto Guarded(F handler)
+{
+    return [handler] {
+        try {
+            handler();
+        } catch (...) {
+            TApplication::HandleException();
+        }
+    };
+}

@@ -1,7 +1,8 @@
 #include "IniFile.h"
 
 #include "AtomicFile.h"
-#include "PlateList.h"
+#include "FileError.h"
+#include "PlateList.h" // TextToUtf8
 
 #include <QFile>
 

@@ -140,10 +140,15 @@ public:
     void DeleteColumn(int col);
 
     // Bulk append of whole rows, each with its size() cells readable as UTF-8 by
-    // index: each row goes into the last row when its first cell is empty,
-    // otherwise into a new row below; then column 0 of the last row written is
-    // selected. Cell indexes from ColCount on are left out. A list of a million
-    // rows costs one size change per call instead of one per row.
+    // index. The rows land at the end of the grid: the first in the last row when
+    // that row's first cell is empty, otherwise in a new row below it, and the
+    // others in new rows after it; so afterwards the grid's last `count` rows hold
+    // them, in order. Column 0 of the last of them is then selected. Cell indexes
+    // from ColCount on are left out. The row count is set once, before any text
+    // is written: size-change subscribers are told once per call (not at all when
+    // a single row fills the empty last row); a text that changes in the former
+    // last row goes through CellTextChanging like any change of a cell's text.
+    // A list of a million rows costs one size change per call instead of one per row.
     template <class TRow>
     void PutRows(const TRow* rows, std::size_t count);
 
@@ -278,7 +283,7 @@ void TStringGrid::PutRows(const TRow* rows, std::size_t count)
         for (int c = 0; c < cols; ++c) {
             const std::string_view text = rows[k][std::size_t(c)];
             if (row == last)
-                SetCells(c, row, QString::fromUtf8(text.data(), qsizetype(text.size())));
+                SetCells(c, row, FromUtf8(text));
             else // a fresh row: nothing to tell about texts that change
                 cells_.Assign(c, row, text);
         }

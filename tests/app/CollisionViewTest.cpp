@@ -3,6 +3,7 @@
 // plates that share a code", after typed plates, lists, grid commands and menus.
 
 #include "CollisionView.h"
+#include "MainWindowHarness.h"
 #include "Memo.h"
 #include "UMain.h"
 
@@ -10,21 +11,24 @@
 #include "Image.h"
 #include "zelGridQuery.h"
 #include "Dialogs.h"
+#include "EventChain.h"
 #include "FormLook.h"
 #include "zelGrid.h"
 
-#include "../support/CollidingPlates.h"
+#include "CollidingPlates.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QHelpEvent>
 #include <QLabel>
+#include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPainter>
 #include <QPushButton>
 #include <QStatusBar>
+#include <QTabWidget>
 #include <QTabBar>
 #include <QTemporaryDir>
 #include <QTest>
@@ -36,28 +40,9 @@
 
 namespace {
 
-QString Q(const std::string& text) { return QString::fromStdString(text); }
-
-QString Code26(const std::string& plate) { return Q(std::string(Wiegand26RowCells(ComputePlateCodes(plate))[1])); }
-
-class CollisionViewTest : public testing::Test {
+class CollisionViewTest : public MainWindowTest {
 protected:
-    void SetUp() override
-    {
-        QApplication::setApplicationDisplayName("Corvana");
-        const QString ini = dir.filePath("corvana.ini");
-        form = std::make_unique<TFormMain>(TSettingsFiles{ini, ini});
-        form->show();
-        form->activateWindow();
-        (void)QTest::qWaitForWindowActive(form.get());
-    }
-
-    void TypePlate(const std::string& text)
-    {
-        QTest::keyClicks(form->EditPlate, Q(text));
-        QTest::keyClick(form->EditPlate, Qt::Key_Return);
-        QApplication::processEvents();
-    }
+    void SetUp() override { Open(); }
 
     QString Status()
     {
@@ -97,33 +82,65 @@ protected:
         QApplication::sendEvent(grid->viewport(), &event);
         return QToolTip::isVisible() ? QToolTip::text() : QString();
     }
-
-    // Opens a menu of the menu bar with a click and clicks the item in it.
-    void ChooseFromMenuBar(QMenu* menu, const QString& item)
-    {
-        QMenuBar* bar = form->menuBar();
-        QTest::mouseClick(bar, Qt::LeftButton, Qt::NoModifier, bar->actionGeometry(menu->menuAction()).center());
-        ASSERT_TRUE(QTest::qWaitFor([&] { return menu->isVisible(); }));
-        QAction* chosen = nullptr;
-        for (QAction* action : menu->actions())
-            if (action->text() == item && action->isVisible())
-                chosen = action;
-        ASSERT_NE(chosen, nullptr) << item.toStdString();
-        QTest::mouseClick(menu, Qt::LeftButton, Qt::NoModifier, menu->actionGeometry(chosen).center());
-        ASSERT_TRUE(QTest::qWaitFor([&] { return !menu->isVisible(); }));
-        form->activateWindow(); // the offscreen platform does not give it back by itself
-        (void)QTest::qWaitForWindowActive(form.get());
-        QApplication::processEvents();
-    }
-
-    QTemporaryDir dir;
-    TScopedRecordingDialogs dialogs;
-    std::unique_ptr<TFormMain> form;
 };
 
 const QColor kWarning = ToQColor(WarningBackColor);
 
 } // namespace
+
+// A grid's painter attached before the collision view takes the grids keeps
+// painting, and the collision colours are painted too.
+TEST(CollisionViewPainters, APainterAttachedBeforeTheViewKeepsPainting)
+{
+    QMainWindow window;
+    auto* pages = new QTabWidget(&window);
+    window.setCentralWidget(pages);
+    QMenu* view = window.menuBar()->addMenu("View");
+    TzelGrid* grids[2] = {};
+    for (const TCodeTable table : kCodeTables) {
+        auto* grid = new TzelGrid;
+        grid->SetColCount(int(ResultTable(table).ColumnCount()));
+        grid->SetRowCount(2);
+        grid->SetFixedRows(1);
+        pages->addTab(grid, QString::number(ResultTable(table).Bits));
+        grids[int(table)] = grid;
+    }
+    TzelGrid* grid = grids[0];
+    Chain(grid->OnDrawCell, [grid](QObject*, int col, int row, const QRect& rect, TGridDrawState) {
+        if (col == 0 && row >= grid->FixedRows()) {
+            grid->Canvas()->SetBrushColor(clLime);
+            grid->Canvas()->FillRect(rect);
+        }
+    });
+    TCollisionView collisions(&window, grids[0], grids[1], pages, view, [&] { return grids[pages->currentIndex()]; });
+
+    std::vector<TWiegand26Row> rows26;
+    std::vector<TWiegand64Row> rows64;
+    const auto pair = FindColliding26(1, 2)[0];
+    for (const std::string& plate : pair) {
+        const TPlateCodes codes = ComputePlateCodes(plate);
+        rows26.push_back(Wiegand26RowCells(codes));
+        rows64.push_back(Wiegand64RowCells(codes));
+        collisions.Take(codes);
+    }
+    collisions.PutRows([&] {
+        grids[0]->PutRows(rows26.data(), rows26.size());
+        grids[1]->PutRows(rows64.data(), rows64.size());
+    });
+    window.resize(900, 300);
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    ASSERT_EQ(grid->RowCount(), 3);
+
+    const QImage image = grid->viewport()->grab().toImage();
+    const auto colour = [&](int col, int row) {
+        const QRect cell = grid->CellRect(col, row);
+        return image.pixelColor(cell.left() + 2, cell.top() + 2);
+    };
+    EXPECT_EQ(colour(1, 1), ToQColor(WarningBackColor));
+    EXPECT_EQ(colour(1, 2), ToQColor(WarningBackColor));
+    EXPECT_EQ(colour(0, 1), ToQColor(clLime)); // row 2 holds the selection
+}
 
 TEST_F(CollisionViewTest, StatusBarCellColourAndHintFollowEveryChangeOfRows)
 {
@@ -140,8 +157,8 @@ TEST_F(CollisionViewTest, StatusBarCellColourAndHintFollowEveryChangeOfRows)
     EXPECT_EQ(CodeCellColour(grid, 3), kWarning);
     EXPECT_EQ(CodeCellColour(grid, 4), kWarning);
     EXPECT_NE(CodeCellColour(grid, 2), kWarning);
-    EXPECT_EQ(CodeCellHint(grid, 1), "Shares the code " + Code26(pair[0]) + " with " + Q(pair[1]));
-    EXPECT_EQ(CodeCellHint(grid, 3), "Shares the code " + Code26(pair[0]) + " with " + Q(pair[0]));
+    EXPECT_EQ(CodeCellHint(grid, 1), "Shares the code " + Q(Code26(pair[0])) + " with " + Q(pair[1]));
+    EXPECT_EQ(CodeCellHint(grid, 3), "Shares the code " + Q(Code26(pair[0])) + " with " + Q(pair[0]));
     EXPECT_EQ(CodeCellHint(grid, 2), "");
     // A screenshot of the window with the hint of row 1 painted where it shows.
     CodeCellHint(grid, 1);
@@ -209,7 +226,7 @@ TEST_F(CollisionViewTest, StatusBarCellColourAndHintFollowEveryChangeOfRows)
     QTest::mouseClick(form->btnCalc2, Qt::LeftButton);
     EXPECT_EQ(Status(), "5 plates, 3 share a code, 1 repeat");
     const int last = RowOf(grid, triple[2]);
-    EXPECT_EQ(CodeCellHint(grid, last), "Shares the code " + Code26(triple[0]) + " with " + Q(triple[0]) + ", " + Q(triple[1]));
+    EXPECT_EQ(CodeCellHint(grid, last), "Shares the code " + Q(Code26(triple[0])) + " with " + Q(triple[0]) + ", " + Q(triple[1]));
 }
 
 TEST_F(CollisionViewTest, OnlyPlatesThatShareACodeHidesTheOthersUntilUnchecked)
@@ -345,7 +362,7 @@ TEST_F(CollisionViewTest, PlateCellCarriesTheMarkWhileTheCodeColumnIsHidden)
     EXPECT_EQ(CodeCellColour(grid, 1, 0), kWarning);
     EXPECT_NE(CodeCellColour(grid, 2, 0), kWarning);
     EXPECT_EQ(CodeCellColour(grid, 3, 0), kWarning);
-    EXPECT_EQ(CodeCellHint(grid, 1, 0), "Shares the code " + Code26(pair[0]) + " with " + Q(pair[1]));
+    EXPECT_EQ(CodeCellHint(grid, 1, 0), "Shares the code " + Q(Code26(pair[0])) + " with " + Q(pair[1]));
     EXPECT_EQ(CodeCellHint(grid, 2, 0), "");
     // A screenshot of the window with the hint of row 3 where it shows.
     CodeCellHint(grid, 3, 0);

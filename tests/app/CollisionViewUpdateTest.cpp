@@ -5,6 +5,7 @@
 // grids' counts right.
 
 #include "CollisionView.h"
+#include "MainWindowHarness.h"
 #include "UMain.h"
 
 #include "AdvEdit.h"
@@ -13,7 +14,7 @@
 #include "Memo.h"
 #include "zelGrid.h"
 
-#include "../support/CollidingPlates.h"
+#include "CollidingPlates.h"
 
 #include <QAction>
 #include <QApplication>
@@ -31,31 +32,15 @@
 
 namespace {
 
-QString Q(const std::string& text) { return QString::fromStdString(text); }
-
 QStringList Sorted(QStringList plates)
 {
     plates.sort();
     return plates;
 }
 
-class CollisionViewUpdateTest : public testing::Test {
+class CollisionViewUpdateTest : public MainWindowTest {
 protected:
-    void SetUp() override
-    {
-        const QString ini = dir.filePath("corvana.ini");
-        form = std::make_unique<TFormMain>(TSettingsFiles{ini, ini});
-        form->show();
-        form->activateWindow();
-        (void)QTest::qWaitForWindowActive(form.get());
-    }
-
-    void TypePlate(const std::string& text)
-    {
-        QTest::keyClicks(form->EditPlate, Q(text));
-        QTest::keyClick(form->EditPlate, Qt::Key_Return);
-        QApplication::processEvents();
-    }
+    void SetUp() override { Open(); }
 
     QString StatusOfTab(int tab)
     {
@@ -74,23 +59,7 @@ protected:
         return Sorted(plates);
     }
 
-    void ChooseOnlyShared()
-    {
-        QMenu* menu = form->mnuView;
-        QMenuBar* bar = form->menuBar();
-        QTest::mouseClick(bar, Qt::LeftButton, Qt::NoModifier, bar->actionGeometry(menu->menuAction()).center());
-        ASSERT_TRUE(QTest::qWaitFor([&] { return menu->isVisible(); }));
-        QAction* item = form->Collisions->OnlySharedItem();
-        QTest::mouseClick(menu, Qt::LeftButton, Qt::NoModifier, menu->actionGeometry(item).center());
-        ASSERT_TRUE(QTest::qWaitFor([&] { return !menu->isVisible(); }));
-        form->activateWindow();
-        (void)QTest::qWaitForWindowActive(form.get());
-        QApplication::processEvents();
-    }
-
-    QTemporaryDir dir;
-    TScopedRecordingDialogs dialogs;
-    std::unique_ptr<TFormMain> form;
+    void ChooseOnlyShared() { ChooseFromMenuBar(form->mnuView, form->Collisions->OnlySharedItem()->text()); }
 };
 
 } // namespace

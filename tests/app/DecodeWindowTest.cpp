@@ -2,6 +2,7 @@
 // menu bar, typing into the code field, the fields and their colours, and Find
 // across hidden rows of both grids.
 
+#include "MainWindowHarness.h"
 #include "UDecode.h"
 #include "UMain.h"
 
@@ -31,7 +32,6 @@
 
 #include <memory>
 
-
 namespace {
 
 // Two plates whose codes make an ambiguous input: the truncated digest of the
@@ -39,20 +39,13 @@ namespace {
 const char* const kDecimalPayloadPlate = "AMB1927";
 const char* const kHexFramePlate = "AMB23497";
 
-class DecodeWindowTest : public testing::Test {
+class DecodeWindowTest : public MainWindowTest {
 protected:
     void SetUp() override
     {
-        form = std::make_unique<TFormMain>(TSettingsFiles{dir.filePath("corvana.ini"), dir.filePath("corvana.ini")});
-        form->show();
-        form->activateWindow();
-        (void)QTest::qWaitForWindowActive(form.get());
-        EXPECT_TRUE(QTest::qWaitFor([&] { return form->EditPlate->hasFocus(); }));
-        for (const char* plate : {"hk 55 evb", "ab 12", "hk-55-evb", "HK55EVB", "zz 9"}) {
-            QTest::keyClicks(form->EditPlate, plate);
-            QTest::keyClick(form->EditPlate, Qt::Key_Return);
-            QApplication::processEvents();
-        }
+        Open();
+        for (const char* plate : {"hk 55 evb", "ab 12", "hk-55-evb", "HK55EVB", "zz 9"})
+            MainWindowTest::TypePlate(plate);
         EXPECT_EQ(form->SG1->RowCount(), 6);
     }
 
@@ -72,12 +65,11 @@ protected:
         return form->FormDecode;
     }
 
+    // The decode window may have the focus.
     void TypePlate(const char* plate)
     {
         form->EditPlate->setFocus();
-        QTest::keyClicks(form->EditPlate, plate);
-        QTest::keyClick(form->EditPlate, Qt::Key_Return);
-        QApplication::processEvents();
+        MainWindowTest::TypePlate(plate);
     }
 
     void Type(TFormDecode* decode, const QString& text)
@@ -139,10 +131,6 @@ protected:
             return QRect();
         return QRect(grid->viewport()->mapToGlobal(QPoint(0, cell.top())), QSize(grid->viewport()->width(), cell.height()));
     }
-
-    QTemporaryDir dir;
-    TScopedRecordingDialogs dialogs;
-    std::unique_ptr<TFormMain> form;
 };
 
 } // namespace

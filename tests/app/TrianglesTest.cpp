@@ -2,11 +2,10 @@
 // the three corners drawn as lines that leave out their end points, and the
 // inside flood-filled black.
 
-#include "UMain.h"
+#include "MainWindowHarness.h"
 
 #include "Image.h"
 
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace {
@@ -25,15 +24,15 @@ void ExpectPicture(const QImage& picture, const char* const (&rows)[9])
     }
 }
 
+class MainWindowTriangles : public MainWindowTest {};
+
 } // namespace
 
-TEST(MainWindowTriangles, EveryPixelOfBothPictures)
+TEST_F(MainWindowTriangles, EveryPixelOfBothPictures)
 {
-    QTemporaryDir dir;
-    const QString ini = dir.filePath("corvana.ini");
-    TFormMain form(TSettingsFiles{ini, ini});
+    Open();
     // Down: 0,0 to 8,0 to 4,7 and back.
-    ExpectPicture(form.Shape1->Picture(), {"#########",
+    ExpectPicture(form->Shape1->Picture(), {"#########",
                                            ".#######.",
                                            ".#######.",
                                            "..#####..",
@@ -43,7 +42,7 @@ TEST(MainWindowTriangles, EveryPixelOfBothPictures)
                                            "....#....",
                                            "........."});
     // Up: 0,7 to 8,7 to 4,0 and back.
-    ExpectPicture(form.Shape2->Picture(), {"....#....",
+    ExpectPicture(form->Shape2->Picture(), {"....#....",
                                            "...###...",
                                            "...###...",
                                            "..#####..",

@@ -2,7 +2,7 @@
 #include "CliProcess.h"
 #include "TestFiles.h"
 
-#include "../support/CollidingPlates.h"
+#include "CollidingPlates.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -15,11 +15,6 @@ namespace {
 
 const std::string kHeader26 = "Wiegand 26-bit (hex);Number plates\r\n";
 const std::string kHeader64 = "Wiegand 64-bit (hex);Number plates\r\n";
-
-std::string Code26(const std::string& plate)
-{
-    return std::string(Wiegand26RowCells(ComputePlateCodes(plate))[1]);
-}
 
 // The report line of a group: its code, then its plates.
 std::string Line(const std::vector<std::string>& plates)

@@ -1,6 +1,6 @@
 #include "CodeCollisions.h"
 
-#include "../support/CollidingPlates.h"
+#include "CollidingPlates.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,7 @@
 // Printed and previewed pages looked at dot by dot: cell borders that meet on one
 // line, text inside its cell, the first band's columns, and a preview that breaks
 // pages at the rows the printer does.
+#include "QtTestSupport.h"
 #include "RecordingPrinter.h"
 #include "zelGrid.h"
 
@@ -34,16 +35,6 @@ std::vector<int> DarkAlongColumn(const QImage& image, int x, int fromY, int toY)
         if (Dark(image, x, y))
             ys.push_back(y);
     return ys;
-}
-
-bool HasInk(const QImage& image, const QRect& area)
-{
-    const QRect r = area.intersected(image.rect());
-    for (int y = r.top(); y <= r.bottom(); ++y)
-        for (int x = r.left(); x <= r.right(); ++x)
-            if (Dark(image, x, y))
-                return true;
-    return false;
 }
 
 // A grid without title or footer, every cell empty, so that only what a test

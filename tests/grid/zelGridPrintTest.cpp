@@ -1,3 +1,4 @@
+#include "QtTestSupport.h"
 #include "Dialogs.h"
 #include "RecordingPrinter.h"
 #include "zelGrid.h"
@@ -51,17 +52,6 @@ struct TPrintFixture {
         return texts;
     }
 };
-
-// Whether any pixel in the rectangle is darker than light grey.
-bool HasInk(const QImage& image, const QRect& area)
-{
-    const QRect r = area.intersected(image.rect());
-    for (int y = r.top(); y <= r.bottom(); ++y)
-        for (int x = r.left(); x <= r.right(); ++x)
-            if (qGray(image.pixel(x, y)) < 160)
-                return true;
-    return false;
-}
 
 } // namespace
 
@@ -555,7 +545,7 @@ TEST(GridPrint, WordWrapAndUnreadableLogo)
     auto inkLines = [](const QImage& page) {
         int lines = 0;
         for (int y = 40; y < 130; ++y)
-            lines += HasInk(page, QRect(0, y, 70, 1)) ? 1 : 0;
+            lines += HasInk(page, QRect(0, y, 70, 1), 160) ? 1 : 0;
         return lines;
     };
     f.grid.PrintGrid();

@@ -1,3 +1,4 @@
+#include "QtTestSupport.h"
 #include "IniFile.h"
 
 #include <QDir>
@@ -7,20 +8,6 @@
 #include <sys/stat.h>
 
 namespace {
-
-QByteArray ReadAll(const QString& name)
-{
-    QFile file(name);
-    EXPECT_TRUE(file.open(QIODevice::ReadOnly));
-    return file.readAll();
-}
-
-void WriteAll(const QString& name, const QByteArray& bytes)
-{
-    QFile file(name);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    file.write(bytes);
-}
 
 class IniFileTest : public testing::Test {
 protected:
