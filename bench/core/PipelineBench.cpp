@@ -41,6 +41,36 @@ void RunPipeline(benchmark::State& state, bool portable)
     Sha1UsePortable(false);
 }
 
+void BM_PipelineBulk(benchmark::State& state)
+{
+    const std::vector<std::string> lines = SampleLines();
+    std::size_t i = 0;
+    constexpr std::size_t kBatch = 64;
+    TPlateBytes plates[kBatch];
+    TPlateCodes codes[kBatch];
+    while (state.KeepRunningBatch(kBatch)) {
+        std::size_t n = 0;
+        for (std::size_t k = 0; k < kBatch; ++k)
+            n += NormalizePlateTo(lines[i++ & 4095], plates[n]);
+        ComputePlateCodesInBulk(std::span(plates, n), codes);
+        for (std::size_t k = 0; k < n; ++k) {
+            benchmark::DoNotOptimize(Wiegand26RowCells(codes[k]));
+            benchmark::DoNotOptimize(Wiegand64RowCells(codes[k]));
+        }
+    }
+    state.SetItemsProcessed(state.iterations());
+}
+
+void BM_Sha1Latency(benchmark::State& state)
+{
+    std::string message = "HK55EVB";
+    for (auto _ : state) {
+        const TSha1Digest d = Sha1SingleBlock(message);
+        message[0] = char('A' + (d[0] & 7));
+    }
+    state.SetItemsProcessed(state.iterations());
+}
+
 void BM_PipelineShaInstructions(benchmark::State& state)
 {
     if (!Sha1HasShaInstructions()) {
@@ -63,6 +93,21 @@ void BM_Sha1ShaInstructions(benchmark::State& state)
     state.SetItemsProcessed(state.iterations());
 }
 
+void BM_Sha1ShaInstructionsTwoAtATime(benchmark::State& state)
+{
+    if (!Sha1HasShaInstructions()) {
+        state.SkipWithError("this processor has no SHA instructions");
+        return;
+    }
+    const std::string_view messages[2] = {"HK55EVB", "AB12"};
+    TSha1Digest digests[2];
+    for (auto _ : state) {
+        Sha1SingleBlocksShaNi(messages, digests);
+        benchmark::DoNotOptimize(digests);
+    }
+    state.SetItemsProcessed(2 * state.iterations());
+}
+
 void BM_Sha1Portable(benchmark::State& state)
 {
     for (auto _ : state)
@@ -73,7 +118,10 @@ void BM_Sha1Portable(benchmark::State& state)
 } // namespace
 
 BENCHMARK(BM_PipelineShaInstructions);
+BENCHMARK(BM_PipelineBulk);
+BENCHMARK(BM_Sha1Latency);
 BENCHMARK(BM_PipelinePortableSha1);
 BENCHMARK(BM_Sha1ShaInstructions);
+BENCHMARK(BM_Sha1ShaInstructionsTwoAtATime);
 BENCHMARK(BM_Sha1Portable);
 BENCHMARK_MAIN();
