@@ -240,22 +240,25 @@ char DetectSeparator(std::string_view utf8Head)
     return chosen;
 }
 
-void TDelimiterLook::LinePiece(std::string_view utf8)
+void TDelimiterLook::Look(std::string_view utf8)
 {
     if (!utf8.empty())
         lineHasText_ = true;
-    if (!pastPlate_) {
-        const std::size_t semicolon = utf8.find(';');
-        const std::string_view plate = utf8.substr(0, semicolon);
-        comma_ = comma_ || plate.find(',') != std::string_view::npos;
-        tab_ = tab_ || plate.find('\t') != std::string_view::npos;
-        pastPlate_ = semicolon != std::string_view::npos;
+    // Commas and tabs count up to the first ";", all found in one pass.
+    static constexpr TByteSet kMarks(";,\t");
+    while (!pastPlate_) {
+        const std::size_t at = kMarks.Find(utf8);
+        if (at == std::string_view::npos)
+            break;
+        const char mark = utf8[at];
+        comma_ = comma_ || mark == ',';
+        tab_ = tab_ || mark == '\t';
+        pastPlate_ = mark == ';';
+        utf8.remove_prefix(at + 1);
     }
-    if (next_)
-        next_->LinePiece(utf8);
 }
 
-void TDelimiterLook::LineEnd()
+void TDelimiterLook::Count()
 {
     if (lineHasText_) {
         ++lines_;
@@ -263,8 +266,28 @@ void TDelimiterLook::LineEnd()
         tabLines_ += tab_;
     }
     lineHasText_ = pastPlate_ = comma_ = tab_ = false;
+}
+
+void TDelimiterLook::LinePiece(std::string_view utf8)
+{
+    Look(utf8);
+    if (next_)
+        next_->LinePiece(utf8);
+}
+
+void TDelimiterLook::LineEnd()
+{
+    Count();
     if (next_)
         next_->LineEnd();
+}
+
+void TDelimiterLook::Line(std::string_view utf8)
+{
+    Look(utf8);
+    Count();
+    if (next_)
+        next_->Line(utf8);
 }
 
 char TDelimiterLook::Suggested() const
