@@ -11,27 +11,68 @@
 #include <ostream>
 #include <unistd.h>
 
-void TPlateLineSink::LineEnd()
+namespace {
+
+// Lines go to the output in pieces of this size; each line takes at most
+// kLineRoom bytes while it is written.
+constexpr std::size_t kTextSize = 1 << 20;
+constexpr std::size_t kLineRoom = 7 * (kCellRoom + 1) + 2;
+// Plates computed together.
+constexpr std::size_t kBatchSize = 256;
+
+} // namespace
+
+void TPlateLineSink::Take(bool accepted, const TPlateBytes& plate)
 {
-    const std::optional<std::string> plate = normalizer_.Finish();
-    if (!plate) {
+    if (!accepted) {
         ++rejected_;
         return;
     }
     ++accepted_;
-    Plate(*plate);
+    Plate(plate);
+}
+
+void TPlateLineSink::LineEnd()
+{
+    TPlateBytes plate;
+    const bool accepted = normalizer_.FinishTo(plate);
+    Take(accepted, plate);
+}
+
+void TPlateLineSink::Line(std::string_view utf8)
+{
+    TPlateBytes plate;
+    const bool accepted = NormalizePlateTo(utf8, plate);
+    Take(accepted, plate);
 }
 
 void TPlateLineSink::ConvertPlateText(std::string_view text)
 {
-    normalizer_.Feed(TextToUtf8(text));
-    LineEnd();
+    Line(TextToUtf8(text));
 }
 
 TConverter::TConverter(int table, std::vector<int> columns, TOutputStream& out, TLineFormat format,
                        bool awaitOtherColumns)
-    : table_(table), columns_(std::move(columns)), out_(out), format_(format), columnsKnown_(!awaitOtherColumns)
+    : table_(table == 26 ? TCodeTable::Wiegand26 : TCodeTable::Wiegand64), columns_(std::move(columns)), out_(out),
+      format_(format), columnsKnown_(!awaitOtherColumns), codes_(kBatchSize), text_(new char[kTextSize + kLineRoom])
 {
+    writers_.push_back(RowCellWriter(table_, 0));
+    for (int c : columns_)
+        writers_.push_back(RowCellWriter(table_, static_cast<std::size_t>(c)));
+    batch_.reserve(kBatchSize);
+}
+
+char* TConverter::Room(std::size_t bytes)
+{
+    if (textSize_ + bytes > kTextSize + kLineRoom)
+        HandOver();
+    return text_.get() + textSize_;
+}
+
+void TConverter::HandOver()
+{
+    out_.Write(std::string_view(text_.get(), textSize_));
+    textSize_ = 0;
 }
 
 template <class Cells>
@@ -45,14 +86,47 @@ void TConverter::WriteLine(const Cells& cells, const std::vector<std::string_vie
     for (std::size_t i = 0; i < otherNames_.size(); ++i)
         writer.TextCell(i < others.size() ? others[i] : std::string_view());
     writer.EndLine();
-    out_.Write(line_);
+    if (line_.size() > kLineRoom) {
+        HandOver();
+        out_.Write(line_);
+        return;
+    }
+    std::memcpy(Room(line_.size()), line_.data(), line_.size());
+    textSize_ += line_.size();
+}
+
+// The line of a plate without other columns, written in place. Computed cells
+// never hold a separator, a quote or a line break (the canonical plate keeps no
+// byte below "0" but the digits), so neither format quotes them.
+void TConverter::WriteRow(const TPlateCodes& codes)
+{
+    const char separator = format_ == TLineFormat::Csv ? ',' : ';';
+    char* p = Room(kLineRoom);
+    char* const begin = p;
+    for (const TRowCellWriter write : writers_) {
+        p = write(codes, p);
+        *p++ = separator;
+    }
+    p[-1] = '\r';
+    *p++ = '\n';
+    textSize_ += static_cast<std::size_t>(p - begin);
+    if (textSize_ >= kTextSize)
+        HandOver();
+}
+
+void TConverter::ComputeBatch()
+{
+    ComputePlateCodesInBulk(batch_, codes_.data());
+    for (std::size_t i = 0; i < batch_.size(); ++i)
+        WriteRow(codes_[i]);
+    batch_.clear();
 }
 
 void TConverter::WriteHeader()
 {
     headerWritten_ = true;
     const std::vector<std::string_view> names(otherNames_.begin(), otherNames_.end());
-    if (table_ == 26)
+    if (table_ == TCodeTable::Wiegand26)
         WriteLine(Wiegand26Headers, names);
     else
         WriteLine(Wiegand64Headers, names);
@@ -63,20 +137,33 @@ void TConverter::OtherColumns(const std::vector<std::string>& names)
     if (columnsKnown_)
         return;
     otherNames_ = names;
-    Finish();
+    columnsKnown_ = true;
+    WriteWaiting();
+}
+
+void TConverter::WriteWaiting()
+{
+    if (!headerWritten_)
+        WriteHeader();
+    for (const TPlateBytes& plate : waiting_)
+        PlateWithOthers(plate, {});
+    waiting_.clear();
 }
 
 void TConverter::Finish()
 {
     columnsKnown_ = true;
-    if (!headerWritten_)
-        WriteHeader();
-    for (const std::string& plate : waiting_)
-        PlateWithOthers(plate, {});
-    waiting_.clear();
+    WriteWaiting();
+    ComputeBatch();
+    HandOver();
 }
 
-void TConverter::PlateWithOthers(const std::string& plate, const std::vector<std::string_view>& others)
+void TConverter::Plate(const TPlateBytes& plate)
+{
+    PlateWithOthers(plate, {});
+}
+
+void TConverter::PlateWithOthers(const TPlateBytes& plate, const std::vector<std::string_view>& others)
 {
     if (!headerWritten_) {
         if (!columnsKnown_) {
@@ -85,8 +172,17 @@ void TConverter::PlateWithOthers(const std::string& plate, const std::vector<std
         }
         WriteHeader();
     }
+    if (otherNames_.empty()) {
+        batch_.push_back(plate);
+        if (batch_.size() == kBatchSize)
+            ComputeBatch();
+        return;
+    }
+    // The other columns' texts are only valid during this call: the plates
+    // before go first, then this line.
+    ComputeBatch();
     const TPlateCodes codes = ComputePlateCodes(plate);
-    if (table_ == 26)
+    if (table_ == TCodeTable::Wiegand26)
         WriteLine(Wiegand26RowCells(codes), others);
     else
         WriteLine(Wiegand64RowCells(codes), others);
