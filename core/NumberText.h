@@ -112,28 +112,3 @@ inline char* WriteDecimal8(char* out, std::uint32_t value)
     StoreDigits(out, (digits >> (8 * (8 - n))) + kDigitCharacters8, n);
     return out + n;
 }
-
-// Copies 0 to 16 bytes in at most two moves that may overlap, where a call of
-// the library's copy for a few bytes would cost more than the copy.
-inline void CopyShort(char* out, const char* from, std::size_t n)
-{
-    if (n >= 8) {
-        std::uint64_t head, tail;
-        std::memcpy(&head, from, 8);
-        std::memcpy(&tail, from + n - 8, 8);
-        std::memcpy(out, &head, 8);
-        std::memcpy(out + n - 8, &tail, 8);
-    } else if (n >= 4) {
-        std::uint32_t head, tail;
-        std::memcpy(&head, from, 4);
-        std::memcpy(&tail, from + n - 4, 4);
-        std::memcpy(out, &head, 4);
-        std::memcpy(out + n - 4, &tail, 4);
-    } else if (n > 0) {
-        // 1 to 3 bytes: the first, the middle and the last (some the same).
-        const char first = from[0], middle = from[n / 2], last = from[n - 1];
-        out[0] = first;
-        out[n / 2] = middle;
-        out[n - 1] = last;
-    }
-}

@@ -1,6 +1,7 @@
 #include "PlateCodes.h"
 
 #include "NumberText.h"
+#include "ShortBytes.h"
 #include "UWG26.h"
 #include "UWG64.h"
 

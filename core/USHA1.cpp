@@ -1,5 +1,7 @@
 #include "USHA1.h"
 
+#include "ShortBytes.h"
+
 #include <cstring>
 #include <stdexcept>
 #include <utility>
@@ -60,14 +62,8 @@ void LoadShortMessage(std::string_view message, std::uint64_t& first, std::uint6
     if (n > 8) {
         low = Load<std::uint64_t>(p);
         high = Load<std::uint64_t>(p + n - 8) >> (8 * (16 - n));
-    } else if (n == 8) {
-        low = Load<std::uint64_t>(p);
-    } else if (n >= 4) {
-        // Two loads that overlap: the bytes they share are the same.
-        low = Load<std::uint32_t>(p) | (std::uint64_t(Load<std::uint32_t>(p + n - 4)) << (8 * (n - 4)));
-    } else if (n > 0) {
-        low = std::uint64_t(std::uint8_t(p[0])) | (std::uint64_t(std::uint8_t(p[n / 2])) << (8 * (n / 2))) |
-              (std::uint64_t(std::uint8_t(p[n - 1])) << (8 * (n - 1)));
+    } else {
+        low = LoadShort(p, n);
     }
     if (n < 8)
         low |= std::uint64_t(0x80) << (8 * n);
