@@ -9,6 +9,7 @@
 #include <cstring>
 #include <memory>
 #include <ostream>
+#include <span>
 #include <unistd.h>
 
 namespace {
@@ -54,12 +55,14 @@ void TPlateLineSink::ConvertPlateText(std::string_view text)
 TConverter::TConverter(int table, std::vector<int> columns, TOutputStream& out, TLineFormat format,
                        bool awaitOtherColumns)
     : table_(table == 26 ? TCodeTable::Wiegand26 : TCodeTable::Wiegand64), columns_(std::move(columns)), out_(out),
-      format_(format), columnsKnown_(!awaitOtherColumns), codes_(kBatchSize), text_(new char[kTextSize + kLineRoom])
+      format_(format), separator_(format == TLineFormat::Csv ? ',' : ';'), columnsKnown_(!awaitOtherColumns),
+      codes_(kBatchSize), text_(new char[kTextSize + kLineRoom])
 {
     writers_.push_back(RowCellWriter(table_, 0));
     for (int c : columns_)
         writers_.push_back(RowCellWriter(table_, static_cast<std::size_t>(c)));
     batch_.reserve(kBatchSize);
+    othersEnds_.reserve(kBatchSize);
 }
 
 char* TConverter::Room(std::size_t bytes)
@@ -75,41 +78,33 @@ void TConverter::HandOver()
     textSize_ = 0;
 }
 
-template <class Cells>
-void TConverter::WriteLine(const Cells& cells, const std::vector<std::string_view>& others)
+void TConverter::Append(std::string_view bytes)
 {
-    line_.clear();
-    TResultLineWriter writer(line_, format_);
-    writer.Cell(cells[0]);
-    for (int c : columns_)
-        writer.Cell(cells[static_cast<std::size_t>(c)]);
-    for (std::size_t i = 0; i < otherNames_.size(); ++i)
-        writer.TextCell(i < others.size() ? others[i] : std::string_view());
-    writer.EndLine();
-    if (line_.size() > kLineRoom) {
+    if (bytes.size() > kLineRoom) {
+        // A long text from another column goes out as it stands.
         HandOver();
-        out_.Write(line_);
+        out_.Write(bytes);
         return;
     }
-    std::memcpy(Room(line_.size()), line_.data(), line_.size());
-    textSize_ += line_.size();
+    std::memcpy(Room(bytes.size()), bytes.data(), bytes.size());
+    textSize_ += bytes.size();
 }
 
-// The line of a plate without other columns, written in place. Computed cells
-// never hold a separator, a quote or a line break (the canonical plate keeps no
-// byte below "0" but the digits), so neither format quotes them.
-void TConverter::WriteRow(const TPlateCodes& codes)
+// The line of a plate: its computed cells written in place, then the texts of
+// its other columns as they were taken. Computed cells never hold a
+// separator, a quote or a line break (the canonical plate keeps no byte below
+// "0" but the digits), so neither format quotes them.
+void TConverter::WriteRow(const TPlateCodes& codes, std::string_view others)
 {
-    const char separator = format_ == TLineFormat::Csv ? ',' : ';';
     char* p = Room(kLineRoom);
     char* const begin = p;
     for (const TRowCellWriter write : writers_) {
         p = write(codes, p);
-        *p++ = separator;
+        *p++ = separator_;
     }
-    p[-1] = '\r';
-    *p++ = '\n';
-    textSize_ += static_cast<std::size_t>(p - begin);
+    textSize_ += static_cast<std::size_t>(p - begin) - 1; // no separator after the last
+    Append(others);
+    Append("\r\n");
     if (textSize_ >= kTextSize)
         HandOver();
 }
@@ -117,19 +112,30 @@ void TConverter::WriteRow(const TPlateCodes& codes)
 void TConverter::ComputeBatch()
 {
     ComputePlateCodesInBulk(batch_, codes_.data());
-    for (std::size_t i = 0; i < batch_.size(); ++i)
-        WriteRow(codes_[i]);
+    std::size_t othersBegin = 0;
+    for (std::size_t i = 0; i < batch_.size(); ++i) {
+        WriteRow(codes_[i], std::string_view(others_).substr(othersBegin, othersEnds_[i] - othersBegin));
+        othersBegin = othersEnds_[i];
+    }
     batch_.clear();
+    others_.clear();
+    othersEnds_.clear();
 }
 
 void TConverter::WriteHeader()
 {
     headerWritten_ = true;
-    const std::vector<std::string_view> names(otherNames_.begin(), otherNames_.end());
-    if (table_ == TCodeTable::Wiegand26)
-        WriteLine(Wiegand26Headers, names);
-    else
-        WriteLine(Wiegand64Headers, names);
+    std::string line;
+    TResultLineWriter writer(line, format_);
+    const auto& headers = table_ == TCodeTable::Wiegand26 ? std::span<const std::string_view>(Wiegand26Headers)
+                                                          : std::span<const std::string_view>(Wiegand64Headers);
+    writer.Cell(headers[0]);
+    for (int c : columns_)
+        writer.Cell(headers[static_cast<std::size_t>(c)]);
+    for (const std::string& name : otherNames_)
+        writer.TextCell(name);
+    writer.EndLine();
+    Append(line);
 }
 
 void TConverter::OtherColumns(const std::vector<std::string>& names)
@@ -172,20 +178,18 @@ void TConverter::PlateWithOthers(const TPlateBytes& plate, const std::vector<std
         }
         WriteHeader();
     }
-    if (otherNames_.empty()) {
-        batch_.push_back(plate);
-        if (batch_.size() == kBatchSize)
-            ComputeBatch();
-        return;
+    // The other columns' texts are only valid during this call: they wait in
+    // the batch as the cells they become.
+    if (!otherNames_.empty()) {
+        others_.push_back(separator_);
+        TResultLineWriter writer(others_, format_);
+        for (std::size_t i = 0; i < otherNames_.size(); ++i)
+            writer.TextCell(i < others.size() ? others[i] : std::string_view());
     }
-    // The other columns' texts are only valid during this call: the plates
-    // before go first, then this line.
-    ComputeBatch();
-    const TPlateCodes codes = ComputePlateCodes(plate);
-    if (table_ == TCodeTable::Wiegand26)
-        WriteLine(Wiegand26RowCells(codes), others);
-    else
-        WriteLine(Wiegand64RowCells(codes), others);
+    batch_.push_back(plate);
+    othersEnds_.push_back(others_.size());
+    if (batch_.size() == kBatchSize || others_.size() >= kTextSize)
+        ComputeBatch();
 }
 
 namespace {

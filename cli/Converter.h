@@ -56,9 +56,9 @@ private:
 // Turns each plate line into one result-file line of the chosen table; rejected
 // lines write nothing. The header line comes first; when other columns are
 // awaited (delimited lists), it waits for their names, and so do the plates
-// that arrive before them. Plates without other columns are computed in bulk
-// (ComputePlateCodesInBulk) and their lines written straight into the output
-// text; lines keep the order of their plates.
+// that arrive before them. Plates are computed in bulk (ComputePlateCodesInBulk),
+// the cells of their other columns waiting beside them, and their lines are
+// written straight into the output text, in the order of their plates.
 class TConverter : public TPlateLineSink {
 public:
     TConverter(int table, std::vector<int> columns, TOutputStream& out,
@@ -76,11 +76,10 @@ protected:
 private:
     void WriteHeader();
     void WriteWaiting();
-    template <class Cells>
-    void WriteLine(const Cells& cells, const std::vector<std::string_view>& others);
-    void WriteRow(const TPlateCodes& codes);
+    void WriteRow(const TPlateCodes& codes, std::string_view others);
     void ComputeBatch();
     char* Room(std::size_t bytes);
+    void Append(std::string_view bytes);
     void HandOver();
 
     TCodeTable table_;
@@ -88,13 +87,15 @@ private:
     std::vector<TRowCellWriter> writers_; // of column 0 and columns_
     TOutputStream& out_;
     TLineFormat format_;
+    char separator_;
     bool columnsKnown_;
     bool headerWritten_ = false;
     std::vector<std::string> otherNames_;
     std::vector<TPlateBytes> waiting_; // plates that came before the other columns' names
     std::vector<TPlateBytes> batch_;   // plates waiting to be computed in bulk
+    std::string others_;               // their other columns' cells, as written
+    std::vector<std::size_t> othersEnds_; // where each plate's cells end in others_
     std::vector<TPlateCodes> codes_;
-    std::string line_;
     std::unique_ptr<char[]> text_; // lines not yet handed to the output
     std::size_t textSize_ = 0;
 };
