@@ -51,6 +51,7 @@ private:
     bool SampleComplete();
     void DetectAndParseHead();
     void Parse(std::string_view text);
+    const char* WholeRecord(const char* p, const char* end);
     void LineBreak(char c);
     void EndField();
     void EndRecord();
