@@ -180,16 +180,38 @@ void TConverter::PlateWithOthers(const TPlateBytes& plate, const std::vector<std
     }
     // The other columns' texts are only valid during this call: they wait in
     // the batch as the cells they become.
-    if (!otherNames_.empty()) {
-        others_.push_back(separator_);
-        TResultLineWriter writer(others_, format_);
-        for (std::size_t i = 0; i < otherNames_.size(); ++i)
-            writer.TextCell(i < others.size() ? others[i] : std::string_view());
-    }
+    if (!otherNames_.empty())
+        AppendOthers(others);
     batch_.push_back(plate);
     othersEnds_.push_back(others_.size());
     if (batch_.size() == kBatchSize || others_.size() >= kTextSize)
         ComputeBatch();
+}
+
+// The cells of the other columns, each after a separator. Most texts are
+// written as they stand, and then all of them are copied in one go.
+void TConverter::AppendOthers(const std::vector<std::string_view>& others)
+{
+    const auto other = [&](std::size_t i) { return i < others.size() ? others[i] : std::string_view(); };
+    std::size_t bytes = otherNames_.size();
+    for (std::size_t i = 0; i < otherNames_.size(); ++i) {
+        if (!TResultLineWriter::WrittenAsIs(other(i), format_)) {
+            others_.push_back(separator_);
+            TResultLineWriter writer(others_, format_);
+            for (std::size_t k = 0; k < otherNames_.size(); ++k)
+                writer.TextCell(other(k));
+            return;
+        }
+        bytes += other(i).size();
+    }
+    std::size_t at = others_.size();
+    others_.resize(at + bytes);
+    for (std::size_t i = 0; i < otherNames_.size(); ++i) {
+        const std::string_view text = other(i);
+        others_[at++] = separator_;
+        std::memcpy(others_.data() + at, text.data(), text.size());
+        at += text.size();
+    }
 }
 
 namespace {

@@ -78,6 +78,7 @@ private:
     void WriteWaiting();
     void WriteRow(const TPlateCodes& codes, std::string_view others);
     void ComputeBatch();
+    void AppendOthers(const std::vector<std::string_view>& others);
     char* Room(std::size_t bytes);
     void Append(std::string_view bytes);
     void HandOver();
