@@ -3,6 +3,7 @@
 #include "CliInputs.h"
 #include "CollisionReport.h"
 #include "DecodeReport.h"
+#include "ShortBytes.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -209,7 +210,10 @@ void TConverter::AppendOthers(const std::vector<std::string_view>& others)
     for (std::size_t i = 0; i < otherNames_.size(); ++i) {
         const std::string_view text = other(i);
         others_[at++] = separator_;
-        std::memcpy(others_.data() + at, text.data(), text.size());
+        if (text.size() <= 16)
+            CopyShort(others_.data() + at, text.data(), text.size());
+        else
+            std::memcpy(others_.data() + at, text.data(), text.size());
         at += text.size();
     }
 }

@@ -29,7 +29,9 @@ TEST(ShortBytes, LoadsAndCopiesEveryLengthWithoutReachingBeyond)
 TEST(ByteSet, FindsTheFirstMemberAtEveryPositionOfEveryLength)
 {
     const TByteSet set(std::string_view(";,\t\0", 4));
-    for (std::size_t n = 0; n <= 20; ++n) {
+    // Up to beyond two blocks of sixteen, so that every way a text splits into
+    // blocks and a last part is searched.
+    for (std::size_t n = 0; n <= 40; ++n) {
         for (std::size_t at = 0; at <= n; ++at) {
             for (const char member : {';', ',', '\t', '\0'}) {
                 std::string text(n, 'a');
@@ -45,4 +47,13 @@ TEST(ByteSet, FindsTheFirstMemberAtEveryPositionOfEveryLength)
             }
         }
     }
+}
+
+TEST(ByteSet, ASetOfFewerMembersFindsOnlyThem)
+{
+    const TByteSet set("\n");
+    EXPECT_EQ(set.Find("abc"), std::string_view::npos);
+    EXPECT_EQ(set.Find(std::string_view("ab\0c", 4)), std::string_view::npos);
+    EXPECT_EQ(set.Find("0123456789abcdefghij\nx"), 20u);
+    EXPECT_EQ(TByteSet("").Find(std::string_view("\0\0\0", 3)), std::string_view::npos);
 }
