@@ -28,10 +28,10 @@ public:
     // The names of the other columns of delimited lists, settled by the first list.
     virtual void OtherColumns(const std::vector<std::string>& names) { (void)names; }
     // The plate of a record of a delimited list, and the texts of its other columns.
-    void ConvertListPlate(const std::string& plate, const std::vector<std::string_view>& others)
+    void ConvertListPlate(const TPlateBytes& plate, const std::vector<std::string_view>& others)
     {
         ++accepted_;
-        PlateWithOthers(TPlateBytes(plate), others);
+        PlateWithOthers(plate, others);
     }
     void CountRejected() { ++rejected_; }
 

@@ -12,7 +12,7 @@ constexpr std::size_t kDetectBreaks = 50;
 bool IsBreak(char c) { return c == '\r' || c == '\n'; }
 
 // Where a run of plain text from `p` ends: at the first stop, or at `end`.
-const char* RunEnd(const TByteSet& stops, const char* p, const char* end)
+inline const char* RunEnd(const TByteSet& stops, const char* p, const char* end)
 {
     const std::size_t at = stops.Find(std::string_view(p, std::size_t(end - p)));
     return at == std::string_view::npos ? end : p + at;

@@ -48,9 +48,9 @@ struct TPlateOut {
 class TCollectPlates : public TListPlateSink {
 public:
     void ListColumns(const TListColumns& c) override { columns = c; }
-    void ListPlate(const std::string& plate, const TDelimitedRecord& record) override
+    void ListPlate(const TPlateBytes& plate, const TDelimitedRecord& record) override
     {
-        plates.push_back({plate, Fields(record.Fields.begin(), record.Fields.end()), record.Line});
+        plates.push_back({std::string(plate), Fields(record.Fields.begin(), record.Fields.end()), record.Line});
     }
     void ListIssue(const TRecordIssue& issue) override { issues.push_back(IssueMessage(issue)); }
     TListColumns columns;
