@@ -99,7 +99,7 @@ void TListImport::PlaceColumns(TGridColumns& target, const TListColumns& columns
     }
 }
 
-void TListImport::ListPlate(const std::string& plate, const TDelimitedRecord& record)
+void TListImport::ListPlate(const TPlateBytes& plate, const TDelimitedRecord& record)
 {
     const TPlateCodes codes = ComputePlateCodes(plate);
     rows26_.push_back(Wiegand26RowCells(codes));

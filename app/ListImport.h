@@ -19,7 +19,7 @@ public:
     TListImport(TzelGrid* sg26, TzelGrid* sg64, TCollisionView* collisions);
 
     void ListColumns(const TListColumns& columns) override;
-    void ListPlate(const std::string& plate, const TDelimitedRecord& record) override;
+    void ListPlate(const TPlateBytes& plate, const TDelimitedRecord& record) override;
     void ListIssue(const TRecordIssue& issue) override;
     // Puts the rows still waiting into the grids.
     void Flush();

@@ -76,7 +76,7 @@ public:
         WarnOfPlateColumn(columns);
     }
 
-    void ListPlate(const std::string& plate, const TDelimitedRecord& record) override
+    void ListPlate(const TPlateBytes& plate, const TDelimitedRecord& record) override
     {
         const std::size_t fields = std::min(record.Fields.size(), places_.size());
         for (std::size_t i = 0; i < fields; ++i)

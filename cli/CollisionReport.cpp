@@ -11,12 +11,13 @@ constexpr std::size_t kBatch = 4096;
 TCollisionReport::TCollisionReport(TCodeTable table) : table_(table)
 {
     pending_.reserve(kBatch);
+    codes_.resize(kBatch);
     records_.reserve(kBatch);
 }
 
-void TCollisionReport::Plate(const std::string& plate)
+void TCollisionReport::Plate(const TPlateBytes& plate)
 {
-    pending_.push_back(ComputePlateCodes(plate));
+    pending_.push_back(plate);
     if (pending_.size() == kBatch)
         Flush();
 }
@@ -24,8 +25,11 @@ void TCollisionReport::Plate(const std::string& plate)
 void TCollisionReport::Flush()
 {
     records_.clear();
-    for (const TPlateCodes& codes : pending_)
+    ComputePlateCodesInBulk(pending_, codes_.data());
+    for (std::size_t i = 0; i < pending_.size(); ++i) {
+        const TPlateCodes& codes = codes_[i];
         records_.push_back({codes.Plate, codes.Wiegand26, codes.Wiegand64, ++row_});
+    }
     finder_.Add(records_);
     pending_.clear();
 }

@@ -21,15 +21,16 @@ public:
     TCollisionCounts Counts();
 
 protected:
-    void Plate(const std::string& plate) override;
+    void Plate(const TPlateBytes& plate) override;
 
 private:
     void Flush();
 
     TCodeTable table_;
     TCollisionFinder finder_;
-    // Plates computed but not yet taken by the finder, which takes them in bulk.
-    std::vector<TPlateCodes> pending_;
+    // Plates not yet taken by the finder, which takes them in bulk, and their codes.
+    std::vector<TPlateBytes> pending_;
+    std::vector<TPlateCodes> codes_;
     std::vector<TCollisionRecord> records_;
     std::uint64_t row_ = 0;
 };

@@ -3,59 +3,140 @@
 #include "CliInputs.h"
 #include "CollisionReport.h"
 #include "DecodeReport.h"
+#include "ShortBytes.h"
 
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <memory>
 #include <ostream>
+#include <span>
 #include <unistd.h>
 
-void TPlateLineSink::LineEnd()
+namespace {
+
+// Lines go to the output in pieces of this size; each line takes at most
+// kLineRoom bytes while it is written.
+constexpr std::size_t kTextSize = 1 << 20;
+constexpr std::size_t kLineRoom = 7 * (kCellRoom + 1) + 2;
+// Plates computed together.
+constexpr std::size_t kBatchSize = 256;
+
+} // namespace
+
+void TPlateLineSink::Take(bool accepted, const TPlateBytes& plate)
 {
-    const std::optional<std::string> plate = normalizer_.Finish();
-    if (!plate) {
+    if (!accepted) {
         ++rejected_;
         return;
     }
     ++accepted_;
-    Plate(*plate);
+    Plate(plate);
+}
+
+void TPlateLineSink::LineEnd()
+{
+    TPlateBytes plate;
+    const bool accepted = normalizer_.FinishTo(plate);
+    Take(accepted, plate);
+}
+
+void TPlateLineSink::Line(std::string_view utf8)
+{
+    TPlateBytes plate;
+    const bool accepted = NormalizePlateTo(utf8, plate);
+    Take(accepted, plate);
 }
 
 void TPlateLineSink::ConvertPlateText(std::string_view text)
 {
-    normalizer_.Feed(TextToUtf8(text));
-    LineEnd();
+    Line(TextToUtf8(text));
 }
 
 TConverter::TConverter(TCodeTable table, std::vector<int> columns, TOutputStream& out, TLineFormat format,
                        bool awaitOtherColumns)
-    : table_(table), columns_(std::move(columns)), out_(out), format_(format), columnsKnown_(!awaitOtherColumns)
+    : table_(table), columns_(std::move(columns)), out_(out),
+      format_(format), separator_(format == TLineFormat::Csv ? ',' : ';'), columnsKnown_(!awaitOtherColumns),
+      codes_(kBatchSize), text_(new char[kTextSize + kLineRoom])
 {
+    writers_.push_back(RowCellWriter(table_, 0));
+    for (int c : columns_)
+        writers_.push_back(RowCellWriter(table_, static_cast<std::size_t>(c)));
+    batch_.reserve(kBatchSize);
+    othersEnds_.reserve(kBatchSize);
 }
 
-template <class Cells>
-void TConverter::WriteLine(const Cells& cells, const std::vector<std::string_view>& others)
+char* TConverter::Room(std::size_t bytes)
 {
-    line_.clear();
-    TResultLineWriter writer(line_, format_);
-    writer.Cell(cells[0]);
-    for (int c : columns_)
-        writer.Cell(cells[static_cast<std::size_t>(c)]);
-    for (std::size_t i = 0; i < otherNames_.size(); ++i)
-        writer.TextCell(i < others.size() ? others[i] : std::string_view());
-    writer.EndLine();
-    out_.Write(line_);
+    if (textSize_ + bytes > kTextSize + kLineRoom)
+        HandOver();
+    return text_.get() + textSize_;
+}
+
+void TConverter::HandOver()
+{
+    out_.Write(std::string_view(text_.get(), textSize_));
+    textSize_ = 0;
+}
+
+void TConverter::Append(std::string_view bytes)
+{
+    if (bytes.size() > kLineRoom) {
+        // A long text from another column goes out as it stands.
+        HandOver();
+        out_.Write(bytes);
+        return;
+    }
+    std::memcpy(Room(bytes.size()), bytes.data(), bytes.size());
+    textSize_ += bytes.size();
+}
+
+// The line of a plate: its computed cells written in place, then the texts of
+// its other columns as they were taken. Computed cells never hold a
+// separator, a quote or a line break (the canonical plate keeps no byte below
+// "0" but the digits), so neither format quotes them.
+void TConverter::WriteRow(const TPlateCodes& codes, std::string_view others)
+{
+    char* p = Room(kLineRoom);
+    char* const begin = p;
+    for (const TRowCellWriter write : writers_) {
+        p = write(codes, p);
+        *p++ = separator_;
+    }
+    textSize_ += static_cast<std::size_t>(p - begin) - 1; // no separator after the last
+    Append(others);
+    Append("\r\n");
+    if (textSize_ >= kTextSize)
+        HandOver();
+}
+
+void TConverter::ComputeBatch()
+{
+    ComputePlateCodesInBulk(batch_, codes_.data());
+    std::size_t othersBegin = 0;
+    for (std::size_t i = 0; i < batch_.size(); ++i) {
+        WriteRow(codes_[i], std::string_view(others_).substr(othersBegin, othersEnds_[i] - othersBegin));
+        othersBegin = othersEnds_[i];
+    }
+    batch_.clear();
+    others_.clear();
+    othersEnds_.clear();
 }
 
 void TConverter::WriteHeader()
 {
     headerWritten_ = true;
-    const std::vector<std::string_view> names(otherNames_.begin(), otherNames_.end());
-    if (table_ == TCodeTable::Wiegand26)
-        WriteLine(Wiegand26Headers, names);
-    else
-        WriteLine(Wiegand64Headers, names);
+    std::string line;
+    TResultLineWriter writer(line, format_);
+    const auto& headers = table_ == TCodeTable::Wiegand26 ? std::span<const std::string_view>(Wiegand26Headers)
+                                                          : std::span<const std::string_view>(Wiegand64Headers);
+    writer.Cell(headers[0]);
+    for (int c : columns_)
+        writer.Cell(headers[static_cast<std::size_t>(c)]);
+    for (const std::string& name : otherNames_)
+        writer.TextCell(name);
+    writer.EndLine();
+    Append(line);
 }
 
 void TConverter::OtherColumns(const std::vector<std::string>& names)
@@ -63,20 +144,33 @@ void TConverter::OtherColumns(const std::vector<std::string>& names)
     if (columnsKnown_)
         return;
     otherNames_ = names;
-    Finish();
+    columnsKnown_ = true;
+    WriteWaiting();
+}
+
+void TConverter::WriteWaiting()
+{
+    if (!headerWritten_)
+        WriteHeader();
+    for (const TPlateBytes& plate : waiting_)
+        PlateWithOthers(plate, {});
+    waiting_.clear();
 }
 
 void TConverter::Finish()
 {
     columnsKnown_ = true;
-    if (!headerWritten_)
-        WriteHeader();
-    for (const std::string& plate : waiting_)
-        PlateWithOthers(plate, {});
-    waiting_.clear();
+    WriteWaiting();
+    ComputeBatch();
+    HandOver();
 }
 
-void TConverter::PlateWithOthers(const std::string& plate, const std::vector<std::string_view>& others)
+void TConverter::Plate(const TPlateBytes& plate)
+{
+    PlateWithOthers(plate, {});
+}
+
+void TConverter::PlateWithOthers(const TPlateBytes& plate, const std::vector<std::string_view>& others)
 {
     if (!headerWritten_) {
         if (!columnsKnown_) {
@@ -85,11 +179,43 @@ void TConverter::PlateWithOthers(const std::string& plate, const std::vector<std
         }
         WriteHeader();
     }
-    const TPlateCodes codes = ComputePlateCodes(plate);
-    if (table_ == TCodeTable::Wiegand26)
-        WriteLine(Wiegand26RowCells(codes), others);
-    else
-        WriteLine(Wiegand64RowCells(codes), others);
+    // The other columns' texts are only valid during this call: they wait in
+    // the batch as the cells they become.
+    if (!otherNames_.empty())
+        AppendOthers(others);
+    batch_.push_back(plate);
+    othersEnds_.push_back(others_.size());
+    if (batch_.size() == kBatchSize || others_.size() >= kTextSize)
+        ComputeBatch();
+}
+
+// The cells of the other columns, each after a separator. Most texts are
+// written as they stand, and then all of them are copied in one go.
+void TConverter::AppendOthers(const std::vector<std::string_view>& others)
+{
+    const auto other = [&](std::size_t i) { return i < others.size() ? others[i] : std::string_view(); };
+    std::size_t bytes = otherNames_.size();
+    for (std::size_t i = 0; i < otherNames_.size(); ++i) {
+        if (!TResultLineWriter::WrittenAsIs(other(i), format_)) {
+            others_.push_back(separator_);
+            TResultLineWriter writer(others_, format_);
+            for (std::size_t k = 0; k < otherNames_.size(); ++k)
+                writer.TextCell(other(k));
+            return;
+        }
+        bytes += other(i).size();
+    }
+    std::size_t at = others_.size();
+    others_.resize(at + bytes);
+    for (std::size_t i = 0; i < otherNames_.size(); ++i) {
+        const std::string_view text = other(i);
+        others_[at++] = separator_;
+        if (text.size() <= 16)
+            CopyShort(others_.data() + at, text.data(), text.size());
+        else
+            std::memcpy(others_.data() + at, text.data(), text.size());
+        at += text.size();
+    }
 }
 
 namespace {

@@ -8,6 +8,7 @@
 #include "ResultFile.h"
 
 #include <iosfwd>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -22,11 +23,12 @@ public:
 
     void LinePiece(std::string_view utf8) override { normalizer_.Feed(utf8); }
     void LineEnd() override;
+    void Line(std::string_view utf8) override;
 
     // The names of the other columns of delimited lists, settled by the first list.
     virtual void OtherColumns(const std::vector<std::string>& names) { (void)names; }
     // The plate of a record of a delimited list, and the texts of its other columns.
-    void ConvertListPlate(const std::string& plate, const std::vector<std::string_view>& others)
+    void ConvertListPlate(const TPlateBytes& plate, const std::vector<std::string_view>& others)
     {
         ++accepted_;
         PlateWithOthers(plate, others);
@@ -37,14 +39,16 @@ public:
     std::size_t Rejected() const { return rejected_; }
 
 protected:
-    virtual void Plate(const std::string& plate) = 0;
-    virtual void PlateWithOthers(const std::string& plate, const std::vector<std::string_view>& others)
+    virtual void Plate(const TPlateBytes& plate) = 0;
+    virtual void PlateWithOthers(const TPlateBytes& plate, const std::vector<std::string_view>& others)
     {
         (void)others;
         Plate(plate);
     }
 
 private:
+    void Take(bool accepted, const TPlateBytes& plate);
+
     TPlateNormalizer normalizer_;
     std::size_t accepted_ = 0, rejected_ = 0;
 };
@@ -52,34 +56,49 @@ private:
 // Turns each plate line into one result-file line of the chosen table; rejected
 // lines write nothing. The header line comes first; when other columns are
 // awaited (delimited lists), it waits for their names, and so do the plates
-// that arrive before them.
+// that arrive before them. Plates are computed in bulk (ComputePlateCodesInBulk),
+// the cells of their other columns waiting beside them, and their lines are
+// written straight into the output text, in the order of their plates.
 class TConverter : public TPlateLineSink {
 public:
     TConverter(TCodeTable table, std::vector<int> columns, TOutputStream& out,
                TLineFormat format = TLineFormat::Semicolon, bool awaitOtherColumns = false);
 
     void OtherColumns(const std::vector<std::string>& names) override;
-    // Writes what still waits: the header and its plates, when no list named columns.
+    // Writes what still waits: the header and its plates, when no list named
+    // columns; then hands every line to the output.
     void Finish();
 
 protected:
-    void Plate(const std::string& plate) override { PlateWithOthers(plate, {}); }
-    void PlateWithOthers(const std::string& plate, const std::vector<std::string_view>& others) override;
+    void Plate(const TPlateBytes& plate) override;
+    void PlateWithOthers(const TPlateBytes& plate, const std::vector<std::string_view>& others) override;
 
 private:
     void WriteHeader();
-    template <class Cells>
-    void WriteLine(const Cells& cells, const std::vector<std::string_view>& others);
+    void WriteWaiting();
+    void WriteRow(const TPlateCodes& codes, std::string_view others);
+    void ComputeBatch();
+    void AppendOthers(const std::vector<std::string_view>& others);
+    char* Room(std::size_t bytes);
+    void Append(std::string_view bytes);
+    void HandOver();
 
     TCodeTable table_;
     std::vector<int> columns_;
+    std::vector<TRowCellWriter> writers_; // of column 0 and columns_
     TOutputStream& out_;
     TLineFormat format_;
+    char separator_;
     bool columnsKnown_;
     bool headerWritten_ = false;
     std::vector<std::string> otherNames_;
-    std::vector<std::string> waiting_; // plates that came before the other columns' names
-    std::string line_;
+    std::vector<TPlateBytes> waiting_; // plates that came before the other columns' names
+    std::vector<TPlateBytes> batch_;   // plates waiting to be computed in bulk
+    std::string others_;               // their other columns' cells, as written
+    std::vector<std::size_t> othersEnds_; // where each plate's cells end in others_
+    std::vector<TPlateCodes> codes_;
+    std::unique_ptr<char[]> text_; // lines not yet handed to the output
+    std::size_t textSize_ = 0;
 };
 
 // Runs corvana-cli with the arguments after the program name; returns the exit

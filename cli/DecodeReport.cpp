@@ -32,17 +32,17 @@ TDecodeReport::TDecodeReport(TCodeTable table, const std::vector<std::string>& c
     }
 }
 
-void TDecodeReport::Plate(const std::string& plate)
+void TDecodeReport::Plate(const TPlateBytes& plate)
 {
     if (slots_.empty())
         return;
     const TPlateCodes codes = ComputePlateCodes(plate);
     const auto slot = slots_.find(table_ == TCodeTable::Wiegand26 ? codes.Payload : Wiegand64Groups(codes.Wiegand64));
-    if (slot == slots_.end() || !found_.insert(plate).second)
+    if (slot == slots_.end() || !found_.emplace(plate).second)
         return;
     if (plates_.size() <= slot->second)
         plates_.resize(slots_.size());
-    plates_[slot->second].push_back(plate);
+    plates_[slot->second].emplace_back(plate);
 }
 
 void TDecodeReport::Write(TOutputStream& out, TLineFormat format) const

@@ -26,7 +26,7 @@ public:
     void Write(TOutputStream& out, TLineFormat format) const;
 
 protected:
-    void Plate(const std::string& plate) override;
+    void Plate(const TPlateBytes& plate) override;
 
 private:
     struct TEntry {

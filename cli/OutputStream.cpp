@@ -10,6 +10,10 @@ constexpr std::size_t kBufferSize = 1 << 16;
 
 void TDescriptorOutput::Write(std::string_view data)
 {
+    if (buffer_.empty() && data.size() >= kBufferSize) {
+        WriteAll(data); // a large piece goes straight from the caller's bytes
+        return;
+    }
     buffer_.append(data);
     if (buffer_.size() >= kBufferSize)
         Flush();
@@ -17,9 +21,15 @@ void TDescriptorOutput::Write(std::string_view data)
 
 void TDescriptorOutput::Flush()
 {
+    WriteAll(buffer_);
+    buffer_.clear();
+}
+
+void TDescriptorOutput::WriteAll(std::string_view data)
+{
     std::size_t done = 0;
-    while (done < buffer_.size()) {
-        const ssize_t n = ::write(fd_, buffer_.data() + done, buffer_.size() - done);
+    while (done < data.size()) {
+        const ssize_t n = ::write(fd_, data.data() + done, data.size() - done);
         if (n < 0) {
             if (errno == EINTR)
                 continue;
@@ -27,7 +37,6 @@ void TDescriptorOutput::Flush()
         }
         done += static_cast<std::size_t>(n);
     }
-    buffer_.clear();
 }
 
 // Errors of the file writer become output errors.

@@ -33,6 +33,7 @@ public:
 
 private:
     void Flush();
+    void WriteAll(std::string_view data);
     int fd_;
     std::string name_;
     std::string buffer_;

@@ -117,18 +117,22 @@ void TAtomicFileWriter::Write(std::string_view data)
 {
     if (buffer_.size() + data.size() > kBufferSize)
         Flush();
-    if (data.size() >= kBufferSize) {
-        buffer_.assign(data);
-        Flush();
-        return;
-    }
-    buffer_.append(data);
+    if (data.size() >= kBufferSize)
+        WriteAll(data); // a large piece goes straight from the caller's bytes
+    else
+        buffer_.append(data);
 }
 
 void TAtomicFileWriter::Flush()
 {
-    const char* p = buffer_.data();
-    std::size_t left = buffer_.size();
+    WriteAll(buffer_);
+    buffer_.clear();
+}
+
+void TAtomicFileWriter::WriteAll(std::string_view data)
+{
+    const char* p = data.data();
+    std::size_t left = data.size();
     while (left > 0) {
         const ssize_t n = ::write(fd_, p, left);
         if (n < 0) {
@@ -139,7 +143,6 @@ void TAtomicFileWriter::Flush()
         p += n;
         left -= static_cast<std::size_t>(n);
     }
-    buffer_.clear();
 }
 
 void TAtomicFileWriter::Commit()

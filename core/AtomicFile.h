@@ -32,6 +32,7 @@ public:
 
 private:
     void Flush();
+    void WriteAll(std::string_view data);
     [[noreturn]] void Fail(int error);
 
     std::string target_; // the name given, used in errors

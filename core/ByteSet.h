@@ -1,12 +1,18 @@
 #pragma once
-// A few bytes to look for in text, found eight bytes at a time: the scanning of
+// A few bytes to look for in text, found sixteen (or eight) bytes at a time: the scanning of
 // cells for characters that need quoting and of delimited text for separators,
 // quotes and line breaks, where texts are short and many.
+
+#include "ShortBytes.h"
 
 #include <bit>
 #include <cstdint>
 #include <cstring>
 #include <string_view>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 class TByteSet {
 public:
@@ -16,37 +22,103 @@ public:
     {
         for (char c : members.substr(0, kMaxMembers))
             words_[count_++] = kOnes * static_cast<unsigned char>(c);
+        // The blocks are searched for every place, whatever the number of
+        // members, without a loop over them: the places left repeat the first.
+        for (std::size_t k = count_; k < kMaxMembers; ++k)
+            words_[k] = words_[0];
     }
 
     // The position of the first byte of `text` in the set, or npos.
-    std::size_t Find(std::string_view text) const
+    [[gnu::always_inline]] std::size_t Find(std::string_view text) const
     {
         static_assert(std::endian::native == std::endian::little);
         const char* p = text.data();
         const std::size_t n = text.size();
+#if defined(__SSE2__)
+        if (count_ == 0)
+            return std::string_view::npos;
+        return n <= 16 ? FindShort(p, n) : FindLong(p, n);
+#else
         std::size_t i = 0;
         for (; i + 8 <= n; i += 8) {
             std::uint64_t word;
             std::memcpy(&word, p + i, 8);
-            std::uint64_t hits = 0;
-            // A byte of `word ^ member` is zero where the member stands; the
-            // lowest flag this sets is exact, whatever it sets above it.
-            for (std::size_t k = 0; k < count_; ++k) {
-                const std::uint64_t v = word ^ words_[k];
-                hits |= (v - kOnes) & ~v & kHighs;
-            }
-            if (hits != 0)
+            if (const std::uint64_t hits = Hits(word))
                 return i + std::size_t(std::countr_zero(hits) >> 3);
         }
-        for (; i < n; ++i)
-            for (std::size_t k = 0; k < count_; ++k)
-                if (static_cast<unsigned char>(p[i]) == (words_[k] & 0xFF))
-                    return i;
-        return std::string_view::npos;
+        if (i == n)
+            return std::string_view::npos;
+        // The last 1 to 7 bytes as one word: hits in the zero bytes above them do
+        // not count (and, being above, cannot hide a hit below).
+        const std::size_t left = n - i;
+        const std::uint64_t hits = Hits(LoadShort(p + i, left)) & ((std::uint64_t(1) << (8 * left)) - 1);
+        return hits != 0 ? i + std::size_t(std::countr_zero(hits) >> 3) : std::string_view::npos;
+#endif
     }
-    bool AnyIn(std::string_view text) const { return Find(text) != std::string_view::npos; }
+    [[gnu::always_inline]] bool AnyIn(std::string_view text) const { return Find(text) != std::string_view::npos; }
 
 private:
+#if defined(__SSE2__)
+    // Sixteen bytes at a time with SSE2 (on x86-64, where it is always there).
+    // A bit of the mask for each byte of `block` that is a member; every place
+    // is compared, the places beyond the members repeating the first.
+    unsigned Hits(__m128i block) const
+    {
+        static_assert(kMaxMembers == 4);
+        const __m128i a = _mm_cmpeq_epi8(block, Member(0)), b = _mm_cmpeq_epi8(block, Member(1));
+        const __m128i c = _mm_cmpeq_epi8(block, Member(2)), d = _mm_cmpeq_epi8(block, Member(3));
+        return static_cast<unsigned>(_mm_movemask_epi8(_mm_or_si128(_mm_or_si128(a, b), _mm_or_si128(c, d))));
+    }
+    __m128i Member(std::size_t k) const { return _mm_set1_epi64x(static_cast<long long>(words_[k])); }
+
+    // 0 to 16 bytes in one block, read without a byte beyond them: 8 to 16 as
+    // their first and their last eight (which may overlap), fewer as one word
+    // with zeros above them, whose hits do not count.
+    std::size_t FindShort(const char* p, std::size_t n) const
+    {
+        if (n >= 8) {
+            std::uint64_t head, tail;
+            std::memcpy(&head, p, 8);
+            std::memcpy(&tail, p + n - 8, 8);
+            const unsigned hits = Hits(_mm_set_epi64x(static_cast<long long>(tail), static_cast<long long>(head)));
+            if (hits == 0)
+                return std::string_view::npos;
+            // A hit in the last eight that the first eight share is found there first.
+            const std::size_t at = std::size_t(std::countr_zero(hits));
+            return at < 8 ? at : n - 16 + at;
+        }
+        const unsigned hits = Hits(_mm_cvtsi64_si128(static_cast<long long>(LoadShort(p, n)))) & ((1u << n) - 1);
+        return hits != 0 ? std::size_t(std::countr_zero(hits)) : std::string_view::npos;
+    }
+
+    // More than 16 bytes: whole blocks, then the last sixteen bytes (which
+    // overlap what was searched, where no member stands).
+    std::size_t FindLong(const char* p, std::size_t n) const
+    {
+        std::size_t i = 0;
+        for (; i + 16 <= n; i += 16)
+            if (const unsigned hits = Hits(_mm_loadu_si128(reinterpret_cast<const __m128i*>(p + i))))
+                return i + std::size_t(std::countr_zero(hits));
+        if (i == n)
+            return std::string_view::npos;
+        const unsigned hits = Hits(_mm_loadu_si128(reinterpret_cast<const __m128i*>(p + n - 16)));
+        return hits != 0 ? n - 16 + std::size_t(std::countr_zero(hits)) : std::string_view::npos;
+    }
+#else
+    // The top bit of each byte of `word` that is a member is set. A byte of
+    // `word ^ member` is zero where the member stands; the lowest flag this
+    // sets is exact, whatever it sets above it.
+    std::uint64_t Hits(std::uint64_t word) const
+    {
+        std::uint64_t hits = 0;
+        for (std::size_t k = 0; k < count_; ++k) {
+            const std::uint64_t v = word ^ words_[k];
+            hits |= (v - kOnes) & ~v & kHighs;
+        }
+        return hits;
+    }
+#endif
+
     static constexpr std::uint64_t kOnes = 0x0101010101010101ull;
     static constexpr std::uint64_t kHighs = 0x8080808080808080ull;
     std::uint64_t words_[kMaxMembers] = {};

@@ -204,10 +204,11 @@ void TDelimitedPlateReader::Record(const TDelimitedRecord& record)
     if (first && std::any_of(record.Fields.begin(), record.Fields.end(), NamesPlateColumn))
         return Issue(record, TRecordProblem::HeaderText);
     TPlateRejection why = TPlateRejection::None;
-    const std::optional<std::string> plate = NormalizePlate(field, &why);
+    TPlateBytes plate;
+    NormalizePlateTo(field, plate, &why);
     switch (why) {
     case TPlateRejection::None:
-        sink_.ListPlate(*plate, record);
+        sink_.ListPlate(plate, record);
         return;
     case TPlateRejection::NothingLeft:
         return Issue(record, TRecordProblem::NothingLeft);

@@ -6,6 +6,7 @@
 // lines are.
 
 #include "DelimitedText.h"
+#include "PlateCodes.h"
 
 #include <cstdint>
 #include <cstdio>
@@ -71,7 +72,7 @@ public:
     // The list's columns, once, before its first plate.
     virtual void ListColumns(const TListColumns& columns) = 0;
     // An accepted record: its canonical plate and all its fields.
-    virtual void ListPlate(const std::string& plate, const TDelimitedRecord& record) = 0;
+    virtual void ListPlate(const TPlateBytes& plate, const TDelimitedRecord& record) = 0;
     virtual void ListIssue(const TRecordIssue& issue) = 0;
 };
 

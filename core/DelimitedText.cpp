@@ -12,7 +12,7 @@ constexpr std::size_t kDetectBreaks = 50;
 bool IsBreak(char c) { return c == '\r' || c == '\n'; }
 
 // Where a run of plain text from `p` ends: at the first stop, or at `end`.
-const char* RunEnd(const TByteSet& stops, const char* p, const char* end)
+inline const char* RunEnd(const TByteSet& stops, const char* p, const char* end)
 {
     const std::size_t at = stops.Find(std::string_view(p, std::size_t(end - p)));
     return at == std::string_view::npos ? end : p + at;
@@ -103,6 +103,10 @@ void TDelimitedParser::Parse(std::string_view text)
                 continue;
             }
             if (!recordOpen_) {
+                if (const char* next = WholeRecord(p, end)) {
+                    p = next;
+                    continue;
+                }
                 recordOpen_ = true;
                 record_.Line = line_;
             }
@@ -167,6 +171,41 @@ void TDelimitedParser::Parse(std::string_view text)
             }
             continue;
         }
+    }
+}
+
+// Most records lie whole in the text at hand and quote no field that holds a
+// quote or a line break, or is followed by more text: such a record's fields
+// are views into the text, given without being copied. Returns where the
+// record ends (past the first byte of its line break), or nothing to leave the
+// record to the general parse, which then starts it afresh.
+const char* TDelimitedParser::WholeRecord(const char* p, const char* end)
+{
+    record_.Fields.clear();
+    for (;;) {
+        const char* field = p;
+        const char* fieldEnd = nullptr;
+        if (p < end && *p == '"') {
+            field = p + 1;
+            fieldEnd = RunEnd(quotedStops_, field, end);
+            if (end - fieldEnd < 2 || *fieldEnd != '"')
+                return nullptr;
+            p = fieldEnd + 1; // past the closing quote
+            if (*p != separator_ && !IsBreak(*p))
+                return nullptr;
+        } else {
+            fieldEnd = p = RunEnd(unquotedStops_, p, end);
+            if (p == end)
+                return nullptr;
+        }
+        record_.Fields.emplace_back(field, std::size_t(fieldEnd - field));
+        const char c = *p++;
+        if (c == separator_)
+            continue;
+        record_.Line = line_;
+        LineBreak(c);
+        sink_.Record(record_);
+        return p;
     }
 }
 
@@ -240,22 +279,25 @@ char DetectSeparator(std::string_view utf8Head)
     return chosen;
 }
 
-void TDelimiterLook::LinePiece(std::string_view utf8)
+void TDelimiterLook::Look(std::string_view utf8)
 {
     if (!utf8.empty())
         lineHasText_ = true;
-    if (!pastPlate_) {
-        const std::size_t semicolon = utf8.find(';');
-        const std::string_view plate = utf8.substr(0, semicolon);
-        comma_ = comma_ || plate.find(',') != std::string_view::npos;
-        tab_ = tab_ || plate.find('\t') != std::string_view::npos;
-        pastPlate_ = semicolon != std::string_view::npos;
+    // Commas and tabs count up to the first ";", all found in one pass.
+    static constexpr TByteSet kMarks(";,\t");
+    while (!pastPlate_) {
+        const std::size_t at = kMarks.Find(utf8);
+        if (at == std::string_view::npos)
+            break;
+        const char mark = utf8[at];
+        comma_ = comma_ || mark == ',';
+        tab_ = tab_ || mark == '\t';
+        pastPlate_ = mark == ';';
+        utf8.remove_prefix(at + 1);
     }
-    if (next_)
-        next_->LinePiece(utf8);
 }
 
-void TDelimiterLook::LineEnd()
+void TDelimiterLook::Count()
 {
     if (lineHasText_) {
         ++lines_;
@@ -263,8 +305,28 @@ void TDelimiterLook::LineEnd()
         tabLines_ += tab_;
     }
     lineHasText_ = pastPlate_ = comma_ = tab_ = false;
+}
+
+void TDelimiterLook::LinePiece(std::string_view utf8)
+{
+    Look(utf8);
+    if (next_)
+        next_->LinePiece(utf8);
+}
+
+void TDelimiterLook::LineEnd()
+{
+    Count();
     if (next_)
         next_->LineEnd();
+}
+
+void TDelimiterLook::Line(std::string_view utf8)
+{
+    Look(utf8);
+    Count();
+    if (next_)
+        next_->Line(utf8);
 }
 
 char TDelimiterLook::Suggested() const

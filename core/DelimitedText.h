@@ -51,6 +51,7 @@ private:
     bool SampleComplete();
     void DetectAndParseHead();
     void Parse(std::string_view text);
+    const char* WholeRecord(const char* p, const char* end);
     void LineBreak(char c);
     void EndField();
     void EndRecord();
@@ -85,6 +86,7 @@ public:
     explicit TDelimiterLook(TLineSink* next = nullptr) : next_(next) {}
     void LinePiece(std::string_view utf8) override;
     void LineEnd() override;
+    void Line(std::string_view utf8) override;
 
     // Lines that hold anything.
     std::uint64_t Lines() const { return lines_; }
@@ -94,6 +96,9 @@ public:
     std::uint64_t LinesWith(char separator) const { return separator == '\t' ? tabLines_ : commaLines_; }
 
 private:
+    void Look(std::string_view utf8);
+    void Count();
+
     TLineSink* next_;
     bool lineHasText_ = false, pastPlate_ = false, comma_ = false, tab_ = false;
     std::uint64_t lines_ = 0, commaLines_ = 0, tabLines_ = 0;

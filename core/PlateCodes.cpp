@@ -1,11 +1,14 @@
 #include "PlateCodes.h"
 
 #include "NumberText.h"
+#include "ShortBytes.h"
 #include "UWG26.h"
 #include "UWG64.h"
 
 #include <unicode/uchar.h>
 
+#include <algorithm>
+#include <bit>
 #include <cstring>
 #include <stdexcept>
 
@@ -36,24 +39,38 @@ bool TPlateBuilder::TakeCased(char32_t cp)
     return true;
 }
 
-std::optional<std::string> TPlateBuilder::Finish(TPlateRejection* why)
+void TPlateBytes::Assign(std::string_view bytes)
 {
-    std::optional<std::string> result;
-    const std::string_view plate(plate_, size_);
+    if (bytes.size() > kPlateMaxBytes)
+        throw std::length_error("a canonical plate has at most 16 bytes");
+    CopyShort(bytes_, bytes.data(), bytes.size());
+    size_ = static_cast<std::uint8_t>(bytes.size());
+}
+
+bool TPlateBuilder::FinishTo(TPlateBytes& plate, TPlateRejection* why)
+{
     TPlateRejection rejection = TPlateRejection::None;
     if (tooLong_)
         rejection = TPlateRejection::TooLong;
     else if (size_ == 0)
         rejection = TPlateRejection::NothingLeft;
-    else if (plate == "NUMBERPLATE")
+    else if (std::string_view(plate_, size_) == "NUMBERPLATE")
         rejection = TPlateRejection::HeaderText;
     else
-        result.emplace(plate);
+        plate.AssignPadded(plate_, size_);
     if (why)
         *why = rejection;
     size_ = 0;
     stopped_ = tooLong_ = false;
-    return result;
+    return rejection == TPlateRejection::None;
+}
+
+std::optional<std::string> TPlateBuilder::Finish(TPlateRejection* why)
+{
+    TPlateBytes plate;
+    if (!FinishTo(plate, why))
+        return std::nullopt;
+    return std::string(plate);
 }
 
 void TPlateNormalizer::Feed(std::string_view utf8Piece)
@@ -68,68 +85,120 @@ void TPlateNormalizer::Feed(std::string_view utf8Piece)
 
 std::optional<std::string> TPlateNormalizer::Finish()
 {
+    TPlateBytes plate;
+    if (!FinishTo(plate))
+        return std::nullopt;
+    return std::string(plate);
+}
+
+bool TPlateNormalizer::FinishTo(TPlateBytes& plate)
+{
     decoder_.Finish([this](char32_t cp) {
         if (!builder_.Done())
             builder_.Take(cp);
     });
-    return builder_.Finish();
+    return builder_.FinishTo(plate);
 }
 
 namespace {
 
-// What the normalisation does with each byte of a line of plain ASCII.
-enum TByteKind : std::uint8_t { kDrop, kKeep, kUpper, kStop, kNotAscii };
-
-struct TByteKinds {
-    TByteKind kind[256];
-    constexpr TByteKinds() : kind()
+// What the normalisation makes of each ASCII byte: its upper-case form, and
+// whether it stays in the plate (digits and bytes from 0x41 up).
+struct TAsciiBytes {
+    char upper[128];
+    std::uint8_t kept[128];
+    constexpr TAsciiBytes() : upper(), kept()
     {
-        for (int b = 0; b < 256; ++b) {
-            if (b >= 0x80)
-                kind[b] = kNotAscii;
-            else if (b == ';')
-                kind[b] = kStop;
-            else if (b >= 'a' && b <= 'z')
-                kind[b] = kUpper;
-            else if (b <= 0x2F || (b >= 0x3A && b <= 0x40))
-                kind[b] = kDrop;
-            else
-                kind[b] = kKeep;
+        for (int b = 0; b < 128; ++b) {
+            upper[b] = static_cast<char>(b >= 'a' && b <= 'z' ? b - 0x20 : b);
+            kept[b] = !(b <= 0x2F || (b >= 0x3A && b <= 0x40));
         }
     }
 };
 
-constexpr TByteKinds kByteKinds;
+constexpr TAsciiBytes kAsciiBytes;
+
+// Where the part of a line that the fast path can take ends: at its first ";"
+// or its first byte of 0x80 or more (or its end). Eight bytes at a time.
+std::size_t PlainAsciiEnd(std::string_view line)
+{
+    constexpr std::uint64_t kOnes = 0x0101010101010101ull, kHighs = 0x8080808080808080ull;
+    const char* p = line.data();
+    const std::size_t n = line.size();
+    std::size_t i = 0;
+    for (; i + 8 <= n; i += 8) {
+        std::uint64_t word;
+        std::memcpy(&word, p + i, 8);
+        // A byte of v is zero where a ";" stands; the lowest flag this sets is
+        // exact, whatever it sets above it.
+        const std::uint64_t v = word ^ (kOnes * ';');
+        const std::uint64_t hits = ((v - kOnes) & ~v & kHighs) | (word & kHighs);
+        if (hits != 0)
+            return i + std::size_t(std::countr_zero(hits) >> 3);
+    }
+    for (; i < n; ++i) {
+        const auto byte = static_cast<unsigned char>(p[i]);
+        if (byte == ';' || byte >= 0x80)
+            return i;
+    }
+    return n;
+}
+
+// Eight ASCII bytes at once: each byte's flag (its top bit) is set where the
+// byte is at least `limit`; no byte carries into the next, as all are below 0x80.
+constexpr std::uint64_t AtLeast(std::uint64_t word, unsigned char limit)
+{
+    return (word + 0x0101010101010101ull * (0x80 - limit)) & 0x8080808080808080ull;
+}
+
+// Whether eight ASCII bytes are all digits or bytes from 0x41 up.
+constexpr bool AllKept(std::uint64_t word)
+{
+    const std::uint64_t kept = AtLeast(word, '0') & (~AtLeast(word, ':') | AtLeast(word, 'A'));
+    return kept == 0x8080808080808080ull;
+}
+
+// Eight ASCII bytes with a to z made A to Z.
+constexpr std::uint64_t UpperCased(std::uint64_t word)
+{
+    const std::uint64_t lower = AtLeast(word, 'a') & ~AtLeast(word, 'z' + 1);
+    return word - (lower >> 2); // 0x80 >> 2 is the 0x20 between the cases
+}
 
 enum class TFastOutcome { Accepted, Rejected, NotAscii };
 
 // The normalisation of a line whose bytes up to the point where the outcome is
 // decided are plain ASCII: no decoding and no Unicode case mapping. NotAscii
 // when a byte of 0x80 or more comes first; the general path takes the line then.
-TFastOutcome NormalizeAscii(std::string_view line, char (&plate)[kPlateMaxBytes], std::size_t& size,
+// Every byte is written, and counted only when kept, so that the mix of kept
+// and dropped bytes costs no mispredicted branches.
+TFastOutcome NormalizeAscii(std::string_view line, char (&plate)[kPlateMaxBytes + 1], std::size_t& size,
                            TPlateRejection& why)
 {
+    const std::size_t end = PlainAsciiEnd(line);
     size = 0;
-    for (const char c : line) {
-        const auto byte = static_cast<unsigned char>(c);
-        switch (kByteKinds.kind[byte]) {
-        case kDrop:
-            continue;
-        case kStop:
-            goto done;
-        case kNotAscii:
-            return TFastOutcome::NotAscii;
-        case kKeep:
-        case kUpper:
-            if (size == kPlateMaxBytes) {
-                why = TPlateRejection::TooLong; // a 17th byte: too long whatever follows
-                return TFastOutcome::Rejected;
-            }
-            plate[size++] = kByteKinds.kind[byte] == kUpper ? char(byte - 0x20) : char(byte);
+    std::size_t i = 0;
+    // Eight bytes that are all kept, as most of a plate's are, go in one move.
+    for (; i + 8 <= end && size + 8 <= kPlateMaxBytes; i += 8) {
+        std::uint64_t word;
+        std::memcpy(&word, line.data() + i, 8);
+        if (!AllKept(word))
             break;
+        word = UpperCased(word);
+        std::memcpy(plate + size, &word, 8);
+        size += 8;
+    }
+    for (; i < end; ++i) {
+        const auto byte = static_cast<unsigned char>(line[i]);
+        plate[size] = kAsciiBytes.upper[byte];
+        size += kAsciiBytes.kept[byte];
+        if (size > kPlateMaxBytes) {
+            why = TPlateRejection::TooLong; // a 17th byte: too long whatever follows
+            return TFastOutcome::Rejected;
         }
     }
-done:
+    if (end < line.size() && static_cast<unsigned char>(line[end]) >= 0x80)
+        return TFastOutcome::NotAscii;
     if (size == 0)
         why = TPlateRejection::NothingLeft;
     else if (std::string_view(plate, size) == "NUMBERPLATE")
@@ -139,28 +208,7 @@ done:
     return why == TPlateRejection::None ? TFastOutcome::Accepted : TFastOutcome::Rejected;
 }
 
-} // namespace
-
-std::optional<std::string> NormalizePlate(std::string_view line, TPlateRejection* why)
-{
-    char plate[kPlateMaxBytes];
-    std::size_t size = 0;
-    TPlateRejection rejection = TPlateRejection::None;
-    switch (NormalizeAscii(line, plate, size, rejection)) {
-    case TFastOutcome::Accepted:
-    case TFastOutcome::Rejected:
-        if (why)
-            *why = rejection;
-        if (rejection != TPlateRejection::None)
-            return std::nullopt;
-        return std::string(plate, size);
-    case TFastOutcome::NotAscii:
-        break;
-    }
-    return NormalizePlateGeneral(line, why);
-}
-
-std::optional<std::string> NormalizePlateGeneral(std::string_view line, TPlateRejection* why)
+bool NormalizePlateGeneralTo(std::string_view line, TPlateBytes& plate, TPlateRejection* why)
 {
     // The whole line is at hand: decode in place and stop as soon as the rest
     // cannot change the outcome.
@@ -172,7 +220,44 @@ std::optional<std::string> NormalizePlateGeneral(std::string_view line, TPlateRe
         if (!builder.Take(cp))
             break;
     }
-    return builder.Finish(why);
+    return builder.FinishTo(plate, why);
+}
+
+} // namespace
+
+bool NormalizePlateTo(std::string_view line, TPlateBytes& plate, TPlateRejection* why)
+{
+    char bytes[kPlateMaxBytes + 1] = {};
+    std::size_t size = 0;
+    TPlateRejection rejection = TPlateRejection::None;
+    switch (NormalizeAscii(line, bytes, size, rejection)) {
+    case TFastOutcome::Accepted:
+        plate.AssignPadded(bytes, size);
+        [[fallthrough]];
+    case TFastOutcome::Rejected:
+        if (why)
+            *why = rejection;
+        return rejection == TPlateRejection::None;
+    case TFastOutcome::NotAscii:
+        break;
+    }
+    return NormalizePlateGeneralTo(line, plate, why);
+}
+
+std::optional<std::string> NormalizePlate(std::string_view line, TPlateRejection* why)
+{
+    TPlateBytes plate;
+    if (!NormalizePlateTo(line, plate, why))
+        return std::nullopt;
+    return std::string(plate);
+}
+
+std::optional<std::string> NormalizePlateGeneral(std::string_view line, TPlateRejection* why)
+{
+    TPlateBytes plate;
+    if (!NormalizePlateGeneralTo(line, plate, why))
+        return std::nullopt;
+    return std::string(plate);
 }
 
 std::size_t PlateCharacterCount(std::string_view line)
@@ -191,20 +276,55 @@ std::size_t PlateCharacterCount(std::string_view line)
     return count;
 }
 
-TPlateCodes ComputePlateCodes(std::string_view plate)
+namespace {
+
+// Everything of the record but the digest, and what follows from the digest.
+void SetPlate(TPlateCodes& codes, const TPlateBytes& plate)
 {
-    if (plate.empty() || plate.size() > kPlateMaxBytes)
+    if (plate.empty())
         throw std::length_error("a canonical plate has 1 to 16 bytes");
-    TPlateCodes codes;
     codes.Plate = plate;
-    codes.Digest = Sha1SingleBlock(plate);
-    codes.Payload = codes.Digest[4] & 0xFFFFFFu;
+    codes.PlateText = codes.Plate; // normalisation keeps whole UTF-8 characters
+    codes.Wiegand64 = Wiegand64Pack(plate);
+}
+
+void SetDigest(TPlateCodes& codes, const TSha1Digest& digest)
+{
+    codes.Digest = digest;
+    codes.Payload = digest[4] & 0xFFFFFFu;
     codes.Wiegand26 = Wiegand26Frame(codes.Payload);
     codes.FacilityCode = FacilityCodeOf(codes.Payload);
     codes.IdNumber = IdNumberOf(codes.Payload);
-    codes.Wiegand64 = Wiegand64Pack(plate);
-    codes.PlateText = codes.Plate; // normalisation keeps whole UTF-8 characters
+}
+
+} // namespace
+
+TPlateCodes ComputePlateCodes(std::string_view plate)
+{
+    if (plate.size() > kPlateMaxBytes)
+        throw std::length_error("a canonical plate has 1 to 16 bytes");
+    TPlateCodes codes;
+    SetPlate(codes, plate);
+    SetDigest(codes, Sha1SingleBlock(plate));
     return codes;
+}
+
+void ComputePlateCodesInBulk(std::span<const TPlateBytes> plates, TPlateCodes* codes)
+{
+    // A few plates at a time, so that the views and digests stay on the stack.
+    constexpr std::size_t kStep = 64;
+    std::string_view views[kStep];
+    TSha1Digest digests[kStep];
+    for (std::size_t begin = 0; begin < plates.size(); begin += kStep) {
+        const std::size_t count = std::min(kStep, plates.size() - begin);
+        for (std::size_t i = 0; i < count; ++i) {
+            SetPlate(codes[begin + i], plates[begin + i]);
+            views[i] = plates[begin + i];
+        }
+        Sha1SingleBlocks(std::span(views, count), digests);
+        for (std::size_t i = 0; i < count; ++i)
+            SetDigest(codes[begin + i], digests[i]);
+    }
 }
 
 namespace {
@@ -223,8 +343,134 @@ char* WriteHexCell(char* out, std::uint64_t value, int digits)
 constexpr int kCode26Digits = kWiegand26Columns[Wiegand26Column::Code].HexDigits;
 constexpr int kPayloadHexDigits = kWiegand26Columns[Wiegand26Column::PayloadHex].HexDigits;
 constexpr int kCode64Digits = kWiegand64Columns[Wiegand64Column::Code].HexDigits;
+static_assert(kCode64Digits == 16, "WriteHexCell64 writes the 64-bit code in 16 digits");
+
+// The cell writers below may write up to kCellRoom bytes (see there).
+
+// "0x%.<Digits>x" of a value of at most `Digits` (1 to 7) digits; one with
+// more (never from ComputePlateCodes) is still written whole.
+template <int Digits>
+char* WriteHexCellUpTo(char* out, std::uint32_t value)
+{
+    if ((value >> (4 * Digits)) != 0)
+        return WriteHexCell(out, value, Digits);
+    // The 8 digits of the value end where its cell ends; "0x" then overwrites
+    // the leading zeros before the cell's own.
+    const std::uint64_t digits = HexDigits8(value);
+    std::memcpy(out + 2 + Digits - 8, &digits, 8);
+    out[0] = '0';
+    out[1] = 'x';
+    return out + 2 + Digits;
+}
+
+// "%d" of a 32-bit value, which in these tables has at most 8 digits.
+char* WriteDecimalCell(char* out, std::uint32_t value)
+{
+    if (value >= 100000000u)
+        return WriteDecimal(out, value);
+    const std::uint64_t digits = DecimalDigitValues8(value);
+    const int n = DecimalDigitCount8(digits);
+    const std::uint64_t text = (digits >> (8 * (8 - n))) + kDigitCharacters8;
+    std::memcpy(out, &text, 8);
+    return out + n;
+}
+
+// "0x%.8x %.8x %.8x %.8x %.8x" of the digest words.
+char* WriteDigestCell(char* out, const TSha1Digest& digest)
+{
+    std::uint64_t digits[5];
+    HexDigits8x4(digest.data(), digits);
+    digits[4] = HexDigits8(digest[4]);
+    out[0] = '0';
+    out[1] = 'x';
+    out += 2;
+    for (const std::uint64_t word : digits) {
+        std::memcpy(out, &word, 8);
+        out[8] = ' ';
+        out += 9;
+    }
+    return out - 1; // no space after the last word
+}
+
+// "0x%.16x" of a 64-bit value.
+char* WriteHexCell64(char* out, std::uint64_t value)
+{
+    const std::uint64_t high = HexDigits8(static_cast<std::uint32_t>(value >> 32));
+    const std::uint64_t low = HexDigits8(static_cast<std::uint32_t>(value));
+    out[0] = '0';
+    out[1] = 'x';
+    std::memcpy(out + 2, &high, 8);
+    std::memcpy(out + 10, &low, 8);
+    return out + 18;
+}
+
+// The plate, copied with the whole room of its 16 bytes.
+char* WritePlateCell(char* out, const TPlateBytes& plate)
+{
+    std::memcpy(out, plate.data(), kPlateMaxBytes);
+    return out + plate.size();
+}
+
+template <std::size_t Column>
+char* Write26Cell(const TPlateCodes& codes, char* out)
+{
+    namespace C = Wiegand26Column;
+    if constexpr (Column == C::Plate)
+        return WritePlateCell(out, codes.PlateText);
+    else if constexpr (Column == C::Code)
+        return WriteHexCellUpTo<kCode26Digits>(out, codes.Wiegand26);
+    else if constexpr (Column == C::Digest)
+        return WriteDigestCell(out, codes.Digest);
+    else if constexpr (Column == C::PayloadHex)
+        return WriteHexCellUpTo<kPayloadHexDigits>(out, codes.Payload);
+    else if constexpr (Column == C::PayloadDec)
+        return WriteDecimalCell(out, codes.Payload);
+    else if constexpr (Column == C::FacilityCode)
+        return WriteDecimalCell(out, codes.FacilityCode);
+    else
+        return WriteDecimalCell(out, codes.IdNumber);
+}
+
+template <std::size_t Column>
+char* Write64Cell(const TPlateCodes& codes, char* out)
+{
+    namespace C = Wiegand64Column;
+    if constexpr (Column == C::Plate)
+        return WritePlateCell(out, codes.PlateText);
+    else if constexpr (Column == C::Code)
+        return WriteHexCell64(out, codes.Wiegand64);
+    else
+        return WriteDecimal(out, codes.Wiegand64);
+}
+
+template <std::size_t... Column>
+constexpr std::array<TRowCellWriter, sizeof...(Column)> Writers26(std::index_sequence<Column...>)
+{
+    return {Write26Cell<Column>...};
+}
+
+template <std::size_t... Column>
+constexpr std::array<TRowCellWriter, sizeof...(Column)> Writers64(std::index_sequence<Column...>)
+{
+    return {Write64Cell<Column>...};
+}
+
+constexpr auto kWriters26 = Writers26(std::make_index_sequence<TWiegand26Row::size()>{});
+constexpr auto kWriters64 = Writers64(std::make_index_sequence<TWiegand64Row::size()>{});
 
 } // namespace
+
+TRowCellWriter RowCellWriter(TCodeTable table, std::size_t column)
+{
+    if (table == TCodeTable::Wiegand26)
+        return kWriters26.at(column);
+    return kWriters64.at(column);
+}
+
+char* WriteRowCell(TCodeTable table, std::size_t column, const TPlateCodes& codes, char* out)
+{
+    return RowCellWriter(table, column)(codes, out);
+}
 
 std::string CodeText(TCodeTable table, std::uint64_t code)
 {
@@ -235,28 +481,13 @@ std::string CodeText(TCodeTable table, std::uint64_t code)
 TWiegand26Row Wiegand26RowCells(const TPlateCodes& codes)
 {
     TWiegand26Row row;
-    row.Add([&](char* p) { return WriteText(p, codes.PlateText); });
-    row.Add([&](char* p) { return WriteHexCell(p, codes.Wiegand26, kCode26Digits); });
-    row.Add([&](char* p) {
-        p = WriteHexCell(p, codes.Digest[0], 8);
-        for (std::size_t i = 1; i < codes.Digest.size(); ++i) {
-            *p++ = ' ';
-            p = WriteHex(p, codes.Digest[i], 8);
-        }
-        return p;
-    });
-    row.Add([&](char* p) { return WriteHexCell(p, codes.Payload, kPayloadHexDigits); });
-    row.Add([&](char* p) { return WriteDecimal(p, codes.Payload); });
-    row.Add([&](char* p) { return WriteDecimal(p, codes.FacilityCode); });
-    row.Add([&](char* p) { return WriteDecimal(p, codes.IdNumber); });
+    row.Fill([&](auto column, char* p) { return Write26Cell<column>(codes, p); });
     return row;
 }
 
 TWiegand64Row Wiegand64RowCells(const TPlateCodes& codes)
 {
     TWiegand64Row row;
-    row.Add([&](char* p) { return WriteText(p, codes.PlateText); });
-    row.Add([&](char* p) { return WriteHexCell(p, codes.Wiegand64, kCode64Digits); });
-    row.Add([&](char* p) { return WriteDecimal(p, codes.Wiegand64); });
+    row.Fill([&](auto column, char* p) { return Write64Cell<column>(codes, p); });
     return row;
 }

@@ -1,5 +1,7 @@
 #include "PlateList.h"
 
+#include "ByteSet.h"
+
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
@@ -150,20 +152,24 @@ std::string_view TTextDecoder::Finish()
 
 void TLineSplitter::Split(std::string_view utf8, TLineSink& sink)
 {
+    static constexpr TByteSet kLineBreaks("\r\n");
     std::size_t start = 0;
-    for (std::size_t i = 0; i < utf8.size(); ++i) {
+    for (std::size_t found; (found = kLineBreaks.Find(utf8.substr(start))) != std::string_view::npos;) {
+        const std::size_t i = start + found;
         const char c = utf8[i];
-        if (c != '\r' && c != '\n')
-            continue;
         if (c == '\n' && afterCr_ && i == start && !lineOpen_) {
             // The LF of a CR LF pair whose CR ended the previous piece or line.
             afterCr_ = false;
             start = i + 1;
             continue;
         }
-        if (i > start)
-            sink.LinePiece(utf8.substr(start, i - start));
-        sink.LineEnd();
+        if (lineOpen_) {
+            if (i > start)
+                sink.LinePiece(utf8.substr(start, i - start));
+            sink.LineEnd();
+        } else {
+            sink.Line(utf8.substr(start, i - start));
+        }
         lineOpen_ = false;
         afterCr_ = c == '\r';
         start = i + 1;

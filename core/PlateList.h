@@ -44,12 +44,19 @@ public:
     virtual void End() = 0;
 };
 
-// Receives the decoded lines: any number of UTF-8 pieces, then the line's end.
+// Receives the decoded lines: any number of UTF-8 pieces, then the line's end;
+// or a whole line at once when it lies in one piece of the text, as nearly
+// every line does.
 class TLineSink {
 public:
     virtual ~TLineSink() = default;
     virtual void LinePiece(std::string_view utf8) = 0;
     virtual void LineEnd() = 0;
+    virtual void Line(std::string_view utf8)
+    {
+        LinePiece(utf8);
+        LineEnd();
+    }
 };
 
 // Decodes bytes of a known encoding, in pieces, into UTF-8 text; a leading byte

@@ -35,14 +35,21 @@ public:
         else
             out_.append(text);
     }
+    // Whether TextCell writes `text` as it stands: it holds neither the
+    // format's separator, nor a double quote, nor a line break.
+    static bool WrittenAsIs(std::string_view text, TLineFormat format)
+    {
+        static constexpr TByteSet kChangedInCsv(",\"\r\n");
+        static constexpr TByteSet kChangedInResultFile(";\"\r\n");
+        return format == TLineFormat::Csv ? !kChangedInCsv.AnyIn(text) : !kChangedInResultFile.AnyIn(text);
+    }
     // A text from outside. In the result file it is quoted, as CSV quotes, when
     // it holds a ";" or a double quote, and each of its line breaks is written as
     // a space, so that its line stays one row and the file a plate list; in CSV
     // it is a Cell. A computed cell is written the same by either.
     void TextCell(std::string_view text)
     {
-        static constexpr TByteSet kChangedInResultFile(";\"\r\n");
-        if (format_ == TLineFormat::Csv || !kChangedInResultFile.AnyIn(text))
+        if (format_ == TLineFormat::Csv || WrittenAsIs(text, format_))
             return Cell(text);
         if (!first_)
             out_.push_back(';');

@@ -1,5 +1,7 @@
 #include "USHA1.h"
 
+#include "ShortBytes.h"
+
 #include <cstring>
 #include <stdexcept>
 #include <utility>
@@ -35,6 +37,62 @@ constexpr std::uint32_t Rotl(std::uint32_t x, int n) { return (x << n) | (x >> (
 std::uint32_t ReadBigEndian(const unsigned char* p)
 {
     return (std::uint32_t(p[0]) << 24) | (std::uint32_t(p[1]) << 16) | (std::uint32_t(p[2]) << 8) | p[3];
+}
+
+// Plates have at most 16 bytes: their block is built in registers rather than
+// in memory, where small stores read back as wider loads would stall.
+constexpr std::size_t kShortMessageMax = 16;
+
+template <class T>
+T Load(const char* p)
+{
+    T value;
+    std::memcpy(&value, p, sizeof value);
+    return value;
+}
+
+// The block words W0 to W3 of a message of at most 16 bytes, with its 0x80
+// marker when it has fewer than 16 bytes: W0 and W1 in `first` (W0 on top), W2
+// and W3 in `second`. Reads no byte beyond the message.
+void LoadShortMessage(std::string_view message, std::uint64_t& first, std::uint64_t& second)
+{
+    const char* p = message.data();
+    const std::size_t n = message.size();
+    std::uint64_t low = 0, high = 0; // bytes 0 to 7 and 8 to 15, the first byte lowest
+    if (n > 8) {
+        low = Load<std::uint64_t>(p);
+        high = Load<std::uint64_t>(p + n - 8) >> (8 * (16 - n));
+    } else {
+        low = LoadShort(p, n);
+    }
+    if (n < 8)
+        low |= std::uint64_t(0x80) << (8 * n);
+    else if (n < 16)
+        high |= std::uint64_t(0x80) << (8 * (n - 8));
+    first = __builtin_bswap64(low);
+    second = __builtin_bswap64(high);
+}
+
+// The sixteen block words of a message: built in registers for a short one.
+void LoadBlockWords(std::string_view message, std::uint32_t* w)
+{
+    if (message.size() <= kShortMessageMax) {
+        std::uint64_t first, second;
+        LoadShortMessage(message, first, second);
+        w[0] = std::uint32_t(first >> 32);
+        w[1] = std::uint32_t(first);
+        w[2] = std::uint32_t(second >> 32);
+        w[3] = std::uint32_t(second);
+        w[4] = message.size() == kShortMessageMax ? 0x80000000u : 0;
+        for (int t = 5; t < 15; ++t)
+            w[t] = 0;
+        w[15] = std::uint32_t(message.size() * 8);
+        return;
+    }
+    TBlock block;
+    BuildBlock(message, block);
+    for (int t = 0; t < 16; ++t)
+        w[t] = ReadBigEndian(block + 4 * t);
 }
 
 } // namespace
@@ -94,13 +152,9 @@ inline void PortableRounds(std::uint32_t& a, std::uint32_t& b, std::uint32_t& c,
 
 TSha1Digest Sha1SingleBlockPortable(std::string_view message)
 {
-    TBlock block;
-    BuildBlock(message, block);
-
     // The message schedule is kept as a rolling window of its last 16 words.
     std::uint32_t w[16];
-    for (int t = 0; t < 16; ++t)
-        w[t] = ReadBigEndian(block + 4 * t);
+    LoadBlockWords(message, w);
 
     std::uint32_t a = kInitialState[0], b = kInitialState[1], c = kInitialState[2], d = kInitialState[3],
                   e = kInitialState[4];
@@ -164,32 +218,70 @@ CORVANA_SHA_TARGET inline void ShaNiRounds(TShaNiState& s, std::index_sequence<G
     (ShaNiGroup<static_cast<int>(G)>(s), ...);
 }
 
+// The state before the block, and the four message vectors of the block.
+CORVANA_SHA_TARGET inline void ShaNiStart(TShaNiState& s, std::string_view message)
+{
+    s.abcd = _mm_set_epi32(static_cast<int>(kInitialState[0]), static_cast<int>(kInitialState[1]),
+                           static_cast<int>(kInitialState[2]), static_cast<int>(kInitialState[3]));
+    s.e[0] = _mm_set_epi32(static_cast<int>(kInitialState[4]), 0, 0, 0);
+    s.e[1] = _mm_setzero_si128();
+    if (message.size() <= kShortMessageMax) {
+        std::uint64_t first, second;
+        LoadShortMessage(message, first, second);
+        s.msg[0] = _mm_set_epi64x(static_cast<long long>(first), static_cast<long long>(second));
+        s.msg[1] = message.size() == kShortMessageMax ? _mm_set_epi32(static_cast<int>(0x80000000u), 0, 0, 0)
+                                                      : _mm_setzero_si128();
+        s.msg[2] = _mm_setzero_si128();
+        s.msg[3] = _mm_set_epi32(0, 0, 0, static_cast<int>(message.size() * 8));
+        return;
+    }
+    TBlock block;
+    BuildBlock(message, block);
+    const __m128i byteSwap = _mm_set_epi64x(0x0001020304050607LL, 0x08090A0B0C0D0E0FLL);
+    for (int i = 0; i < 4; ++i)
+        s.msg[i] = _mm_shuffle_epi8(_mm_loadu_si128(reinterpret_cast<const __m128i*>(block + 16 * i)), byteSwap);
+}
+
+// The digest: the state after the rounds plus the state before them.
+CORVANA_SHA_TARGET inline TSha1Digest ShaNiFinish(const TShaNiState& s)
+{
+    // After group 19 the E of the next group waits in e[0]; fold in the start values.
+    const __m128i e = _mm_sha1nexte_epu32(s.e[0], _mm_set_epi32(static_cast<int>(kInitialState[4]), 0, 0, 0));
+    const __m128i abcd =
+        _mm_add_epi32(s.abcd, _mm_set_epi32(static_cast<int>(kInitialState[0]), static_cast<int>(kInitialState[1]),
+                                            static_cast<int>(kInitialState[2]), static_cast<int>(kInitialState[3])));
+    return {static_cast<std::uint32_t>(_mm_extract_epi32(abcd, 3)), static_cast<std::uint32_t>(_mm_extract_epi32(abcd, 2)),
+            static_cast<std::uint32_t>(_mm_extract_epi32(abcd, 1)), static_cast<std::uint32_t>(_mm_extract_epi32(abcd, 0)),
+            static_cast<std::uint32_t>(_mm_extract_epi32(e, 3))};
+}
+
+// Two blocks side by side: each group of one block waits for the latency of
+// its SHA instructions while the other block's group runs.
+template <std::size_t... G>
+CORVANA_SHA_TARGET inline void ShaNiRoundsTwo(TShaNiState& a, TShaNiState& b, std::index_sequence<G...>)
+{
+    ((ShaNiGroup<static_cast<int>(G)>(a), ShaNiGroup<static_cast<int>(G)>(b)), ...);
+}
+
+CORVANA_SHA_TARGET void ShaNiTwo(std::string_view first, std::string_view second, TSha1Digest& firstDigest,
+                                 TSha1Digest& secondDigest)
+{
+    TShaNiState a, b;
+    ShaNiStart(a, first);
+    ShaNiStart(b, second);
+    ShaNiRoundsTwo(a, b, std::make_index_sequence<20>{});
+    firstDigest = ShaNiFinish(a);
+    secondDigest = ShaNiFinish(b);
+}
+
 } // namespace
 
 CORVANA_SHA_TARGET TSha1Digest Sha1SingleBlockShaNi(std::string_view message)
 {
-    TBlock block;
-    BuildBlock(message, block);
-
-    const __m128i byteSwap = _mm_set_epi64x(0x0001020304050607LL, 0x08090A0B0C0D0E0FLL);
     TShaNiState s;
-    const __m128i abcdStart = _mm_set_epi32(static_cast<int>(kInitialState[0]), static_cast<int>(kInitialState[1]),
-                                            static_cast<int>(kInitialState[2]), static_cast<int>(kInitialState[3]));
-    const __m128i eStart = _mm_set_epi32(static_cast<int>(kInitialState[4]), 0, 0, 0);
-    s.abcd = abcdStart;
-    s.e[0] = eStart;
-    s.e[1] = _mm_setzero_si128();
-    for (int i = 0; i < 4; ++i)
-        s.msg[i] = _mm_shuffle_epi8(_mm_loadu_si128(reinterpret_cast<const __m128i*>(block + 16 * i)), byteSwap);
-
+    ShaNiStart(s, message);
     ShaNiRounds(s, std::make_index_sequence<20>{});
-
-    // After group 19 the E of the next group waits in e[0]; fold in the start values.
-    const __m128i e = _mm_sha1nexte_epu32(s.e[0], eStart);
-    const __m128i abcd = _mm_add_epi32(s.abcd, abcdStart);
-    return {static_cast<std::uint32_t>(_mm_extract_epi32(abcd, 3)), static_cast<std::uint32_t>(_mm_extract_epi32(abcd, 2)),
-            static_cast<std::uint32_t>(_mm_extract_epi32(abcd, 1)), static_cast<std::uint32_t>(_mm_extract_epi32(abcd, 0)),
-            static_cast<std::uint32_t>(_mm_extract_epi32(e, 3))};
+    return ShaNiFinish(s);
 }
 
 namespace {
@@ -203,6 +295,29 @@ TSha1Digest Sha1SingleBlock(std::string_view message)
     return g_useShaNi ? Sha1SingleBlockShaNi(message) : Sha1SingleBlockPortable(message);
 }
 
+void Sha1SingleBlocks(std::span<const std::string_view> messages, TSha1Digest* digests)
+{
+    if (!g_useShaNi) {
+        for (std::size_t i = 0; i < messages.size(); ++i)
+            digests[i] = Sha1SingleBlockPortable(messages[i]);
+        return;
+    }
+    Sha1SingleBlocksShaNi(messages, digests);
+}
+
+void Sha1SingleBlocksShaNi(std::span<const std::string_view> messages, TSha1Digest* digests)
+{
+    for (const std::string_view message : messages) {
+        if (message.size() > kSha1SingleBlockMax)
+            throw std::length_error("SHA-1 single block takes at most 55 bytes");
+    }
+    std::size_t i = 0;
+    for (; i + 2 <= messages.size(); i += 2)
+        ShaNiTwo(messages[i], messages[i + 1], digests[i], digests[i + 1]);
+    if (i < messages.size())
+        digests[i] = Sha1SingleBlockShaNi(messages[i]);
+}
+
 #else
 
 bool Sha1HasShaInstructions() { return false; }
@@ -212,5 +327,16 @@ void Sha1UsePortable(bool) {}
 TSha1Digest Sha1SingleBlockShaNi(std::string_view message) { return Sha1SingleBlockPortable(message); }
 
 TSha1Digest Sha1SingleBlock(std::string_view message) { return Sha1SingleBlockPortable(message); }
+
+void Sha1SingleBlocks(std::span<const std::string_view> messages, TSha1Digest* digests)
+{
+    for (std::size_t i = 0; i < messages.size(); ++i)
+        digests[i] = Sha1SingleBlockPortable(messages[i]);
+}
+
+void Sha1SingleBlocksShaNi(std::span<const std::string_view> messages, TSha1Digest* digests)
+{
+    Sha1SingleBlocks(messages, digests);
+}
 
 #endif

@@ -3,6 +3,7 @@
 
 #include <array>
 #include <cstdint>
+#include <span>
 #include <string_view>
 
 // The five state words H0 to H4 after the block.
@@ -15,8 +16,15 @@ constexpr std::size_t kSha1SingleBlockMax = 55;
 // Uses the processor's SHA instructions when it has them.
 TSha1Digest Sha1SingleBlock(std::string_view message);
 
-// Makes Sha1SingleBlock use the portable code even where the SHA instructions
-// exist (for measuring it); off by default.
+// SHA-1 of each message (0 to 55 bytes each; a longer one throws
+// std::length_error) into digests[0] onwards: what a list of plates takes. With
+// the SHA instructions two blocks go through the rounds side by side, so that
+// each waits for its instructions' results while the other's run: nearly twice
+// the plates of Sha1SingleBlock one at a time.
+void Sha1SingleBlocks(std::span<const std::string_view> messages, TSha1Digest* digests);
+
+// Makes Sha1SingleBlock and Sha1SingleBlocks use the portable code even where
+// the SHA instructions exist (for measuring it); off by default.
 void Sha1UsePortable(bool on);
 
 // The two implementations behind Sha1SingleBlock, exposed so that they can be
@@ -25,3 +33,4 @@ TSha1Digest Sha1SingleBlockPortable(std::string_view message);
 bool Sha1HasShaInstructions();
 // Only valid when Sha1HasShaInstructions() is true.
 TSha1Digest Sha1SingleBlockShaNi(std::string_view message);
+void Sha1SingleBlocksShaNi(std::span<const std::string_view> messages, TSha1Digest* digests);

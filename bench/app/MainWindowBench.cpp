@@ -52,13 +52,6 @@ const TBudget kBudgets[] = {
     {"calcOnly", "The same with \"Only plates that share a code\"", 2.0, "ms"},
 };
 
-double CpuSeconds()
-{
-    timespec now{};
-    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
-    return double(now.tv_sec) + double(now.tv_nsec) * 1e-9;
-}
-
 // Wall and CPU time of one piece of work.
 class TStopwatch {
 public:
@@ -169,13 +162,6 @@ int RunOnce(const QString& list, int lines, const QString& dir)
     return ok ? 0 : 1;
 }
 
-double Median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    const std::size_t n = values.size();
-    return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
-}
-
 } // namespace
 
 int main(int argc, char** argv)
@@ -225,8 +211,8 @@ int main(int argc, char** argv)
         const bool met = Median(w) <= budget.limit;
         ok &= met;
         const bool memory = std::string(budget.key) == "memory";
-        std::printf("%-50s %9.3f / %-9.3f  %9s / %-9s  %8.3f %-3s %s\n", budget.what, *std::min_element(w.begin(), w.end()),
-                    Median(w), memory ? "" : QByteArray::number(*std::min_element(c.begin(), c.end()), 'f', 3).constData(),
+        std::printf("%-50s %9.3f / %-9.3f  %9s / %-9s  %8.3f %-3s %s\n", budget.what, Minimum(w),
+                    Median(w), memory ? "" : QByteArray::number(Minimum(c), 'f', 3).constData(),
                     memory ? "" : QByteArray::number(Median(c), 'f', 3).constData(), budget.limit, budget.unit,
                     met ? "ok" : "MISSED");
     }

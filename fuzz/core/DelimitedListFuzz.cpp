@@ -65,9 +65,9 @@ public:
         Require(columns.Names.empty() || columns.Plate < columns.Names.size());
         columns_ = columns.Names.size();
     }
-    void ListPlate(const std::string& plate, const TDelimitedRecord& record) override
+    void ListPlate(const TPlateBytes& plate, const TDelimitedRecord& record) override
     {
-        CheckPlateAndCodes(plate);
+        CheckPlateAndCodes(std::string(plate));
         Require(record.Line >= 1 && record.Line <= lines_);
     }
     void ListIssue(const TRecordIssue& issue) override

@@ -1,14 +1,41 @@
 // Any bytes as one plate line: the fast path for plain ASCII gives the canonical
 // plate of the general path byte for byte, or rejects the line as it does and
-// for the same reason.
+// for the same reason; an accepted plate's codes and cell texts are those of
+// the general computation and formatting. The same bytes, cut into messages,
+// give the same SHA-1 digests in bulk as one at a time in the portable code.
 #include "PlateInvariants.h"
+
+#include <algorithm>
+
+namespace {
+
+void CheckDigestsInBulk(std::string_view bytes)
+{
+    // Messages of 0 to 55 bytes, their lengths taken from the bytes themselves.
+    std::vector<std::string_view> messages;
+    for (std::size_t at = 0; at < bytes.size() && messages.size() < 8;) {
+        const std::size_t n = std::min<std::size_t>(static_cast<unsigned char>(bytes[at]) % (kSha1SingleBlockMax + 1),
+                                                    bytes.size() - at);
+        messages.push_back(bytes.substr(at, n));
+        at += n + 1;
+    }
+    std::vector<TSha1Digest> digests(messages.size());
+    Sha1SingleBlocks(messages, digests.data());
+    for (std::size_t i = 0; i < messages.size(); ++i)
+        Require(digests[i] == Sha1SingleBlockPortable(messages[i]));
+}
+
+} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     const std::string_view line(reinterpret_cast<const char*>(data), size);
     TPlateRejection fast = TPlateRejection::None;
     TPlateRejection general = TPlateRejection::None;
-    Require(NormalizePlate(line, &fast) == NormalizePlateGeneral(line, &general));
+    const std::optional<std::string> plate = NormalizePlate(line, &fast);
+    Require(plate == NormalizePlateGeneral(line, &general));
     Require(fast == general);
+    CheckPlateAndCodes(plate);
+    CheckDigestsInBulk(line);
     return 0;
 }

@@ -48,9 +48,9 @@ struct TPlateOut {
 class TCollectPlates : public TListPlateSink {
 public:
     void ListColumns(const TListColumns& c) override { columns = c; }
-    void ListPlate(const std::string& plate, const TDelimitedRecord& record) override
+    void ListPlate(const TPlateBytes& plate, const TDelimitedRecord& record) override
     {
-        plates.push_back({plate, Fields(record.Fields.begin(), record.Fields.end()), record.Line});
+        plates.push_back({std::string(plate), Fields(record.Fields.begin(), record.Fields.end()), record.Line});
     }
     void ListIssue(const TRecordIssue& issue) override { issues.push_back(IssueMessage(issue)); }
     TListColumns columns;
@@ -302,6 +302,21 @@ TEST(DelimitedText, PlainListsThatLookDelimitedAreNoticed)
     // A comma after the ";" is in the part a plate list ignores: a result file.
     EXPECT_EQ(look("AB12;Smith, John\nCD34;Lee, Ann\n").Suggested(), 0);
     EXPECT_EQ(look("a,b\nc\nd\ne,f\n").Suggested(), 0) << "half is not most";
+    // Lines that reach it in pieces are looked at as whole ones are.
+    const std::string list = "Plate,Owner\r\nA\tB,C;D\r\n;,\nx\ty\n\nAB12;Smith, John\n";
+    for (std::size_t step = 1; step <= 4; ++step) {
+        TDelimiterLook pieces;
+        TPlateListDecoder decoder(TTextEncoding::Utf8);
+        for (std::size_t at = 0; at < list.size(); at += step)
+            decoder.Feed(std::string_view(list).substr(at, step), pieces);
+        decoder.Finish(pieces);
+        const TDelimiterLook whole = look(list);
+        EXPECT_EQ(pieces.Lines(), whole.Lines()) << step;
+        EXPECT_EQ(pieces.LinesWith(','), whole.LinesWith(',')) << step;
+        EXPECT_EQ(pieces.LinesWith('\t'), whole.LinesWith('\t')) << step;
+    }
+    EXPECT_EQ(look(list).LinesWith(','), 2u);
+    EXPECT_EQ(look(list).LinesWith('\t'), 2u);
 }
 
 TEST(ResultLineWriter, ATextFromOutsideKeepsItsLineOneRowOfTheResultFile)

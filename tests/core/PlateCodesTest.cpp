@@ -3,6 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cinttypes>
+#include <cstdio>
+#include <memory>
 #include <random>
 #include <vector>
 #include <string>
@@ -200,11 +203,89 @@ TEST(NormalizePlate, FastPathAgreesWithTheGeneralPath)
 {
     const char* lines[] = {"hk 55 evb", "ABCDEFGHIJKLMNOP", "ABCDEFGHIJKLMNOPQ", "ABCDEFGHIJKLMNOP\xC3\xA9",
                            "ABCDEFGHIJKLMNOPQ\xC3\xA9", "ab ; \xC3\xA9", "\xC3\xA9t\xC3\xA9 1", "number plate ; x",
-                           "numberplates", "", " -;", "\x7F[]_`{|}~", "a\xFF", "ABCDEFGHIJKLMNO\xC3\xA9"};
+                           "numberplates", "", " -;", "\x7F[]_`{|}~", "a\xFF", "ABCDEFGHIJKLMNO\xC3\xA9",
+                           // Eight kept bytes at a time, and where such a word breaks off.
+                           "abcdefgh", "abcdefghijklmnop", "abcdefghijklmnopq", "abcdefgh-ijklmnop", "abcdefg;hijk",
+                           "@[`{abcdefgh", "abcdefgh\xC3\xA9", "abcdefghijklmnop;\xC3\xA9", "ab\x80" "cdefghij",
+                           "NUMBERPL ATE", "numberplate;abcdefghijklmnopq", "0123456789:/ABCDEFG"};
     for (const char* line : lines) {
         TPlateRejection fast = TPlateRejection::None;
         TPlateRejection general = TPlateRejection::None;
         EXPECT_EQ(NormalizePlate(line, &fast), NormalizePlateGeneral(line, &general)) << line;
         EXPECT_EQ(fast, general) << line;
     }
+}
+
+namespace {
+
+// Plates of 1 to 16 bytes from digits, letters and multi-byte characters.
+std::vector<std::string> RandomPlates(std::size_t count, unsigned seed)
+{
+    std::mt19937 random(seed);
+    const char* pieces[] = {"A", "Z", "0", "9", "_", "\xC3\x89", "\xE4\xBA\xAC", "\xF0\x9F\x9A\x97"};
+    std::vector<std::string> plates;
+    while (plates.size() < count) {
+        std::string plate;
+        for (int n = 1 + static_cast<int>(random() % 16); n > 0; --n) {
+            const std::string piece = pieces[random() % std::size(pieces)];
+            if (plate.size() + piece.size() <= kPlateMaxBytes)
+                plate += piece;
+        }
+        plates.push_back(plate);
+    }
+    return plates;
+}
+
+} // namespace
+
+// The records of a list computed in bulk (the digests two at a time) are those of
+// each plate alone, across the steps the bulk computation takes them in.
+TEST(PlateCodes, InBulkAsOneByOne)
+{
+    const std::vector<std::string> texts = RandomPlates(203, 31);
+    const std::vector<TPlateBytes> plates(texts.begin(), texts.end());
+    std::vector<TPlateCodes> codes(plates.size());
+    ComputePlateCodesInBulk(plates, codes.data());
+    for (std::size_t i = 0; i < plates.size(); ++i) {
+        const TPlateCodes one = ComputePlateCodes(texts[i]);
+        ASSERT_EQ(codes[i].Plate, texts[i]);
+        ASSERT_EQ(codes[i].PlateText, one.PlateText);
+        ASSERT_EQ(codes[i].Digest, one.Digest) << texts[i];
+        ASSERT_EQ(codes[i].Wiegand26, one.Wiegand26);
+        ASSERT_EQ(codes[i].Wiegand64, one.Wiegand64);
+        ASSERT_EQ(codes[i].IdNumber, one.IdNumber);
+    }
+    const TPlateBytes empty[1];
+    EXPECT_THROW(ComputePlateCodesInBulk(empty, codes.data()), std::length_error);
+    EXPECT_THROW(TPlateBytes("ABCDEFGHIJKLMNOPQ"), std::length_error);
+}
+
+// Each cell writer gives the C library's formatting of its number, and stays
+// within the room it is given (a heap block of exactly that size, which the
+// sanitizer build watches).
+TEST(PlateRows, CellWritersMatchTheGeneralFormattingWithinTheirRoom)
+{
+    const std::unique_ptr<char[]> room(new char[kCellRoom]);
+    for (const std::string& plate : RandomPlates(2000, 32)) {
+        const TPlateCodes codes = ComputePlateCodes(plate);
+        char expected[5][64];
+        std::snprintf(expected[0], 64, "0x%.7X", unsigned(codes.Wiegand26));
+        std::snprintf(expected[1], 64, "0x%.8X %.8X %.8X %.8X %.8X", unsigned(codes.Digest[0]), unsigned(codes.Digest[1]),
+                      unsigned(codes.Digest[2]), unsigned(codes.Digest[3]), unsigned(codes.Digest[4]));
+        std::snprintf(expected[2], 64, "0x%.6X", unsigned(codes.Payload));
+        std::snprintf(expected[3], 64, "0x%.16" PRIX64, codes.Wiegand64);
+        std::snprintf(expected[4], 64, "%" PRIu64, codes.Wiegand64);
+        const Texts texts26 = {plate, expected[0], expected[1], expected[2], std::to_string(codes.Payload),
+                               std::to_string(codes.FacilityCode), std::to_string(codes.IdNumber)};
+        const Texts texts64 = {plate, expected[3], expected[4]};
+        ASSERT_EQ(TextsOf(Wiegand26RowCells(codes)), texts26);
+        ASSERT_EQ(TextsOf(Wiegand64RowCells(codes)), texts64);
+        for (std::size_t column = 0; column < texts26.size(); ++column)
+            ASSERT_EQ(std::string(room.get(), WriteRowCell(TCodeTable::Wiegand26, column, codes, room.get())),
+                      texts26[column]);
+        for (std::size_t column = 0; column < texts64.size(); ++column)
+            ASSERT_EQ(std::string(room.get(), WriteRowCell(TCodeTable::Wiegand64, column, codes, room.get())),
+                      texts64[column]);
+    }
+    EXPECT_THROW(RowCellWriter(TCodeTable::Wiegand64, 3), std::out_of_range);
 }

@@ -70,6 +70,18 @@ public:
     std::string current;
 };
 
+// Takes a line that lies in one piece whole, as the plate sinks do.
+class TCollectWhole : public TCollect {
+public:
+    void Line(std::string_view utf8) override
+    {
+        EXPECT_TRUE(current.empty()) << "a whole line after a piece of another";
+        lines.emplace_back(utf8);
+        ++whole;
+    }
+    std::size_t whole = 0;
+};
+
 } // namespace
 
 TEST(PlateList, PiecewiseDecodingEqualsWholeDecoding)
@@ -84,14 +96,19 @@ TEST(PlateList, PiecewiseDecodingEqualsWholeDecoding)
         const TTextEncoding encoding = DetectEncoding(input);
         TPlateListDecoder decoder(encoding);
         TCollect collect;
+        TCollectWhole collectWhole;
+        TPlateListDecoder wholeDecoder(encoding);
         for (std::size_t at = 0; at < input.size();) {
             const std::size_t n = 1 + random() % 4;
             decoder.Feed(std::string_view(input).substr(at, n), collect);
+            wholeDecoder.Feed(std::string_view(input).substr(at, n), collectWhole);
             at += n;
         }
         decoder.Finish(collect);
+        wholeDecoder.Finish(collectWhole);
         ASSERT_EQ(collect.lines, DecodePlateListLines(input));
         ASSERT_TRUE(collect.current.empty());
+        ASSERT_EQ(collectWhole.lines, collect.lines);
     }
 }
 

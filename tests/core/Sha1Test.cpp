@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <random>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -92,4 +93,37 @@ TEST(Sha1SingleBlock, RefusesMessagesLongerThanOneBlockHolds)
 {
     EXPECT_THROW(Sha1SingleBlock(std::string(56, 'x')), std::length_error);
     EXPECT_THROW(Sha1SingleBlockPortable(std::string(1000, 'x')), std::length_error);
+}
+
+TEST(Sha1SingleBlocks, ManyMessagesGiveEachItsOwnDigestInEitherImplementation)
+{
+    // Lengths across the short-message boundary of 16 bytes and up to the block's
+    // limit, in an odd number so that one message goes through the rounds alone.
+    std::mt19937 random(20261209);
+    std::vector<std::string> messages;
+    for (int i = 0; i < 301; ++i) {
+        std::string message(random() % (kSha1SingleBlockMax + 1), '\0');
+        for (char& c : message)
+            c = static_cast<char>(random() & 0xFF);
+        messages.push_back(message);
+    }
+    const std::vector<std::string_view> views(messages.begin(), messages.end());
+    for (const bool portable : {false, true}) {
+        Sha1UsePortable(portable);
+        for (const std::size_t count : {std::size_t(0), std::size_t(1), std::size_t(2), views.size()}) {
+            std::vector<TSha1Digest> digests(count);
+            Sha1SingleBlocks(std::span(views).first(count), digests.data());
+            for (std::size_t i = 0; i < count; ++i)
+                ASSERT_EQ(digests[i], ReferenceSha1(messages[i])) << "message " << i << " of " << count;
+        }
+    }
+    Sha1UsePortable(false);
+}
+
+TEST(Sha1SingleBlocks, RefusesAListWithAMessageTooLong)
+{
+    const std::string tooLong(kSha1SingleBlockMax + 1, 'x');
+    const std::string_view messages[] = {"AB12", "x", tooLong};
+    TSha1Digest digests[3] = {};
+    EXPECT_THROW(Sha1SingleBlocks(messages, digests), std::length_error);
 }
