@@ -2,19 +2,19 @@
 
 #include "FormLook.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QBoxLayout>
 #include <QCloseEvent>
 #include <QDialogButtonBox>
-#include <QAction>
 #include <QFileDialog>
-#include <QShortcut>
 #include <QFileInfo>
 #include <QLabel>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
 #include <QScreen>
+#include <QShortcut>
 #include <QStyle>
 #include <vector>
 
