@@ -3,28 +3,8 @@
 # HOME, types "hk 55 evb" and Enter, saves with Ctrl+S through the real save dialog,
 # exits through File > Exit, and compares the result file and the settings file
 # byte for byte. SHOTS=folder keeps screenshots of the steps.
-set -eu
-binary=$1
-work=$(mktemp -d)
-pid=
-cleanup() {
-    [ -n "$pid" ] && kill "$pid" 2>/dev/null || true
-    rm -rf "$work"
-}
-trap cleanup EXIT
-mkdir -p "$work/bin" "$work/home" "$work/config"
-cp "$binary" "$work/bin/corvana"
-export HOME="$work/home" XDG_CONFIG_HOME="$work/config"
-unset QT_QPA_PLATFORM QT_QPA_PLATFORMTHEME
+. "$(dirname "$0")/common.sh"
 
-shot() {
-    if [ -n "${SHOTS:-}" ]; then import -window root "$SHOTS/$1.png"; fi
-}
-fail() {
-    echo "e2e: $*" >&2
-    shot failure
-    exit 1
-}
 # Waits until a window with exactly this title exists; prints its id.
 wait_window() {
     i=0
@@ -37,9 +17,7 @@ wait_window() {
     fail "no window \"$1\""
 }
 
-cd "$work"
-"$work/bin/corvana" &
-pid=$!
+start_corvana
 main=$(wait_window Corvana)
 xdotool windowfocus --sync "$main"
 sleep 0.3
@@ -62,14 +40,7 @@ xdotool windowfocus --sync "$main"
 xdotool key alt+f
 sleep 0.3
 xdotool key Up Return
-i=0
-while kill -0 "$pid" 2>/dev/null; do
-    [ $i -lt 100 ] || fail "corvana did not end"
-    sleep 0.1
-    i=$((i + 1))
-done
-wait "$pid" || fail "corvana ended with an error"
-pid=
+wait_ended "corvana did not end"
 
 printf 'Number plate;Wiegand 26-bit (hex);Facility code;ID number\r\nHK55EVB;0x3019E2A;128;53013\r\n' > expected.txt
 cmp expected.txt saved.txt || fail "saved file differs"

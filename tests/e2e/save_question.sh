@@ -4,28 +4,8 @@
 # the rows. File > Exit asks again; Enter (Yes) opens the real save dialog, and
 # once the file is written corvana ends. The saved file holds both plates.
 # SHOTS=folder keeps screenshots of the steps.
-set -eu
-binary=$1
-work=$(mktemp -d)
-pid=
-cleanup() {
-    [ -n "$pid" ] && kill "$pid" 2>/dev/null || true
-    rm -rf "$work"
-}
-trap cleanup EXIT
-mkdir -p "$work/bin" "$work/home" "$work/config"
-cp "$binary" "$work/bin/corvana"
-export HOME="$work/home" XDG_CONFIG_HOME="$work/config"
-unset QT_QPA_PLATFORM QT_QPA_PLATFORMTHEME
+. "$(dirname "$0")/common.sh"
 
-shot() {
-    if [ -n "${SHOTS:-}" ]; then import -window root "$SHOTS/$1.png"; fi
-}
-fail() {
-    echo "e2e: $*" >&2
-    shot failure
-    exit 1
-}
 # Waits until exactly this many visible windows have this title.
 wait_windows() {
     i=0
@@ -38,9 +18,7 @@ wait_windows() {
     fail "not $2 windows \"$1\""
 }
 
-cd "$work"
-"$work/bin/corvana" &
-pid=$!
+start_corvana
 wait_windows Corvana 1
 main=$(xdotool search --onlyvisible --name '^Corvana$' | head -n 1)
 xdotool windowfocus --sync "$main"
@@ -78,14 +56,7 @@ wait_windows Corvana 2
 sleep 0.3
 shot saved
 xdotool key Return
-i=0
-while kill -0 "$pid" 2>/dev/null; do
-    [ $i -lt 100 ] || fail "corvana did not end after saving"
-    sleep 0.1
-    i=$((i + 1))
-done
-wait "$pid" || fail "corvana ended with an error"
-pid=
+wait_ended "corvana did not end after saving"
 
 printf 'Number plate;Wiegand 26-bit (hex);Facility code;ID number\r\nB2;0x21965FD;12;45822\r\nA1;0x2C998B3;100;52313\r\n' > expected.txt
 cmp expected.txt kept.txt || { cat kept.txt >&2; fail "saved file differs"; }

@@ -1,0 +1,43 @@
+# Shared by the end-to-end scripts, sourced with the corvana binary as $1: a copy
+# of corvana in a fresh folder with its own HOME, screenshots of the steps when
+# SHOTS=folder is set, and starting and awaiting the program.
+set -eu
+binary=$1
+work=$(mktemp -d)
+pid=
+cleanup() {
+    [ -n "$pid" ] && kill "$pid" 2>/dev/null || true
+    rm -rf "$work"
+}
+trap cleanup EXIT
+mkdir -p "$work/bin" "$work/home" "$work/config"
+cp "$binary" "$work/bin/corvana"
+export HOME="$work/home" XDG_CONFIG_HOME="$work/config"
+unset QT_QPA_PLATFORM QT_QPA_PLATFORMTHEME
+
+shot() {
+    if [ -n "${SHOTS:-}" ]; then import -window root "$SHOTS/$1.png"; fi
+}
+fail() {
+    echo "e2e: $*" >&2
+    shot failure
+    exit 1
+}
+# Starts the copy of corvana in its folder, which becomes the current one.
+start_corvana() {
+    cd "$work"
+    "$work/bin/corvana" &
+    pid=$!
+}
+# Waits up to 10 s for corvana to end, which it must do without an error;
+# otherwise fails with the message given.
+wait_ended() {
+    i=0
+    while kill -0 "$pid" 2>/dev/null; do
+        [ $i -lt 100 ] || fail "$1"
+        sleep 0.1
+        i=$((i + 1))
+    done
+    wait "$pid" || fail "corvana ended with an error"
+    pid=
+}
