@@ -135,16 +135,21 @@ inline void ExpectPastesOfEveryClipboard(QPlainTextEdit* box)
         box->moveCursor(QTextCursor::End);
     };
 
-    // No program owns the clipboard (nothing was copied on this display).
-    for (TPasteWay way : ways) {
-        startWith(QStringLiteral("kept"));
-        bool enabled = true;
-        PasteInto(box, way, &enabled);
-        EXPECT_EQ(LinesOf(box), QStringList{"kept"}) << "no owner, " << PasteWayName(way);
-        if (way == TPasteWay::ContextMenu) {
-            EXPECT_FALSE(enabled) << "Paste offered with nothing to paste";
+    // Every way of pasting leaves the box as it was, and the context menu offers no Paste.
+    auto expectNothingPasted = [&](const char* clipboard, const char* offered) {
+        for (TPasteWay way : ways) {
+            startWith(QStringLiteral("kept"));
+            bool enabled = true;
+            PasteInto(box, way, &enabled);
+            EXPECT_EQ(LinesOf(box), QStringList{"kept"}) << clipboard << ", " << PasteWayName(way);
+            if (way == TPasteWay::ContextMenu) {
+                EXPECT_FALSE(enabled) << offered;
+            }
         }
-    }
+    };
+
+    // No program owns the clipboard (nothing was copied on this display).
+    expectNothingPasted("no owner", "Paste offered with nothing to paste");
 
     QTemporaryDir dir;
     const QString textFile = dir.filePath("text");
@@ -169,13 +174,5 @@ inline void ExpectPastesOfEveryClipboard(QPlainTextEdit* box)
     picture.fill(Qt::red);
     ASSERT_TRUE(picture.save(imageFile));
     TForeignClipboard image(imageFile, QStringLiteral("image/png"));
-    for (TPasteWay way : ways) {
-        startWith(QStringLiteral("kept"));
-        bool enabled = true;
-        PasteInto(box, way, &enabled);
-        EXPECT_EQ(LinesOf(box), QStringList{"kept"}) << "a picture, " << PasteWayName(way);
-        if (way == TPasteWay::ContextMenu) {
-            EXPECT_FALSE(enabled) << "Paste offered for a picture";
-        }
-    }
+    expectNothingPasted("a picture", "Paste offered for a picture");
 }
