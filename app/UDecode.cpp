@@ -1,5 +1,6 @@
 #include "UDecode.h"
 
+#include "Blanks.h"
 #include "FormKeys.h"
 #include "FormLook.h"
 #include "GridCellStore.h"

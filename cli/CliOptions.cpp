@@ -1,6 +1,6 @@
 #include "CliOptions.h"
 
-#include "CodeDecoder.h" // TrimBlanks
+#include "Blanks.h"
 
 #include <algorithm>
 #include <charconv>

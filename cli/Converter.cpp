@@ -1,5 +1,6 @@
 #include "Converter.h"
 
+#include "Blanks.h"
 #include "CliInputs.h"
 #include "CollisionReport.h"
 #include "DecodeReport.h"

@@ -1,5 +1,6 @@
 #include "DecodeReport.h"
 
+#include "Blanks.h"
 #include "NumberText.h"
 
 #include <array>

@@ -1,5 +1,6 @@
 #include "CodeDecoder.h"
 
+#include "Blanks.h"
 #include "PlateCodes.h"
 #include "UWG26.h"
 
@@ -15,8 +16,6 @@ const char* const kExpected64 = "expected 16 hex digits such as 0x600002191555EB
 const char* const kExpectedAny =
     "expected a 26-bit code (1 to 7 hex digits such as 0x3019E2A, 26 binary digits, or a facility code and "
     "ID number such as 128/53013) or a 64-bit code (16 hex digits or 64 binary digits)";
-
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 
 int HexDigitValue(char c)
 {
@@ -305,15 +304,6 @@ std::optional<std::uint32_t> DigestPayload(std::string_view t)
 }
 
 } // namespace
-
-std::string_view TrimBlanks(std::string_view text)
-{
-    while (!text.empty() && IsBlank(text.front()))
-        text.remove_prefix(1);
-    while (!text.empty() && IsBlank(text.back()))
-        text.remove_suffix(1);
-    return text;
-}
 
 TWiegand26Decoded DecodeWiegand26(std::string_view text)
 {

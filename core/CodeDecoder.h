@@ -81,9 +81,6 @@ std::string_view ReadAsText(TReadAs as);
 // plate: the payload of a 26-bit frame, the ten groups of a 64-bit code.
 std::uint64_t SearchKey(const TDecodedCode& decoded);
 
-// The text without the blanks (spaces, tabs) at its ends.
-std::string_view TrimBlanks(std::string_view text);
-
 // "ok", "even parity bit wrong", "odd parity bit wrong" or "both parity bits wrong".
 std::string_view ParityText(const TWiegand26Decoded& decoded);
 // "ok" or "not 0110".

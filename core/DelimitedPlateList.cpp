@@ -1,5 +1,6 @@
 #include "DelimitedPlateList.h"
 
+#include "Blanks.h"
 #include "PlateCodes.h"
 #include "Utf8.h"
 
@@ -11,14 +12,6 @@
 namespace {
 
 constexpr std::size_t kShownField = 40; // characters of a field a message shows
-
-std::string_view TrimBlanks(std::string_view text)
-{
-    const std::size_t first = text.find_first_not_of(" \t");
-    if (first == std::string_view::npos)
-        return {};
-    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
-}
 
 // Calls `take(char32_t)` for every code point of UTF-8 text.
 template <class Take>

@@ -1,6 +1,7 @@
 #include "IniFile.h"
 
 #include "AtomicFile.h"
+#include "Blanks.h"
 #include "FileError.h"
 #include "PlateList.h" // TextToUtf8
 
@@ -9,17 +10,6 @@
 namespace {
 
 constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
-
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
-
-std::string_view Trimmed(std::string_view s)
-{
-    while (!s.empty() && IsBlank(s.front()))
-        s.remove_prefix(1);
-    while (!s.empty() && IsBlank(s.back()))
-        s.remove_suffix(1);
-    return s;
-}
 
 // Lines written on Windows may be in its code page; keys and values read the same.
 QString Decode(std::string_view bytes) { return QString::fromStdString(TextToUtf8(bytes)); }
@@ -30,7 +20,7 @@ std::string_view Content(const std::string& text)
     std::string_view s = text;
     if (s.starts_with(kUtf8Bom))
         s.remove_prefix(kUtf8Bom.size());
-    return Trimmed(s);
+    return TrimBlanks(s);
 }
 
 bool SameName(const QString& a, const QString& b) { return a.compare(b, Qt::CaseInsensitive) == 0; }
@@ -99,7 +89,7 @@ std::optional<QString> TIniDocument::SectionName(const std::string& text)
     if (!s.starts_with('['))
         return std::nullopt;
     const auto close = s.find(']');
-    return Decode(Trimmed(s.substr(1, close == std::string_view::npos ? std::string_view::npos : close - 1)));
+    return Decode(TrimBlanks(s.substr(1, close == std::string_view::npos ? std::string_view::npos : close - 1)));
 }
 
 std::optional<TIniDocument::TKeyLine> TIniDocument::KeyLine(const std::string& text)
@@ -110,7 +100,7 @@ std::optional<TIniDocument::TKeyLine> TIniDocument::KeyLine(const std::string& t
     const auto equals = s.find('=');
     if (equals == std::string_view::npos)
         return std::nullopt;
-    return TKeyLine{Decode(Trimmed(s.substr(0, equals))), Decode(Trimmed(s.substr(equals + 1)))};
+    return TKeyLine{Decode(TrimBlanks(s.substr(0, equals))), Decode(TrimBlanks(s.substr(equals + 1)))};
 }
 
 int TIniDocument::FindSection(const QString& section) const
