@@ -28,6 +28,19 @@ int HexDigitValue(char c)
     return -1;
 }
 
+// The value of a run of hex digits, none when a character is not one.
+std::optional<std::uint64_t> HexDigitsValue(std::string_view digits)
+{
+    std::uint64_t value = 0;
+    for (char c : digits) {
+        const int digit = HexDigitValue(c);
+        if (digit < 0)
+            return std::nullopt;
+        value = (value << 4) | std::uint64_t(digit);
+    }
+    return value;
+}
+
 std::string Count(std::size_t n) { return std::to_string(n); }
 
 // What a trimmed input looks like, before a decoder decides what it means.
@@ -94,13 +107,11 @@ TCodeForm Classify(std::string_view t)
         std::string_view body = t;
         if (body.size() >= 2 && body[0] == '0' && (body[1] == 'x' || body[1] == 'X'))
             body.remove_prefix(2);
+        const std::optional<std::uint64_t> value = HexDigitsValue(body);
+        if (!value)
+            return TCodeForm{};
         form.Kind = TCodeForm::TKind::Hex;
-        for (char c : body) {
-            const int digit = HexDigitValue(c);
-            if (digit < 0)
-                return TCodeForm{};
-            form.Value = (form.Value << 4) | std::uint64_t(digit);
-        }
+        form.Value = *value;
         form.Digits = body.size();
         if (form.Digits == 0)
             throw TDecodeError("expected hex digits after 0x");
@@ -264,14 +275,10 @@ std::optional<std::uint32_t> PayloadHexValue(std::string_view t)
 {
     if (t.size() != 8 || t[0] != '0' || (t[1] != 'x' && t[1] != 'X'))
         return std::nullopt;
-    std::uint32_t value = 0;
-    for (char c : t.substr(2)) {
-        const int digit = HexDigitValue(c);
-        if (digit < 0)
-            return std::nullopt;
-        value = (value << 4) | std::uint32_t(digit);
-    }
-    return value;
+    const std::optional<std::uint64_t> value = HexDigitsValue(t.substr(2));
+    if (!value)
+        return std::nullopt;
+    return std::uint32_t(*value);
 }
 
 std::optional<std::uint32_t> PayloadDecValue(std::string_view t)
@@ -429,12 +436,5 @@ std::optional<std::uint64_t> ParseHexCell(std::string_view text, int maxDigits)
 {
     if (text.size() < 3 || text.size() > std::size_t(maxDigits) + 2 || text[0] != '0' || text[1] != 'x')
         return std::nullopt;
-    std::uint64_t value = 0;
-    for (char c : text.substr(2)) {
-        const int digit = HexDigitValue(c);
-        if (digit < 0)
-            return std::nullopt;
-        value = (value << 4) | std::uint64_t(digit);
-    }
-    return value;
+    return HexDigitsValue(text.substr(2));
 }
