@@ -25,9 +25,11 @@ public:
     {
         parsed.records.emplace_back(record.Fields.begin(), record.Fields.end());
         parsed.lines.push_back(record.Line);
+        texts.emplace_back(record.Text);
     }
     void UnclosedQuote(std::uint64_t line) override { parsed.unclosed.push_back(line); }
     TParsed parsed;
+    std::vector<std::string> texts;
 };
 
 TParsed Parse(std::string_view text, char separator = ',')
@@ -132,6 +134,14 @@ TEST(DelimitedText, PiecewiseParsingEqualsWholeParsing)
             ASSERT_EQ(pieces.parsed.lines, whole.parsed.lines) << text;
             ASSERT_EQ(pieces.parsed.unclosed, whole.parsed.unclosed) << text;
             ASSERT_EQ(pieceParser.Separator(), wholeParser.Separator());
+            // A record given with its text is that text, parsed alone.
+            for (std::size_t i = 0; i < whole.texts.size(); ++i) {
+                if (!whole.texts[i].empty()) {
+                    ASSERT_THAT(Parse(whole.texts[i], wholeParser.Separator()).records,
+                                ElementsAre(whole.parsed.records[i]))
+                        << text;
+                }
+            }
         }
     }
 }
