@@ -41,10 +41,14 @@ void TDelimitedParser::Text(std::string_view utf8)
         Parse(utf8);
         return;
     }
-    head_.append(utf8);
+    // Only what the detection may read is held back; the rest of the text is
+    // parsed where it stands, once the separator is known.
+    const std::size_t held = std::min(utf8.size(), kDetectBytes - head_.size());
+    head_.append(utf8.substr(0, held));
     if (!SampleComplete())
         return;
     DetectAndParseHead();
+    Parse(utf8.substr(held));
 }
 
 // The separator is detected from the text up to the 50th line break or the

@@ -146,6 +146,27 @@ TEST(DelimitedText, PiecewiseParsingEqualsWholeParsing)
     }
 }
 
+TEST(DelimitedText, AFirstPieceBeyondTheDetectedSampleParsesAsAWhole)
+{
+    // Long lines: the separator is detected from the first 64 KiB, and the
+    // text beyond them in the same piece is parsed as it stands.
+    std::string text;
+    int lines = 0;
+    for (; text.size() < 200 * 1024; ++lines)
+        text += std::string(900, char('a' + lines % 26)) + ";" + std::to_string(lines) + ",x\r\n";
+    const TParsed whole = Parse(text, 0);
+    ASSERT_EQ(whole.records.size(), std::size_t(lines));
+    const int last = lines - 1;
+    EXPECT_THAT(whole.records.back(), ElementsAre(std::string(900, char('a' + last % 26)), std::to_string(last) + ",x"));
+    TCollectRecords pieces;
+    TDelimitedParser parser(pieces, 0);
+    parser.Text(std::string_view(text).substr(0, 100 * 1024));
+    parser.Text(std::string_view(text).substr(100 * 1024));
+    parser.End();
+    EXPECT_EQ(pieces.parsed.records, whole.records);
+    EXPECT_EQ(parser.Separator(), ';');
+}
+
 TEST(DelimitedText, SeparatorIsTheOneThatSplitsTheFirstLinesAlike)
 {
     EXPECT_EQ(DetectSeparator("Plate,Owner,Department\r\nM-AB 1234,\"Smith; John\",Sales\r\nX 1,Lee,IT\r\n"), ',');
