@@ -70,6 +70,9 @@ public:
             sink_.OtherColumns(inputs_.others_.Names());
         }
         others_.assign(inputs_.others_.Names().size(), std::string_view());
+        inOrder_ = columns.Plate == 0 && places_.size() == others_.size() + 1;
+        for (std::size_t i = 1; inOrder_ && i < places_.size(); ++i)
+            inOrder_ = places_[i] == int(i - 1);
         for (std::size_t i = 0; i < columns.Names.size(); ++i)
             if (i != columns.Plate && places_[i] < 0)
                 Warn("its column \"" + columns.Names[i] + "\" is not among the first list's columns; it is left out");
@@ -78,6 +81,9 @@ public:
 
     void ListPlate(const TPlateBytes& plate, const TDelimitedRecord& record) override
     {
+        if (inOrder_ && record.Fields.size() == places_.size() && !record.Text.empty() &&
+            sink_.ConvertListPlateCells(plate, CellsAfterPlate(record)))
+            return;
         const std::size_t fields = std::min(record.Fields.size(), places_.size());
         for (std::size_t i = 0; i < fields; ++i)
             if (places_[i] >= 0)
@@ -94,6 +100,17 @@ public:
     }
 
 private:
+    // The text of a whole record after its plate field (and the plate's closing
+    // quote): the other fields, each after the separator.
+    static std::string_view CellsAfterPlate(const TDelimitedRecord& record)
+    {
+        const std::string_view plate = record.Fields.front();
+        std::size_t after = std::size_t(plate.data() + plate.size() - record.Text.data());
+        if (after < record.Text.size() && record.Text[after] == '"')
+            ++after;
+        return record.Text.substr(after);
+    }
+
     void Warn(const std::string& text) { inputs_.err_ << "corvana-cli: " << InputName(name_) << ": " << text << "\n"; }
 
     // The plate is read from column 1 by default; a header that names another
@@ -116,6 +133,7 @@ private:
     TPlateLineSink& sink_;
     std::vector<int> places_;
     std::vector<std::string_view> others_;
+    bool inOrder_ = false; // the list's other columns are the output's, in order, after the plate
 };
 
 void TCliInputs::Read(TPlateLineSink& sink, bool standardInputByDefault)

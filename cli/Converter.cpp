@@ -184,6 +184,24 @@ void TConverter::PlateWithOthers(const TPlateBytes& plate, const std::vector<std
     // the batch as the cells they become.
     if (!otherNames_.empty())
         AppendOthers(others);
+    Queue(plate);
+}
+
+// Cells split at the output's own separator and holding no quote are written
+// as they stand: they hold no separator, quote or line break of their own.
+bool TConverter::PlateWithCells(const TPlateBytes& plate, std::string_view cells)
+{
+    static constexpr TByteSet kQuote("\"");
+    if (!headerWritten_ || cells.empty() || cells.front() != separator_ || kQuote.AnyIn(cells))
+        return false;
+    others_.append(cells);
+    Queue(plate);
+    return true;
+}
+
+// The plate waits in the batch, its other columns' cells at the end of others_.
+void TConverter::Queue(const TPlateBytes& plate)
+{
     batch_.push_back(plate);
     othersEnds_.push_back(others_.size());
     if (batch_.size() == kBatchSize || others_.size() >= kTextSize)

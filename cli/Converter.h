@@ -33,6 +33,17 @@ public:
         ++accepted_;
         PlateWithOthers(plate, others);
     }
+    // The same with the other columns' cells as they stand in the list: each
+    // after the list's separator, in the order of the output's columns, every
+    // column there. Returns false, taking nothing, unless the output writes
+    // them so as they stand.
+    bool ConvertListPlateCells(const TPlateBytes& plate, std::string_view cells)
+    {
+        if (!PlateWithCells(plate, cells))
+            return false;
+        ++accepted_;
+        return true;
+    }
     void CountRejected() { ++rejected_; }
 
     std::size_t Accepted() const { return accepted_; }
@@ -44,6 +55,12 @@ protected:
     {
         (void)others;
         Plate(plate);
+    }
+    virtual bool PlateWithCells(const TPlateBytes& plate, std::string_view cells)
+    {
+        (void)plate;
+        (void)cells;
+        return false;
     }
 
 private:
@@ -72,6 +89,7 @@ public:
 protected:
     void Plate(const TPlateBytes& plate) override;
     void PlateWithOthers(const TPlateBytes& plate, const std::vector<std::string_view>& others) override;
+    bool PlateWithCells(const TPlateBytes& plate, std::string_view cells) override;
 
 private:
     void WriteHeader();
@@ -79,6 +97,7 @@ private:
     void WriteRow(const TPlateCodes& codes, std::string_view others);
     void ComputeBatch();
     void AppendOthers(const std::vector<std::string_view>& others);
+    void Queue(const TPlateBytes& plate);
     char* Room(std::size_t bytes);
     void Append(std::string_view bytes);
     void HandOver();

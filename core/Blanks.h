@@ -5,6 +5,15 @@
 
 constexpr bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 
+// Whether the text holds nothing but blanks; stops at its first other byte.
+constexpr bool IsBlank(std::string_view text)
+{
+    for (char c : text)
+        if (!IsBlank(c))
+            return false;
+    return true;
+}
+
 // The text without the blanks at its ends.
 constexpr std::string_view TrimBlanks(std::string_view text)
 {

@@ -57,6 +57,26 @@ public:
     }
     [[gnu::always_inline]] bool AnyIn(std::string_view text) const { return Find(text) != std::string_view::npos; }
 
+    // A bit for each of the 64 bytes from `p` that is a member, bit i for p[i].
+    std::uint64_t Members64(const char* p) const
+    {
+        std::uint64_t bits = 0;
+        if (count_ == 0)
+            return bits;
+#if defined(__SSE2__)
+        for (int block = 3; block >= 0; --block)
+            bits = bits << 16 | Hits(_mm_loadu_si128(reinterpret_cast<const __m128i*>(p + 16 * block)));
+#else
+        for (int i = 63; i >= 0; --i) {
+            bool member = false;
+            for (std::size_t k = 0; k < count_; ++k)
+                member |= static_cast<unsigned char>(p[i]) == (words_[k] & 0xFF);
+            bits = bits << 1 | std::uint64_t(member);
+        }
+#endif
+        return bits;
+    }
+
 private:
 #if defined(__SSE2__)
     // Sixteen bytes at a time with SSE2 (on x86-64, where it is always there).
@@ -123,4 +143,59 @@ private:
     static constexpr std::uint64_t kHighs = 0x8080808080808080ull;
     std::uint64_t words_[kMaxMembers] = {};
     std::size_t count_ = 0;
+};
+
+// Finds the members of a byte set in one text, position after position, by
+// the bits of 64 bytes at a time: where the texts between them are short, as
+// the fields of delimited text are, each costs a count of bits, not a search.
+class TByteSetScan {
+public:
+    explicit TByteSetScan(const TByteSet& set) : set_(set) {}
+
+    // Starts over on a new text.
+    void Reset(const char* begin, const char* end)
+    {
+        base_ = blockEnd_ = begin;
+        end_ = end;
+        bits_ = 0;
+    }
+
+    // The first member at or after `p` (within the text), or the text's end.
+    [[gnu::always_inline]] const char* Next(const char* p)
+    {
+        for (;;) {
+            if (p >= base_ && p < blockEnd_) {
+                if (const std::uint64_t ahead = bits_ >> (p - base_))
+                    return p + std::countr_zero(ahead);
+                p = blockEnd_;
+            }
+            if (p >= end_)
+                return end_;
+            Load(p);
+        }
+    }
+
+private:
+    // The bits of the 64 bytes from `p`, or of the bytes left when fewer.
+    void Load(const char* p)
+    {
+        base_ = p;
+        const std::size_t left = std::size_t(end_ - p);
+        if (left >= 64) {
+            blockEnd_ = p + 64;
+            bits_ = set_.Members64(p);
+            return;
+        }
+        // The last bytes, copied beside zeros whose bits do not count.
+        char tail[64] = {};
+        std::memcpy(tail, p, left);
+        blockEnd_ = end_;
+        bits_ = set_.Members64(tail) & ((std::uint64_t(1) << left) - 1);
+    }
+
+    TByteSet set_;
+    const char* end_ = nullptr;
+    const char* base_ = nullptr;     // where the bits start
+    const char* blockEnd_ = nullptr; // and end
+    std::uint64_t bits_ = 0;
 };

@@ -186,12 +186,12 @@ void TDelimitedPlateReader::Record(const TDelimitedRecord& record)
     const std::size_t plateColumn = columns_->Plate;
     if (record.Fields.size() > columns_->Names.size() &&
         std::any_of(record.Fields.begin() + std::ptrdiff_t(columns_->Names.size()), record.Fields.end(),
-                    [](std::string_view f) { return !TrimBlanks(f).empty(); }))
+                    [](std::string_view f) { return !IsBlank(f); }))
         Issue(record, TRecordProblem::FieldsLeftOut);
     if (plateColumn >= record.Fields.size())
         return Issue(record, TRecordProblem::NoPlateField);
     const std::string_view field = record.Fields[plateColumn];
-    if (TrimBlanks(field).empty())
+    if (IsBlank(field))
         return Issue(record, TRecordProblem::EmptyPlate);
     // A first line that names the plate column is a header the list was not said to have.
     if (first && std::any_of(record.Fields.begin(), record.Fields.end(), NamesPlateColumn))

@@ -31,6 +31,8 @@ void TDelimitedParser::UseSeparator(char separator)
     separator_ = separator;
     const char stops[] = {separator, '\r', '\n'};
     unquotedStops_ = TByteSet(std::string_view(stops, 3));
+    const char recordStops[] = {separator, '"', '\r', '\n'};
+    recordScan_ = TByteSetScan(TByteSet(std::string_view(recordStops, 4)));
 }
 
 void TDelimitedParser::Text(std::string_view utf8)
@@ -39,10 +41,14 @@ void TDelimitedParser::Text(std::string_view utf8)
         Parse(utf8);
         return;
     }
-    head_.append(utf8);
+    // Only what the detection may read is held back; the rest of the text is
+    // parsed where it stands, once the separator is known.
+    const std::size_t held = std::min(utf8.size(), kDetectBytes - head_.size());
+    head_.append(utf8.substr(0, held));
     if (!SampleComplete())
         return;
     DetectAndParseHead();
+    Parse(utf8.substr(held));
 }
 
 // The separator is detected from the text up to the 50th line break or the
@@ -85,6 +91,7 @@ void TDelimitedParser::Parse(std::string_view text)
 {
     const char* p = text.data();
     const char* const end = p + text.size();
+    recordScan_.Reset(p, end);
     while (p < end) {
         switch (state_) {
         case TState::FieldStart: {
@@ -181,28 +188,37 @@ void TDelimitedParser::Parse(std::string_view text)
 // record to the general parse, which then starts it afresh.
 const char* TDelimitedParser::WholeRecord(const char* p, const char* end)
 {
+    const char* const start = p;
     record_.Fields.clear();
     for (;;) {
         const char* field = p;
         const char* fieldEnd = nullptr;
         if (p < end && *p == '"') {
             field = p + 1;
-            fieldEnd = RunEnd(quotedStops_, field, end);
+            // A separator inside the quotes belongs to the field.
+            fieldEnd = recordScan_.Next(field);
+            while (fieldEnd < end && *fieldEnd == separator_)
+                fieldEnd = recordScan_.Next(fieldEnd + 1);
             if (end - fieldEnd < 2 || *fieldEnd != '"')
                 return nullptr;
             p = fieldEnd + 1; // past the closing quote
             if (*p != separator_ && !IsBreak(*p))
                 return nullptr;
         } else {
-            fieldEnd = p = RunEnd(unquotedStops_, p, end);
+            // So does a quote inside an unquoted field.
+            p = recordScan_.Next(p);
+            while (p < end && *p == '"')
+                p = recordScan_.Next(p + 1);
             if (p == end)
                 return nullptr;
+            fieldEnd = p;
         }
         record_.Fields.emplace_back(field, std::size_t(fieldEnd - field));
         const char c = *p++;
         if (c == separator_)
             continue;
         record_.Line = line_;
+        record_.Text = std::string_view(start, std::size_t(p - 1 - start));
         LineBreak(c);
         sink_.Record(record_);
         return p;
@@ -224,6 +240,7 @@ void TDelimitedParser::EndRecord()
 {
     EndField();
     record_.Fields.clear();
+    record_.Text = {};
     std::size_t start = 0;
     for (const std::size_t end : fieldEnds_) {
         record_.Fields.emplace_back(fieldText_.data() + start, end - start);

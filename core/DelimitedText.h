@@ -19,9 +19,12 @@
 // decided: a tab or ";" rarely stands inside a field, a comma often does.
 inline constexpr char kListSeparators[] = {'\t', ';', ','};
 
-// One record: its fields, and the line of the text it starts on (from 1).
+// One record: its fields, its text, and the line of the text it starts on (from 1).
 struct TDelimitedRecord {
     std::vector<std::string_view> Fields;
+    // The record as it stands in the text, without its line break, when it lies
+    // whole there (most do); empty when it was put together from pieces.
+    std::string_view Text;
     std::uint64_t Line = 0;
 };
 
@@ -60,6 +63,7 @@ private:
     char separator_ = 0;
     TByteSet unquotedStops_{""}; // the bytes that end a run of plain text outside quotes
     TByteSet quotedStops_{"\"\r\n"}; // and inside
+    TByteSetScan recordScan_{TByteSet("")}; // where a whole record's fields end in the text at hand
     std::string head_;        // text held back until the separator is detected
     std::size_t sampleEnd_ = 0;    // how much of it the separator is detected from
     std::size_t sampleBreaks_ = 0; // the line breaks in that much

@@ -6,6 +6,7 @@
 #include <cerrno>
 #include <cstring>
 #include <memory>
+#include <sys/types.h>
 
 namespace {
 
@@ -27,6 +28,20 @@ char32_t Windows1252ToUnicode(unsigned char byte)
 constexpr std::size_t kChunkSize = 1 << 20;
 
 std::string SystemReason(int error) { return std::strerror(error); }
+
+bool IsAscii(std::string_view bytes)
+{
+    std::uint64_t any = 0;
+    std::size_t i = 0;
+    for (; i + 8 <= bytes.size(); i += 8) {
+        std::uint64_t word;
+        std::memcpy(&word, bytes.data() + i, 8);
+        any |= word;
+    }
+    for (; i < bytes.size(); ++i)
+        any |= static_cast<unsigned char>(bytes[i]);
+    return (any & 0x8080808080808080ull) == 0;
+}
 
 } // namespace
 
@@ -244,13 +259,27 @@ void ReadListText(std::FILE* file, const std::string& name, TTextSink& sink)
         }
     };
 
+    // ASCII text is decoded as it stands whatever the encoding turns out to be
+    // (a byte order mark or UTF-16 starts with a byte above 0x7F): the chunks
+    // before the first other byte go to the sink as they are read to decide
+    // the encoding, and only the rest is read again.
     TEncodingDetector detector;
-    forEachChunk([&](std::string_view chunk) { detector.Feed(chunk); });
-    if (std::fseek(file, 0, SEEK_SET) != 0)
-        throw TFileError(name, SystemReason(errno));
-
-    TTextDecoder decoder(detector.Result());
-    forEachChunk([&](std::string_view chunk) { sink.Text(decoder.Feed(chunk)); });
+    std::uint64_t asciiBytes = 0;
+    bool allAscii = true;
+    forEachChunk([&](std::string_view chunk) {
+        detector.Feed(chunk);
+        allAscii = allAscii && IsAscii(chunk);
+        if (allAscii) {
+            sink.Text(chunk);
+            asciiBytes += chunk.size();
+        }
+    });
+    TTextDecoder decoder(detector.Result(), asciiBytes);
+    if (!allAscii) {
+        if (::fseeko(file, static_cast<off_t>(asciiBytes), SEEK_SET) != 0)
+            throw TFileError(name, SystemReason(errno));
+        forEachChunk([&](std::string_view chunk) { sink.Text(decoder.Feed(chunk)); });
+    }
     sink.Text(decoder.Finish());
     sink.End();
 }

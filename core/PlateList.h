@@ -5,6 +5,8 @@
 // LF or CR. A last line without a line break counts. Delimited lists are decoded
 // the same way and read as text, since their fields may hold line breaks.
 
+#include <algorithm>
+#include <cstdint>
 #include <cstdio>
 #include <optional>
 #include <stdexcept>
@@ -64,6 +66,12 @@ public:
 class TTextDecoder {
 public:
     explicit TTextDecoder(TTextEncoding encoding) : encoding_(encoding) {}
+    // Continues a UTF-8 or Windows-1252 text whose first `asciiBytes` bytes, all
+    // below 0x80, were taken as they stand (and so held no byte order mark).
+    TTextDecoder(TTextEncoding encoding, std::uint64_t asciiBytes)
+        : encoding_(encoding), offset_(asciiBytes > 0 ? std::max<std::uint64_t>(asciiBytes, 3) : 0)
+    {
+    }
     // The UTF-8 text of the next piece, valid until the next call.
     std::string_view Feed(std::string_view bytes);
     // What is left at the end: a truncated UTF-16 unit or surrogate as U+FFFD.
@@ -116,6 +124,8 @@ std::string DecodeListText(std::string_view bytes);
 
 // Reads a plate list from an open, seekable stream in two passes with bounded
 // memory: one to decide the encoding, one to decode it line by line into `sink`.
+// Text before the first byte above 0x7F reads the same in every encoding, so
+// the first pass hands it on at once and the second reads only what follows.
 // `name` is used in errors. Throws TFileError.
 void ReadPlateList(std::FILE* file, const std::string& name, TLineSink& sink);
 // The same, decoded into text with its line breaks rather than into lines.

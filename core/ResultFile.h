@@ -82,11 +82,13 @@ private:
     void AppendQuoted(std::string_view text)
     {
         out_.push_back('"');
-        for (char c : text) {
-            if (c == '"')
-                out_.push_back('"');
-            out_.push_back(c);
+        // The runs between quotes go as they stand; each quote is doubled.
+        for (std::size_t quote; (quote = text.find('"')) != std::string_view::npos;) {
+            out_.append(text.substr(0, quote + 1));
+            out_.push_back('"');
+            text.remove_prefix(quote + 1);
         }
+        out_.append(text);
         out_.push_back('"');
     }
 

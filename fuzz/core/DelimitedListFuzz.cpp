@@ -1,8 +1,9 @@
 // Any bytes as a delimited list: decoding and parsing never crash; the byte
-// search finds what the standard search finds; parsing in
-// pieces gives the records parsing the whole gives; every record written back
-// with all its fields quoted parses to the same fields; every accepted plate
-// keeps its invariants, and every rejected record names a line of the text.
+// search and the byte scan find what the standard search finds; parsing in
+// pieces gives the records parsing the whole gives; a record given with its
+// text is that text parsed alone; every record written back with all its
+// fields quoted parses to the same fields; every accepted plate keeps its
+// invariants, and every rejected record names a line of the text.
 #include "DelimitedPlateList.h"
 #include "PlateInvariants.h"
 
@@ -25,9 +26,11 @@ public:
         Require(parsed.lines.empty() || record.Line > parsed.lines.back());
         parsed.records.emplace_back(record.Fields.begin(), record.Fields.end());
         parsed.lines.push_back(record.Line);
+        texts.emplace_back(record.Text);
     }
     void UnclosedQuote(std::uint64_t line) override { parsed.unclosed.push_back(line); }
     TParsed parsed;
+    std::vector<std::string> texts; // of whole records; empty for the others
 };
 
 TParsed Parse(std::string_view text, char separator, std::size_t step)
@@ -37,6 +40,15 @@ TParsed Parse(std::string_view text, char separator, std::size_t step)
     for (std::size_t at = 0; at < text.size(); at += step)
         parser.Text(text.substr(at, step));
     parser.End();
+    for (std::size_t i = 0; i < collect.texts.size(); ++i) {
+        if (collect.texts[i].empty())
+            continue;
+        TCollect alone;
+        TDelimitedParser again(alone, parser.Separator());
+        again.Text(collect.texts[i]);
+        again.End();
+        Require(alone.parsed.records.size() == 1 && alone.parsed.records[0] == collect.parsed.records[i]);
+    }
     return collect.parsed;
 }
 
@@ -100,6 +112,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string_view members = std::string_view(text).substr(0, control % (TByteSet::kMaxMembers + 1));
     const std::string_view searched = std::string_view(text).substr(members.size());
     Require(TByteSet(members).Find(searched) == searched.find_first_of(members));
+    TByteSetScan scan{TByteSet(members)};
+    const char* const end = searched.data() + searched.size();
+    scan.Reset(searched.data(), end);
+    for (std::size_t at = 0;; ++at) {
+        const std::size_t expected = searched.find_first_of(members, at);
+        const char* found = scan.Next(searched.data() + at);
+        Require(found == (expected == std::string_view::npos ? end : searched.data() + expected));
+        if (found == end)
+            break;
+        at = std::size_t(found - searched.data());
+    }
 
     const TParsed whole = Parse(text, separator, std::max<std::size_t>(text.size(), 1));
     // In pieces of any size, the separator detected included.

@@ -197,6 +197,35 @@ TEST(CorvanaCliCsv, CsvOutputStartsWithAByteOrderMarkAndReadsBackInASpreadsheetR
               "HK55EVB;0x3019E2A;128;53013;\"O\"\"Brien\";\"a;b\"\r\n");
 }
 
+TEST(CorvanaCliCsv, OtherCellsAreWrittenAlikeHoweverTheirRecordStands)
+{
+    // Records whose cells are written as they stand, and every kind that is not.
+    TTempDir dir;
+    WriteBytes(dir / "list.csv", "Plate;Owner;Note\r\nAB 1;Lee;x\r\n\"AB 2\";Ann;y\r\nAB 3;\"Smith; J\";z\r\n"
+                                   "AB 4;\"Bob\";w\r\nAB 5;Kim\r\nAB 6;Tom;n;extra\r\nAB 7;O\"Brien;q\r\n");
+    std::vector<TVehicle> vehicles;
+    for (int i = 1; i <= 7; ++i)
+        vehicles.push_back({"AB " + std::to_string(i), "", ""});
+    const std::vector<std::string> resultCells = {"Lee;x", "Ann;y", "\"Smith; J\";z", "Bob;w",
+                                                  "Kim;",  "Tom;n", "\"O\"\"Brien\";q"};
+    const std::vector<std::string> csvCells = {"Lee,x", "Ann,y", "Smith; J,z", "Bob,w", "Kim,", "Tom,n", "\"O\"\"Brien\",q"};
+    for (const bool csv : {false, true}) {
+        const std::vector<std::string> format = csv ? std::vector<std::string>{"--format", "csv"} : std::vector<std::string>{};
+        const char sep = csv ? ',' : ';';
+        const std::vector<std::string> codes = PlainLines(vehicles, format);
+        std::string expected = std::string(csv ? kBom : "") + "Number plate" + sep + "Wiegand 26-bit (hex)" + sep +
+                               "Facility code" + sep + "ID number" + sep + "Owner" + sep + "Note\r\n";
+        for (std::size_t i = 0; i < codes.size(); ++i)
+            expected += codes[i] + sep + (csv ? csvCells : resultCells)[i] + "\r\n";
+        std::vector<std::string> args = {"--input", "csv", "--header"};
+        args.insert(args.end(), format.begin(), format.end());
+        args.push_back(dir / "list.csv");
+        const TCliRun run = RunCli(args);
+        EXPECT_EQ(run.Status, 0);
+        EXPECT_EQ(run.Out, expected);
+    }
+}
+
 TEST(CorvanaCliCsv, RejectedRecordsAreReportedWithTheirLinesTheFirstTenThenACount)
 {
     TTempDir dir;

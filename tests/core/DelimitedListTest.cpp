@@ -25,9 +25,11 @@ public:
     {
         parsed.records.emplace_back(record.Fields.begin(), record.Fields.end());
         parsed.lines.push_back(record.Line);
+        texts.emplace_back(record.Text);
     }
     void UnclosedQuote(std::uint64_t line) override { parsed.unclosed.push_back(line); }
     TParsed parsed;
+    std::vector<std::string> texts;
 };
 
 TParsed Parse(std::string_view text, char separator = ',')
@@ -132,8 +134,37 @@ TEST(DelimitedText, PiecewiseParsingEqualsWholeParsing)
             ASSERT_EQ(pieces.parsed.lines, whole.parsed.lines) << text;
             ASSERT_EQ(pieces.parsed.unclosed, whole.parsed.unclosed) << text;
             ASSERT_EQ(pieceParser.Separator(), wholeParser.Separator());
+            // A record given with its text is that text, parsed alone.
+            for (std::size_t i = 0; i < whole.texts.size(); ++i) {
+                if (!whole.texts[i].empty()) {
+                    ASSERT_THAT(Parse(whole.texts[i], wholeParser.Separator()).records,
+                                ElementsAre(whole.parsed.records[i]))
+                        << text;
+                }
+            }
         }
     }
+}
+
+TEST(DelimitedText, AFirstPieceBeyondTheDetectedSampleParsesAsAWhole)
+{
+    // Long lines: the separator is detected from the first 64 KiB, and the
+    // text beyond them in the same piece is parsed as it stands.
+    std::string text;
+    int lines = 0;
+    for (; text.size() < 200 * 1024; ++lines)
+        text += std::string(900, char('a' + lines % 26)) + ";" + std::to_string(lines) + ",x\r\n";
+    const TParsed whole = Parse(text, 0);
+    ASSERT_EQ(whole.records.size(), std::size_t(lines));
+    const int last = lines - 1;
+    EXPECT_THAT(whole.records.back(), ElementsAre(std::string(900, char('a' + last % 26)), std::to_string(last) + ",x"));
+    TCollectRecords pieces;
+    TDelimitedParser parser(pieces, 0);
+    parser.Text(std::string_view(text).substr(0, 100 * 1024));
+    parser.Text(std::string_view(text).substr(100 * 1024));
+    parser.End();
+    EXPECT_EQ(pieces.parsed.records, whole.records);
+    EXPECT_EQ(parser.Separator(), ';');
 }
 
 TEST(DelimitedText, SeparatorIsTheOneThatSplitsTheFirstLinesAlike)

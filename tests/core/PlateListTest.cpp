@@ -128,3 +128,45 @@ TEST(PlateList, ReadingStopsAtItsLimitWhateverTheFileIs)
     EXPECT_THROW(ReadFileUpTo(name + ".missing", 10), TFileError);
     std::remove(name.c_str());
 }
+
+namespace {
+
+class TCollectText : public TTextSink {
+public:
+    void Text(std::string_view utf8) override { text.append(utf8); }
+    void End() override { ended = true; }
+    std::string text;
+    bool ended = false;
+};
+
+} // namespace
+
+// ASCII text is handed on while the encoding is still being decided; a byte
+// above 0x7F after megabytes of it must still decide the encoding of all of it.
+TEST(PlateList, ReadingAFileDecodesItAsAWhole)
+{
+    const std::string ascii(3 * (1 << 20) + 5, 'a');
+    const std::string chunk(1 << 20, 'b');
+    const std::string inputs[] = {
+        ascii,
+        ascii + "\xE9\r\n",                    // Windows-1252 after the first chunks
+        chunk + chunk + "\xC3\xA9" + ascii,    // UTF-8 right at a chunk's start
+        chunk + "\xEF\xBB\xBF" "x",            // a byte order mark's bytes in the middle stay
+        "\xEF\xBB\xBF" + ascii + "\xC3\xA9",   // a byte order mark at the start goes
+        std::string("\xFF\xFE" "a\0", 4) + ascii,
+        "",
+    };
+    const std::string name = ::testing::TempDir() + "corvana-read-whole.txt";
+    for (const std::string& input : inputs) {
+        std::FILE* file = std::fopen(name.c_str(), "w+b");
+        ASSERT_NE(file, nullptr);
+        ASSERT_EQ(std::fwrite(input.data(), 1, input.size(), file), input.size());
+        std::rewind(file);
+        TCollectText collect;
+        ReadListText(file, name, collect);
+        std::fclose(file);
+        EXPECT_TRUE(collect.ended);
+        EXPECT_TRUE(collect.text == DecodeListText(input)) << "input of " << input.size() << " bytes";
+    }
+    std::remove(name.c_str());
+}

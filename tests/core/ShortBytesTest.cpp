@@ -5,7 +5,9 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <random>
 #include <string>
+#include <vector>
 
 TEST(ShortBytes, LoadsAndCopiesEveryLengthWithoutReachingBeyond)
 {
@@ -56,4 +58,30 @@ TEST(ByteSet, ASetOfFewerMembersFindsOnlyThem)
     EXPECT_EQ(set.Find(std::string_view("ab\0c", 4)), std::string_view::npos);
     EXPECT_EQ(set.Find("0123456789abcdefghij\nx"), 20u);
     EXPECT_EQ(TByteSet("").Find(std::string_view("\0\0\0", 3)), std::string_view::npos);
+}
+
+TEST(ByteSet, AScanFindsEveryMemberInTurnAcrossBlocksAndTheLastBytes)
+{
+    const TByteSet set(",\"\r\n");
+    std::mt19937 random(5);
+    const char bytes[] = "ab,\"\r\n\xC3";
+    for (std::size_t n = 0; n <= 200; ++n) {
+        // The text ends where its heap block ends, which the sanitizer build watches.
+        const std::unique_ptr<char[]> text(new char[n]);
+        for (std::size_t i = 0; i < n; ++i)
+            text[i] = random() % 3 ? 'x' : bytes[random() % (sizeof bytes - 1)];
+        const char* const end = text.get() + n;
+        std::vector<std::size_t> expected, found;
+        for (std::size_t i = 0; i < n; ++i)
+            if (set.AnyIn(std::string_view(text.get() + i, 1)))
+                expected.push_back(i);
+        TByteSetScan scan(set);
+        scan.Reset(text.get(), end);
+        for (const char* p = scan.Next(text.get()); p != end; p = scan.Next(p + 1))
+            found.push_back(std::size_t(p - text.get()));
+        ASSERT_EQ(found, expected) << n;
+        // Asked again from an earlier place, it answers from there.
+        if (!expected.empty())
+            ASSERT_EQ(scan.Next(text.get()), text.get() + expected.front()) << n;
+    }
 }
