@@ -29,6 +29,7 @@
 #include <QTextDocument>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <string>
 
 namespace {
@@ -429,6 +430,7 @@ bool TFormMain::CalculateUtf8(std::string_view line)
 std::size_t TFormMain::CalculateLines(std::string_view utf8)
 {
     TBusyCursor busy;
+    Collisions->Expect(std::size_t(std::count(utf8.begin(), utf8.end(), '\n')) + 1);
     TResultBatch batch(SG1, SG2, Collisions);
     std::size_t accepted = 0;
     while (!utf8.empty()) {

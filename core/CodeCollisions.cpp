@@ -327,6 +327,12 @@ void TCollisionFinder::Add(std::span<const TCollisionRecord> records, std::vecto
     }
 }
 
+void TCollisionFinder::Reserve(std::size_t plates)
+{
+    for (auto& index : codes_)
+        index->Reserve(distinct_ + plates);
+}
+
 TCollisionFinder::TPlateId TCollisionFinder::AddHashed(const TCollisionRecord& record, const std::uint64_t codeHash[2])
 {
     ++counts_[0].Plates;
