@@ -12,6 +12,21 @@
 void* MapHugePages(std::size_t bytes, bool populate = false);
 void UnmapHugePages(void* memory, std::size_t bytes);
 
+// A block of memory in huge pages, given back when it goes: a buffer that is
+// written over and over costs one fault for each 2 MiB once.
+class THugePageBlock {
+public:
+    explicit THugePageBlock(std::size_t bytes) : bytes_(bytes), memory_(static_cast<char*>(MapHugePages(bytes))) {}
+    ~THugePageBlock() { UnmapHugePages(memory_, bytes_); }
+    THugePageBlock(const THugePageBlock&) = delete;
+    THugePageBlock& operator=(const THugePageBlock&) = delete;
+    char* get() const { return memory_; }
+
+private:
+    std::size_t bytes_;
+    char* memory_;
+};
+
 // Asks for huge pages for the whole 2 MiB pages inside a block not yet
 // written, such as a container's storage just reserved; a hint, never an error.
 void AdviseHugePages(void* memory, std::size_t bytes);

@@ -27,7 +27,7 @@ char32_t Windows1252ToUnicode(unsigned char byte)
     return byte;
 }
 
-constexpr std::size_t kChunkSize = 1 << 20;
+constexpr std::size_t kChunkSize = 2 << 20; // one huge page
 
 std::string SystemReason(int error) { return std::strerror(error); }
 
@@ -247,7 +247,7 @@ std::vector<std::string> DecodePlateListLines(std::string_view bytes)
 
 void ReadListText(std::FILE* file, const std::string& name, TTextSink& sink)
 {
-    std::unique_ptr<char[]> buffer(new char[kChunkSize]);
+    const THugePageBlock buffer(kChunkSize);
     auto forEachChunk = [&](auto&& take) {
         for (;;) {
             const std::size_t n = std::fread(buffer.get(), 1, kChunkSize, file);
