@@ -99,6 +99,13 @@ void TCollisionView::Take(const TPlateCodes& codes)
     taken_.push_back({codes.Wiegand26, codes.Wiegand64, std::uint32_t(takenPlates_.size())});
 }
 
+void TCollisionView::Expect(std::size_t plates)
+{
+    for (TGridState& state : states_)
+        if (!state.stale) // taken again from the rows anyway
+            Finder(state).Reserve(plates);
+}
+
 void TCollisionView::TakeRows()
 {
     std::vector<TCollisionRecord> records;

@@ -50,6 +50,8 @@ public:
 
     // A plate computed for both grids, waiting for its rows.
     void Take(const TPlateCodes& codes);
+    // Up to `plates` plates are about to be taken: room for them at once.
+    void Expect(std::size_t plates);
     // Runs `put`, which puts the rows of the plates taken into both grids, then
     // adds them to the finders.
     template <class Put>

@@ -29,6 +29,7 @@
 #include <QTextDocument>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <string>
 
 namespace {
@@ -369,36 +370,57 @@ bool TFormMain::CalculatePlate(const QString& text)
 namespace {
 
 // Result rows waiting to be put into the grids, so that a long list changes the
-// grids' size once per batch.
+// grids' size once per batch; their plates are computed a few hundred at a
+// time, as lists are (ComputePlateCodesInBulk).
 class TResultBatch {
 public:
     static constexpr std::size_t kSize = 8192;
+    static constexpr std::size_t kBulk = 256;
 
     // `expected`: how many plates may come, so that a single plate reserves little.
     TResultBatch(TzelGrid* sg1, TzelGrid* sg2, TCollisionView* collisions, std::size_t expected = kSize)
-        : sg1_(sg1), sg2_(sg2), collisions_(collisions)
+        : sg1_(sg1), sg2_(sg2), collisions_(collisions), codes_(std::clamp<std::size_t>(expected, 1, kBulk))
     {
+        plates_.reserve(std::min(expected, kBulk));
         rows26_.reserve(std::min(expected, kSize));
         rows64_.reserve(std::min(expected, kSize));
     }
     ~TResultBatch() = default;
 
-    // Computes the plate of one line; false when the line is rejected.
+    // Takes the plate of one line; false when the line is rejected.
     bool Add(std::string_view line)
     {
-        const std::optional<std::string> plate = NormalizePlate(line);
-        if (!plate)
+        TPlateBytes plate;
+        if (!NormalizePlateTo(line, plate))
             return false;
-        const TPlateCodes codes = ComputePlateCodes(*plate);
-        rows26_.push_back(Wiegand26RowCells(codes));
-        rows64_.push_back(Wiegand64RowCells(codes));
-        collisions_->Take(codes);
-        if (rows26_.size() == kSize)
-            Flush();
+        plates_.push_back(plate);
+        if (plates_.size() == codes_.size())
+            Compute();
         return true;
     }
 
     void Flush()
+    {
+        Compute();
+        PutRows();
+    }
+
+private:
+    // The plates taken become result rows.
+    void Compute()
+    {
+        ComputePlateCodesInBulk(plates_, codes_.data());
+        for (std::size_t i = 0; i < plates_.size(); ++i) {
+            rows26_.push_back(Wiegand26RowCells(codes_[i]));
+            rows64_.push_back(Wiegand64RowCells(codes_[i]));
+            collisions_->Take(codes_[i]);
+        }
+        plates_.clear();
+        if (rows26_.size() >= kSize)
+            PutRows();
+    }
+
+    void PutRows()
     {
         collisions_->PutRows([&] {
             sg1_->PutRows(rows26_.data(), rows26_.size());
@@ -408,10 +430,11 @@ public:
         rows64_.clear();
     }
 
-private:
     TzelGrid* sg1_;
     TzelGrid* sg2_;
     TCollisionView* collisions_;
+    std::vector<TPlateBytes> plates_;
+    std::vector<TPlateCodes> codes_;
     std::vector<TWiegand26Row> rows26_;
     std::vector<TWiegand64Row> rows64_;
 };
@@ -429,6 +452,7 @@ bool TFormMain::CalculateUtf8(std::string_view line)
 std::size_t TFormMain::CalculateLines(std::string_view utf8)
 {
     TBusyCursor busy;
+    Collisions->Expect(std::size_t(std::count(utf8.begin(), utf8.end(), '\n')) + 1);
     TResultBatch batch(SG1, SG2, Collisions);
     std::size_t accepted = 0;
     while (!utf8.empty()) {

@@ -7,6 +7,7 @@
 #include "DelimitedText.h"
 #include "Dialogs.h"
 #include "GridHtml.h"
+#include "HugePages.h"
 #include "ListStatusText.h"
 #include "Memo.h"
 #include "PlateList.h"
@@ -38,6 +39,8 @@ TFileDialogOptions TextFileDialog()
 // The whole plate list as UTF-8 lines separated by LF.
 class TJoinedLines : public TLineSink {
 public:
+    // Room for a list of `bytes`, which its lines nearly always fit.
+    explicit TJoinedLines(std::size_t bytes) { ReserveInHugePages(text, bytes); }
     void LinePiece(std::string_view utf8) override { text.append(utf8); }
     void LineEnd() override { text.push_back('\n'); }
     std::string text;
@@ -102,7 +105,7 @@ void TFormMain::OpenPlateList(const QString& fileName)
     }
     if (!bytes)
         throw std::runtime_error("Text exceeds memo capacity");
-    TJoinedLines lines;
+    TJoinedLines lines(bytes->size());
     TDelimiterLook look(&lines);
     DecodePlateList(*bytes, look);
     bytes.reset();

@@ -16,10 +16,10 @@
 
 namespace {
 
-// Lines go to the output in pieces of this size; each line takes at most
-// kLineRoom bytes while it is written.
-constexpr std::size_t kTextSize = 1 << 20;
+// Lines go to the output in pieces of kTextSize; each line takes at most
+// kLineRoom bytes while it is written. Together they fill one huge page.
 constexpr std::size_t kLineRoom = 7 * (kCellRoom + 1) + 2;
+constexpr std::size_t kTextSize = (std::size_t(2) << 20) - kLineRoom;
 // Plates computed together.
 constexpr std::size_t kBatchSize = 256;
 
@@ -58,7 +58,7 @@ TConverter::TConverter(TCodeTable table, std::vector<int> columns, TOutputStream
                        bool awaitOtherColumns)
     : table_(table), columns_(std::move(columns)), out_(out),
       format_(format), separator_(format == TLineFormat::Csv ? ',' : ';'), columnsKnown_(!awaitOtherColumns),
-      codes_(kBatchSize), text_(new char[kTextSize + kLineRoom])
+      codes_(kBatchSize), text_(kTextSize + kLineRoom)
 {
     writers_.push_back(RowCellWriter(table_, 0));
     for (int c : columns_)

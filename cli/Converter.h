@@ -2,6 +2,7 @@
 // The batch conversion of corvana-cli: plate lines in, result file out.
 
 #include "CliOptions.h"
+#include "HugePages.h"
 #include "OutputStream.h"
 #include "PlateCodes.h"
 #include "PlateList.h"
@@ -116,7 +117,7 @@ private:
     std::string others_;               // their other columns' cells, as written
     std::vector<std::size_t> othersEnds_; // where each plate's cells end in others_
     std::vector<TPlateCodes> codes_;
-    std::unique_ptr<char[]> text_; // lines not yet handed to the output
+    THugePageBlock text_; // lines not yet handed to the output
     std::size_t textSize_ = 0;
 };
 

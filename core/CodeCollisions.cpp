@@ -1,5 +1,6 @@
 #include "CodeCollisions.h"
 
+#include "HugePages.h"
 #include "PlateCodes.h"
 #include "UWG26.h"
 #include "UWG64.h"
@@ -10,10 +11,6 @@
 #include <cstring>
 #include <new>
 #include <stdexcept>
-
-#ifdef __linux__
-#include <sys/mman.h>
-#endif
 
 // One distinct plate. The plate's bytes are zero-padded: canonical plates hold
 // no 0 byte, so the padding also gives the length. Per table, `Next` links the
@@ -72,20 +69,8 @@ constexpr std::size_t kLargeBlock = std::size_t(1) << 20;
 
 void* AllocateZeroed(std::size_t bytes, bool populate = false)
 {
-#ifdef __linux__
-    if (bytes >= kLargeBlock) {
-        void* memory = mmap(nullptr, bytes, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
-        if (memory == MAP_FAILED)
-            throw std::bad_alloc();
-        madvise(memory, bytes, MADV_HUGEPAGE);
-#ifdef MADV_POPULATE_WRITE
-        if (populate)
-            madvise(memory, bytes, MADV_POPULATE_WRITE);
-#endif
-        return memory;
-    }
-#endif
-    (void)populate;
+    if (bytes >= kLargeBlock)
+        return MapHugePages(bytes, populate);
     void* memory = std::calloc(bytes, 1);
     if (!memory)
         throw std::bad_alloc();
@@ -96,12 +81,8 @@ void* AllocateZeroed(std::size_t bytes, bool populate = false)
 
 void TCollisionFinder::TMemoryRelease::operator()(void* memory) const
 {
-#ifdef __linux__
-    if (bytes >= kLargeBlock) {
-        munmap(memory, bytes);
-        return;
-    }
-#endif
+    if (bytes >= kLargeBlock)
+        return UnmapHugePages(memory, bytes);
     std::free(memory);
 }
 
@@ -344,6 +325,12 @@ void TCollisionFinder::Add(std::span<const TCollisionRecord> records, std::vecto
                 ids->push_back(id);
         }
     }
+}
+
+void TCollisionFinder::Reserve(std::size_t plates)
+{
+    for (auto& index : codes_)
+        index->Reserve(distinct_ + plates);
 }
 
 TCollisionFinder::TPlateId TCollisionFinder::AddHashed(const TCollisionRecord& record, const std::uint64_t codeHash[2])

@@ -56,6 +56,9 @@ public:
     // plate's id; the bulk form puts the id of each record into `ids` if given.
     TPlateId Add(const TCollisionRecord& record);
     void Add(std::span<const TCollisionRecord> records, std::vector<TPlateId>* ids = nullptr);
+    // Makes room at once for up to `plates` more plates when they are at least
+    // as many as those held, so that a long list grows the index once.
+    void Reserve(std::size_t plates);
 
     TCollisionCounts Counts(TCodeTable table) const;
     std::size_t DistinctPlates() const { return distinct_; }

@@ -285,7 +285,7 @@ void SetPlate(TPlateCodes& codes, const TPlateBytes& plate)
         throw std::length_error("a canonical plate has 1 to 16 bytes");
     codes.Plate = plate;
     codes.PlateText = codes.Plate; // normalisation keeps whole UTF-8 characters
-    codes.Wiegand64 = Wiegand64Pack(plate);
+    codes.Wiegand64 = Wiegand64PackPadded(plate.data(), plate.size()); // the plate is held zero-padded to 16 bytes
 }
 
 void SetDigest(TPlateCodes& codes, const TSha1Digest& digest)

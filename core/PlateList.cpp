@@ -1,11 +1,13 @@
 #include "PlateList.h"
 
 #include "ByteSet.h"
+#include "HugePages.h"
 
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <memory>
+#include <sys/stat.h>
 #include <sys/types.h>
 
 namespace {
@@ -25,7 +27,7 @@ char32_t Windows1252ToUnicode(unsigned char byte)
     return byte;
 }
 
-constexpr std::size_t kChunkSize = 1 << 20;
+constexpr std::size_t kChunkSize = 2 << 20; // one huge page
 
 std::string SystemReason(int error) { return std::strerror(error); }
 
@@ -245,7 +247,7 @@ std::vector<std::string> DecodePlateListLines(std::string_view bytes)
 
 void ReadListText(std::FILE* file, const std::string& name, TTextSink& sink)
 {
-    std::unique_ptr<char[]> buffer(new char[kChunkSize]);
+    const THugePageBlock buffer(kChunkSize);
     auto forEachChunk = [&](auto&& take) {
         for (;;) {
             const std::size_t n = std::fread(buffer.get(), 1, kChunkSize, file);
@@ -299,6 +301,21 @@ void ReadPlateList(std::FILE* file, const std::string& name, TLineSink& sink)
     ReadListText(file, name, split);
 }
 
+namespace {
+
+// A regular file is read into room for its size at once; one byte more finds
+// its end (or that it grew). What has no size to tell (a pipe, a device) is
+// read into room that doubles as it comes.
+std::size_t FirstReadRoom(std::FILE* file, std::size_t limit)
+{
+    struct stat info {};
+    if (::fstat(::fileno(file), &info) == 0 && S_ISREG(info.st_mode))
+        return std::min(limit, std::size_t(info.st_size)) + 1;
+    return std::min(limit + 1, kChunkSize);
+}
+
+} // namespace
+
 std::optional<std::string> ReadFileUpTo(const std::string& fileName, std::size_t limit)
 {
     std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(fileName.c_str(), "rb"), &std::fclose);
@@ -308,8 +325,11 @@ std::optional<std::string> ReadFileUpTo(const std::string& fileName, std::size_t
     std::size_t size = 0;
     // One byte beyond the limit tells a file that holds more from one that ends there.
     while (size <= limit) {
-        if (size == bytes.size())
-            bytes.resize(std::min(limit + 1, std::max<std::size_t>(kChunkSize, 2 * size)));
+        if (size == bytes.size()) {
+            const std::size_t room = bytes.empty() ? FirstReadRoom(file.get(), limit) : std::min(limit + 1, 2 * size);
+            ReserveInHugePages(bytes, room);
+            bytes.resize(room);
+        }
         const std::size_t n = std::fread(bytes.data() + size, 1, bytes.size() - size, file.get());
         if (n == 0) {
             if (std::ferror(file.get()))

@@ -2,6 +2,7 @@
 // The Wiegand 64-bit code: the bits 0110 on top of ten 6-bit groups, one per
 // plate byte, filled from the right.
 
+#include <cstddef>
 #include <cstdint>
 #include <string_view>
 
@@ -16,6 +17,9 @@ constexpr int kWiegand64OtherGroup = 63;
 
 // The 64-bit code of a canonical plate; only its first 10 bytes are packed.
 std::uint64_t Wiegand64Pack(std::string_view plate);
+// The same for a plate of `size` bytes that stand in a buffer of at least
+// kWiegand64GroupCount bytes, packed without a branch on its length.
+std::uint64_t Wiegand64PackPadded(const char* bytes, std::size_t size);
 
 // The 6-bit group of one plate byte: digits 16 to 25, capitals 26 to 51, else 63.
 constexpr int Wiegand64Group(unsigned char byte)

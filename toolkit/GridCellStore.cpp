@@ -1,11 +1,12 @@
 #include "GridCellStore.h"
 
+#include "HugePages.h"
+
 #include <QByteArray>
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
 #include <new>
-#include <sys/mman.h>
 
 void AssignUtf8(std::string& target, QStringView text)
 {
@@ -72,21 +73,13 @@ constexpr std::size_t kSmallArenaBlocks = 8;
 // Compaction waits for this much garbage, so that small grids never compact.
 constexpr std::size_t kGarbageSlack = std::size_t(1) << 20;
 
-void* MapSlab()
-{
-    void* slab = mmap(nullptr, kSlabBytes, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
-    if (slab == MAP_FAILED)
-        throw std::bad_alloc();
-    madvise(slab, kSlabBytes, MADV_HUGEPAGE);
-    return slab;
-}
 
 } // namespace
 
 void TCellColumn::TBlockRelease::operator()(char* block) const
 {
     if (bytes >= kArenaBlock)
-        munmap(block, bytes);
+        UnmapHugePages(block, bytes);
     else
         delete[] block;
 }
@@ -137,7 +130,7 @@ void TCellColumn::Release()
     for (std::size_t k = 0; k < chunks_.size() && k < std::size_t(kHeapChunks); ++k)
         std::free(chunks_[k]);
     for (void* slab : slabs_)
-        munmap(slab, kSlabBytes);
+        UnmapHugePages(slab, kSlabBytes);
     chunks_.clear();
     slabs_.clear();
     blocks_.clear();
@@ -157,11 +150,7 @@ TCellText TCellColumn::Store(std::string_view text)
             blocks_.emplace_back(new char[blockSize_], TBlockRelease{blockSize_});
         } else {
             blockSize_ = (std::max(kArenaBlock, need) + kArenaBlock - 1) / kArenaBlock * kArenaBlock;
-            void* block = mmap(nullptr, blockSize_, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
-            if (block == MAP_FAILED)
-                throw std::bad_alloc();
-            madvise(block, blockSize_, MADV_HUGEPAGE);
-            blocks_.emplace_back(static_cast<char*>(block), TBlockRelease{blockSize_});
+            blocks_.emplace_back(static_cast<char*>(MapHugePages(blockSize_)), TBlockRelease{blockSize_});
         }
         blockUsed_ = 0;
     }
@@ -224,7 +213,7 @@ void TCellColumn::Resize(int oldRows, int rows)
             if (k < kHeapChunks) {
                 std::free(chunks_[k]);
             } else if ((k - kHeapChunks) % kChunksPerSlab == 0) {
-                munmap(slabs_.back(), kSlabBytes);
+                UnmapHugePages(slabs_.back(), kSlabBytes);
                 slabs_.pop_back();
             }
             chunks_.pop_back();
@@ -242,7 +231,7 @@ void TCellColumn::Resize(int oldRows, int rows)
         } else {
             const int inSlab = (k - kHeapChunks) % kChunksPerSlab;
             if (inSlab == 0)
-                slabs_.push_back(MapSlab());
+                slabs_.push_back(MapHugePages(kSlabBytes));
             memory = static_cast<char*>(slabs_.back()) + std::size_t(inSlab) * kChunkBytes;
         }
         // Zeroed memory is a run of empty cells.

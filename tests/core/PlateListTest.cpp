@@ -126,6 +126,19 @@ TEST(PlateList, ReadingStopsAtItsLimitWhateverTheFileIs)
     EXPECT_EQ(ReadFileUpTo("/dev/zero", 1 << 20), std::nullopt);
     EXPECT_EQ(ReadFileUpTo("/dev/null", 1 << 20), std::optional<std::string>(""));
     EXPECT_THROW(ReadFileUpTo(name + ".missing", 10), TFileError);
+
+    // A file of several megabytes comes whole, read into room for its size.
+    std::string big;
+    for (int i = 0; big.size() < (std::size_t(5) << 20); ++i)
+        big += "HK " + std::to_string(i) + "\n";
+    {
+        std::FILE* file = std::fopen(name.c_str(), "wb");
+        ASSERT_NE(file, nullptr);
+        std::fwrite(big.data(), 1, big.size(), file);
+        std::fclose(file);
+    }
+    EXPECT_EQ(ReadFileUpTo(name, big.size()), std::optional<std::string>(big));
+    EXPECT_EQ(ReadFileUpTo(name, big.size() - 1), std::nullopt);
     std::remove(name.c_str());
 }
 

@@ -81,7 +81,8 @@ TEST(ByteSet, AScanFindsEveryMemberInTurnAcrossBlocksAndTheLastBytes)
             found.push_back(std::size_t(p - text.get()));
         ASSERT_EQ(found, expected) << n;
         // Asked again from an earlier place, it answers from there.
-        if (!expected.empty())
+        if (!expected.empty()) {
             ASSERT_EQ(scan.Next(text.get()), text.get() + expected.front()) << n;
+        }
     }
 }

@@ -48,6 +48,21 @@ TEST(Wiegand64Pack, PacksTheTablePlates)
     EXPECT_EQ(Wiegand64Pack("~~~~~~~~~~"), 8070450532247928831ull);
 }
 
+TEST(Wiegand64Pack, APlateHeldPaddedPacksAsItsText)
+{
+    // Every length, bytes of every kind, whatever the padding holds.
+    std::mt19937 random(64);
+    const char bytes[] = "09AZaz_~\x80\xC3\x89 ";
+    for (int round = 0; round < 20000; ++round) {
+        const std::size_t size = 1 + random() % 16;
+        char padded[16];
+        for (char& c : padded)
+            c = bytes[random() % (sizeof bytes - 1)];
+        const std::string_view plate(padded, size);
+        ASSERT_EQ(Wiegand64PackPadded(padded, size), Wiegand64Pack(plate)) << plate;
+    }
+}
+
 TEST(Wiegand64Pack, GroupValuesCoverDigitsCapitalsAndEverythingElse)
 {
     EXPECT_EQ(Wiegand64Group('0'), 16);
