@@ -38,6 +38,9 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <optional>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -294,6 +297,44 @@ TEST_F(MainWindowTest, OpenComputesEveryLineOfAPlateList)
     form->mnuFileOpen->trigger();
     EXPECT_EQ(dialogs.messages.last(), "Text exceeds memo capacity");
     EXPECT_EQ(form->SG1->RowCount(), 3);
+}
+
+TEST_F(MainWindowTest, OpeningALongListPutsEveryPlateInItsRowWithItsCodes)
+{
+    // Across the batches in which plates are computed and put into the grids,
+    // with rejected lines, repeats and plates beyond ASCII among them: each row
+    // is the plate's as a single Calc computes it, in the order of the lines.
+    Open();
+    std::string text;
+    std::vector<std::string> plates;
+    for (int i = 0; i < 20000; ++i) {
+        std::string line;
+        if (i % 97 == 0)
+            line = "--";
+        else if (i % 331 == 0)
+            line = "k\xC3\xBCn-" + std::to_string(i % 1000);
+        else
+            line = "hk " + std::to_string(i % 15000) + " ab";
+        text += line + (i % 2 ? "\r\n" : "\n");
+        if (const std::optional<std::string> plate = NormalizePlate(line))
+            plates.push_back(*plate);
+    }
+    const QString list = dir.filePath("long.txt");
+    WriteAll(list, QByteArray::fromStdString(text));
+    dialogs.fileAnswers.push_back(list);
+    QTest::keyClick(form->EditPlate, Qt::Key_O, Qt::ControlModifier);
+    ASSERT_EQ(form->SG1->RowCount(), int(plates.size()) + 1);
+    ASSERT_EQ(form->SG2->RowCount(), int(plates.size()) + 1);
+    for (std::size_t i = 0; i < plates.size(); ++i) {
+        const TPlateCodes codes = ComputePlateCodes(plates[i]);
+        const TWiegand26Row row26 = Wiegand26RowCells(codes);
+        const TWiegand64Row row64 = Wiegand64RowCells(codes);
+        const int row = int(i) + 1;
+        for (std::size_t c = 0; c < row26.size(); ++c)
+            ASSERT_EQ(form->SG1->Cells(int(c), row).toStdString(), row26[c]) << row;
+        for (std::size_t c = 0; c < row64.size(); ++c)
+            ASSERT_EQ(form->SG2->Cells(int(c), row).toStdString(), row64[c]) << row;
+    }
 }
 
 TEST_F(MainWindowTest, CopyJoinsTheSelectionIntoOneLine)
