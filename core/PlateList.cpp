@@ -31,20 +31,6 @@ constexpr std::size_t kChunkSize = 2 << 20; // one huge page
 
 std::string SystemReason(int error) { return std::strerror(error); }
 
-bool IsAscii(std::string_view bytes)
-{
-    std::uint64_t any = 0;
-    std::size_t i = 0;
-    for (; i + 8 <= bytes.size(); i += 8) {
-        std::uint64_t word;
-        std::memcpy(&word, bytes.data() + i, 8);
-        any |= word;
-    }
-    for (; i < bytes.size(); ++i)
-        any |= static_cast<unsigned char>(bytes[i]);
-    return (any & 0x8080808080808080ull) == 0;
-}
-
 } // namespace
 
 void TEncodingDetector::Feed(std::string_view piece)
@@ -270,7 +256,7 @@ void ReadListText(std::FILE* file, const std::string& name, TTextSink& sink)
     bool allAscii = true;
     forEachChunk([&](std::string_view chunk) {
         detector.Feed(chunk);
-        allAscii = allAscii && IsAscii(chunk);
+        allAscii = detector.AllAscii();
         if (allAscii) {
             sink.Text(chunk);
             asciiBytes += chunk.size();

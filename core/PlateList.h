@@ -24,6 +24,9 @@ class TEncodingDetector {
 public:
     void Feed(std::string_view piece);
     TTextEncoding Result() const;
+    // True while every byte fed so far is below 0x80: such text reads the same
+    // in every encoding.
+    bool AllAscii() const { return utf8_.AllAscii(); }
 
 private:
     unsigned char head_[2] = {};

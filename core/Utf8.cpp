@@ -134,6 +134,7 @@ void TUtf8Validator::Feed(std::string_view piece)
             ++i;
             continue;
         }
+        ascii_ = false;
         char32_t cp;
         std::size_t used = DecodeUtf8(bytes + i, n - i, cp, false);
         if (used == 0) {

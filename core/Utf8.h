@@ -29,9 +29,12 @@ public:
     // True when everything fed so far is valid UTF-8 with no sequence left open.
     bool Finish() const { return valid_ && pendingSize_ == 0; }
     bool Valid() const { return valid_; }
+    // True while every byte fed so far is below 0x80.
+    bool AllAscii() const { return ascii_; }
 
 private:
     bool valid_ = true;
+    bool ascii_ = true;
     unsigned char pending_[4] = {};
     std::size_t pendingSize_ = 0;
 };
