@@ -70,7 +70,7 @@ struct TRun {
 
 // Each run writes a new file, as converting into a new file does: the file an
 // earlier run wrote with -o is removed first, so that no run pays for freeing it.
-TRun RunProgram(const char* program, const std::vector<std::string>& args, bool search)
+TRun RunProgram(const char* program, const std::vector<std::string>& args)
 {
     const auto output = std::find(args.begin(), args.end(), "-o");
     if (output != args.end() && output + 1 != args.end())
@@ -88,10 +88,7 @@ TRun RunProgram(const char* program, const std::vector<std::string>& args, bool 
         ::getrlimit(RLIMIT_STACK, &stack);
         stack.rlim_cur = std::min<rlim_t>(stack.rlim_max, rlim_t(64) << 20);
         ::setrlimit(RLIMIT_STACK, &stack);
-        if (search)
-            ::execvp(program, argv.data());
-        else
-            ::execv(program, argv.data());
+        ::execv(program, argv.data());
         std::_Exit(127);
     }
     int status = 0;
@@ -135,12 +132,11 @@ struct TRuns {
 };
 
 // Runs a program `runs` times and prints its figure.
-TFigure Measure(const char* what, const char* program, const std::vector<std::string>& args, int runs,
-                bool search = false)
+TFigure Measure(const char* what, const char* program, const std::vector<std::string>& args, int runs)
 {
     TRuns measured;
     for (int i = 0; i < runs; ++i)
-        measured.Add(RunProgram(program, args, search));
+        measured.Add(RunProgram(program, args));
     return measured.Print(what);
 }
 
@@ -158,8 +154,8 @@ double MeasureRatio(const char* whatA, const std::vector<std::string>& argsA, co
     TRuns a, b;
     std::vector<double> ratios;
     for (int i = 0; i < runs; ++i) {
-        a.Add(RunProgram(CORVANA_CLI, argsA, false));
-        b.Add(RunProgram(CORVANA_CLI, argsB, false));
+        a.Add(RunProgram(CORVANA_CLI, argsA));
+        b.Add(RunProgram(CORVANA_CLI, argsB));
         ratios.push_back(b.cpu.back() / a.cpu.back());
     }
     a.Print(whatA);
@@ -200,6 +196,21 @@ std::vector<std::string> DecodeArgs(const std::string& resultFile, std::size_t c
     return withOptions;
 }
 
+// The Python interpreter itself, as "python3" names it. "python3" may be a
+// launcher script (pyenv's shim costs 0.3 s of CPU a run), which the reference
+// must not be charged with.
+std::string PythonInterpreter()
+{
+    std::FILE* pipe = ::popen("python3 -c 'import sys; print(sys.executable, end=\"\")'", "r");
+    char path[4096] = {};
+    const std::size_t length = pipe ? std::fread(path, 1, sizeof path - 1, pipe) : 0;
+    if (!pipe || ::pclose(pipe) != 0 || length == 0) {
+        std::fprintf(stderr, "python3 is needed to time hashlib_convert.py\n");
+        std::exit(1);
+    }
+    return std::string(path, length);
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -224,7 +235,9 @@ int main(int argc, char** argv)
     const std::string allColumns = "/tmp/corvana-bench-all.txt";
     const std::string python = "/tmp/corvana-bench-python.txt";
     const TFigure cli = MeasureCli("every column", {"--all-columns", "-o", allColumns, input}, runs);
-    const TFigure reference = Measure("python3 hashlib_convert.py", "python3", {HASHLIB_SCRIPT, input, python}, runs, true);
+    const std::string interpreter = PythonInterpreter();
+    std::printf("(Python: %s)\n", interpreter.c_str());
+    const TFigure reference = Measure("python3 hashlib_convert.py", interpreter.c_str(), {HASHLIB_SCRIPT, input, python}, runs);
     const bool same = SameFile(allColumns, python);
 
     const double ratio = reference.cpu / cli.cpu;
