@@ -346,6 +346,16 @@ void TDelimiterLook::Line(std::string_view utf8)
         next_->Line(utf8);
 }
 
+void TDelimiterLook::WholeLines(std::span<const std::string_view> lines)
+{
+    for (const std::string_view line : lines) {
+        Look(line);
+        Count();
+    }
+    if (next_)
+        next_->WholeLines(lines);
+}
+
 char TDelimiterLook::Suggested() const
 {
     const char separator = tabLines_ > commaLines_ ? '\t' : ',';

@@ -91,6 +91,7 @@ public:
     void LinePiece(std::string_view utf8) override;
     void LineEnd() override;
     void Line(std::string_view utf8) override;
+    void WholeLines(std::span<const std::string_view> lines) override;
 
     // Lines that hold anything.
     std::uint64_t Lines() const { return lines_; }

@@ -153,32 +153,65 @@ std::string_view TTextDecoder::Finish()
     return decoded_;
 }
 
+namespace {
+
+// Whole lines gathered to go on to a sink together.
+class TLineBatch {
+public:
+    explicit TLineBatch(TLineSink& sink) : sink_(sink) {}
+    void Add(std::string_view line)
+    {
+        lines_[count_++] = line;
+        if (count_ == kSize)
+            Flush();
+    }
+    void Flush()
+    {
+        if (count_ > 0)
+            sink_.WholeLines(std::span<const std::string_view>(lines_, count_));
+        count_ = 0;
+    }
+
+private:
+    static constexpr std::size_t kSize = 256;
+    TLineSink& sink_;
+    std::string_view lines_[kSize];
+    std::size_t count_ = 0;
+};
+
+} // namespace
+
 void TLineSplitter::Split(std::string_view utf8, TLineSink& sink)
 {
     static constexpr TByteSet kLineBreaks("\r\n");
-    std::size_t start = 0;
-    for (std::size_t found; (found = kLineBreaks.Find(utf8.substr(start))) != std::string_view::npos;) {
-        const std::size_t i = start + found;
-        const char c = utf8[i];
-        if (c == '\n' && afterCr_ && i == start && !lineOpen_) {
+    const char* const end = utf8.data() + utf8.size();
+    TByteSetScan breaks(kLineBreaks);
+    breaks.Reset(utf8.data(), end);
+    TLineBatch batch(sink);
+    const char* start = utf8.data();
+    for (const char* at; (at = breaks.Next(start)) != end;) {
+        const char c = *at;
+        if (c == '\n' && afterCr_ && at == start && !lineOpen_) {
             // The LF of a CR LF pair whose CR ended the previous piece or line.
             afterCr_ = false;
-            start = i + 1;
+            start = at + 1;
             continue;
         }
         if (lineOpen_) {
-            if (i > start)
-                sink.LinePiece(utf8.substr(start, i - start));
+            // The first break of this piece ends a line begun in pieces before.
+            if (at > start)
+                sink.LinePiece(std::string_view(start, std::size_t(at - start)));
             sink.LineEnd();
         } else {
-            sink.Line(utf8.substr(start, i - start));
+            batch.Add(std::string_view(start, std::size_t(at - start)));
         }
         lineOpen_ = false;
         afterCr_ = c == '\r';
-        start = i + 1;
+        start = at + 1;
     }
-    if (start < utf8.size()) {
-        sink.LinePiece(utf8.substr(start));
+    batch.Flush();
+    if (start < end) {
+        sink.LinePiece(std::string_view(start, std::size_t(end - start)));
         lineOpen_ = true;
         afterCr_ = false;
     }

@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <optional>
+#include <span>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -62,6 +63,13 @@ public:
         LinePiece(utf8);
         LineEnd();
     }
+    // Whole lines that came together, in order: a sink that does the same for
+    // each takes them in one call instead of one each. By default each goes to Line.
+    virtual void WholeLines(std::span<const std::string_view> lines)
+    {
+        for (const std::string_view line : lines)
+            Line(line);
+    }
 };
 
 // Decodes bytes of a known encoding, in pieces, into UTF-8 text; a leading byte
@@ -92,7 +100,8 @@ private:
 };
 
 // Splits UTF-8 text that arrives in pieces into lines at CR LF, LF or CR; a last
-// line without a line break counts.
+// line without a line break counts. The whole lines of a piece go on together
+// (TLineSink::WholeLines); a line split between pieces goes on in pieces.
 class TLineSplitter {
 public:
     void Split(std::string_view utf8, TLineSink& sink);

@@ -70,7 +70,8 @@ public:
     std::string current;
 };
 
-// Takes a line that lies in one piece whole, as the plate sinks do.
+// Takes a line that lies in one piece whole, and the whole lines of a piece
+// together, as the plate sinks do.
 class TCollectWhole : public TCollect {
 public:
     void Line(std::string_view utf8) override
@@ -79,7 +80,14 @@ public:
         lines.emplace_back(utf8);
         ++whole;
     }
-    std::size_t whole = 0;
+    void WholeLines(std::span<const std::string_view> batch) override
+    {
+        EXPECT_FALSE(batch.empty());
+        largestBatch = std::max(largestBatch, batch.size());
+        for (const std::string_view line : batch)
+            Line(line);
+    }
+    std::size_t whole = 0, largestBatch = 0;
 };
 
 } // namespace
@@ -110,6 +118,29 @@ TEST(PlateList, PiecewiseDecodingEqualsWholeDecoding)
         ASSERT_TRUE(collect.current.empty());
         ASSERT_EQ(collectWhole.lines, collect.lines);
     }
+}
+
+TEST(PlateList, TheWholeLinesOfLargePiecesArriveTogetherInTheirOrder)
+{
+    // Lines with every kind of break, cut into a few large pieces at random
+    // places: a CR LF pair may be cut between its two bytes.
+    std::mt19937 random(11);
+    const std::string breaks[] = {"\r\n", "\n", "\r", "\r\n\r\n"};
+    std::string input;
+    for (int i = 0; i < 3000; ++i)
+        input += "PL" + std::to_string(i) + breaks[random() % std::size(breaks)];
+    input += "LAST";
+    TPlateListDecoder decoder(TTextEncoding::Utf8);
+    TCollectWhole collect;
+    for (std::size_t at = 0; at < input.size();) {
+        const std::size_t n = 1 + random() % 9000;
+        decoder.Feed(std::string_view(input).substr(at, n), collect);
+        at += n;
+    }
+    decoder.Finish(collect);
+    EXPECT_EQ(collect.lines, DecodePlateListLines(input));
+    EXPECT_EQ(collect.lines.back(), "LAST");
+    EXPECT_GT(collect.largestBatch, 100u);
 }
 
 TEST(PlateList, ReadingStopsAtItsLimitWhateverTheFileIs)
