@@ -350,7 +350,7 @@ static_assert(kCode64Digits == 16, "WriteHexCell64 writes the 64-bit code in 16 
 // "0x%.<Digits>x" of a value of at most `Digits` (1 to 7) digits; one with
 // more (never from ComputePlateCodes) is still written whole.
 template <int Digits>
-char* WriteHexCellUpTo(char* out, std::uint32_t value)
+[[gnu::always_inline]] inline char* WriteHexCellUpTo(char* out, std::uint32_t value)
 {
     if ((value >> (4 * Digits)) != 0)
         return WriteHexCell(out, value, Digits);
@@ -364,7 +364,7 @@ char* WriteHexCellUpTo(char* out, std::uint32_t value)
 }
 
 // "%d" of a 32-bit value, which in these tables has at most 8 digits.
-char* WriteDecimalCell(char* out, std::uint32_t value)
+[[gnu::always_inline]] inline char* WriteDecimalCell(char* out, std::uint32_t value)
 {
     if (value >= 100000000u)
         return WriteDecimal(out, value);
@@ -376,7 +376,7 @@ char* WriteDecimalCell(char* out, std::uint32_t value)
 }
 
 // "0x%.8x %.8x %.8x %.8x %.8x" of the digest words.
-char* WriteDigestCell(char* out, const TSha1Digest& digest)
+[[gnu::always_inline]] inline char* WriteDigestCell(char* out, const TSha1Digest& digest)
 {
     std::uint64_t digits[5];
     HexDigits8x4(digest.data(), digits);
@@ -412,7 +412,7 @@ char* WritePlateCell(char* out, const TPlateBytes& plate)
 }
 
 template <std::size_t Column>
-char* Write26Cell(const TPlateCodes& codes, char* out)
+[[gnu::always_inline]] inline char* Write26Cell(const TPlateCodes& codes, char* out)
 {
     namespace C = Wiegand26Column;
     if constexpr (Column == C::Plate)
@@ -443,6 +443,23 @@ char* Write64Cell(const TPlateCodes& codes, char* out)
         return WriteDecimal(out, codes.Wiegand64);
 }
 
+// Every cell of a row in order, each after the one before and a separator.
+// Inlined whole, the cells' texts are worked out side by side: only where each
+// cell begins waits for the one before.
+template <std::size_t... Column>
+char* Write26Cells(const TPlateCodes& codes, char separator, char* out, std::index_sequence<Column...>)
+{
+    ((out = Write26Cell<Column>(codes, out), *out++ = separator), ...);
+    return out - 1;
+}
+
+template <std::size_t... Column>
+char* Write64Cells(const TPlateCodes& codes, char separator, char* out, std::index_sequence<Column...>)
+{
+    ((out = Write64Cell<Column>(codes, out), *out++ = separator), ...);
+    return out - 1;
+}
+
 template <std::size_t... Column>
 constexpr std::array<TRowCellWriter, sizeof...(Column)> Writers26(std::index_sequence<Column...>)
 {
@@ -470,6 +487,13 @@ TRowCellWriter RowCellWriter(TCodeTable table, std::size_t column)
 char* WriteRowCell(TCodeTable table, std::size_t column, const TPlateCodes& codes, char* out)
 {
     return RowCellWriter(table, column)(codes, out);
+}
+
+char* WriteRowLine(TCodeTable table, const TPlateCodes& codes, char separator, char* out)
+{
+    if (table == TCodeTable::Wiegand26)
+        return Write26Cells(codes, separator, out, std::make_index_sequence<TWiegand26Row::size()>{});
+    return Write64Cells(codes, separator, out, std::make_index_sequence<TWiegand64Row::size()>{});
 }
 
 std::string CodeText(TCodeTable table, std::uint64_t code)

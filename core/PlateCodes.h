@@ -227,3 +227,7 @@ char* WriteRowCell(TCodeTable table, std::size_t column, const TPlateCodes& code
 // std::out_of_range).
 using TRowCellWriter = char* (*)(const TPlateCodes& codes, char* out);
 TRowCellWriter RowCellWriter(TCodeTable table, std::size_t column);
+// Every cell of the plate's row in a table, in the table's order, with
+// `separator` between them (none after the last), at `out`, which has room for
+// kCellRoom bytes and a separator a column; returns the end of the text.
+char* WriteRowLine(TCodeTable table, const TPlateCodes& codes, char separator, char* out);
