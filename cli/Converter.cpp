@@ -49,6 +49,15 @@ void TPlateLineSink::Line(std::string_view utf8)
     Take(accepted, plate);
 }
 
+void TPlateLineSink::WholeLines(std::span<const std::string_view> lines)
+{
+    for (const std::string_view line : lines) {
+        TPlateBytes plate;
+        const bool accepted = NormalizePlateTo(line, plate);
+        Take(accepted, plate);
+    }
+}
+
 void TPlateLineSink::ConvertPlateText(std::string_view text)
 {
     Line(TextToUtf8(text));
@@ -63,6 +72,9 @@ TConverter::TConverter(TCodeTable table, std::vector<int> columns, TOutputStream
     writers_.push_back(RowCellWriter(table_, 0));
     for (int c : columns_)
         writers_.push_back(RowCellWriter(table_, static_cast<std::size_t>(c)));
+    wholeRow_ = writers_.size() == ResultTable(table_).Columns.size();
+    for (std::size_t c = 0; c < columns_.size(); ++c)
+        wholeRow_ = wholeRow_ && columns_[c] == static_cast<int>(c + 1);
     batch_.reserve(kBatchSize);
     othersEnds_.reserve(kBatchSize);
 }
@@ -98,13 +110,18 @@ void TConverter::Append(std::string_view bytes)
 // "0" but the digits), so neither format quotes them.
 void TConverter::WriteRow(const TPlateCodes& codes, std::string_view others)
 {
-    char* p = Room(kLineRoom);
-    char* const begin = p;
-    for (const TRowCellWriter write : writers_) {
-        p = write(codes, p);
-        *p++ = separator_;
+    char* const begin = Room(kLineRoom);
+    char* p = begin;
+    if (wholeRow_) {
+        p = WriteRowLine(table_, codes, separator_, p);
+    } else {
+        for (const TRowCellWriter write : writers_) {
+            p = write(codes, p);
+            *p++ = separator_;
+        }
+        --p; // no separator after the last
     }
-    textSize_ += static_cast<std::size_t>(p - begin) - 1; // no separator after the last
+    textSize_ += static_cast<std::size_t>(p - begin);
     Append(others);
     Append("\r\n");
     if (textSize_ >= kTextSize)
@@ -168,7 +185,10 @@ void TConverter::Finish()
 
 void TConverter::Plate(const TPlateBytes& plate)
 {
-    PlateWithOthers(plate, {});
+    if (headerWritten_ && otherNames_.empty())
+        Queue(plate); // a plate without other columns, once the header is out
+    else
+        PlateWithOthers(plate, {});
 }
 
 void TConverter::PlateWithOthers(const TPlateBytes& plate, const std::vector<std::string_view>& others)

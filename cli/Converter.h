@@ -25,6 +25,7 @@ public:
     void LinePiece(std::string_view utf8) override { normalizer_.Feed(utf8); }
     void LineEnd() override;
     void Line(std::string_view utf8) override;
+    void WholeLines(std::span<const std::string_view> lines) override;
 
     // The names of the other columns of delimited lists, settled by the first list.
     virtual void OtherColumns(const std::vector<std::string>& names) { (void)names; }
@@ -106,6 +107,7 @@ private:
     TCodeTable table_;
     std::vector<int> columns_;
     std::vector<TRowCellWriter> writers_; // of column 0 and columns_
+    bool wholeRow_;                       // every column of the table, in order (WriteRowLine)
     TOutputStream& out_;
     TLineFormat format_;
     char separator_;
