@@ -262,10 +262,20 @@ TEST(PlateCodes, InBulkAsOneByOne)
 
 // Each cell writer gives the C library's formatting of its number, and stays
 // within the room it is given (a heap block of exactly that size, which the
-// sanitizer build watches).
+// sanitizer build watches); so does the writer of a whole row.
 TEST(PlateRows, CellWritersMatchTheGeneralFormattingWithinTheirRoom)
 {
     const std::unique_ptr<char[]> room(new char[kCellRoom]);
+    const std::unique_ptr<char[]> lineRoom(new char[kWiegand26Columns.size() * (kCellRoom + 1)]);
+    const auto line = [&](TCodeTable table, const TPlateCodes& codes, char separator) {
+        return std::string(lineRoom.get(), WriteRowLine(table, codes, separator, lineRoom.get()));
+    };
+    const auto joined = [](const Texts& texts, char separator) {
+        std::string text = texts[0];
+        for (std::size_t i = 1; i < texts.size(); ++i)
+            text += separator + texts[i];
+        return text;
+    };
     for (const std::string& plate : RandomPlates(2000, 32)) {
         const TPlateCodes codes = ComputePlateCodes(plate);
         char expected[5][64];
@@ -286,6 +296,8 @@ TEST(PlateRows, CellWritersMatchTheGeneralFormattingWithinTheirRoom)
         for (std::size_t column = 0; column < texts64.size(); ++column)
             ASSERT_EQ(std::string(room.get(), WriteRowCell(TCodeTable::Wiegand64, column, codes, room.get())),
                       texts64[column]);
+        ASSERT_EQ(line(TCodeTable::Wiegand26, codes, ';'), joined(texts26, ';'));
+        ASSERT_EQ(line(TCodeTable::Wiegand64, codes, ','), joined(texts64, ','));
     }
     EXPECT_THROW(RowCellWriter(TCodeTable::Wiegand64, 3), std::out_of_range);
 }
