@@ -76,11 +76,18 @@ constexpr std::uint64_t DecimalDigitValues8(std::uint32_t value)
 
 constexpr std::uint64_t kDigitCharacters8 = 0x3030303030303030ull; // "00000000"
 
-// The number of decimal digits of a value below 100,000,000 (1 for 0), from
-// its digit values: the leading zeros are the lowest zero bytes.
-constexpr int DecimalDigitCount8(std::uint64_t digitValues)
+// The number of decimal digits of a value below 100,000,000 (1 for 0). Told
+// from the value, not from its digits, so that where the next text begins
+// need not wait for the digits to be worked out.
+constexpr int DecimalDigitCount8(std::uint32_t value)
 {
-    return digitValues == 0 ? 1 : 8 - std::countr_zero(digitValues) / 8;
+    // The digits of the highest power of two at most `value`, one fewer where
+    // the value is below the power of ten that has them.
+    constexpr std::uint32_t kPowers[] = {1, 10, 100, 1000, 10000, 100000, 1000000, 10000000, 100000000, 1000000000};
+    // (value | 1: zero counts as one, and no other count changes, the powers of ten being even.)
+    const std::uint32_t odd = value | 1;
+    const int guess = (std::bit_width(odd) * 1233) >> 12; // log10 of 2 is 1233 / 4096, nearly
+    return guess + 1 - int(odd < kPowers[guess]);
 }
 
 // Stores the first `n` (1 to 8) characters of a digit word at `out`, in at most
@@ -108,7 +115,7 @@ inline void StoreDigits(char* out, std::uint64_t word, int n)
 inline char* WriteDecimal8(char* out, std::uint32_t value)
 {
     const std::uint64_t digits = DecimalDigitValues8(value);
-    const int n = DecimalDigitCount8(digits);
+    const int n = DecimalDigitCount8(value);
     StoreDigits(out, (digits >> (8 * (8 - n))) + kDigitCharacters8, n);
     return out + n;
 }

@@ -26,6 +26,17 @@ TEST(NumberText, DecimalAndUpperCaseHexAcrossDigitBoundaries)
     EXPECT_EQ(hex(0xFFFFFFFFFFFFFFFFull, 16), "FFFFFFFFFFFFFFFF");
     EXPECT_EQ(hex(0x6000000000000010ull, 16), "6000000000000010");
 
+    // On either side of every power of ten, where the number of digits changes.
+    for (std::uint64_t power = 10; power <= 1000000000ull; power *= 10) {
+        for (const std::uint64_t v : {power - 2, power - 1, power, power + 1}) {
+            ASSERT_EQ(dec(v), std::to_string(v));
+            if (v < 100000000) {
+                ASSERT_EQ(DecimalDigitCount8(static_cast<std::uint32_t>(v)), int(std::to_string(v).size())) << v;
+            }
+        }
+    }
+    EXPECT_EQ(DecimalDigitCount8(0), 1);
+
     // Against the C library's conversions, upper-cased, for random values.
     std::mt19937_64 random(5);
     for (int i = 0; i < 100000; ++i) {
