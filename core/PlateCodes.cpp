@@ -7,6 +7,10 @@
 
 #include <unicode/uchar.h>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 #include <algorithm>
 #include <bit>
 #include <cstring>
@@ -208,6 +212,52 @@ TFastOutcome NormalizeAscii(std::string_view line, char (&plate)[kPlateMaxBytes 
     return why == TPlateRejection::None ? TFastOutcome::Accepted : TFastOutcome::Rejected;
 }
 
+#if defined(__SSE2__)
+// The same for a line of at most 16 bytes with 16 bytes to read from its start
+// (the text it lies in goes on): every byte is looked at in one go, with no
+// branch on the line's length. Kept bytes are gathered without a branch on
+// each when some are dropped. Like NormalizeAscii, it may write bytes after
+// the plate's own, which do not count.
+TFastOutcome NormalizeShortAscii(const char* text, std::size_t n, char (&plate)[kPlateMaxBytes + 1],
+                                 std::size_t& size, TPlateRejection& why)
+{
+    const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(text));
+    const auto bitsOf = [](__m128i flags) { return static_cast<unsigned>(_mm_movemask_epi8(flags)); };
+    const auto above = [&](char limit) { return _mm_cmpgt_epi8(bytes, _mm_set1_epi8(limit)); };
+    const auto below = [&](char limit) { return _mm_cmplt_epi8(bytes, _mm_set1_epi8(limit)); };
+    // The plate part ends at the first ";", byte of 0x80 or more, or the line's end.
+    const unsigned high = bitsOf(bytes); // bytes of 0x80 or more compare as negative below
+    const unsigned stops = bitsOf(_mm_cmpeq_epi8(bytes, _mm_set1_epi8(';'))) | high | (~0u << n);
+    const unsigned end = static_cast<unsigned>(std::countr_zero(stops));
+    if (end < n && ((high >> end) & 1u))
+        return TFastOutcome::NotAscii;
+    const unsigned part = (1u << end) - 1;
+    // Digits and bytes from 0x41 up stay, a to z upper-cased.
+    const unsigned kept = bitsOf(_mm_or_si128(_mm_and_si128(above('0' - 1), below('9' + 1)), above('A' - 1))) & part;
+    const __m128i lower = _mm_and_si128(above('a' - 1), below('z' + 1));
+    const __m128i upper = _mm_sub_epi8(bytes, _mm_and_si128(lower, _mm_set1_epi8(0x20)));
+    if (kept == part) {
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(plate), upper); // the bytes after the plate do not count
+        size = end;
+    } else {
+        alignas(16) char cased[16];
+        _mm_store_si128(reinterpret_cast<__m128i*>(cased), upper);
+        size = 0;
+        for (unsigned i = 0; i < 16; ++i) {
+            plate[size] = cased[i];
+            size += (kept >> i) & 1u;
+        }
+    }
+    if (size == 0)
+        why = TPlateRejection::NothingLeft;
+    else if (std::string_view(plate, size) == "NUMBERPLATE")
+        why = TPlateRejection::HeaderText;
+    else
+        why = TPlateRejection::None;
+    return why == TPlateRejection::None ? TFastOutcome::Accepted : TFastOutcome::Rejected;
+}
+#endif
+
 bool NormalizePlateGeneralTo(std::string_view line, TPlateBytes& plate, TPlateRejection* why)
 {
     // The whole line is at hand: decode in place and stop as soon as the rest
@@ -223,14 +273,15 @@ bool NormalizePlateGeneralTo(std::string_view line, TPlateBytes& plate, TPlateRe
     return builder.FinishTo(plate, why);
 }
 
-} // namespace
-
-bool NormalizePlateTo(std::string_view line, TPlateBytes& plate, TPlateRejection* why)
+// The outcome of a fast path taken into `plate`, or the general path taken
+// when the fast one cannot decide.
+template <class Fast>
+bool NormalizeFastOrGeneral(std::string_view line, TPlateBytes& plate, TPlateRejection* why, Fast&& fast)
 {
     char bytes[kPlateMaxBytes + 1] = {};
     std::size_t size = 0;
     TPlateRejection rejection = TPlateRejection::None;
-    switch (NormalizeAscii(line, bytes, size, rejection)) {
+    switch (fast(bytes, size, rejection)) {
     case TFastOutcome::Accepted:
         plate.AssignPadded(bytes, size);
         [[fallthrough]];
@@ -242,6 +293,29 @@ bool NormalizePlateTo(std::string_view line, TPlateBytes& plate, TPlateRejection
         break;
     }
     return NormalizePlateGeneralTo(line, plate, why);
+}
+
+} // namespace
+
+bool NormalizePlateTo(std::string_view line, TPlateBytes& plate, TPlateRejection* why)
+{
+    return NormalizeFastOrGeneral(line, plate, why, [&](auto& bytes, std::size_t& size, TPlateRejection& rejection) {
+        return NormalizeAscii(line, bytes, size, rejection);
+    });
+}
+
+bool NormalizePlateTo(std::string_view line, const char* textEnd, TPlateBytes& plate, TPlateRejection* why)
+{
+#if defined(__SSE2__)
+    constexpr std::size_t kShort = 16;
+    if (line.size() <= kShort && textEnd - line.data() >= std::ptrdiff_t(kShort))
+        return NormalizeFastOrGeneral(line, plate, why, [&](auto& bytes, std::size_t& size, TPlateRejection& rejection) {
+            return NormalizeShortAscii(line.data(), line.size(), bytes, size, rejection);
+        });
+#else
+    (void)textEnd;
+#endif
+    return NormalizePlateTo(line, plate, why);
 }
 
 std::optional<std::string> NormalizePlate(std::string_view line, TPlateRejection* why)
@@ -285,7 +359,7 @@ void SetPlate(TPlateCodes& codes, const TPlateBytes& plate)
         throw std::length_error("a canonical plate has 1 to 16 bytes");
     codes.Plate = plate;
     codes.PlateText = codes.Plate; // normalisation keeps whole UTF-8 characters
-    codes.Wiegand64 = Wiegand64PackPadded(plate.data(), plate.size()); // the plate is held zero-padded to 16 bytes
+    codes.Wiegand64 = Wiegand64PackPadded(plate.data(), plate.size()); // the plate is held in 16 bytes
 }
 
 void SetDigest(TPlateCodes& codes, const TSha1Digest& digest)
@@ -369,7 +443,7 @@ template <int Digits>
     if (value >= 100000000u)
         return WriteDecimal(out, value);
     const std::uint64_t digits = DecimalDigitValues8(value);
-    const int n = DecimalDigitCount8(digits);
+    const int n = DecimalDigitCount8(value);
     const std::uint64_t text = (digits >> (8 * (8 - n))) + kDigitCharacters8;
     std::memcpy(out, &text, 8);
     return out + n;

@@ -133,7 +133,11 @@ std::optional<std::string> NormalizePlate(std::string_view line, TPlateRejection
 // The same into a plate held in place, without allocating: what lists of plates
 // take. False when the line is rejected.
 bool NormalizePlateTo(std::string_view line, TPlateBytes& plate, TPlateRejection* why = nullptr);
-// The same through the general path for every line: what the fast path must
+// The same for a line that lies in a longer text, which may be read up to
+// `textEnd`: a line of at most 16 bytes with 16 to read from its start is
+// looked at in one go, without a branch on its length. What lists of plates take.
+bool NormalizePlateTo(std::string_view line, const char* textEnd, TPlateBytes& plate, TPlateRejection* why = nullptr);
+// The same through the general path for every line: what the fast paths must
 // match byte for byte.
 std::optional<std::string> NormalizePlateGeneral(std::string_view line, TPlateRejection* why = nullptr);
 

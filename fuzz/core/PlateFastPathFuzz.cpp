@@ -1,7 +1,9 @@
 // Any bytes as one plate line: the fast path for plain ASCII gives the canonical
 // plate of the general path byte for byte, or rejects the line as it does and
 // for the same reason; an accepted plate's codes and cell texts are those of
-// the general computation and formatting. The same bytes, cut into messages,
+// the general computation and formatting. A line at the start of the bytes,
+// its length taken from the first of them, read as lying in the rest, is
+// normalised as the general path does. The same bytes, cut into messages,
 // give the same SHA-1 digests in bulk as one at a time in the portable code.
 #include "PlateInvariants.h"
 
@@ -25,6 +27,20 @@ void CheckDigestsInBulk(std::string_view bytes)
         Require(digests[i] == Sha1SingleBlockPortable(messages[i]));
 }
 
+void CheckLineInText(std::string_view bytes)
+{
+    if (bytes.empty())
+        return;
+    const std::string_view text = bytes.substr(1);
+    const std::string_view line = text.substr(0, static_cast<unsigned char>(bytes[0]) % 20);
+    TPlateBytes plate;
+    TPlateRejection inText = TPlateRejection::None;
+    TPlateRejection general = TPlateRejection::None;
+    const bool accepted = NormalizePlateTo(line, text.data() + text.size(), plate, &inText);
+    Require((accepted ? std::optional<std::string>(plate) : std::nullopt) == NormalizePlateGeneral(line, &general));
+    Require(inText == general);
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
@@ -37,5 +53,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Require(fast == general);
     CheckPlateAndCodes(plate);
     CheckDigestsInBulk(line);
+    CheckLineInText(line);
     return 0;
 }

@@ -216,6 +216,36 @@ TEST(NormalizePlate, FastPathAgreesWithTheGeneralPath)
     }
 }
 
+// A line that lies in a longer text, read 16 bytes at once from its start when
+// the text goes on that far: the bytes after the line never count, whatever
+// they are, and the outcome is the general path's.
+TEST(NormalizePlate, ALineInALongerTextAgreesWithTheGeneralPath)
+{
+    std::mt19937 random(23);
+    // The bytes around every limit the normalisation has.
+    const std::string alphabet("\0 -/09:;@AZ[`az{\x7F\x80\xC3\xA9\xFF", 21);
+    const auto pick = [&] { return alphabet[random() % alphabet.size()]; };
+    for (int round = 0; round < 200000; ++round) {
+        std::string text;
+        const std::size_t length = random() % 19;
+        for (std::size_t i = 0; i < length; ++i)
+            text += random() % 3 == 0 ? pick() : "hK5"[random() % 3];
+        if (round % 50 == 0)
+            text = round % 100 == 0 ? "numberplate" : "NUMBERPLATE;x";
+        const std::size_t lineSize = text.size();
+        for (std::size_t i = random() % 20; i > 0; --i)
+            text += pick(); // what follows the line in the text
+        const std::string_view line(text.data(), lineSize);
+        TPlateBytes plate;
+        TPlateRejection inText = TPlateRejection::None;
+        TPlateRejection general = TPlateRejection::None;
+        const bool accepted = NormalizePlateTo(line, text.data() + text.size(), plate, &inText);
+        const std::optional<std::string> expected = NormalizePlateGeneral(line, &general);
+        ASSERT_EQ(accepted ? std::optional<std::string>(plate) : std::nullopt, expected) << text;
+        ASSERT_EQ(inText, general) << text;
+    }
+}
+
 namespace {
 
 // Plates of 1 to 16 bytes from digits, letters and multi-byte characters.
