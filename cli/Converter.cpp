@@ -49,11 +49,11 @@ void TPlateLineSink::Line(std::string_view utf8)
     Take(accepted, plate);
 }
 
-void TPlateLineSink::WholeLines(std::span<const std::string_view> lines)
+void TPlateLineSink::WholeLines(std::span<const std::string_view> lines, const char* textEnd)
 {
     for (const std::string_view line : lines) {
         TPlateBytes plate;
-        const bool accepted = NormalizePlateTo(line, plate);
+        const bool accepted = NormalizePlateTo(line, textEnd, plate);
         Take(accepted, plate);
     }
 }

@@ -25,7 +25,7 @@ public:
     void LinePiece(std::string_view utf8) override { normalizer_.Feed(utf8); }
     void LineEnd() override;
     void Line(std::string_view utf8) override;
-    void WholeLines(std::span<const std::string_view> lines) override;
+    void WholeLines(std::span<const std::string_view> lines, const char* textEnd) override;
 
     // The names of the other columns of delimited lists, settled by the first list.
     virtual void OtherColumns(const std::vector<std::string>& names) { (void)names; }

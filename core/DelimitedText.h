@@ -91,7 +91,7 @@ public:
     void LinePiece(std::string_view utf8) override;
     void LineEnd() override;
     void Line(std::string_view utf8) override;
-    void WholeLines(std::span<const std::string_view> lines) override;
+    void WholeLines(std::span<const std::string_view> lines, const char* textEnd) override;
 
     // Lines that hold anything.
     std::uint64_t Lines() const { return lines_; }
@@ -102,6 +102,7 @@ public:
 
 private:
     void Look(std::string_view utf8);
+    void LookShort(std::string_view line);
     void Count();
 
     TLineSink* next_;

@@ -155,10 +155,10 @@ std::string_view TTextDecoder::Finish()
 
 namespace {
 
-// Whole lines gathered to go on to a sink together.
+// Whole lines of one text gathered to go on to a sink together.
 class TLineBatch {
 public:
-    explicit TLineBatch(TLineSink& sink) : sink_(sink) {}
+    TLineBatch(TLineSink& sink, const char* textEnd) : sink_(sink), textEnd_(textEnd) {}
     void Add(std::string_view line)
     {
         lines_[count_++] = line;
@@ -168,13 +168,14 @@ public:
     void Flush()
     {
         if (count_ > 0)
-            sink_.WholeLines(std::span<const std::string_view>(lines_, count_));
+            sink_.WholeLines(std::span<const std::string_view>(lines_, count_), textEnd_);
         count_ = 0;
     }
 
 private:
     static constexpr std::size_t kSize = 256;
     TLineSink& sink_;
+    const char* textEnd_;
     std::string_view lines_[kSize];
     std::size_t count_ = 0;
 };
@@ -187,7 +188,7 @@ void TLineSplitter::Split(std::string_view utf8, TLineSink& sink)
     const char* const end = utf8.data() + utf8.size();
     TByteSetScan breaks(kLineBreaks);
     breaks.Reset(utf8.data(), end);
-    TLineBatch batch(sink);
+    TLineBatch batch(sink, end);
     const char* start = utf8.data();
     for (const char* at; (at = breaks.Next(start)) != end;) {
         const char c = *at;

@@ -64,9 +64,11 @@ public:
         LineEnd();
     }
     // Whole lines that came together, in order: a sink that does the same for
-    // each takes them in one call instead of one each. By default each goes to Line.
-    virtual void WholeLines(std::span<const std::string_view> lines)
+    // each takes them in one call instead of one each. They lie in one text,
+    // which may be read up to `textEnd`. By default each goes to Line.
+    virtual void WholeLines(std::span<const std::string_view> lines, const char* textEnd)
     {
+        (void)textEnd;
         for (const std::string_view line : lines)
             Line(line);
     }

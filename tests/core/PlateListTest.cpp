@@ -80,9 +80,10 @@ public:
         lines.emplace_back(utf8);
         ++whole;
     }
-    void WholeLines(std::span<const std::string_view> batch) override
+    void WholeLines(std::span<const std::string_view> batch, const char* textEnd) override
     {
         EXPECT_FALSE(batch.empty());
+        EXPECT_LE(batch.back().data() + batch.back().size(), textEnd);
         largestBatch = std::max(largestBatch, batch.size());
         for (const std::string_view line : batch)
             Line(line);
