@@ -348,6 +348,26 @@ TEST(DelimitedText, PlainListsThatLookDelimitedAreNoticed)
     }
     EXPECT_EQ(look(list).LinesWith(','), 2u);
     EXPECT_EQ(look(list).LinesWith('\t'), 2u);
+
+    // Many short lines, most looked at 16 bytes at once: each counted as its
+    // own text says, whatever the lines after it hold.
+    std::mt19937 random(3);
+    std::string many;
+    std::uint64_t lines = 0, commaLines = 0, tabLines = 0;
+    for (int i = 0; i < 5000; ++i) {
+        std::string line;
+        for (std::size_t n = random() % 19; n > 0; --n)
+            line += "a,\t;x"[random() % 6];
+        const std::string plate = line.substr(0, line.find(';'));
+        lines += !line.empty();
+        commaLines += plate.find(',') != std::string::npos;
+        tabLines += plate.find('\t') != std::string::npos;
+        many += line + "\n";
+    }
+    const TDelimiterLook counted = look(many);
+    EXPECT_EQ(counted.Lines(), lines);
+    EXPECT_EQ(counted.LinesWith(','), commaLines);
+    EXPECT_EQ(counted.LinesWith('\t'), tabLines);
 }
 
 TEST(ResultLineWriter, ATextFromOutsideKeepsItsLineOneRowOfTheResultFile)
