@@ -352,14 +352,14 @@ std::size_t PlateCharacterCount(std::string_view line)
 
 namespace {
 
-// Everything of the record but the digest, and what follows from the digest.
-void SetPlate(TPlateCodes& codes, const TPlateBytes& plate)
+// The plate of the record, and its 64-bit code when `pack`.
+void SetPlate(TPlateCodes& codes, const TPlateBytes& plate, bool pack = true)
 {
     if (plate.empty())
         throw std::length_error("a canonical plate has 1 to 16 bytes");
     codes.Plate = plate;
     codes.PlateText = codes.Plate; // normalisation keeps whole UTF-8 characters
-    codes.Wiegand64 = Wiegand64PackPadded(plate.data(), plate.size()); // the plate is held in 16 bytes
+    codes.Wiegand64 = pack ? Wiegand64PackPadded(plate.data(), plate.size()) : 0; // the plate is held in 16 bytes
 }
 
 void SetDigest(TPlateCodes& codes, const TSha1Digest& digest)
@@ -383,22 +383,42 @@ TPlateCodes ComputePlateCodes(std::string_view plate)
     return codes;
 }
 
-void ComputePlateCodesInBulk(std::span<const TPlateBytes> plates, TPlateCodes* codes)
+namespace {
+
+// The records of many plates, the 26-bit codes (from the digests) when
+// `digests`, the 64-bit code when `pack`; what is not computed stays zero.
+void ComputeInBulk(std::span<const TPlateBytes> plates, TPlateCodes* codes, bool digests, bool pack)
 {
     // A few plates at a time, so that the views and digests stay on the stack.
     constexpr std::size_t kStep = 64;
     std::string_view views[kStep];
-    TSha1Digest digests[kStep];
+    TSha1Digest computed[kStep];
     for (std::size_t begin = 0; begin < plates.size(); begin += kStep) {
         const std::size_t count = std::min(kStep, plates.size() - begin);
         for (std::size_t i = 0; i < count; ++i) {
-            SetPlate(codes[begin + i], plates[begin + i]);
+            codes[begin + i] = TPlateCodes();
+            SetPlate(codes[begin + i], plates[begin + i], pack);
             views[i] = plates[begin + i];
         }
-        Sha1SingleBlocks(std::span(views, count), digests);
+        if (!digests)
+            continue;
+        Sha1SingleBlocks(std::span(views, count), computed);
         for (std::size_t i = 0; i < count; ++i)
-            SetDigest(codes[begin + i], digests[i]);
+            SetDigest(codes[begin + i], computed[i]);
     }
+}
+
+} // namespace
+
+void ComputePlateCodesInBulk(std::span<const TPlateBytes> plates, TPlateCodes* codes)
+{
+    ComputeInBulk(plates, codes, true, true);
+}
+
+void ComputeTableCodesInBulk(TCodeTable table, std::span<const TPlateBytes> plates, TPlateCodes* codes)
+{
+    const bool wiegand26 = table == TCodeTable::Wiegand26;
+    ComputeInBulk(plates, codes, wiegand26, !wiegand26);
 }
 
 namespace {
@@ -527,6 +547,23 @@ char* Write26Cells(const TPlateCodes& codes, char separator, char* out, std::ind
     return out - 1;
 }
 
+// The facility code and the ID number with the separator between them, from
+// the digits of one number: the facility code's three (it is below 256) before
+// the ID number's five (it is below 65,536).
+char* WriteFacilityAndId(const TPlateCodes& codes, char separator, char* out)
+{
+    const std::uint64_t text = DecimalDigitValues8(codes.FacilityCode * 100000 + codes.IdNumber) + kDigitCharacters8;
+    const int facilityDigits = DecimalDigitCount8(codes.FacilityCode);
+    const int idDigits = DecimalDigitCount8(codes.IdNumber);
+    const auto facility = static_cast<std::uint32_t>(text >> (8 * (3 - facilityDigits)));
+    const std::uint64_t id = text >> (8 * (8 - idDigits));
+    std::memcpy(out, &facility, 4);
+    out += facilityDigits;
+    *out++ = separator;
+    std::memcpy(out, &id, 8);
+    return out + idDigits;
+}
+
 template <std::size_t... Column>
 char* Write64Cells(const TPlateCodes& codes, char separator, char* out, std::index_sequence<Column...>)
 {
@@ -565,8 +602,15 @@ char* WriteRowCell(TCodeTable table, std::size_t column, const TPlateCodes& code
 
 char* WriteRowLine(TCodeTable table, const TPlateCodes& codes, char separator, char* out)
 {
-    if (table == TCodeTable::Wiegand26)
-        return Write26Cells(codes, separator, out, std::make_index_sequence<TWiegand26Row::size()>{});
+    if (table == TCodeTable::Wiegand26) {
+        // The last two columns together, as a payload splits (never otherwise
+        // from ComputePlateCodes); the cells before them each alone.
+        static_assert(Wiegand26Column::FacilityCode == 5 && Wiegand26Column::IdNumber == 6 && TWiegand26Row::size() == 7);
+        if (codes.FacilityCode > 0xFF || codes.IdNumber > 0xFFFF)
+            return Write26Cells(codes, separator, out, std::make_index_sequence<TWiegand26Row::size()>{});
+        out = Write26Cells(codes, separator, out, std::make_index_sequence<Wiegand26Column::FacilityCode>{});
+        return WriteFacilityAndId(codes, separator, out + 1);
+    }
     return Write64Cells(codes, separator, out, std::make_index_sequence<TWiegand64Row::size()>{});
 }
 

@@ -152,6 +152,10 @@ TPlateCodes ComputePlateCodes(std::string_view plate);
 // ComputePlateCodes gives them one by one but with the digests computed two at
 // a time (Sha1SingleBlocks): what lists of plates take.
 void ComputePlateCodesInBulk(std::span<const TPlateBytes> plates, TPlateCodes* codes);
+// The same with only what the rows of one table show: the digest and what
+// follows from it for the 26-bit table, the 64-bit code for the 64-bit table;
+// the rest of each record stays zero. What writers of one table take.
+void ComputeTableCodesInBulk(TCodeTable table, std::span<const TPlateBytes> plates, TPlateCodes* codes);
 
 // The widest cell text of either table: the digest.
 constexpr std::size_t kCellTextMax = 46;

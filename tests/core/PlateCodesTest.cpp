@@ -329,5 +329,11 @@ TEST(PlateRows, CellWritersMatchTheGeneralFormattingWithinTheirRoom)
         ASSERT_EQ(line(TCodeTable::Wiegand26, codes, ';'), joined(texts26, ';'));
         ASSERT_EQ(line(TCodeTable::Wiegand64, codes, ','), joined(texts64, ','));
     }
+    // A record no payload splits into is still written cell by cell.
+    TPlateCodes odd = ComputePlateCodes("AB12");
+    odd.FacilityCode = 100000;
+    odd.IdNumber = 4294967295u;
+    EXPECT_EQ(line(TCodeTable::Wiegand26, odd, ';'), joined(TextsOf(Wiegand26RowCells(odd)), ';'));
+    EXPECT_TRUE(line(TCodeTable::Wiegand26, odd, ';').ends_with(";100000;4294967295"));
     EXPECT_THROW(RowCellWriter(TCodeTable::Wiegand64, 3), std::out_of_range);
 }
