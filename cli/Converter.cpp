@@ -121,16 +121,23 @@ void TConverter::WriteRow(const TPlateCodes& codes, std::string_view others)
         }
         --p; // no separator after the last
     }
-    textSize_ += static_cast<std::size_t>(p - begin);
-    Append(others);
-    Append("\r\n");
+    if (others.empty()) {
+        // The line break fits in the line's room.
+        p[0] = '\r';
+        p[1] = '\n';
+        textSize_ += static_cast<std::size_t>(p + 2 - begin);
+    } else {
+        textSize_ += static_cast<std::size_t>(p - begin);
+        Append(others);
+        Append("\r\n");
+    }
     if (textSize_ >= kTextSize)
         HandOver();
 }
 
 void TConverter::ComputeBatch()
 {
-    ComputePlateCodesInBulk(batch_, codes_.data());
+    ComputeTableCodesInBulk(table_, batch_, codes_.data());
     std::size_t othersBegin = 0;
     for (std::size_t i = 0; i < batch_.size(); ++i) {
         WriteRow(codes_[i], std::string_view(others_).substr(othersBegin, othersEnds_[i] - othersBegin));
