@@ -285,6 +285,24 @@ TEST(PlateCodes, InBulkAsOneByOne)
         ASSERT_EQ(codes[i].Wiegand64, one.Wiegand64);
         ASSERT_EQ(codes[i].IdNumber, one.IdNumber);
     }
+    // One table's codes: its own as in the whole record, the rest zero, even
+    // in records that held the other table's.
+    std::vector<TPlateCodes> only26 = codes, only64 = codes;
+    ComputeTableCodesInBulk(TCodeTable::Wiegand26, plates, only26.data());
+    ComputeTableCodesInBulk(TCodeTable::Wiegand64, plates, only64.data());
+    for (std::size_t i = 0; i < plates.size(); ++i) {
+        ASSERT_EQ(only26[i].Plate, texts[i]);
+        ASSERT_EQ(only64[i].PlateText, texts[i]);
+        ASSERT_EQ(only26[i].Digest, codes[i].Digest);
+        ASSERT_EQ(only26[i].Payload, codes[i].Payload);
+        ASSERT_EQ(only26[i].Wiegand26, codes[i].Wiegand26);
+        ASSERT_EQ(only26[i].FacilityCode, codes[i].FacilityCode);
+        ASSERT_EQ(only26[i].IdNumber, codes[i].IdNumber);
+        ASSERT_EQ(only26[i].Wiegand64, 0u);
+        ASSERT_EQ(only64[i].Wiegand64, codes[i].Wiegand64);
+        ASSERT_EQ(only64[i].Digest, TSha1Digest{});
+        ASSERT_EQ(only64[i].Wiegand26 | only64[i].Payload | only64[i].FacilityCode | only64[i].IdNumber, 0u);
+    }
     const TPlateBytes empty[1];
     EXPECT_THROW(ComputePlateCodesInBulk(empty, codes.data()), std::length_error);
     EXPECT_THROW(TPlateBytes("ABCDEFGHIJKLMNOPQ"), std::length_error);
