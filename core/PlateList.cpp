@@ -193,7 +193,7 @@ void TLineSplitter::Split(std::string_view utf8, TLineSink& sink)
     for (const char* at; (at = breaks.Next(start)) != end;) {
         const char c = *at;
         if (c == '\n' && afterCr_ && at == start && !lineOpen_) {
-            // The LF of a CR LF pair whose CR ended the previous piece or line.
+            // The LF of a CR LF pair whose CR ended the previous piece.
             afterCr_ = false;
             start = at + 1;
             continue;
@@ -207,8 +207,13 @@ void TLineSplitter::Split(std::string_view utf8, TLineSink& sink)
             batch.Add(std::string_view(start, std::size_t(at - start)));
         }
         lineOpen_ = false;
-        afterCr_ = c == '\r';
+        // The LF of a CR LF pair is passed over at once when the piece holds it.
         start = at + 1;
+        afterCr_ = c == '\r';
+        if (afterCr_ && start != end && *start == '\n') {
+            afterCr_ = false;
+            ++start;
+        }
     }
     batch.Flush();
     if (start < end) {
