@@ -443,18 +443,24 @@ static_assert(kCode64Digits == 16, "WriteHexCell64 writes the 64-bit code in 16 
 
 // "0x%.<Digits>x" of a value of at most `Digits` (1 to 7) digits; one with
 // more (never from ComputePlateCodes) is still written whole.
+// The same from the value's 8 digits (HexDigits8) when it has at most `Digits`.
+template <int Digits>
+[[gnu::always_inline]] inline char* WriteHexDigitsCell(char* out, std::uint64_t digits)
+{
+    // The 8 digits end where the cell ends; "0x" then overwrites the leading
+    // zeros before the cell's own.
+    std::memcpy(out + 2 + Digits - 8, &digits, 8);
+    out[0] = '0';
+    out[1] = 'x';
+    return out + 2 + Digits;
+}
+
 template <int Digits>
 [[gnu::always_inline]] inline char* WriteHexCellUpTo(char* out, std::uint32_t value)
 {
     if ((value >> (4 * Digits)) != 0)
         return WriteHexCell(out, value, Digits);
-    // The 8 digits of the value end where its cell ends; "0x" then overwrites
-    // the leading zeros before the cell's own.
-    const std::uint64_t digits = HexDigits8(value);
-    std::memcpy(out + 2 + Digits - 8, &digits, 8);
-    out[0] = '0';
-    out[1] = 'x';
-    return out + 2 + Digits;
+    return WriteHexDigitsCell<Digits>(out, HexDigits8(value));
 }
 
 // "%d" of a 32-bit value, which in these tables has at most 8 digits.
@@ -469,21 +475,26 @@ template <int Digits>
     return out + n;
 }
 
-// "0x%.8x %.8x %.8x %.8x %.8x" of the digest words.
+// "0x%.8x %.8x %.8x %.8x %.8x" of the digest words, from their five digit words.
+[[gnu::always_inline]] inline char* WriteDigestDigitsCell(char* out, const std::uint64_t* digits)
+{
+    out[0] = '0';
+    out[1] = 'x';
+    out += 2;
+    for (int i = 0; i < 5; ++i) {
+        std::memcpy(out, &digits[i], 8);
+        out[8] = ' ';
+        out += 9;
+    }
+    return out - 1; // no space after the last word
+}
+
 [[gnu::always_inline]] inline char* WriteDigestCell(char* out, const TSha1Digest& digest)
 {
     std::uint64_t digits[5];
     HexDigits8x4(digest.data(), digits);
     digits[4] = HexDigits8(digest[4]);
-    out[0] = '0';
-    out[1] = 'x';
-    out += 2;
-    for (const std::uint64_t word : digits) {
-        std::memcpy(out, &word, 8);
-        out[8] = ' ';
-        out += 9;
-    }
-    return out - 1; // no space after the last word
+    return WriteDigestDigitsCell(out, digits);
 }
 
 // "0x%.16x" of a 64-bit value.
@@ -564,6 +575,29 @@ char* WriteFacilityAndId(const TPlateCodes& codes, char separator, char* out)
     return out + idDigits;
 }
 
+// The whole 26-bit row of a record as ComputePlateCodes gives it (a code of
+// 26 bits, a payload of 24): every hex text from two conversions of four
+// words, the facility code and the ID number from one number.
+char* Write26Line(const TPlateCodes& codes, char separator, char* out)
+{
+    const std::uint32_t words[8] = {codes.Digest[0], codes.Digest[1], codes.Digest[2], codes.Digest[3],
+                                    codes.Digest[4], codes.Wiegand26, codes.Payload, 0};
+    std::uint64_t digits[8];
+    HexDigits8x4(words, digits);
+    HexDigits8x4(words + 4, digits + 4);
+    out = WritePlateCell(out, codes.PlateText);
+    *out++ = separator;
+    out = WriteHexDigitsCell<kCode26Digits>(out, digits[5]);
+    *out++ = separator;
+    out = WriteDigestDigitsCell(out, digits);
+    *out++ = separator;
+    out = WriteHexDigitsCell<kPayloadHexDigits>(out, digits[6]);
+    *out++ = separator;
+    out = WriteDecimalCell(out, codes.Payload);
+    *out++ = separator;
+    return WriteFacilityAndId(codes, separator, out);
+}
+
 template <std::size_t... Column>
 char* Write64Cells(const TPlateCodes& codes, char separator, char* out, std::index_sequence<Column...>)
 {
@@ -603,13 +637,12 @@ char* WriteRowCell(TCodeTable table, std::size_t column, const TPlateCodes& code
 char* WriteRowLine(TCodeTable table, const TPlateCodes& codes, char separator, char* out)
 {
     if (table == TCodeTable::Wiegand26) {
-        // The last two columns together, as a payload splits (never otherwise
-        // from ComputePlateCodes); the cells before them each alone.
-        static_assert(Wiegand26Column::FacilityCode == 5 && Wiegand26Column::IdNumber == 6 && TWiegand26Row::size() == 7);
-        if (codes.FacilityCode > 0xFF || codes.IdNumber > 0xFFFF)
+        // A record with more digits than a payload gives (never from
+        // ComputePlateCodes) is written cell by cell.
+        if (codes.Wiegand26 >> (4 * kCode26Digits) || codes.Payload >> (4 * kPayloadHexDigits) ||
+            codes.FacilityCode > 0xFF || codes.IdNumber > 0xFFFF)
             return Write26Cells(codes, separator, out, std::make_index_sequence<TWiegand26Row::size()>{});
-        out = Write26Cells(codes, separator, out, std::make_index_sequence<Wiegand26Column::FacilityCode>{});
-        return WriteFacilityAndId(codes, separator, out + 1);
+        return Write26Line(codes, separator, out);
     }
     return Write64Cells(codes, separator, out, std::make_index_sequence<TWiegand64Row::size()>{});
 }
