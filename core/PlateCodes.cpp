@@ -371,6 +371,13 @@ void SetDigest(TPlateCodes& codes, const TSha1Digest& digest)
     codes.IdNumber = IdNumberOf(codes.Payload);
 }
 
+// The digest and what follows from it, none.
+void ClearDigest(TPlateCodes& codes)
+{
+    codes.Digest = {};
+    codes.Payload = codes.Wiegand26 = codes.FacilityCode = codes.IdNumber = 0;
+}
+
 } // namespace
 
 TPlateCodes ComputePlateCodes(std::string_view plate)
@@ -396,12 +403,14 @@ void ComputeInBulk(std::span<const TPlateBytes> plates, TPlateCodes* codes, bool
     for (std::size_t begin = 0; begin < plates.size(); begin += kStep) {
         const std::size_t count = std::min(kStep, plates.size() - begin);
         for (std::size_t i = 0; i < count; ++i) {
-            codes[begin + i] = TPlateCodes();
             SetPlate(codes[begin + i], plates[begin + i], pack);
             views[i] = plates[begin + i];
         }
-        if (!digests)
+        if (!digests) {
+            for (std::size_t i = 0; i < count; ++i)
+                ClearDigest(codes[begin + i]);
             continue;
+        }
         Sha1SingleBlocks(std::span(views, count), computed);
         for (std::size_t i = 0; i < count; ++i)
             SetDigest(codes[begin + i], computed[i]);
