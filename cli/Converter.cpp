@@ -49,13 +49,27 @@ void TPlateLineSink::Line(std::string_view utf8)
     Take(accepted, plate);
 }
 
+// The plates of whole lines go on together, a batch at a time.
 void TPlateLineSink::WholeLines(std::span<const std::string_view> lines, const char* textEnd)
 {
-    for (const std::string_view line : lines) {
-        TPlateBytes plate;
-        const bool accepted = NormalizePlateTo(line, textEnd, plate);
-        Take(accepted, plate);
+    constexpr std::size_t kBatch = 256;
+    TPlateBytes plates[kBatch];
+    while (!lines.empty()) {
+        const std::span<const std::string_view> batch = lines.first(std::min(kBatch, lines.size()));
+        std::size_t accepted = 0;
+        for (const std::string_view line : batch)
+            accepted += NormalizePlateTo(line, textEnd, plates[accepted]); // a rejected line leaves its slot to the next
+        accepted_ += accepted;
+        rejected_ += batch.size() - accepted;
+        Plates(std::span<const TPlateBytes>(plates, accepted));
+        lines = lines.subspan(batch.size());
     }
+}
+
+void TPlateLineSink::Plates(std::span<const TPlateBytes> plates)
+{
+    for (const TPlateBytes& plate : plates)
+        Plate(plate);
 }
 
 void TPlateLineSink::ConvertPlateText(std::string_view text)
@@ -188,6 +202,23 @@ void TConverter::Finish()
     WriteWaiting();
     ComputeBatch();
     HandOver();
+}
+
+void TConverter::Plates(std::span<const TPlateBytes> plates)
+{
+    if (!headerWritten_ || !otherNames_.empty()) {
+        TPlateLineSink::Plates(plates); // each waits for the header or takes its other columns
+        return;
+    }
+    // Plates without other columns join the batch in runs, up to its size.
+    while (!plates.empty()) {
+        const std::size_t run = std::min(kBatchSize - batch_.size(), plates.size());
+        batch_.insert(batch_.end(), plates.begin(), plates.begin() + std::ptrdiff_t(run));
+        othersEnds_.resize(batch_.size(), others_.size());
+        plates = plates.subspan(run);
+        if (batch_.size() == kBatchSize)
+            ComputeBatch();
+    }
 }
 
 void TConverter::Plate(const TPlateBytes& plate)

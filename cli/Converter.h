@@ -53,6 +53,8 @@ public:
 
 protected:
     virtual void Plate(const TPlateBytes& plate) = 0;
+    // Accepted plates of whole lines, in order; by default each goes to Plate.
+    virtual void Plates(std::span<const TPlateBytes> plates);
     virtual void PlateWithOthers(const TPlateBytes& plate, const std::vector<std::string_view>& others)
     {
         (void)others;
@@ -90,6 +92,7 @@ public:
 
 protected:
     void Plate(const TPlateBytes& plate) override;
+    void Plates(std::span<const TPlateBytes> plates) override;
     void PlateWithOthers(const TPlateBytes& plate, const std::vector<std::string_view>& others) override;
     bool PlateWithCells(const TPlateBytes& plate, std::string_view cells) override;
 
