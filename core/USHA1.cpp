@@ -274,6 +274,26 @@ CORVANA_SHA_TARGET void ShaNiTwo(std::string_view first, std::string_view second
     secondDigest = ShaNiFinish(b);
 }
 
+template <std::size_t... G>
+CORVANA_SHA_TARGET inline void ShaNiRoundsThree(TShaNiState& a, TShaNiState& b, TShaNiState& c,
+                                                std::index_sequence<G...>)
+{
+    ((ShaNiGroup<static_cast<int>(G)>(a), ShaNiGroup<static_cast<int>(G)>(b), ShaNiGroup<static_cast<int>(G)>(c)),
+     ...);
+}
+
+CORVANA_SHA_TARGET void ShaNiThree(const std::string_view* messages, TSha1Digest* digests)
+{
+    TShaNiState a, b, c;
+    ShaNiStart(a, messages[0]);
+    ShaNiStart(b, messages[1]);
+    ShaNiStart(c, messages[2]);
+    ShaNiRoundsThree(a, b, c, std::make_index_sequence<20>{});
+    digests[0] = ShaNiFinish(a);
+    digests[1] = ShaNiFinish(b);
+    digests[2] = ShaNiFinish(c);
+}
+
 } // namespace
 
 CORVANA_SHA_TARGET TSha1Digest Sha1SingleBlockShaNi(std::string_view message)
@@ -312,6 +332,8 @@ void Sha1SingleBlocksShaNi(std::span<const std::string_view> messages, TSha1Dige
             throw std::length_error("SHA-1 single block takes at most 55 bytes");
     }
     std::size_t i = 0;
+    for (; i + 3 <= messages.size(); i += 3)
+        ShaNiThree(messages.data() + i, digests + i);
     for (; i + 2 <= messages.size(); i += 2)
         ShaNiTwo(messages[i], messages[i + 1], digests[i], digests[i + 1]);
     if (i < messages.size())
