@@ -396,8 +396,9 @@ namespace {
 // `digests`, the 64-bit code when `pack`; what is not computed stays zero.
 void ComputeInBulk(std::span<const TPlateBytes> plates, TPlateCodes* codes, bool digests, bool pack)
 {
-    // A few plates at a time, so that the views and digests stay on the stack.
-    constexpr std::size_t kStep = 64;
+    // A few plates at a time, so that the views and digests stay on the stack;
+    // a multiple of three, as Sha1PaddedBlocks takes them.
+    constexpr std::size_t kStep = 63;
     std::string_view views[kStep];
     TSha1Digest computed[kStep];
     for (std::size_t begin = 0; begin < plates.size(); begin += kStep) {
@@ -411,7 +412,7 @@ void ComputeInBulk(std::span<const TPlateBytes> plates, TPlateCodes* codes, bool
                 ClearDigest(codes[begin + i]);
             continue;
         }
-        Sha1SingleBlocks(std::span(views, count), computed);
+        Sha1PaddedBlocks(std::span(views, count), computed); // plates are held in 16 bytes
         for (std::size_t i = 0; i < count; ++i)
             SetDigest(codes[begin + i], computed[i]);
     }

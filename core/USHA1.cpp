@@ -194,7 +194,7 @@ struct TShaNiState {
 // Four rounds (group G of 20) plus the message schedule work that group G
 // contributes to the groups after it.
 template <int G>
-CORVANA_SHA_TARGET inline void ShaNiGroup(TShaNiState& s)
+[[gnu::always_inline]] CORVANA_SHA_TARGET inline void ShaNiGroup(TShaNiState& s)
 {
     constexpr int cur = G % 2, next = 1 - cur;
     __m128i& m = s.msg[G % 4];
@@ -213,22 +213,41 @@ CORVANA_SHA_TARGET inline void ShaNiGroup(TShaNiState& s)
 }
 
 template <std::size_t... G>
-CORVANA_SHA_TARGET inline void ShaNiRounds(TShaNiState& s, std::index_sequence<G...>)
+[[gnu::always_inline]] CORVANA_SHA_TARGET inline void ShaNiRounds(TShaNiState& s, std::index_sequence<G...>)
 {
     (ShaNiGroup<static_cast<int>(G)>(s), ...);
 }
 
-// The state before the block, and the four message vectors of the block.
-CORVANA_SHA_TARGET inline void ShaNiStart(TShaNiState& s, std::string_view message)
+// W0 to W3 of a message of at most 16 bytes with 16 bytes to read from its
+// start, with its 0x80 marker when it has fewer: loaded whole and masked to its
+// length, without a branch on it. The words big-endian, W0 in the top lane.
+[[gnu::always_inline]] CORVANA_SHA_TARGET inline __m128i LoadPaddedMessage(std::string_view message)
+{
+    const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(message.data()));
+    const __m128i lane = _mm_setr_epi8(0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15);
+    const __m128i size = _mm_set1_epi8(static_cast<char>(message.size()));
+    const __m128i block = _mm_or_si128(_mm_and_si128(bytes, _mm_cmpgt_epi8(size, lane)),
+                                       _mm_and_si128(_mm_cmpeq_epi8(lane, size), _mm_set1_epi8(char(0x80))));
+    return _mm_shuffle_epi8(block, _mm_setr_epi8(15, 14, 13, 12, 11, 10, 9, 8, 7, 6, 5, 4, 3, 2, 1, 0));
+}
+
+// The state before the block, and the four message vectors of the block;
+// `Padded`: the message is as LoadPaddedMessage takes it.
+template <bool Padded = false>
+[[gnu::always_inline]] CORVANA_SHA_TARGET inline void ShaNiStart(TShaNiState& s, std::string_view message)
 {
     s.abcd = _mm_set_epi32(static_cast<int>(kInitialState[0]), static_cast<int>(kInitialState[1]),
                            static_cast<int>(kInitialState[2]), static_cast<int>(kInitialState[3]));
     s.e[0] = _mm_set_epi32(static_cast<int>(kInitialState[4]), 0, 0, 0);
     s.e[1] = _mm_setzero_si128();
-    if (message.size() <= kShortMessageMax) {
-        std::uint64_t first, second;
-        LoadShortMessage(message, first, second);
-        s.msg[0] = _mm_set_epi64x(static_cast<long long>(first), static_cast<long long>(second));
+    if (Padded || message.size() <= kShortMessageMax) {
+        if constexpr (Padded) {
+            s.msg[0] = LoadPaddedMessage(message);
+        } else {
+            std::uint64_t first, second;
+            LoadShortMessage(message, first, second);
+            s.msg[0] = _mm_set_epi64x(static_cast<long long>(first), static_cast<long long>(second));
+        }
         s.msg[1] = message.size() == kShortMessageMax ? _mm_set_epi32(static_cast<int>(0x80000000u), 0, 0, 0)
                                                       : _mm_setzero_si128();
         s.msg[2] = _mm_setzero_si128();
@@ -243,7 +262,7 @@ CORVANA_SHA_TARGET inline void ShaNiStart(TShaNiState& s, std::string_view messa
 }
 
 // The digest: the state after the rounds plus the state before them.
-CORVANA_SHA_TARGET inline TSha1Digest ShaNiFinish(const TShaNiState& s)
+[[gnu::always_inline]] CORVANA_SHA_TARGET inline TSha1Digest ShaNiFinish(const TShaNiState& s)
 {
     // After group 19 the E of the next group waits in e[0]; fold in the start values.
     const __m128i e = _mm_sha1nexte_epu32(s.e[0], _mm_set_epi32(static_cast<int>(kInitialState[4]), 0, 0, 0));
@@ -258,36 +277,38 @@ CORVANA_SHA_TARGET inline TSha1Digest ShaNiFinish(const TShaNiState& s)
 // Two blocks side by side: each group of one block waits for the latency of
 // its SHA instructions while the other block's group runs.
 template <std::size_t... G>
-CORVANA_SHA_TARGET inline void ShaNiRoundsTwo(TShaNiState& a, TShaNiState& b, std::index_sequence<G...>)
+[[gnu::always_inline]] CORVANA_SHA_TARGET inline void ShaNiRoundsTwo(TShaNiState& a, TShaNiState& b, std::index_sequence<G...>)
 {
     ((ShaNiGroup<static_cast<int>(G)>(a), ShaNiGroup<static_cast<int>(G)>(b)), ...);
 }
 
+template <bool Padded>
 CORVANA_SHA_TARGET void ShaNiTwo(std::string_view first, std::string_view second, TSha1Digest& firstDigest,
                                  TSha1Digest& secondDigest)
 {
     TShaNiState a, b;
-    ShaNiStart(a, first);
-    ShaNiStart(b, second);
+    ShaNiStart<Padded>(a, first);
+    ShaNiStart<Padded>(b, second);
     ShaNiRoundsTwo(a, b, std::make_index_sequence<20>{});
     firstDigest = ShaNiFinish(a);
     secondDigest = ShaNiFinish(b);
 }
 
 template <std::size_t... G>
-CORVANA_SHA_TARGET inline void ShaNiRoundsThree(TShaNiState& a, TShaNiState& b, TShaNiState& c,
+[[gnu::always_inline]] CORVANA_SHA_TARGET inline void ShaNiRoundsThree(TShaNiState& a, TShaNiState& b, TShaNiState& c,
                                                 std::index_sequence<G...>)
 {
     ((ShaNiGroup<static_cast<int>(G)>(a), ShaNiGroup<static_cast<int>(G)>(b), ShaNiGroup<static_cast<int>(G)>(c)),
      ...);
 }
 
+template <bool Padded>
 CORVANA_SHA_TARGET void ShaNiThree(const std::string_view* messages, TSha1Digest* digests)
 {
     TShaNiState a, b, c;
-    ShaNiStart(a, messages[0]);
-    ShaNiStart(b, messages[1]);
-    ShaNiStart(c, messages[2]);
+    ShaNiStart<Padded>(a, messages[0]);
+    ShaNiStart<Padded>(b, messages[1]);
+    ShaNiStart<Padded>(c, messages[2]);
     ShaNiRoundsThree(a, b, c, std::make_index_sequence<20>{});
     digests[0] = ShaNiFinish(a);
     digests[1] = ShaNiFinish(b);
@@ -325,19 +346,43 @@ void Sha1SingleBlocks(std::span<const std::string_view> messages, TSha1Digest* d
     Sha1SingleBlocksShaNi(messages, digests);
 }
 
+namespace {
+
+// Three blocks side by side, then a pair, then one; `Padded`: every message is
+// as LoadPaddedMessage takes it.
+template <bool Padded>
+void ShaNiBlocks(std::span<const std::string_view> messages, TSha1Digest* digests)
+{
+    std::size_t i = 0;
+    for (; i + 3 <= messages.size(); i += 3)
+        ShaNiThree<Padded>(messages.data() + i, digests + i);
+    for (; i + 2 <= messages.size(); i += 2)
+        ShaNiTwo<Padded>(messages[i], messages[i + 1], digests[i], digests[i + 1]);
+    if (i < messages.size())
+        digests[i] = Sha1SingleBlockShaNi(messages[i]);
+}
+
+} // namespace
+
 void Sha1SingleBlocksShaNi(std::span<const std::string_view> messages, TSha1Digest* digests)
 {
     for (const std::string_view message : messages) {
         if (message.size() > kSha1SingleBlockMax)
             throw std::length_error("SHA-1 single block takes at most 55 bytes");
     }
-    std::size_t i = 0;
-    for (; i + 3 <= messages.size(); i += 3)
-        ShaNiThree(messages.data() + i, digests + i);
-    for (; i + 2 <= messages.size(); i += 2)
-        ShaNiTwo(messages[i], messages[i + 1], digests[i], digests[i + 1]);
-    if (i < messages.size())
-        digests[i] = Sha1SingleBlockShaNi(messages[i]);
+    ShaNiBlocks<false>(messages, digests);
+}
+
+void Sha1PaddedBlocks(std::span<const std::string_view> messages, TSha1Digest* digests)
+{
+    for (const std::string_view message : messages) {
+        if (message.size() > kSha1PaddedMessageMax)
+            throw std::length_error("a padded SHA-1 message has at most 16 bytes");
+    }
+    if (g_useShaNi)
+        ShaNiBlocks<true>(messages, digests);
+    else
+        Sha1SingleBlocks(messages, digests);
 }
 
 #else
@@ -357,6 +402,11 @@ void Sha1SingleBlocks(std::span<const std::string_view> messages, TSha1Digest* d
 }
 
 void Sha1SingleBlocksShaNi(std::span<const std::string_view> messages, TSha1Digest* digests)
+{
+    Sha1SingleBlocks(messages, digests);
+}
+
+void Sha1PaddedBlocks(std::span<const std::string_view> messages, TSha1Digest* digests)
 {
     Sha1SingleBlocks(messages, digests);
 }

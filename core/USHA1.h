@@ -18,10 +18,15 @@ TSha1Digest Sha1SingleBlock(std::string_view message);
 
 // SHA-1 of each message (0 to 55 bytes each; a longer one throws
 // std::length_error) into digests[0] onwards: what a list of plates takes. With
-// the SHA instructions two blocks go through the rounds side by side, so that
-// each waits for its instructions' results while the other's run: nearly twice
-// the plates of Sha1SingleBlock one at a time.
+// the SHA instructions three blocks go through the rounds side by side, so that
+// each waits for its instructions' results while the others' run.
 void Sha1SingleBlocks(std::span<const std::string_view> messages, TSha1Digest* digests);
+
+// The same for messages of at most 16 bytes (a longer one throws
+// std::length_error), each with 16 bytes to read from its start, as a plate
+// held in place has: loaded without a branch on its length.
+constexpr std::size_t kSha1PaddedMessageMax = 16;
+void Sha1PaddedBlocks(std::span<const std::string_view> messages, TSha1Digest* digests);
 
 // Makes Sha1SingleBlock and Sha1SingleBlocks use the portable code even where
 // the SHA instructions exist (for measuring it); off by default.

@@ -120,10 +120,40 @@ TEST(Sha1SingleBlocks, ManyMessagesGiveEachItsOwnDigestInEitherImplementation)
     Sha1UsePortable(false);
 }
 
+// Messages of 0 to 16 bytes, each at the start of 16 bytes or more of which
+// the rest is anything: only the message's own bytes count.
+TEST(Sha1SingleBlocks, PaddedMessagesGiveTheirOwnDigestsWhateverFollowsThem)
+{
+    std::mt19937 random(9);
+    std::vector<std::string> texts;
+    for (int i = 0; i < 200; ++i) {
+        std::string text(16 + random() % 4, '\0');
+        for (char& c : text)
+            c = static_cast<char>(random() & 0xFF);
+        texts.push_back(text);
+    }
+    std::vector<std::string_view> views;
+    for (std::size_t i = 0; i < texts.size(); ++i)
+        views.emplace_back(texts[i].data(), i % (kSha1PaddedMessageMax + 1));
+    for (const bool portable : {false, true}) {
+        Sha1UsePortable(portable);
+        for (const std::size_t count : {std::size_t(1), std::size_t(2), std::size_t(4), views.size()}) {
+            std::vector<TSha1Digest> digests(count);
+            Sha1PaddedBlocks(std::span(views).first(count), digests.data());
+            for (std::size_t i = 0; i < count; ++i)
+                ASSERT_EQ(digests[i], ReferenceSha1(std::string(views[i]))) << "message " << i << " of " << count;
+        }
+    }
+    Sha1UsePortable(false);
+}
+
 TEST(Sha1SingleBlocks, RefusesAListWithAMessageTooLong)
 {
     const std::string tooLong(kSha1SingleBlockMax + 1, 'x');
     const std::string_view messages[] = {"AB12", "x", tooLong};
     TSha1Digest digests[3] = {};
     EXPECT_THROW(Sha1SingleBlocks(messages, digests), std::length_error);
+    const std::string seventeen(kSha1PaddedMessageMax + 1, 'x');
+    const std::string_view padded[] = {"AB12", seventeen};
+    EXPECT_THROW(Sha1PaddedBlocks(padded, digests), std::length_error);
 }
