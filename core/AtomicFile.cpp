@@ -11,7 +11,11 @@
 
 namespace {
 
+// Small pieces are gathered up to kBufferSize; a piece of kStraightPiece or
+// more goes to the file straight from the caller's bytes, with no copy into
+// the buffer (whose fresh pages would cost more than the copy).
 constexpr std::size_t kBufferSize = 1 << 20;
+constexpr std::size_t kStraightPiece = 64 << 10;
 
 std::string FolderOf(const std::string& path)
 {
@@ -115,10 +119,10 @@ void TAtomicFileWriter::Fail(int error)
 
 void TAtomicFileWriter::Write(std::string_view data)
 {
-    if (buffer_.size() + data.size() > kBufferSize)
+    if (data.size() >= kStraightPiece || buffer_.size() + data.size() > kBufferSize)
         Flush();
-    if (data.size() >= kBufferSize)
-        WriteAll(data); // a large piece goes straight from the caller's bytes
+    if (data.size() >= kStraightPiece)
+        WriteAll(data);
     else
         buffer_.append(data);
 }

@@ -47,6 +47,23 @@ TEST_F(AtomicFile, ReplacesTheTargetKeepingItsPermissions)
     EXPECT_EQ(EntryCount(), 1u) << "no temporary file is left behind";
 }
 
+TEST_F(AtomicFile, PiecesSmallAndLargeLandInTheirOrder)
+{
+    // Small pieces are gathered, large ones go straight: the file holds them
+    // all as they were written, whatever their sizes.
+    const fs::path target = folder / "result.txt";
+    TAtomicFileWriter writer(target);
+    std::string expected;
+    for (const std::size_t size : {std::size_t(3), std::size_t(100) << 10, std::size_t(5), std::size_t(64) << 10,
+                                   std::size_t(700) << 10, std::size_t(700) << 10, std::size_t(2) << 20, std::size_t(1)}) {
+        const std::string piece(size, static_cast<char>('a' + expected.size() % 26));
+        writer.Write(piece);
+        expected += piece;
+    }
+    writer.Commit();
+    EXPECT_TRUE(Read(target) == expected);
+}
+
 TEST_F(AtomicFile, AnUnfinishedWriteLeavesTheTargetUntouched)
 {
     const fs::path target = folder / "result.txt";
