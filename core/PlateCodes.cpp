@@ -213,15 +213,16 @@ TFastOutcome NormalizeAscii(std::string_view line, char (&plate)[kPlateMaxBytes 
 }
 
 #if defined(__SSE2__)
-// The same for a line of at most 16 bytes with 16 bytes to read from its start
-// (the text it lies in goes on): every byte is looked at in one go, with no
-// branch on the line's length. Kept bytes are gathered without a branch on
-// each when some are dropped. Like NormalizeAscii, it may write bytes after
-// the plate's own, which do not count.
-TFastOutcome NormalizeShortAscii(const char* text, std::size_t n, char (&plate)[kPlateMaxBytes + 1],
-                                 std::size_t& size, TPlateRejection& why)
+// The normalisation of a line of at most 16 bytes, `n`, given as the 16 bytes
+// from its start: every byte is looked at in one go, with no branch on the
+// line's length; the bytes after it do not count, whatever they are. The plate
+// is built in place: written whole when every byte stays, as most plates'
+// do, else gathered byte by byte without a branch on each (a read of bytes
+// stored one by one would wait for them). NotAscii when a byte of 0x80 or more
+// comes before the first ";"; the general path takes the line then.
+[[gnu::always_inline]] inline TFastOutcome NormalizeShortAscii(__m128i bytes, std::size_t n, TPlateBytes& plate,
+                                                               TPlateRejection& why)
 {
-    const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(text));
     const auto bitsOf = [](__m128i flags) { return static_cast<unsigned>(_mm_movemask_epi8(flags)); };
     const auto above = [&](char limit) { return _mm_cmpgt_epi8(bytes, _mm_set1_epi8(limit)); };
     const auto below = [&](char limit) { return _mm_cmplt_epi8(bytes, _mm_set1_epi8(limit)); };
@@ -236,21 +237,24 @@ TFastOutcome NormalizeShortAscii(const char* text, std::size_t n, char (&plate)[
     const unsigned kept = bitsOf(_mm_or_si128(_mm_and_si128(above('0' - 1), below('9' + 1)), above('A' - 1))) & part;
     const __m128i lower = _mm_and_si128(above('a' - 1), below('z' + 1));
     const __m128i upper = _mm_sub_epi8(bytes, _mm_and_si128(lower, _mm_set1_epi8(0x20)));
+    char* const room = plate.Room();
+    std::size_t size = 0;
     if (kept == part) {
-        _mm_storeu_si128(reinterpret_cast<__m128i*>(plate), upper); // the bytes after the plate do not count
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(room), upper); // the bytes after the plate do not count
         size = end;
     } else {
         alignas(16) char cased[16];
         _mm_store_si128(reinterpret_cast<__m128i*>(cased), upper);
-        size = 0;
+        // Byte i goes to place `size`, never beyond i: within the 16 bytes.
         for (unsigned i = 0; i < 16; ++i) {
-            plate[size] = cased[i];
+            room[size] = cased[i];
             size += (kept >> i) & 1u;
         }
     }
+    plate.SetSize(size);
     if (size == 0)
         why = TPlateRejection::NothingLeft;
-    else if (std::string_view(plate, size) == "NUMBERPLATE")
+    else if (size == 11 && std::string_view(plate) == "NUMBERPLATE")
         why = TPlateRejection::HeaderText;
     else
         why = TPlateRejection::None;
@@ -295,10 +299,39 @@ bool NormalizeFastOrGeneral(std::string_view line, TPlateBytes& plate, TPlateRej
     return NormalizePlateGeneralTo(line, plate, why);
 }
 
+#if defined(__SSE2__)
+bool NormalizeShortTo(__m128i bytes, std::string_view line, TPlateBytes& plate, TPlateRejection* why)
+{
+    TPlateRejection rejection = TPlateRejection::None;
+    if (NormalizeShortAscii(bytes, line.size(), plate, rejection) == TFastOutcome::NotAscii)
+        return NormalizePlateGeneralTo(line, plate, why);
+    if (why)
+        *why = rejection;
+    return rejection == TPlateRejection::None;
+}
+#endif
+
 } // namespace
 
 bool NormalizePlateTo(std::string_view line, TPlateBytes& plate, TPlateRejection* why)
 {
+#if defined(__SSE2__)
+    if (line.size() <= kPlateMaxBytes) {
+        // The line's bytes, and zeros after them: no byte beyond it is read.
+        const char* p = line.data();
+        const std::size_t n = line.size();
+        std::uint64_t low, high = 0;
+        if (n >= 8) {
+            std::memcpy(&low, p, 8);
+            std::memcpy(&high, p + n - 8, 8);
+            high = n == 8 ? 0 : high >> (8 * (16 - n)); // the bytes after the first eight
+        } else {
+            low = LoadShort(p, n);
+        }
+        return NormalizeShortTo(_mm_set_epi64x(static_cast<long long>(high), static_cast<long long>(low)), line, plate,
+                                why);
+    }
+#endif
     return NormalizeFastOrGeneral(line, plate, why, [&](auto& bytes, std::size_t& size, TPlateRejection& rejection) {
         return NormalizeAscii(line, bytes, size, rejection);
     });
@@ -309,9 +342,7 @@ bool NormalizePlateTo(std::string_view line, const char* textEnd, TPlateBytes& p
 #if defined(__SSE2__)
     constexpr std::size_t kShort = 16;
     if (line.size() <= kShort && textEnd - line.data() >= std::ptrdiff_t(kShort))
-        return NormalizeFastOrGeneral(line, plate, why, [&](auto& bytes, std::size_t& size, TPlateRejection& rejection) {
-            return NormalizeShortAscii(line.data(), line.size(), bytes, size, rejection);
-        });
+        return NormalizeShortTo(_mm_loadu_si128(reinterpret_cast<const __m128i*>(line.data())), line, plate, why);
 #else
     (void)textEnd;
 #endif

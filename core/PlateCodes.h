@@ -33,6 +33,11 @@ public:
         size_ = static_cast<std::uint8_t>(size);
     }
 
+    // The 16 bytes, for a plate built in place; SetSize then says how many
+    // of them the plate has.
+    char* Room() { return bytes_; }
+    void SetSize(std::size_t size) { size_ = static_cast<std::uint8_t>(size); }
+
     const char* data() const { return bytes_; }
     std::size_t size() const { return size_; }
     bool empty() const { return size_ == 0; }
@@ -131,11 +136,12 @@ private:
 // without decoding or case mapping.
 std::optional<std::string> NormalizePlate(std::string_view line, TPlateRejection* why = nullptr);
 // The same into a plate held in place, without allocating: what lists of plates
-// take. False when the line is rejected.
+// take. False when the line is rejected, and `plate` then holds nothing of use.
+// A line of at most 16 bytes is looked at in one go.
 bool NormalizePlateTo(std::string_view line, TPlateBytes& plate, TPlateRejection* why = nullptr);
 // The same for a line that lies in a longer text, which may be read up to
 // `textEnd`: a line of at most 16 bytes with 16 to read from its start is
-// looked at in one go, without a branch on its length. What lists of plates take.
+// loaded in one move, without a branch on its length. What plate lists take.
 bool NormalizePlateTo(std::string_view line, const char* textEnd, TPlateBytes& plate, TPlateRejection* why = nullptr);
 // The same through the general path for every line: what the fast paths must
 // match byte for byte.
