@@ -198,7 +198,10 @@ void TDelimitedPlateReader::Record(const TDelimitedRecord& record)
         return Issue(record, TRecordProblem::HeaderText);
     TPlateRejection why = TPlateRejection::None;
     TPlateBytes plate;
-    NormalizePlateTo(field, plate, &why);
+    if (record.TextEnd)
+        NormalizePlateTo(field, record.TextEnd, plate, &why);
+    else
+        NormalizePlateTo(field, plate, &why);
     switch (why) {
     case TPlateRejection::None:
         sink_.ListPlate(plate, record);

@@ -224,7 +224,13 @@ const char* TDelimitedParser::WholeRecord(const char* p, const char* end)
             continue;
         record_.Line = line_;
         record_.Text = std::string_view(start, std::size_t(p - 1 - start));
+        record_.TextEnd = end;
         LineBreak(c);
+        // The LF of a CR LF pair is passed over at once when the text holds it.
+        if (afterCr_ && p != end && *p == '\n') {
+            afterCr_ = false;
+            ++p;
+        }
         sink_.Record(record_);
         return p;
     }
@@ -246,6 +252,7 @@ void TDelimitedParser::EndRecord()
     EndField();
     record_.Fields.clear();
     record_.Text = {};
+    record_.TextEnd = nullptr;
     std::size_t start = 0;
     for (const std::size_t end : fieldEnds_) {
         record_.Fields.emplace_back(fieldText_.data() + start, end - start);

@@ -25,6 +25,9 @@ struct TDelimitedRecord {
     // The record as it stands in the text, without its line break, when it lies
     // whole there (most do); empty when it was put together from pieces.
     std::string_view Text;
+    // The end of the text a whole record's fields lie in: bytes up to there
+    // may be read. Null when the record was put together from pieces.
+    const char* TextEnd = nullptr;
     std::uint64_t Line = 0;
 };
 

@@ -26,6 +26,10 @@ public:
         parsed.records.emplace_back(record.Fields.begin(), record.Fields.end());
         parsed.lines.push_back(record.Line);
         texts.emplace_back(record.Text);
+        // A whole record lies in a text that may be read on past its fields.
+        EXPECT_EQ(record.TextEnd != nullptr, !record.Text.empty());
+        for (const std::string_view field : record.TextEnd ? record.Fields : std::vector<std::string_view>())
+            EXPECT_LE(field.data() + field.size(), record.TextEnd);
     }
     void UnclosedQuote(std::uint64_t line) override { parsed.unclosed.push_back(line); }
     TParsed parsed;
