@@ -155,8 +155,8 @@ std::size_t PlateCharacterCount(std::string_view line);
 // 1 to 16 bytes throws std::length_error).
 TPlateCodes ComputePlateCodes(std::string_view plate);
 // The records of many canonical plates, codes[i] of plates[i], as
-// ComputePlateCodes gives them one by one but with the digests computed two at
-// a time (Sha1SingleBlocks): what lists of plates take.
+// ComputePlateCodes gives them one by one but with the digests computed three
+// at a time (Sha1PaddedBlocks): what lists of plates take.
 void ComputePlateCodesInBulk(std::span<const TPlateBytes> plates, TPlateCodes* codes);
 // The same with only what the rows of one table show: the digest and what
 // follows from it for the 26-bit table, the 64-bit code for the 64-bit table;

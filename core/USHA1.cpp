@@ -212,12 +212,6 @@ template <int G>
         s.msg[(G + 2) % 4] = _mm_xor_si128(s.msg[(G + 2) % 4], m);
 }
 
-template <std::size_t... G>
-[[gnu::always_inline]] CORVANA_SHA_TARGET inline void ShaNiRounds(TShaNiState& s, std::index_sequence<G...>)
-{
-    (ShaNiGroup<static_cast<int>(G)>(s), ...);
-}
-
 // W0 to W3 of a message of at most 16 bytes with 16 bytes to read from its
 // start, with its 0x80 marker when it has fewer: loaded whole and masked to its
 // length, without a branch on it. The words big-endian, W0 in the top lane.
@@ -274,55 +268,41 @@ template <bool Padded = false>
             static_cast<std::uint32_t>(_mm_extract_epi32(e, 3))};
 }
 
-// Two blocks side by side: each group of one block waits for the latency of
-// its SHA instructions while the other block's group runs.
-template <std::size_t... G>
-[[gnu::always_inline]] CORVANA_SHA_TARGET inline void ShaNiRoundsTwo(TShaNiState& a, TShaNiState& b, std::index_sequence<G...>)
+// Group G of N blocks, one block after the other.
+template <int G, std::size_t N, std::size_t... I>
+[[gnu::always_inline]] CORVANA_SHA_TARGET inline void ShaNiGroupOfEach(TShaNiState (&s)[N], std::index_sequence<I...>)
 {
-    ((ShaNiGroup<static_cast<int>(G)>(a), ShaNiGroup<static_cast<int>(G)>(b)), ...);
+    (ShaNiGroup<G>(s[I]), ...);
 }
 
-template <bool Padded>
-CORVANA_SHA_TARGET void ShaNiTwo(std::string_view first, std::string_view second, TSha1Digest& firstDigest,
-                                 TSha1Digest& secondDigest)
+template <std::size_t N, std::size_t... G>
+[[gnu::always_inline]] CORVANA_SHA_TARGET inline void ShaNiRoundsSideBySide(TShaNiState (&s)[N],
+                                                                          std::index_sequence<G...>)
 {
-    TShaNiState a, b;
-    ShaNiStart<Padded>(a, first);
-    ShaNiStart<Padded>(b, second);
-    ShaNiRoundsTwo(a, b, std::make_index_sequence<20>{});
-    firstDigest = ShaNiFinish(a);
-    secondDigest = ShaNiFinish(b);
+    (ShaNiGroupOfEach<static_cast<int>(G)>(s, std::make_index_sequence<N>{}), ...);
 }
 
-template <std::size_t... G>
-[[gnu::always_inline]] CORVANA_SHA_TARGET inline void ShaNiRoundsThree(TShaNiState& a, TShaNiState& b, TShaNiState& c,
-                                                std::index_sequence<G...>)
+// N blocks (1 to 3) side by side, group by group: each group of one block
+// waits for the latency of its SHA instructions while the others' groups run.
+// Three fill the wait; more would not fit the sixteen vector registers.
+template <std::size_t N, bool Padded>
+CORVANA_SHA_TARGET void ShaNiSideBySide(const std::string_view* messages, TSha1Digest* digests)
 {
-    ((ShaNiGroup<static_cast<int>(G)>(a), ShaNiGroup<static_cast<int>(G)>(b), ShaNiGroup<static_cast<int>(G)>(c)),
-     ...);
-}
-
-template <bool Padded>
-CORVANA_SHA_TARGET void ShaNiThree(const std::string_view* messages, TSha1Digest* digests)
-{
-    TShaNiState a, b, c;
-    ShaNiStart<Padded>(a, messages[0]);
-    ShaNiStart<Padded>(b, messages[1]);
-    ShaNiStart<Padded>(c, messages[2]);
-    ShaNiRoundsThree(a, b, c, std::make_index_sequence<20>{});
-    digests[0] = ShaNiFinish(a);
-    digests[1] = ShaNiFinish(b);
-    digests[2] = ShaNiFinish(c);
+    TShaNiState s[N];
+    for (std::size_t i = 0; i < N; ++i)
+        ShaNiStart<Padded>(s[i], messages[i]);
+    ShaNiRoundsSideBySide(s, std::make_index_sequence<20>{});
+    for (std::size_t i = 0; i < N; ++i)
+        digests[i] = ShaNiFinish(s[i]);
 }
 
 } // namespace
 
 CORVANA_SHA_TARGET TSha1Digest Sha1SingleBlockShaNi(std::string_view message)
 {
-    TShaNiState s;
-    ShaNiStart(s, message);
-    ShaNiRounds(s, std::make_index_sequence<20>{});
-    return ShaNiFinish(s);
+    TSha1Digest digest;
+    ShaNiSideBySide<1, false>(&message, &digest);
+    return digest;
 }
 
 namespace {
@@ -355,11 +335,11 @@ void ShaNiBlocks(std::span<const std::string_view> messages, TSha1Digest* digest
 {
     std::size_t i = 0;
     for (; i + 3 <= messages.size(); i += 3)
-        ShaNiThree<Padded>(messages.data() + i, digests + i);
-    for (; i + 2 <= messages.size(); i += 2)
-        ShaNiTwo<Padded>(messages[i], messages[i + 1], digests[i], digests[i + 1]);
-    if (i < messages.size())
-        digests[i] = Sha1SingleBlockShaNi(messages[i]);
+        ShaNiSideBySide<3, Padded>(messages.data() + i, digests + i);
+    if (messages.size() - i == 2)
+        ShaNiSideBySide<2, Padded>(messages.data() + i, digests + i);
+    else if (messages.size() - i == 1)
+        ShaNiSideBySide<1, Padded>(messages.data() + i, digests + i);
 }
 
 } // namespace
