@@ -277,15 +277,14 @@ bool NormalizePlateGeneralTo(std::string_view line, TPlateBytes& plate, TPlateRe
     return builder.FinishTo(plate, why);
 }
 
-// The outcome of a fast path taken into `plate`, or the general path taken
+// A line of any length: the fast path for plain ASCII, or the general path
 // when the fast one cannot decide.
-template <class Fast>
-bool NormalizeFastOrGeneral(std::string_view line, TPlateBytes& plate, TPlateRejection* why, Fast&& fast)
+bool NormalizeLongTo(std::string_view line, TPlateBytes& plate, TPlateRejection* why)
 {
     char bytes[kPlateMaxBytes + 1] = {};
     std::size_t size = 0;
     TPlateRejection rejection = TPlateRejection::None;
-    switch (fast(bytes, size, rejection)) {
+    switch (NormalizeAscii(line, bytes, size, rejection)) {
     case TFastOutcome::Accepted:
         plate.AssignPadded(bytes, size);
         [[fallthrough]];
@@ -317,24 +316,13 @@ bool NormalizePlateTo(std::string_view line, TPlateBytes& plate, TPlateRejection
 {
 #if defined(__SSE2__)
     if (line.size() <= kPlateMaxBytes) {
-        // The line's bytes, and zeros after them: no byte beyond it is read.
-        const char* p = line.data();
-        const std::size_t n = line.size();
-        std::uint64_t low, high = 0;
-        if (n >= 8) {
-            std::memcpy(&low, p, 8);
-            std::memcpy(&high, p + n - 8, 8);
-            high = n == 8 ? 0 : high >> (8 * (16 - n)); // the bytes after the first eight
-        } else {
-            low = LoadShort(p, n);
-        }
+        std::uint64_t low, high;
+        LoadShort16(line.data(), line.size(), low, high);
         return NormalizeShortTo(_mm_set_epi64x(static_cast<long long>(high), static_cast<long long>(low)), line, plate,
                                 why);
     }
 #endif
-    return NormalizeFastOrGeneral(line, plate, why, [&](auto& bytes, std::size_t& size, TPlateRejection& rejection) {
-        return NormalizeAscii(line, bytes, size, rejection);
-    });
+    return NormalizeLongTo(line, plate, why);
 }
 
 bool NormalizePlateTo(std::string_view line, const char* textEnd, TPlateBytes& plate, TPlateRejection* why)

@@ -24,6 +24,20 @@ inline std::uint64_t LoadShort(const char* p, std::size_t n)
            (std::uint64_t(std::uint8_t(p[n - 1])) << (8 * (n - 1)));
 }
 
+// Loads 0 to 16 bytes into two words, the first byte lowest in `low`, bytes 8
+// to 15 in `high`, zeros after them; reads no byte beyond them.
+inline void LoadShort16(const char* p, std::size_t n, std::uint64_t& low, std::uint64_t& high)
+{
+    if (n >= 8) {
+        std::memcpy(&low, p, 8);
+        std::memcpy(&high, p + n - 8, 8);
+        high = n == 8 ? 0 : high >> (8 * (16 - n)); // the bytes after the first eight
+    } else {
+        low = LoadShort(p, n);
+        high = 0;
+    }
+}
+
 // Copies 0 to 16 bytes.
 inline void CopyShort(char* out, const char* from, std::size_t n)
 {

@@ -43,28 +43,14 @@ std::uint32_t ReadBigEndian(const unsigned char* p)
 // in memory, where small stores read back as wider loads would stall.
 constexpr std::size_t kShortMessageMax = 16;
 
-template <class T>
-T Load(const char* p)
-{
-    T value;
-    std::memcpy(&value, p, sizeof value);
-    return value;
-}
-
 // The block words W0 to W3 of a message of at most 16 bytes, with its 0x80
 // marker when it has fewer than 16 bytes: W0 and W1 in `first` (W0 on top), W2
 // and W3 in `second`. Reads no byte beyond the message.
 void LoadShortMessage(std::string_view message, std::uint64_t& first, std::uint64_t& second)
 {
-    const char* p = message.data();
     const std::size_t n = message.size();
-    std::uint64_t low = 0, high = 0; // bytes 0 to 7 and 8 to 15, the first byte lowest
-    if (n > 8) {
-        low = Load<std::uint64_t>(p);
-        high = Load<std::uint64_t>(p + n - 8) >> (8 * (16 - n));
-    } else {
-        low = LoadShort(p, n);
-    }
+    std::uint64_t low, high; // bytes 0 to 7 and 8 to 15, the first byte lowest
+    LoadShort16(message.data(), n, low, high);
     if (n < 8)
         low |= std::uint64_t(0x80) << (8 * n);
     else if (n < 16)
