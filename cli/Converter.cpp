@@ -206,7 +206,7 @@ void TConverter::Finish()
 
 void TConverter::Plates(std::span<const TPlateBytes> plates)
 {
-    if (!headerWritten_ || !otherNames_.empty()) {
+    if (!PlatesGoStraightToBatch()) {
         TPlateLineSink::Plates(plates); // each waits for the header or takes its other columns
         return;
     }
@@ -223,8 +223,8 @@ void TConverter::Plates(std::span<const TPlateBytes> plates)
 
 void TConverter::Plate(const TPlateBytes& plate)
 {
-    if (headerWritten_ && otherNames_.empty())
-        Queue(plate); // a plate without other columns, once the header is out
+    if (PlatesGoStraightToBatch())
+        Queue(plate);
     else
         PlateWithOthers(plate, {});
 }

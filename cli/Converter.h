@@ -97,6 +97,9 @@ protected:
     bool PlateWithCells(const TPlateBytes& plate, std::string_view cells) override;
 
 private:
+    // Plates without other columns, once the header is out, need nothing
+    // but their place in the batch.
+    bool PlatesGoStraightToBatch() const { return headerWritten_ && otherNames_.empty(); }
     void WriteHeader();
     void WriteWaiting();
     void WriteRow(const TPlateCodes& codes, std::string_view others);

@@ -1,5 +1,7 @@
 #include "DelimitedText.h"
 
+#include "ShortBytes.h"
+
 #if defined(__SSE2__)
 #include <emmintrin.h>
 #endif
@@ -380,8 +382,7 @@ void TDelimiterLook::WholeLines(std::span<const std::string_view> lines, const c
 {
     for (const std::string_view line : lines) {
 #if defined(__SSE2__)
-        constexpr std::size_t kShort = 16;
-        if (line.size() <= kShort && textEnd - line.data() >= std::ptrdiff_t(kShort)) {
+        if (LoadableAs16(line, textEnd)) {
             LookShort(line);
             continue;
         }

@@ -328,8 +328,7 @@ bool NormalizePlateTo(std::string_view line, TPlateBytes& plate, TPlateRejection
 bool NormalizePlateTo(std::string_view line, const char* textEnd, TPlateBytes& plate, TPlateRejection* why)
 {
 #if defined(__SSE2__)
-    constexpr std::size_t kShort = 16;
-    if (line.size() <= kShort && textEnd - line.data() >= std::ptrdiff_t(kShort))
+    if (LoadableAs16(line, textEnd))
         return NormalizeShortTo(_mm_loadu_si128(reinterpret_cast<const __m128i*>(line.data())), line, plate, why);
 #else
     (void)textEnd;
@@ -470,9 +469,8 @@ static_assert(kCode64Digits == 16, "WriteHexCell64 writes the 64-bit code in 16 
 
 // The cell writers below may write up to kCellRoom bytes (see there).
 
-// "0x%.<Digits>x" of a value of at most `Digits` (1 to 7) digits; one with
-// more (never from ComputePlateCodes) is still written whole.
-// The same from the value's 8 digits (HexDigits8) when it has at most `Digits`.
+// "0x%.<Digits>x" (Digits 1 to 7) from the value's 8 digits (HexDigits8), when
+// it has at most `Digits`.
 template <int Digits>
 [[gnu::always_inline]] inline char* WriteHexDigitsCell(char* out, std::uint64_t digits)
 {
@@ -484,6 +482,8 @@ template <int Digits>
     return out + 2 + Digits;
 }
 
+// The same of a value of at most `Digits` digits; one with more (never from
+// ComputePlateCodes) is still written whole.
 template <int Digits>
 [[gnu::always_inline]] inline char* WriteHexCellUpTo(char* out, std::uint32_t value)
 {
@@ -577,13 +577,14 @@ char* Write64Cell(const TPlateCodes& codes, char* out)
         return WriteDecimal(out, codes.Wiegand64);
 }
 
-// Every cell of a row in order, each after the one before and a separator.
+// Every cell of a row in order, each after the one before and a separator:
+// `write(column, char*)` writes one, the column as a std::integral_constant.
 // Inlined whole, the cells' texts are worked out side by side: only where each
 // cell begins waits for the one before.
-template <std::size_t... Column>
-char* Write26Cells(const TPlateCodes& codes, char separator, char* out, std::index_sequence<Column...>)
+template <class Write, std::size_t... Column>
+char* WriteCells(Write&& write, char separator, char* out, std::index_sequence<Column...>)
 {
-    ((out = Write26Cell<Column>(codes, out), *out++ = separator), ...);
+    ((out = write(std::integral_constant<std::size_t, Column>{}, out), *out++ = separator), ...);
     return out - 1;
 }
 
@@ -628,13 +629,6 @@ char* Write26Line(const TPlateCodes& codes, char separator, char* out)
 }
 
 template <std::size_t... Column>
-char* Write64Cells(const TPlateCodes& codes, char separator, char* out, std::index_sequence<Column...>)
-{
-    ((out = Write64Cell<Column>(codes, out), *out++ = separator), ...);
-    return out - 1;
-}
-
-template <std::size_t... Column>
 constexpr std::array<TRowCellWriter, sizeof...(Column)> Writers26(std::index_sequence<Column...>)
 {
     return {Write26Cell<Column>...};
@@ -670,10 +664,12 @@ char* WriteRowLine(TCodeTable table, const TPlateCodes& codes, char separator, c
         // ComputePlateCodes) is written cell by cell.
         if (codes.Wiegand26 >> (4 * kCode26Digits) || codes.Payload >> (4 * kPayloadHexDigits) ||
             codes.FacilityCode > 0xFF || codes.IdNumber > 0xFFFF)
-            return Write26Cells(codes, separator, out, std::make_index_sequence<TWiegand26Row::size()>{});
+            return WriteCells([&](auto column, char* p) { return Write26Cell<column>(codes, p); }, separator, out,
+                              std::make_index_sequence<TWiegand26Row::size()>{});
         return Write26Line(codes, separator, out);
     }
-    return Write64Cells(codes, separator, out, std::make_index_sequence<TWiegand64Row::size()>{});
+    return WriteCells([&](auto column, char* p) { return Write64Cell<column>(codes, p); }, separator, out,
+                      std::make_index_sequence<TWiegand64Row::size()>{});
 }
 
 std::string CodeText(TCodeTable table, std::uint64_t code)

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <cstring>
+#include <string_view>
 
 // The first `n` (0 to 8) bytes at `p` as one word, the first byte lowest and
 // zero above the last; reads no byte beyond them.
@@ -36,6 +37,13 @@ inline void LoadShort16(const char* p, std::size_t n, std::uint64_t& low, std::u
         low = LoadShort(p, n);
         high = 0;
     }
+}
+
+// Whether a text can be loaded as the 16 bytes from its start: it has at most
+// 16 bytes, and the text it lies in goes on to `textEnd`, at least 16 bytes on.
+inline bool LoadableAs16(std::string_view text, const char* textEnd)
+{
+    return text.size() <= 16 && textEnd - text.data() >= 16;
 }
 
 // Copies 0 to 16 bytes.

@@ -339,18 +339,6 @@ void Sha1SingleBlocksShaNi(std::span<const std::string_view> messages, TSha1Dige
     ShaNiBlocks<false>(messages, digests);
 }
 
-void Sha1PaddedBlocks(std::span<const std::string_view> messages, TSha1Digest* digests)
-{
-    for (const std::string_view message : messages) {
-        if (message.size() > kSha1PaddedMessageMax)
-            throw std::length_error("a padded SHA-1 message has at most 16 bytes");
-    }
-    if (g_useShaNi)
-        ShaNiBlocks<true>(messages, digests);
-    else
-        Sha1SingleBlocks(messages, digests);
-}
-
 #else
 
 bool Sha1HasShaInstructions() { return false; }
@@ -372,9 +360,19 @@ void Sha1SingleBlocksShaNi(std::span<const std::string_view> messages, TSha1Dige
     Sha1SingleBlocks(messages, digests);
 }
 
+#endif
+
 void Sha1PaddedBlocks(std::span<const std::string_view> messages, TSha1Digest* digests)
 {
+    for (const std::string_view message : messages) {
+        if (message.size() > kSha1PaddedMessageMax)
+            throw std::length_error("a padded SHA-1 message has at most 16 bytes");
+    }
+#ifdef CORVANA_HAVE_SHA_NI
+    if (g_useShaNi) {
+        ShaNiBlocks<true>(messages, digests);
+        return;
+    }
+#endif
     Sha1SingleBlocks(messages, digests);
 }
-
-#endif

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <initializer_list>
 #include <random>
 #include <span>
 #include <string>
@@ -95,6 +96,27 @@ TEST(Sha1SingleBlock, RefusesMessagesLongerThanOneBlockHolds)
     EXPECT_THROW(Sha1SingleBlockPortable(std::string(1000, 'x')), std::length_error);
 }
 
+namespace {
+
+// The first `count` messages through `blocks`, for each count and in either
+// implementation: each gets the digest of its own bytes.
+void ExpectEachItsOwnDigest(void (*blocks)(std::span<const std::string_view>, TSha1Digest*),
+                            const std::vector<std::string_view>& views, std::initializer_list<std::size_t> counts)
+{
+    for (const bool portable : {false, true}) {
+        Sha1UsePortable(portable);
+        for (const std::size_t count : counts) {
+            std::vector<TSha1Digest> digests(count);
+            blocks(std::span(views).first(count), digests.data());
+            for (std::size_t i = 0; i < count; ++i)
+                ASSERT_EQ(digests[i], ReferenceSha1(std::string(views[i]))) << "message " << i << " of " << count;
+        }
+    }
+    Sha1UsePortable(false);
+}
+
+} // namespace
+
 TEST(Sha1SingleBlocks, ManyMessagesGiveEachItsOwnDigestInEitherImplementation)
 {
     // Lengths across the short-message boundary of 16 bytes and up to the block's
@@ -108,16 +130,7 @@ TEST(Sha1SingleBlocks, ManyMessagesGiveEachItsOwnDigestInEitherImplementation)
         messages.push_back(message);
     }
     const std::vector<std::string_view> views(messages.begin(), messages.end());
-    for (const bool portable : {false, true}) {
-        Sha1UsePortable(portable);
-        for (const std::size_t count : {std::size_t(0), std::size_t(1), std::size_t(2), views.size()}) {
-            std::vector<TSha1Digest> digests(count);
-            Sha1SingleBlocks(std::span(views).first(count), digests.data());
-            for (std::size_t i = 0; i < count; ++i)
-                ASSERT_EQ(digests[i], ReferenceSha1(messages[i])) << "message " << i << " of " << count;
-        }
-    }
-    Sha1UsePortable(false);
+    ExpectEachItsOwnDigest(Sha1SingleBlocks, views, {std::size_t(0), std::size_t(1), std::size_t(2), views.size()});
 }
 
 // Messages of 0 to 16 bytes, each at the start of 16 bytes or more of which
@@ -135,16 +148,7 @@ TEST(Sha1SingleBlocks, PaddedMessagesGiveTheirOwnDigestsWhateverFollowsThem)
     std::vector<std::string_view> views;
     for (std::size_t i = 0; i < texts.size(); ++i)
         views.emplace_back(texts[i].data(), i % (kSha1PaddedMessageMax + 1));
-    for (const bool portable : {false, true}) {
-        Sha1UsePortable(portable);
-        for (const std::size_t count : {std::size_t(1), std::size_t(2), std::size_t(4), views.size()}) {
-            std::vector<TSha1Digest> digests(count);
-            Sha1PaddedBlocks(std::span(views).first(count), digests.data());
-            for (std::size_t i = 0; i < count; ++i)
-                ASSERT_EQ(digests[i], ReferenceSha1(std::string(views[i]))) << "message " << i << " of " << count;
-        }
-    }
-    Sha1UsePortable(false);
+    ExpectEachItsOwnDigest(Sha1PaddedBlocks, views, {std::size_t(1), std::size_t(2), std::size_t(4), views.size()});
 }
 
 TEST(Sha1SingleBlocks, RefusesAListWithAMessageTooLong)
