@@ -245,16 +245,30 @@ void TConverter::PlateWithOthers(const TPlateBytes& plate, const std::vector<std
     Queue(plate);
 }
 
-// Cells split at the output's own separator and holding no quote are written
-// as they stand: they hold no separator, quote or line break of their own.
+// Cells split at the output's own separator and holding no quote hold no
+// separator or line break of their own; they are written as they stand unless
+// the output quotes them for another reason.
 bool TConverter::PlateWithCells(const TPlateBytes& plate, std::string_view cells)
 {
-    static constexpr TByteSet kQuote("\"");
-    if (!headerWritten_ || cells.empty() || cells.front() != separator_ || kQuote.AnyIn(cells))
+    if (!headerWritten_ || cells.empty() || cells.front() != separator_ || !CellsWrittenAsIs(cells))
         return false;
     others_.append(cells);
     Queue(plate);
     return true;
+}
+
+// Whether cells, each after the output's separator, go out as they stand: the
+// result file quotes a comma, a tab or a quote; CSV a ";", a tab, a quote, and
+// a blank at either end of a cell, which stands beside a separator.
+bool TConverter::CellsWrittenAsIs(std::string_view cells) const
+{
+    if (format_ == TLineFormat::Semicolon) {
+        static constexpr TByteSet kQuotedInResultFile(",\t\"");
+        return !kQuotedInResultFile.AnyIn(cells);
+    }
+    static constexpr TByteSet kQuotedInCsv(";\t\"");
+    return !kQuotedInCsv.AnyIn(cells) && cells.back() != ' ' && cells.find(", ") == std::string_view::npos &&
+           cells.find(" ,") == std::string_view::npos;
 }
 
 // The plate waits in the batch, its other columns' cells at the end of others_.

@@ -106,6 +106,7 @@ private:
     void ComputeBatch();
     void AppendOthers(const std::vector<std::string_view>& others);
     void Queue(const TPlateBytes& plate);
+    bool CellsWrittenAsIs(std::string_view cells) const;
     char* Room(std::size_t bytes);
     void Append(std::string_view bytes);
     void HandOver();

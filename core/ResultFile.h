@@ -2,8 +2,10 @@
 // Lines of a result file and of the reports written like it: the text of column
 // 0, then a separator and the text of each further written column, then CR LF.
 // The result file separates with ";" and never quotes (cell texts hold no ";");
-// CSV separates with "," and quotes a field that holds a comma, a double quote
-// or a line break, doubling its quotes, so that any spreadsheet reads it back.
+// CSV separates with "," and quotes a field that holds a comma, a ";", a tab, a
+// double quote or a line break, or that starts or ends with a blank, doubling
+// its quotes: a spreadsheet's text import, which splits at tabs, commas and
+// semicolons alike and drops blanks around fields, then reads it back as it was.
 // Texts from outside (the other columns of a delimited list) may hold anything:
 // TextCell keeps each line of the result file one row of its columns.
 
@@ -29,24 +31,30 @@ public:
         if (!first_)
             out_.push_back(format_ == TLineFormat::Csv ? ',' : ';');
         first_ = false;
-        static constexpr TByteSet kQuotedInCsv(",\"\r\n");
-        if (format_ == TLineFormat::Csv && kQuotedInCsv.AnyIn(text))
+        if (format_ == TLineFormat::Csv && QuotedInCsv(text))
             AppendQuoted(text);
         else
             out_.append(text);
     }
-    // Whether TextCell writes `text` as it stands: it holds neither the
-    // format's separator, nor a double quote, nor a line break.
+    // Whether TextCell writes `text` as it stands: nothing in it is quoted or
+    // replaced in the format.
     static bool WrittenAsIs(std::string_view text, TLineFormat format)
     {
-        static constexpr TByteSet kChangedInCsv(",\"\r\n");
-        static constexpr TByteSet kChangedInResultFile(";\"\r\n");
-        return format == TLineFormat::Csv ? !kChangedInCsv.AnyIn(text) : !kChangedInResultFile.AnyIn(text);
+        return format == TLineFormat::Csv ? !QuotedInCsv(text)
+                                          : !kQuotedInResultFile.AnyIn(text) && !kLineBreaks.AnyIn(text);
+    }
+    // Whether a CSV field must be quoted to come back as it is.
+    static bool QuotedInCsv(std::string_view text)
+    {
+        static constexpr TByteSet kSplitInCsv(",;\t\"");
+        return kSplitInCsv.AnyIn(text) || kLineBreaks.AnyIn(text) ||
+               (!text.empty() && (text.front() == ' ' || text.back() == ' '));
     }
     // A text from outside. In the result file it is quoted, as CSV quotes, when
-    // it holds a ";" or a double quote, and each of its line breaks is written as
-    // a space, so that its line stays one row and the file a plate list; in CSV
-    // it is a Cell. A computed cell is written the same by either.
+    // it holds a ";", a ",", a tab or a double quote (a spreadsheet's import
+    // splits at each of the first three), and each of its line breaks is
+    // written as a space, so that its line stays one row and the file a plate
+    // list; in CSV it is a Cell. A computed cell is written the same by either.
     void TextCell(std::string_view text)
     {
         if (format_ == TLineFormat::Csv || WrittenAsIs(text, format_))
@@ -54,7 +62,7 @@ public:
         if (!first_)
             out_.push_back(';');
         first_ = false;
-        const bool quoted = text.find_first_of(";\"") != std::string_view::npos;
+        const bool quoted = kQuotedInResultFile.AnyIn(text);
         if (quoted)
             out_.push_back('"');
         for (std::size_t i = 0; i < text.size(); ++i) {
@@ -79,6 +87,9 @@ public:
     }
 
 private:
+    static constexpr TByteSet kQuotedInResultFile{";,\t\""};
+    static constexpr TByteSet kLineBreaks{"\r\n"};
+
     void AppendQuoted(std::string_view text)
     {
         out_.push_back('"');

@@ -159,7 +159,11 @@ TEST(CorvanaCliCsv, TheFourExportsGiveTheRightCodesWithTheOwnersBesideThem)
         EXPECT_EQ(run.Err, "");
         std::string expected = "Number plate;Wiegand 26-bit (hex);Facility code;ID number;Owner;Department\r\n";
         for (std::size_t i = 0; i < vehicles.size(); ++i) {
-            const std::string owner = vehicles[i].owner.find('"') == std::string::npos ? vehicles[i].owner : "\"O\"\"Brien\"";
+            // A spreadsheet's import would split "Smith, John" at its comma: it is quoted.
+            const std::string& name = vehicles[i].owner;
+            const std::string owner = name.find('"') != std::string::npos   ? "\"O\"\"Brien\""
+                                      : name.find(',') != std::string::npos ? "\"" + name + "\""
+                                                                            : name;
             expected += plain[i] + ";" + owner + ";" + vehicles[i].department + "\r\n";
         }
         EXPECT_EQ(run.Out, expected);
@@ -189,11 +193,11 @@ TEST(CorvanaCliCsv, CsvOutputStartsWithAByteOrderMarkAndReadsBackInASpreadsheetR
 
     // --no-bom leaves it out; the result file never had one.
     EXPECT_THAT(RunCli({"--format", "csv", "--no-bom", "--plate", "A"}).Out, StartsWith("Number plate,"));
-    // In the result file a line break is a space and a field with ";" is quoted,
-    // so that each line stays one row and the file a plate list.
+    // In the result file a line break is a space and a field with ";" or "," is
+    // quoted, so that each line stays one row and the file a plate list.
     EXPECT_EQ(RunCli({"--input", "csv", "--header", dir / "owners.csv"}).Out,
               "Number plate;Wiegand 26-bit (hex);Facility code;ID number;Owner;Notes\r\n"
-              "MAB1234;0x0B807D4;92;1002;Smith, John;two lines\r\n"
+              "MAB1234;0x0B807D4;92;1002;\"Smith, John\";two lines\r\n"
               "HK55EVB;0x3019E2A;128;53013;\"O\"\"Brien\";\"a;b\"\r\n");
 }
 
@@ -208,7 +212,7 @@ TEST(CorvanaCliCsv, OtherCellsAreWrittenAlikeHoweverTheirRecordStands)
         vehicles.push_back({"AB " + std::to_string(i), "", ""});
     const std::vector<std::string> resultCells = {"Lee;x", "Ann;y", "\"Smith; J\";z", "Bob;w",
                                                   "Kim;",  "Tom;n", "\"O\"\"Brien\";q"};
-    const std::vector<std::string> csvCells = {"Lee,x", "Ann,y", "Smith; J,z", "Bob,w", "Kim,", "Tom,n", "\"O\"\"Brien\",q"};
+    const std::vector<std::string> csvCells = {"Lee,x", "Ann,y", "\"Smith; J\",z", "Bob,w", "Kim,", "Tom,n", "\"O\"\"Brien\",q"};
     for (const bool csv : {false, true}) {
         const std::vector<std::string> format = csv ? std::vector<std::string>{"--format", "csv"} : std::vector<std::string>{};
         const char sep = csv ? ',' : ';';

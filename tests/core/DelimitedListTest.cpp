@@ -379,11 +379,14 @@ TEST(ResultLineWriter, ATextFromOutsideKeepsItsLineOneRowOfTheResultFile)
     const auto write = [](TLineFormat format) {
         std::string out;
         TResultLineWriter line(out, format);
-        for (const char* cell : {"plain", "a;b", "say \"hi\"", "two\r\nlines\nand\rmore", "a,b"})
+        for (const char* cell : {"plain", "a;b", "say \"hi\"", "two\r\nlines\nand\rmore", "a,b", "a\tb", " x"})
             line.TextCell(cell);
         line.EndLine();
         return out;
     };
-    EXPECT_EQ(write(TLineFormat::Semicolon), "plain;\"a;b\";\"say \"\"hi\"\"\";two lines and more;a,b\r\n");
-    EXPECT_EQ(write(TLineFormat::Csv), "plain,a;b,\"say \"\"hi\"\"\",\"two\r\nlines\nand\rmore\",\"a,b\"\r\n");
+    // A spreadsheet's text import splits at ";", "," and tabs alike: each is quoted in either format.
+    EXPECT_EQ(write(TLineFormat::Semicolon),
+              "plain;\"a;b\";\"say \"\"hi\"\"\";two lines and more;\"a,b\";\"a\tb\"; x\r\n");
+    EXPECT_EQ(write(TLineFormat::Csv),
+              "plain,\"a;b\",\"say \"\"hi\"\"\",\"two\r\nlines\nand\rmore\",\"a,b\",\"a\tb\",\" x\"\r\n");
 }

@@ -15,5 +15,5 @@ TEST(TResultLineWriter, SeparatesBySemicolonOrQuotesCommaSeparatedValues)
         return out;
     };
     EXPECT_EQ(write(TLineFormat::Semicolon), "plain;a,b;say \"hi\";two\r\nlines;; spaced \r\nnext\r\n");
-    EXPECT_EQ(write(TLineFormat::Csv), "plain,\"a,b\",\"say \"\"hi\"\"\",\"two\r\nlines\",, spaced \r\nnext\r\n");
+    EXPECT_EQ(write(TLineFormat::Csv), "plain,\"a,b\",\"say \"\"hi\"\"\",\"two\r\nlines\",,\" spaced \"\r\nnext\r\n");
 }
