@@ -1,5 +1,7 @@
 #include "CliInputs.h"
 
+#include "Workbook.h"
+
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
@@ -76,7 +78,6 @@ public:
         for (std::size_t i = 0; i < columns.Names.size(); ++i)
             if (i != columns.Plate && places_[i] < 0)
                 Warn("its column \"" + columns.Names[i] + "\" is not among the first list's columns; it is left out");
-        WarnOfPlateColumn(columns);
     }
 
     void ListPlate(const TPlateBytes& plate, const TDelimitedRecord& record) override
@@ -113,21 +114,6 @@ private:
 
     void Warn(const std::string& text) { inputs_.err_ << "corvana-cli: " << InputName(name_) << ": " << text << "\n"; }
 
-    // The plate is read from column 1 by default; a header that names another
-    // column like the plate column makes that worth a word.
-    void WarnOfPlateColumn(const TListColumns& columns)
-    {
-        if (!inputs_.options_.List.Header || inputs_.options_.PlateColumnGiven || columns.Names.empty())
-            return;
-        const std::optional<std::size_t> named = FindPlateColumn(columns.Names);
-        if (!named || *named == columns.Plate)
-            return;
-        Warn("the plate is read from column " + std::to_string(columns.Plate + 1) + " \"" +
-             columns.Names[columns.Plate] + "\", but column " + std::to_string(*named + 1) + " \"" +
-             columns.Names[*named] + "\" reads like the plate column; choose it with --plate-column " +
-             std::to_string(*named + 1));
-    }
-
     TCliInputs& inputs_;
     const std::string& name_;
     TPlateLineSink& sink_;
@@ -149,8 +135,12 @@ void TCliInputs::Read(TPlateLineSink& sink, bool standardInputByDefault)
             sink.ConvertPlateText(input.Value);
             continue;
         }
+        if (options_.Input == TInputKind::Workbook) {
+            ReadWorkbook(input.Value, sink);
+            continue;
+        }
         TFilePtr file = OpenInput(input.Value);
-        if (options_.CsvInput)
+        if (options_.Input == TInputKind::Csv)
             ReadDelimitedList(file.get(), input.Value, sink);
         else
             ReadPlainList(file.get(), input.Value, sink);
@@ -177,8 +167,32 @@ void TCliInputs::ReadDelimitedList(std::FILE* file, const std::string& name, TPl
     try {
         ::ReadDelimitedList(file, name, options_.List, reader);
     } catch (const TListColumnError& e) {
-        throw TListError(InputName(name) + ": " + e.what());
+        throw ColumnError(name, e);
     }
+}
+
+void TCliInputs::ReadWorkbook(const std::string& name, TPlateLineSink& sink)
+{
+    TListReader reader(*this, name, sink);
+    TDelimitedPlateReader plates(reader, options_.List);
+    try {
+        const std::unique_ptr<TWorkbook> workbook = TWorkbook::OpenFile(name);
+        const std::size_t sheet = options_.Sheet.empty() ? 0 : FindSheet(workbook->SheetNames(), options_.Sheet);
+        workbook->ReadSheet(sheet, plates);
+        plates.Finish();
+    } catch (const TWorkbookError& e) {
+        throw TListError(InputName(name) + ": cannot read the workbook: " + e.what());
+    } catch (const TListColumnError& e) {
+        throw ColumnError(name, e);
+    }
+}
+
+TListError TCliInputs::ColumnError(const std::string& name, const TListColumnError& error) const
+{
+    std::string message = InputName(name) + ": " + error.what();
+    if (options_.List.PlateColumn.FromHeader)
+        message += "; choose the plate column with --plate-column N|NAME";
+    return TListError(message);
 }
 
 void TCliInputs::ReportIssue(const std::string& name, const TRecordIssue& issue)

@@ -1,6 +1,6 @@
 #pragma once
 // The inputs of corvana-cli: --plate texts, then plate lists, read as plain
-// lists or (--input csv) as delimited lists. What a reader should know goes to
+// lists, as delimited lists (--input csv) or as workbooks' sheets (--input xlsx|ods). What a reader should know goes to
 // standard error: the records of delimited lists that were rejected, with their
 // lines (the first few one by one, then a count), and plain lists that look
 // delimited.
@@ -35,6 +35,8 @@ private:
     friend class TListReader;
     void ReadPlainList(std::FILE* file, const std::string& name, TPlateLineSink& sink);
     void ReadDelimitedList(std::FILE* file, const std::string& name, TPlateLineSink& sink);
+    void ReadWorkbook(const std::string& name, TPlateLineSink& sink);
+    TListError ColumnError(const std::string& name, const TListColumnError& error) const;
     void ReportIssue(const std::string& name, const TRecordIssue& issue);
     void ReportTally();
 

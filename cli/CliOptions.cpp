@@ -7,9 +7,9 @@
 
 const char* const kCliUsage =
     "Usage: corvana-cli [--table 26|64] [--all-columns | --columns LIST | --decode CODE... | --collisions]\n"
-    "                   [--decode-file FILE]... [--format semicolon|csv] [--no-bom] [--plate TEXT]...\n"
-    "                   [-o FILE] [--input plain|csv [--separator SEP] [--header] [--plate-column N|NAME]\n"
-    "                   [--strict]] [--verbose] [FILE...]\n"
+    "                   [--decode-file FILE]... [--format semicolon|csv|xlsx] [--no-bom] [--plate TEXT]...\n"
+    "                   [-o FILE] [--input plain|csv|xlsx|ods [--separator SEP] [--sheet NAME|N] [--header]\n"
+    "                   [--plate-column N|NAME] [--strict]] [--verbose] [FILE...]\n"
     "Computes the Wiegand codes of number plates and writes a result file.\n"
     "\n"
     "  --table 26|64     the 26-bit (SHA-1) table or the 64-bit table (default 26)\n"
@@ -25,15 +25,21 @@ const char* const kCliUsage =
     "                    decode the codes of FILE, one per line (\"-\" is standard input)\n"
     "  --format csv      write comma-separated values, quoted where needed\n"
     "                    (default semicolon: the result file)\n"
+    "  --format xlsx     write an Excel workbook, each code typed so that a spreadsheet\n"
+    "                    keeps it exactly (to -o FILE, or to standard output if no terminal)\n"
     "  --no-bom          start --format csv without the UTF-8 byte order mark\n"
     "  --input csv       read the files as delimited lists (spreadsheet exports): the\n"
     "                    plate from one column, the other columns written after the\n"
     "                    computed ones (default plain: one plate per line)\n"
+    "  --input xlsx|ods  read the files as workbooks (.xlsx or .ods, either one), a sheet\n"
+    "                    as a delimited list: each row a record, each cell as shown\n"
     "  --separator SEP   the lists' separator: , or ; or tab (default: detected)\n"
-    "  --header          the first line of each list names its columns\n"
+    "  --sheet NAME|N    the workbooks' sheet: its name or its number from 1 (default 1)\n"
+    "  --header          the first line (row) of each list names its columns\n"
     "  --plate-column N|NAME\n"
     "                    the column that holds the plate: its number from 1, or its\n"
-    "                    name in the header (default 1)\n"
+    "                    name in the header (default: with --header the column whose\n"
+    "                    name reads like the plate column, else 1)\n"
     "  --strict          exit with status 1 when a record is rejected\n"
     "  --collisions      instead of the result file, list the codes of the table that\n"
     "                    two or more different plates share: one line per code, in\n"
@@ -130,6 +136,7 @@ TCliOptions ParseCliOptions(const std::vector<std::string>& args)
     TCliOptions options;
     std::string columnList;
     bool allColumns = false, haveColumnList = false, optionsEnded = false;
+    bool separatorGiven = false, plateColumnGiven = false;
     std::string listOption; // the first option that reads delimited lists
 
     for (std::size_t i = 0; i < args.size(); ++i) {
@@ -161,25 +168,31 @@ TCliOptions ParseCliOptions(const std::vector<std::string>& args)
                 throw BadOptionValue("--decode-file", "", "a file name, or - for standard input");
         } else if (arg == "--format") {
             const std::string& format = value("--format");
-            if (format != "semicolon" && format != "csv")
-                throw BadOptionValue("--format", format, "semicolon or csv");
+            if (format != "semicolon" && format != "csv" && format != "xlsx")
+                throw BadOptionValue("--format", format, "semicolon, csv or xlsx");
             options.Format = format == "csv" ? TLineFormat::Csv : TLineFormat::Semicolon;
+            options.Workbook = format == "xlsx";
         } else if (arg == "--no-bom") {
             options.Bom = false;
         } else if (arg == "--input") {
             const std::string& input = value("--input");
-            if (input != "plain" && input != "csv")
-                throw BadOptionValue("--input", input, "plain or csv");
-            options.CsvInput = input == "csv";
+            if (input != "plain" && input != "csv" && input != "xlsx" && input != "ods")
+                throw BadOptionValue("--input", input, "plain, csv, xlsx or ods");
+            options.Input = input == "plain" ? TInputKind::Plain : input == "csv" ? TInputKind::Csv : TInputKind::Workbook;
         } else if (arg == "--separator") {
             options.List.Separator = ParseSeparator(value("--separator"));
             listOption = listOption.empty() ? arg : listOption;
+            separatorGiven = true;
+        } else if (arg == "--sheet") {
+            options.Sheet = value("--sheet");
+            if (options.Sheet.empty())
+                throw BadOptionValue("--sheet", "", "a sheet's name or its number from 1");
         } else if (arg == "--header") {
             options.List.Header = true;
             listOption = listOption.empty() ? arg : listOption;
         } else if (arg == "--plate-column") {
             options.List.PlateColumn = ParsePlateColumn(value("--plate-column"));
-            options.PlateColumnGiven = true;
+            plateColumnGiven = true;
             listOption = listOption.empty() ? arg : listOption;
         } else if (arg == "--strict") {
             options.Strict = true;
@@ -209,8 +222,17 @@ TCliOptions ParseCliOptions(const std::vector<std::string>& args)
         throw TUsageError("--decode writes its own columns; --all-columns and --columns do not apply");
     if (options.Collisions && !options.Decodes.empty())
         throw TUsageError("--collisions and --decode exclude each other");
-    if (!listOption.empty() && !options.CsvInput)
-        throw TUsageError(listOption + " reads delimited lists; it needs --input csv");
+    if (!listOption.empty() && options.Input == TInputKind::Plain)
+        throw TUsageError(listOption + " reads delimited lists; it needs --input csv, xlsx or ods");
+    if (separatorGiven && options.Input == TInputKind::Workbook)
+        throw TUsageError("--separator reads delimited text; a workbook's cells need none");
+    if (!options.Sheet.empty() && options.Input != TInputKind::Workbook)
+        throw TUsageError("--sheet chooses a workbook's sheet; it needs --input xlsx or ods");
+    if (options.Workbook && (options.Collisions || !options.Decodes.empty()))
+        throw TUsageError("--format xlsx writes the result table; --collisions and --decode write text reports");
+    // With a header, the plate column is the one whose name says so.
+    options.List.PlateColumn.FromHeader = options.List.Header && !plateColumnGiven;
+    options.List.SheetRows = options.Input == TInputKind::Workbook;
     if (!options.List.PlateColumn.Name.empty() && !options.List.Header)
         throw TUsageError("--plate-column " + options.List.PlateColumn.Name +
                           " names a header column; it needs --header (or give the column's number)");

@@ -1,9 +1,9 @@
 #pragma once
 // The command line of corvana-cli:
 //   corvana-cli [--table 26|64] [--all-columns | --columns LIST | --decode CODE... | --decode-file FILE...]
-//               [--collisions] [--format semicolon|csv] [--no-bom] [--plate TEXT]... [-o FILE]
-//               [--input plain|csv [--separator SEP] [--header] [--plate-column N|NAME] [--strict]]
-//               [--verbose] [FILE...]
+//               [--collisions] [--format semicolon|csv|xlsx] [--no-bom] [--plate TEXT]... [-o FILE]
+//               [--input plain|csv|xlsx|ods [--separator SEP] [--sheet NAME|N] [--header]
+//               [--plate-column N|NAME] [--strict]] [--verbose] [FILE...]
 
 #include "DelimitedPlateList.h"
 #include "ResultFile.h"
@@ -27,16 +27,21 @@ struct TCliCodes {
     std::string Value;
 };
 
+// How the files are read: plain plate lists, delimited lists, or workbooks
+// (.xlsx or .ods, told apart by their content).
+enum class TInputKind { Plain, Csv, Workbook };
+
 struct TCliOptions {
     TCodeTable Table = TCodeTable::Wiegand26;
     std::vector<int> Columns; // the written columns after column 0, ascending
     std::vector<TCliInput> Inputs;
     std::vector<TCliCodes> Decodes; // codes to decode instead of writing the result file
     TLineFormat Format = TLineFormat::Semicolon;
+    bool Workbook = false; // --format xlsx: an Excel workbook instead of lines
     bool Bom = true; // --format csv starts with a UTF-8 byte order mark
-    bool CsvInput = false; // the files are delimited lists (--input csv)
-    TDelimitedListOptions List; // how they are read
-    bool PlateColumnGiven = false;
+    TInputKind Input = TInputKind::Plain;
+    TDelimitedListOptions List; // how delimited lists and sheets are read
+    std::string Sheet; // --sheet: the workbooks' sheet, by name or number; empty: the first
     bool Strict = false; // a rejected record makes the exit status 1
     std::string OutputFile; // empty: standard output
     bool Collisions = false; // the collision report instead of the result file

@@ -5,6 +5,7 @@
 #include "CollisionReport.h"
 #include "DecodeReport.h"
 #include "ShortBytes.h"
+#include "WorkbookOutput.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -373,9 +374,20 @@ void ReportCounts(const TCliOptions& options, const TPlateLineSink& sink, std::o
 // The result file; with neither plates nor files, standard input is read.
 int Convert(const TCliOptions& options, TCliInputs& inputs, TOutputStream& out, std::ostream& err)
 {
-    TConverter converter(options.Table, options.Columns, out, options.Format, options.CsvInput);
+    TConverter converter(options.Table, options.Columns, out, options.Format, options.Input != TInputKind::Plain);
     inputs.Read(converter, true);
     converter.Finish();
+    out.Commit();
+    ReportCounts(options, converter, err);
+    return kExitDone;
+}
+
+// The result table as a workbook.
+int ConvertToWorkbook(const TCliOptions& options, TCliInputs& inputs, TOutputStream& out, std::ostream& err)
+{
+    TWorkbookConverter converter(options.Table, options.Columns, options.Input != TInputKind::Plain);
+    inputs.Read(converter, true);
+    converter.Finish(out);
     out.Commit();
     ReportCounts(options, converter, err);
     return kExitDone;
@@ -414,6 +426,10 @@ int RunCorvanaCli(const std::vector<std::string>& args, std::ostream& out, std::
         return kExitDone;
     }
 
+    if (options.Workbook && options.OutputFile.empty() && ::isatty(STDOUT_FILENO)) {
+        err << "corvana-cli: --format xlsx writes a workbook, not text for a terminal; give -o FILE\n" << kCliTryHelp;
+        return kExitUsage;
+    }
     try {
         CheckInputsReadable(options);
     } catch (const TFileError& e) {
@@ -429,12 +445,14 @@ int RunCorvanaCli(const std::vector<std::string>& args, std::ostream& out, std::
             output = std::make_unique<TFileOutput>(options.OutputFile);
         // The byte order mark tells spreadsheets that the text is UTF-8, not the
         // local code page.
-        if (options.Format == TLineFormat::Csv && options.Bom)
+        if (options.Format == TLineFormat::Csv && options.Bom && !options.Workbook)
             output->Write(kUtf8Bom);
         TCliInputs inputs(options, err);
         int status = kExitDone;
         if (options.Collisions)
             status = ReportCollisions(options, inputs, *output, err);
+        else if (options.Workbook)
+            status = ConvertToWorkbook(options, inputs, *output, err);
         else
             status = options.Decodes.empty() ? Convert(options, inputs, *output, err)
                                              : Decode(options, inputs, *output, err);
@@ -444,6 +462,9 @@ int RunCorvanaCli(const std::vector<std::string>& args, std::ostream& out, std::
         return kExitFailure;
     } catch (const TOutputError& e) {
         err << "corvana-cli: cannot create file \"" << e.FileName << "\": " << e.Reason << "\n";
+        return kExitFailure;
+    } catch (const TXlsxError& e) {
+        err << "corvana-cli: cannot write the workbook: " << e.what() << "\n";
         return kExitFailure;
     } catch (const TFileError& e) {
         err << "corvana-cli: cannot open file \"" << e.FileName << "\": " << e.Reason << "\n";

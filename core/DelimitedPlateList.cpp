@@ -75,6 +75,15 @@ int PlateNameScore(std::string_view name)
     return 0;
 }
 
+// Names as a message lists them: "Nr.", "Name", "Kennzeichen".
+std::string QuotedList(const std::vector<std::string>& names)
+{
+    std::string list;
+    for (const std::string& name : names)
+        list += (list.empty() ? "" : ", ") + Quoted(name);
+    return list;
+}
+
 std::string ColumnNumberName(std::size_t index) { return "Column " + std::to_string(index + 1); }
 
 bool AllEmpty(const TDelimitedRecord& record)
@@ -82,11 +91,41 @@ bool AllEmpty(const TDelimitedRecord& record)
     return std::all_of(record.Fields.begin(), record.Fields.end(), [](std::string_view f) { return f.empty(); });
 }
 
+// Plates that the total row of a spreadsheet has in its plate cell, in the
+// languages of the lists we meet ("Total:", "Grand total", "Summe", ...).
+bool ReadsAsTotal(std::string_view plate)
+{
+    static constexpr std::string_view kTotals[] = {
+        "TOTAL", "TOTALS", "GRANDTOTAL", "SUM", "SUMME", "GESAMT", "GESAMTSUMME", "INSGESAMT", "TOTAAL", "SOM",
+        "SOMME", "SUMA", "TOTALE", "RAZEM", "OG\xC3\x93\xC5\x81" "EM", "TOTALT", "SUMMA", "YHTEENS\xC3\x84", "\xCE\xA3"};
+    return std::find(std::begin(kTotals), std::end(kTotals), plate) != std::end(kTotals);
+}
+
+// The field that labels a record as a spreadsheet's total row: its plate
+// field, or its first field that holds anything, when it reads as a total.
+std::optional<std::size_t> TotalLabel(const TDelimitedRecord& record, std::size_t plateColumn, const TPlateBytes& plate)
+{
+    if (ReadsAsTotal(plate))
+        return plateColumn;
+    const auto first = std::find_if(record.Fields.begin(), record.Fields.end(),
+                                    [](std::string_view field) { return !IsBlank(field); });
+    const auto index = std::size_t(first - record.Fields.begin());
+    TPlateBytes label;
+    if (first == record.Fields.end() || index == plateColumn || !NormalizePlateTo(*first, label) || !ReadsAsTotal(label))
+        return std::nullopt;
+    return index;
+}
+
+bool IsFormula(const TDelimitedRecord& record, std::size_t field)
+{
+    return std::binary_search(record.FormulaFields.begin(), record.FormulaFields.end(), field);
+}
+
 } // namespace
 
 std::string IssueMessage(const TRecordIssue& issue)
 {
-    std::string message = "line " + std::to_string(issue.Line) + ": ";
+    std::string message = (issue.SheetRow ? "row " : "line ") + std::to_string(issue.Line) + ": ";
     switch (issue.Problem) {
     case TRecordProblem::NoPlateField:
         return message + "no field in column " + std::to_string(issue.PlateColumn + 1) + " for the plate";
@@ -102,6 +141,10 @@ std::string IssueMessage(const TRecordIssue& issue)
         return message + "a quote opened here is never closed; the rest of the list is not read";
     case TRecordProblem::FieldsLeftOut:
         return message + "the record has more fields than the list has columns; they are left out";
+    case TRecordProblem::FormulaPlate:
+        return message + "a formula computes the plate cell " + Quoted(issue.Field) + "; a plate is typed, not computed";
+    case TRecordProblem::TotalRow:
+        return message + "the last record reads as a total row (" + Quoted(issue.Field) + "), not as a vehicle";
     }
     return message;
 }
@@ -123,6 +166,10 @@ std::string_view ProblemSummary(TRecordProblem problem)
         return "with a quote never closed (the rest of the list)";
     case TRecordProblem::FieldsLeftOut:
         return "with fields beyond the columns, left out";
+    case TRecordProblem::FormulaPlate:
+        return "with a formula for a plate";
+    case TRecordProblem::TotalRow:
+        return "reading as a total row";
     }
     return {};
 }
@@ -151,16 +198,18 @@ void TDelimitedPlateReader::Settle(const TDelimitedRecord& first)
     TListColumns columns;
     columns.Names = ListColumnNames(first.Fields, options_.Header);
     const TPlateColumn& plate = options_.PlateColumn;
-    if (!plate.Name.empty()) {
+    if (plate.FromHeader && options_.Header) {
+        const std::optional<std::size_t> named = FindPlateColumn(columns.Names);
+        if (!named)
+            throw TListColumnError("no column of the header reads like the plate column (its columns: " +
+                                   QuotedList(columns.Names) + ")");
+        columns.Plate = *named;
+    } else if (!plate.Name.empty()) {
         const auto named = std::find_if(columns.Names.begin(), columns.Names.end(),
                                         [&](const std::string& name) { return SameColumnName(name, plate.Name); });
-        if (!options_.Header || named == columns.Names.end()) {
-            std::string names;
-            for (const std::string& name : columns.Names)
-                names += (names.empty() ? "" : ", ") + Quoted(name);
+        if (!options_.Header || named == columns.Names.end())
             throw TListColumnError("no column \"" + plate.Name + "\" in the header" +
-                                   (options_.Header ? " (its columns: " + names + ")" : std::string()));
-        }
+                                   (options_.Header ? " (its columns: " + QuotedList(columns.Names) + ")" : std::string()));
         columns.Plate = std::size_t(named - columns.Names.begin());
     } else if (plate.Index >= columns.Names.size()) {
         throw TListColumnError("the list has " + std::to_string(columns.Names.size()) +
@@ -177,6 +226,7 @@ void TDelimitedPlateReader::Record(const TDelimitedRecord& record)
 {
     if (AllEmpty(record))
         return;
+    ReleaseTotal(); // a record follows, so the total was not the last
     const bool first = !columns_;
     if (first) {
         Settle(record);
@@ -191,6 +241,8 @@ void TDelimitedPlateReader::Record(const TDelimitedRecord& record)
     if (plateColumn >= record.Fields.size())
         return Issue(record, TRecordProblem::NoPlateField);
     const std::string_view field = record.Fields[plateColumn];
+    if (IsFormula(record, plateColumn))
+        return Issue(record, TRecordProblem::FormulaPlate);
     if (IsBlank(field))
         return Issue(record, TRecordProblem::EmptyPlate);
     // A first line that names the plate column is a header the list was not said to have.
@@ -204,6 +256,8 @@ void TDelimitedPlateReader::Record(const TDelimitedRecord& record)
         NormalizePlateTo(field, plate, &why);
     switch (why) {
     case TPlateRejection::None:
+        if (const std::optional<std::size_t> label = TotalLabel(record, plateColumn, plate))
+            return HoldTotal(plate, record, *label);
         sink_.ListPlate(plate, record);
         return;
     case TPlateRejection::NothingLeft:
@@ -224,7 +278,27 @@ void TDelimitedPlateReader::Issue(const TDelimitedRecord& record, TRecordProblem
     if (plateColumn < record.Fields.size())
         issue.Field = record.Fields[plateColumn];
     issue.PlateColumn = plateColumn;
+    issue.SheetRow = options_.SheetRows;
     sink_.ListIssue(issue);
+}
+
+void TDelimitedPlateReader::HoldTotal(const TPlateBytes& plate, const TDelimitedRecord& record, std::size_t label)
+{
+    THeldTotal& held = total_.emplace();
+    held.Plate = plate;
+    held.Label = label;
+    held.Fields.assign(record.Fields.begin(), record.Fields.end());
+    held.Record.Line = record.Line;
+    for (const std::string& field : held.Fields)
+        held.Record.Fields.emplace_back(field);
+}
+
+void TDelimitedPlateReader::ReleaseTotal()
+{
+    if (!total_)
+        return;
+    sink_.ListPlate(total_->Plate, total_->Record);
+    total_.reset();
 }
 
 void TDelimitedPlateReader::UnclosedQuote(std::uint64_t line)
@@ -233,11 +307,22 @@ void TDelimitedPlateReader::UnclosedQuote(std::uint64_t line)
     issue.Line = line;
     issue.Problem = TRecordProblem::UnclosedQuote;
     issue.PlateColumn = columns_ ? columns_->Plate : options_.PlateColumn.Index;
+    issue.SheetRow = options_.SheetRows;
     sink_.ListIssue(issue);
 }
 
 void TDelimitedPlateReader::Finish()
 {
+    if (total_) {
+        TRecordIssue issue;
+        issue.Line = total_->Record.Line;
+        issue.Problem = TRecordProblem::TotalRow;
+        issue.Field = total_->Fields[total_->Label];
+        issue.PlateColumn = columns_->Plate;
+        issue.SheetRow = options_.SheetRows;
+        sink_.ListIssue(issue);
+        total_.reset();
+    }
     if (columns_)
         return;
     columns_.emplace(); // a list without records has no columns and no plates

@@ -3,7 +3,9 @@
 // with it. Each record's plate field is normalised as a plate line is; a record
 // whose plate is rejected says why, with its line, and never becomes another
 // plate. Records whose fields are all empty are skipped without a word, as blank
-// lines are.
+// lines are. A spreadsheet's total row (a last record whose plate cell, or
+// first cell, reads "Total", "Summe", ...) and a plate cell computed by a
+// formula are no plates either: they are skipped with their reason.
 
 #include "DelimitedText.h"
 #include "PlateCodes.h"
@@ -16,16 +18,19 @@
 #include <string_view>
 #include <vector>
 
-// Which column holds the plate: a header name, or else a position from 0.
+// Which column holds the plate: the one whose header reads like the plate
+// column, a header name, or else a position from 0.
 struct TPlateColumn {
     std::size_t Index = 0;
     std::string Name;
+    bool FromHeader = false; // the header names it: "Plate", "Kennzeichen", ...
 };
 
 struct TDelimitedListOptions {
     char Separator = 0; // ',', ';', '\t', or 0 to detect it
     bool Header = false; // the first record names the columns
     TPlateColumn PlateColumn;
+    bool SheetRows = false; // records are a workbook sheet's rows, and messages say so
 };
 
 // What can be wrong with a record. All but FieldsLeftOut reject it.
@@ -37,18 +42,21 @@ enum class TRecordProblem {
     HeaderText,    // "Number plate", or a header line the list was not said to have
     UnclosedQuote, // a quoted field runs to the end of the list
     FieldsLeftOut, // fields beyond the list's columns, which have no place
+    FormulaPlate,  // a formula computed the plate cell (workbooks)
+    TotalRow,      // the last record's plate cell reads as a total: "Total", "Summe", ...
 };
-constexpr int kRecordProblemCount = 7;
+constexpr int kRecordProblemCount = 9;
 
 struct TRecordIssue {
     std::uint64_t Line = 0;
     TRecordProblem Problem = TRecordProblem::NoPlateField;
     std::string Field;          // the plate field as it stands
     std::size_t PlateColumn = 0; // from 0
+    bool SheetRow = false;       // Line is a sheet's row
 };
 
 inline bool RejectsRecord(TRecordProblem problem) { return problem != TRecordProblem::FieldsLeftOut; }
-// "line 7: the plate field is empty".
+// "line 7: the plate field is empty" ("row 7: ..." for a sheet's row).
 std::string IssueMessage(const TRecordIssue& issue);
 // How records with the problem are counted: "without a plate field".
 std::string_view ProblemSummary(TRecordProblem problem);
@@ -79,21 +87,34 @@ public:
 // Turns the records of one list into plates for `sink`. The columns are settled
 // by the first record that holds anything (the header, or the first data
 // record); throws TListColumnError there when the plate column is not among them.
+// A record whose plate reads as a total waits until the next record shows that
+// it was not the last.
 class TDelimitedPlateReader : public TRecordSink {
 public:
     TDelimitedPlateReader(TListPlateSink& sink, const TDelimitedListOptions& options);
     void Record(const TDelimitedRecord& record) override;
     void UnclosedQuote(std::uint64_t line) override;
-    // Gives a list that had no record its columns: none.
+    // The end of the list: a waiting total is skipped, and a list that had no
+    // record gets its columns: none.
     void Finish();
 
 private:
     void Settle(const TDelimitedRecord& first);
     void Issue(const TDelimitedRecord& record, TRecordProblem problem);
+    void HoldTotal(const TPlateBytes& plate, const TDelimitedRecord& record, std::size_t label);
+    void ReleaseTotal();
 
     TListPlateSink& sink_;
     TDelimitedListOptions options_;
     std::optional<TListColumns> columns_;
+    // A record whose plate reads as a total, with its plate, until it proves not the last.
+    struct THeldTotal {
+        TPlateBytes Plate;
+        std::size_t Label = 0; // the field that reads as a total
+        std::vector<std::string> Fields;
+        TDelimitedRecord Record;
+    };
+    std::optional<THeldTotal> total_;
 };
 
 // Reads a delimited list file with bounded memory (see ReadListText), or one held

@@ -19,7 +19,8 @@
 // decided: a tab or ";" rarely stands inside a field, a comma often does.
 inline constexpr char kListSeparators[] = {'\t', ';', ','};
 
-// One record: its fields, its text, and the line of the text it starts on (from 1).
+// One record: its fields, its text, and the line of the text it starts on (from 1),
+// or the row of a sheet.
 struct TDelimitedRecord {
     std::vector<std::string_view> Fields;
     // The record as it stands in the text, without its line break, when it lies
@@ -29,6 +30,8 @@ struct TDelimitedRecord {
     // may be read. Null when the record was put together from pieces.
     const char* TextEnd = nullptr;
     std::uint64_t Line = 0;
+    // The fields whose text a formula computed (a workbook's cells); ascending.
+    std::vector<std::size_t> FormulaFields;
 };
 
 class TRecordSink {

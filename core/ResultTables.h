@@ -23,6 +23,10 @@ struct TResultColumn {
     bool ShownByDefault = true;  // shown on a first start (no settings yet)
     int Width = 100;             // width in pixels on a first start, and when shown again from the menu
     bool ConverterDefault = false; // written by corvana-cli without --columns (column 0 always is)
+    // A number in a workbook, which a spreadsheet keeps exactly (at most 15
+    // digits); every other column is text there, so that "007" and 19-digit
+    // codes stay as they are.
+    bool WorkbookNumber = false;
 };
 
 // The columns of the 26-bit table, by name.
@@ -41,9 +45,9 @@ inline constexpr std::array<TResultColumn, 7> kWiegand26Columns{{
     {.Header = "Wiegand 26-bit (hex)", .HexDigits = 7, .Width = 120, .ConverterDefault = true},
     {.Header = "Digest (full hex)", .ShownByDefault = false, .Width = 300},
     {.Header = "Digest (truncated hex)", .HexDigits = 6, .ShownByDefault = false, .Width = 140},
-    {.Header = "Digest (truncated dec)", .Numeric = true, .ShownByDefault = false, .Width = 140},
-    {.Header = "Facility code", .Numeric = true, .Width = 100, .ConverterDefault = true},
-    {.Header = "ID number", .Numeric = true, .Width = 100, .ConverterDefault = true},
+    {.Header = "Digest (truncated dec)", .Numeric = true, .ShownByDefault = false, .Width = 140, .WorkbookNumber = true},
+    {.Header = "Facility code", .Numeric = true, .Width = 100, .ConverterDefault = true, .WorkbookNumber = true},
+    {.Header = "ID number", .Numeric = true, .Width = 100, .ConverterDefault = true, .WorkbookNumber = true},
 }};
 
 inline constexpr std::array<TResultColumn, 3> kWiegand64Columns{{

@@ -300,10 +300,18 @@ TEST(CorvanaCliCsv, CollisionsDecodeAndSeveralListsReadTheSameWay)
     EXPECT_EQ(missing.Err, "corvana-cli: " + dir / "a.csv" +
                                ": no column \"Plate\" in the header (its columns: \"Owner\", \"Kennzeichen\", \"Phone\")\n");
     EXPECT_EQ(RunCli({"--input", "csv", "--plate-column", "4", dir / "a.csv"}).Status, 1);
-    // The plate column is column 1 unless said; a header that names another says so.
+    // With a header and no plate column said, the one named like it holds the
+    // plate; without such a name nothing is computed.
     const TCliRun unsaid = RunCli({"--input", "csv", "--header", dir / "a.csv"});
-    EXPECT_THAT(unsaid.Err, HasSubstr(": the plate is read from column 1 \"Owner\", but column 2 \"Kennzeichen\" "
-                                      "reads like the plate column; choose it with --plate-column 2\n"));
+    EXPECT_EQ(unsaid.Status, 0);
+    EXPECT_EQ(unsaid.Out, RunCli({"--input", "csv", "--header", "--plate-column", "2", dir / "a.csv"}).Out);
+    WriteBytes(dir / "numbered.csv", "Nr.,Owner\n1,Lee\n");
+    const TCliRun unnamed = RunCli({"--input", "csv", "--header", dir / "numbered.csv"});
+    EXPECT_EQ(unnamed.Status, 1);
+    EXPECT_EQ(unnamed.Out, "");
+    EXPECT_EQ(unnamed.Err, "corvana-cli: " + dir / "numbered.csv" +
+                               ": no column of the header reads like the plate column (its columns: \"Nr.\", "
+                               "\"Owner\"); choose the plate column with --plate-column N|NAME\n");
 }
 
 TEST(CorvanaCliCsv, APlainListThatLooksDelimitedSaysSoAndStaysAsItWas)
@@ -340,5 +348,6 @@ TEST(CorvanaCliCsv, ListOptionsAreCheckedLikeEveryOther)
             << ::testing::PrintToString(args);
         EXPECT_EQ(std::count(usage.Err.begin(), usage.Err.end(), '\n'), 2) << ::testing::PrintToString(args);
     }
-    EXPECT_THAT(RunCli({"--header"}).Err, StartsWith("corvana-cli: --header reads delimited lists; it needs --input csv\n"));
+    EXPECT_THAT(RunCli({"--header"}).Err,
+                StartsWith("corvana-cli: --header reads delimited lists; it needs --input csv, xlsx or ods\n"));
 }

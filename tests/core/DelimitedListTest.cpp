@@ -255,6 +255,36 @@ TEST(DelimitedPlateList, EachKindOfRejectedPlateField)
     EXPECT_EQ(unsaid.plates[0].plate, "X1");
 }
 
+TEST(DelimitedPlateList, ATotalRowAtTheEndAndAComputedPlateAreNoPlates)
+{
+    // A total is skipped only as the last record that holds anything; before
+    // it, "Total" may well be a plate.
+    const TCollectPlates last = ReadList("Plate,Count\nTotal,1\nAB 1,2\nSumme:,2\n,\n", true);
+    ASSERT_EQ(last.plates.size(), 2u);
+    EXPECT_EQ(last.plates[0].plate, "TOTAL");
+    EXPECT_EQ(last.plates[1].plate, "AB1");
+    EXPECT_THAT(last.issues, ElementsAre("line 4: the last record reads as a total row (\"Summe:\"), not as a vehicle"));
+    // Its label may stand in the first column beside a count in the plate's.
+    const TCollectPlates label = ReadList("Nr.,Kennzeichen\n1,AB 1\nGESAMT,1\n", true, {1, ""});
+    ASSERT_EQ(label.plates.size(), 1u);
+    EXPECT_THAT(label.issues, ElementsAre("line 3: the last record reads as a total row (\"GESAMT\"), not as a vehicle"));
+
+    // A sheet's row whose plate a formula computed, numbered as the sheet numbers it.
+    TCollectPlates computed;
+    TDelimitedListOptions options;
+    options.SheetRows = true;
+    TDelimitedPlateReader reader(computed, options);
+    TDelimitedRecord record;
+    record.Fields = {"AB1X", "Lee"};
+    record.FormulaFields = {0};
+    record.Line = 7;
+    reader.Record(record);
+    reader.Finish();
+    EXPECT_TRUE(computed.plates.empty());
+    EXPECT_THAT(computed.issues,
+                ElementsAre("row 7: a formula computes the plate cell \"AB1X\"; a plate is typed, not computed"));
+}
+
 TEST(DelimitedPlateList, APlateColumnTheListDoesNotHaveIsAnError)
 {
     EXPECT_THROW(ReadList("Plate,Owner\nX,Y\n", true, {0, "Kennzeichen"}), TListColumnError);
