@@ -110,7 +110,7 @@ private:
     // A record whose plate reads as a total, with its plate, until it proves not the last.
     struct THeldTotal {
         TPlateBytes Plate;
-        std::size_t Label = 0; // the field that reads as a total
+        std::size_t Label; // the field that reads as a total
         std::vector<std::string> Fields;
         TDelimitedRecord Record;
     };
