@@ -1,6 +1,8 @@
 #include "UImport.h"
 
+#include "FormLook.h"
 #include "GridCellStore.h"
+#include "ImportedList.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -15,11 +17,9 @@
 
 #include <algorithm>
 #include <array>
+#include <deque>
 
 namespace {
-
-// How much of the list the dialog reads: its first records, whatever its size.
-constexpr std::size_t kHeadBytes = 64 * 1024;
 
 struct TSeparatorChoice {
     char Separator;
@@ -31,45 +31,89 @@ constexpr std::array<TSeparatorChoice, 3> kSeparatorChoices = {{
     {'\t', "Tab"},
 }};
 
-// The first records that hold anything, as texts.
-class TFirstRecords : public TRecordSink {
+bool IsBlankRecord(const TDelimitedRecord& record)
+{
+    return std::all_of(record.Fields.begin(), record.Fields.end(), [](std::string_view field) { return field.empty(); });
+}
+
+// The first records that hold anything and the last ones after them, with
+// their lines, and how many there are.
+template <class TShown>
+class TFirstAndLastRecords : public TRecordSink {
 public:
-    explicit TFirstRecords(std::size_t count) : count_(count) {}
+    TFirstAndLastRecords(std::size_t first, std::size_t last) : firstCount_(first), lastCount_(last) {}
     void Record(const TDelimitedRecord& record) override
     {
-        const bool blank = std::all_of(record.Fields.begin(), record.Fields.end(),
-                                       [](std::string_view field) { return field.empty(); });
-        if (records.size() < count_ && !blank)
-            records.emplace_back(record.Fields.begin(), record.Fields.end());
+        if (IsBlankRecord(record))
+            return;
+        ++Count;
+        if (First.size() < firstCount_)
+            return Keep(First.emplace_back(), record);
+        if (Last.size() == lastCount_) {
+            Last.push_back(std::move(Last.front())); // its room is used again
+            Last.pop_front();
+        } else {
+            Last.emplace_back();
+        }
+        Keep(Last.back(), record);
     }
     void UnclosedQuote(std::uint64_t) override {}
-    std::vector<std::vector<std::string>> records;
+
+    std::vector<TShown> First;
+    std::deque<TShown> Last;
+    std::size_t Count = 0;
 
 private:
-    std::size_t count_;
+    static void Keep(TShown& shown, const TDelimitedRecord& record)
+    {
+        shown.Line = record.Line;
+        shown.Fields.resize(record.Fields.size());
+        for (std::size_t i = 0; i < record.Fields.size(); ++i)
+            shown.Fields[i].assign(record.Fields[i]);
+    }
+    std::size_t firstCount_, lastCount_;
 };
+
+// A field in one line of the table: each line break a space.
+QString OneLine(const std::string& field)
+{
+    QString text = FromUtf8(field);
+    return text.replace(QLatin1String("\r\n"), QLatin1String(" ")).replace(QLatin1Char('\r'), u' ').replace(QLatin1Char('\n'), u' ');
+}
 
 } // namespace
 
-TFormImport::TFormImport(std::string_view utf8, const QString& fileName, QWidget* parent)
-    : QDialog(parent), head_(utf8.substr(0, kHeadBytes))
+TFormImport::TFormImport(TImportedList& list, QWidget* parent) : QDialog(parent), list_(list)
 {
     setWindowTitle(QStringLiteral("Import list"));
-    BuildControls(fileName);
+    BuildControls();
 
-    const char detected = DetectSeparator(head_);
+    const char detected = list_.IsWorkbook() ? ',' : DetectSeparator(list_.Head());
     for (std::size_t i = 0; i < kSeparatorChoices.size(); ++i)
         if (kSeparatorChoices[i].Separator == detected)
             cbSeparator->setCurrentIndex(int(i));
-    ReadHead();
+    for (const std::string& name : list_.SheetNames())
+        cbSheet->addItem(FromUtf8(name));
+    ReadRecords();
     FillPlateColumns();
     FillPreview();
 
     // Only the user's own choices come here; each shows at once in the table.
-    connect(cbSeparator, &QComboBox::activated, this, [this] {
-        ReadHead();
+    const auto reread = [this] {
+        ReadRecords();
         FillPlateColumns();
         FillPreview();
+    };
+    connect(cbSeparator, &QComboBox::activated, this, reread);
+    connect(cbSheet, &QComboBox::activated, this, [this, reread](int index) {
+        if (std::size_t(index) == list_.Sheet())
+            return;
+        {
+            TBusyCursor busy;
+            list_.ChooseSheet(std::size_t(index));
+        }
+        headerChosen_ = plateChosen_ = false; // another sheet, other columns
+        reread();
     });
     connect(chkHeader, &QCheckBox::clicked, this, [this] {
         headerChosen_ = true;
@@ -80,25 +124,38 @@ TFormImport::TFormImport(std::string_view utf8, const QString& fileName, QWidget
         plateChosen_ = true;
         FillPreview();
     });
-    resize(680, 400);
+    resize(680, 420);
 }
 
-void TFormImport::BuildControls(const QString& fileName)
+void TFormImport::BuildControls()
 {
     auto* column = new QVBoxLayout(this);
     auto* choices = new QHBoxLayout;
-    auto* separatorLabel = new QLabel(QStringLiteral("&Separator:"));
+    LabelSeparator = new QLabel(QStringLiteral("&Separator:"));
     cbSeparator = new QComboBox;
     for (const TSeparatorChoice& choice : kSeparatorChoices)
         cbSeparator->addItem(QString::fromLatin1(choice.Caption));
-    separatorLabel->setBuddy(cbSeparator);
-    chkHeader = new QCheckBox(QStringLiteral("First line is a &header"));
+    LabelSeparator->setBuddy(cbSeparator);
+    LabelSheet = new QLabel(QStringLiteral("Shee&t:"));
+    cbSheet = new QComboBox;
+    cbSheet->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    LabelSheet->setBuddy(cbSheet);
+    chkHeader = new QCheckBox(list_.IsWorkbook() ? QStringLiteral("First row is a &header")
+                                                 : QStringLiteral("First line is a &header"));
     auto* plateLabel = new QLabel(QStringLiteral("&Plate column:"));
     cbPlateColumn = new QComboBox;
     cbPlateColumn->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     plateLabel->setBuddy(cbPlateColumn);
-    choices->addWidget(separatorLabel);
-    choices->addWidget(cbSeparator);
+    // A workbook has sheets where a text list has a separator.
+    const bool workbook = list_.IsWorkbook();
+    for (QWidget* widget : {static_cast<QWidget*>(LabelSeparator), static_cast<QWidget*>(cbSeparator)}) {
+        widget->setVisible(!workbook);
+        choices->addWidget(widget);
+    }
+    for (QWidget* widget : {static_cast<QWidget*>(LabelSheet), static_cast<QWidget*>(cbSheet)}) {
+        widget->setVisible(workbook);
+        choices->addWidget(widget);
+    }
     choices->addSpacing(12);
     choices->addWidget(chkHeader);
     choices->addSpacing(12);
@@ -111,12 +168,13 @@ void TFormImport::BuildControls(const QString& fileName)
     Preview->setEditTriggers(QAbstractItemView::NoEditTriggers);
     Preview->setSelectionMode(QAbstractItemView::NoSelection);
     Preview->setFocusPolicy(Qt::NoFocus);
-    Preview->verticalHeader()->setVisible(false);
     column->addWidget(Preview, 1);
 
-    LabelNote = new QLabel(QStringLiteral("The first records of %1. Each plate is computed as File > Open computes "
-                                          "it; the other columns follow the computed columns in both tables.")
-                               .arg(QFileInfo(fileName).fileName()));
+    const QString lines = workbook ? QStringLiteral("rows") : QStringLiteral("lines");
+    LabelNote = new QLabel(QStringLiteral("The first and the last records of %1, with their %2. Each plate is computed "
+                                          "as File > Open computes it; the other columns follow the computed columns "
+                                          "in both tables.")
+                               .arg(QFileInfo(list_.FileName()).fileName(), lines));
     LabelNote->setWordWrap(true);
     column->addWidget(LabelNote);
 
@@ -135,24 +193,27 @@ TDelimitedListOptions TFormImport::Options() const
     return options;
 }
 
-void TFormImport::ReadHead()
+void TFormImport::ReadRecords()
 {
-    TFirstRecords first(kPreviewRecords + 1);
-    TDelimitedParser parser(first, Options().Separator);
-    parser.Text(head_);
-    parser.End();
-    records_ = std::move(first.records);
+    TFirstAndLastRecords<TShownRecord> records(kPreviewRecords + 1, kPreviewLastRecords);
+    {
+        TBusyCursor busy; // a long list is read whole for its last records
+        list_.Records(Options().Separator, records);
+    }
+    first_ = std::move(records.First);
+    last_.assign(std::make_move_iterator(records.Last.begin()), std::make_move_iterator(records.Last.end()));
+    hidden_ = records.Count - first_.size() - last_.size();
     // A first line that names the plate column is a header.
-    if (!records_.empty() && !headerChosen_)
-        chkHeader->setChecked(std::any_of(records_.front().begin(), records_.front().end(),
+    if (!first_.empty() && !headerChosen_)
+        chkHeader->setChecked(std::any_of(first_.front().Fields.begin(), first_.front().Fields.end(),
                                           [](const std::string& field) { return NamesPlateColumn(field); }));
 }
 
 std::vector<std::string> TFormImport::ColumnNames() const
 {
-    if (records_.empty())
+    if (first_.empty())
         return {};
-    const std::vector<std::string_view> first(records_.front().begin(), records_.front().end());
+    const std::vector<std::string_view> first(first_.front().Fields.begin(), first_.front().Fields.end());
     return ListColumnNames(first, chkHeader->isChecked());
 }
 
@@ -176,12 +237,22 @@ void TFormImport::FillPlateColumns()
 void TFormImport::FillPreview()
 {
     const std::vector<std::string> names = ColumnNames();
-    const int plate = cbPlateColumn->currentIndex();
-    const std::size_t first = chkHeader->isChecked() ? 1 : 0;
-    const std::size_t rows = std::min<std::size_t>(kPreviewRecords, records_.size() - std::min(first, records_.size()));
+    // The records after the header: the first ones, then the last ones, and
+    // between them a row that stands for those not shown.
+    std::vector<const TShownRecord*> data;
+    for (std::size_t i = chkHeader->isChecked() ? 1 : 0; i < first_.size(); ++i)
+        data.push_back(&first_[i]);
+    const std::size_t head = std::min<std::size_t>(kPreviewRecords, data.size());
+    const std::size_t tail = std::min<std::size_t>(kPreviewLastRecords, data.size() - head + last_.size());
+    const std::size_t between = data.size() - head + last_.size() - tail + hidden_;
+    for (const TShownRecord& record : last_)
+        data.push_back(&record);
+    const int rows = int(head + (between > 0 ? 1 : 0) + tail);
+
     Preview->clear();
     Preview->setColumnCount(int(names.size()));
-    Preview->setRowCount(int(rows));
+    Preview->setRowCount(rows);
+    const int plate = cbPlateColumn->currentIndex();
     for (std::size_t c = 0; c < names.size(); ++c) {
         auto* header = new QTableWidgetItem(FromUtf8(names[c]));
         if (int(c) == plate) {
@@ -191,17 +262,27 @@ void TFormImport::FillPreview()
         }
         Preview->setHorizontalHeaderItem(int(c), header);
     }
-    const QBrush plateBrush = palette().brush(QPalette::AlternateBase);
-    for (std::size_t r = 0; r < rows; ++r) {
-        const std::vector<std::string>& record = records_[first + r];
-        for (std::size_t c = 0; c < names.size() && c < record.size(); ++c) {
-            QString text = FromUtf8(record[c]);
-            text.replace(QLatin1String("\r\n"), QLatin1String(" ")).replace(QLatin1Char('\r'), u' ').replace(QLatin1Char('\n'), u' ');
-            auto* item = new QTableWidgetItem(text);
-            if (int(c) == plate)
-                item->setBackground(plateBrush);
-            Preview->setItem(int(r), int(c), item);
-        }
-    }
+    int row = 0;
+    for (std::size_t i = 0; i < head; ++i, ++row)
+        ShowRecord(row, QString::number(data[i]->Line), &data[i]->Fields);
+    if (between > 0)
+        ShowRecord(row++, QStringLiteral("..."), nullptr);
+    for (std::size_t i = data.size() - tail; i < data.size(); ++i, ++row)
+        ShowRecord(row, QString::number(data[i]->Line), &data[i]->Fields);
     Preview->resizeColumnsToContents();
+}
+
+void TFormImport::ShowRecord(int row, const QString& label, const std::vector<std::string>* fields)
+{
+    Preview->setVerticalHeaderItem(row, new QTableWidgetItem(label));
+    if (!fields)
+        return;
+    const int plate = cbPlateColumn->currentIndex();
+    const QBrush plateBrush = palette().brush(QPalette::AlternateBase);
+    for (std::size_t c = 0; c < fields->size() && int(c) < Preview->columnCount(); ++c) {
+        auto* item = new QTableWidgetItem(OneLine((*fields)[c]));
+        if (int(c) == plate)
+            item->setBackground(plateBrush);
+        Preview->setItem(row, int(c), item);
+    }
 }

@@ -274,8 +274,8 @@ void TFormMain::BuildGrids()
         SetupGrid(grid);
         return sheet;
     };
-    tsWG26 = page(QStringLiteral("Wiegand 26-bit (SHA-1)"), SG1);
-    tsWG64 = page(QStringLiteral("Wiegand 64-bit"), SG2);
+    tsWG26 = page(QString::fromLatin1(kWiegand26Table.Title), SG1);
+    tsWG64 = page(QString::fromLatin1(kWiegand64Table.Title), SG2);
     PageControl1->AddNoPage();
     for (const TCodeTable table : kCodeTables)
         Grid(table)->SetColCount(int(ResultTable(table).ColumnCount()));
@@ -340,8 +340,8 @@ void TFormMain::FormCreate()
         for (std::size_t i = 0; i < columns.size(); ++i)
             grid->SetCells(int(i), 0, FromUtf8(columns[i].Header));
     }
-    BuildColumnMenu(mnuView1, TCodeTable::Wiegand26, "mnuShowHideLV1Column_%1");
-    BuildColumnMenu(mnuView2, TCodeTable::Wiegand64, "mnuShowHideLV2Column_%1");
+    BuildColumnMenu(mnuView1, TCodeTable::Wiegand26);
+    BuildColumnMenu(mnuView2, TCodeTable::Wiegand64);
     DrawTriangles();
     LoadSettings(settings_.ReadFrom);
     UpdatePanels();

@@ -27,6 +27,7 @@ class TImage;
 class TMemo;
 class TzelGrid;
 struct TDelimitedListOptions;
+class TImportedList;
 
 // The tab control: fixed-size tabs, and a hidden third page that stands for "no tab
 // active", so that no visible tab is highlighted and no grid is shown.
@@ -158,9 +159,9 @@ public:
     bool QuerySaveResults();
     void SaveGridToFile(TzelGrid* grid, const QString& fileName);
     void mnuFileImportClick();
-    // Computes every record of a delimited list (UTF-8 text) into both grids, its
+    // Computes every record of a list chosen for import into both grids, its
     // other columns after the computed ones.
-    void ImportList(std::string_view utf8, const TDelimitedListOptions& options, const QString& fileName);
+    void ImportList(const TImportedList& list, const TDelimitedListOptions& options);
     void mnuCopyClick();
     void mnuToolsDecodeClick();
 
@@ -192,7 +193,8 @@ private:
     void ShowListStatus(const QString& text);
     void BuildTabKeys();
     void SetupGrid(TzelGrid* grid);
-    void BuildColumnMenu(QMenu* menu, TCodeTable table, const char* nameFormat);
+    void BuildColumnMenu(QMenu* menu, TCodeTable table);
+    void AddColumnItem(QMenu* menu, TCodeTable table, int col);
     void DrawTriangles();
     void FormCreate();
     void FormDestroy();
@@ -203,7 +205,7 @@ private:
     void ShowHideColumn(TCodeTable table, QAction* item);
     // The width of a column of a table in ColumnWidthDefaults.
     static int DefaultWidth(TCodeTable table, int col);
-    void UpdateColumnMenu(QMenu* menu, TzelGrid* grid, bool active);
+    void UpdateColumnMenu(QMenu* menu, TCodeTable table);
 
     TSettingsFiles settings_;
     bool unsaved_ = false;

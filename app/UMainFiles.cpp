@@ -1,4 +1,4 @@
-// File > New, Open and Save as, and Copy.
+// File > New, Open and Save as (the result file, CSV or a workbook), and Copy.
 
 #include "UMain.h"
 
@@ -12,28 +12,103 @@
 #include "Memo.h"
 #include "PlateList.h"
 #include "ResultFile.h"
+#include "XlsxTable.h"
 #include "zelGrid.h"
 
 #include <QApplication>
 #include <QClipboard>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMimeData>
 
+#include <cctype>
 #include <stdexcept>
 #include <string>
 
 namespace {
 
-const QString kTextFilter = QStringLiteral("Text Files (*.txt)|*.txt|All Files (*.*)|*.*");
-
-TFileDialogOptions TextFileDialog()
+TFileDialogOptions TextFileDialog(const QString& filter)
 {
     TFileDialogOptions options;
-    options.Filter = kTextFilter;
+    options.Filter = filter;
     options.FilterIndex = 1;
     options.DefaultExt = QStringLiteral("txt");
     options.OverwritePrompt = true;
     return options;
+}
+
+TFileDialogOptions OpenDialog() { return TextFileDialog(QStringLiteral("Text Files (*.txt)|*.txt|All Files (*.*)|*.*")); }
+
+// Besides the result file, the forms a spreadsheet takes: CSV, and the
+// workbook that keeps every code exactly.
+TFileDialogOptions SaveDialog()
+{
+    return TextFileDialog(QStringLiteral("Text Files (*.txt)|*.txt|CSV (*.csv)|*.csv|Excel workbook (*.xlsx)|*.xlsx|"
+                                         "All Files (*.*)|*.*"));
+}
+
+// What a saved file is, by its name's extension: the result file unless it says otherwise.
+enum class TSaveForm { ResultFile, Csv, Workbook };
+
+TSaveForm SaveFormOf(const QString& fileName)
+{
+    const QString extension = QFileInfo(fileName).suffix().toLower();
+    return extension == QLatin1String("csv")    ? TSaveForm::Csv
+           : extension == QLatin1String("xlsx") ? TSaveForm::Workbook
+                                                : TSaveForm::ResultFile;
+}
+
+// The columns a saved file holds: column 0 and every visible one.
+std::vector<int> WrittenColumns(const TzelGrid& grid)
+{
+    std::vector<int> written{0};
+    for (int c = 1; c < grid.ColCount(); ++c)
+        if (grid.ColWidths(c) > 0)
+            written.push_back(c);
+    return written;
+}
+
+// The grid's rows as lines of the result file or of CSV. The lines go to the
+// file a piece at a time: a million rows never stand whole in memory beside
+// the grid.
+void WriteLines(const TzelGrid& grid, const std::vector<int>& columns, TLineFormat format, TAtomicFileWriter& file)
+{
+    constexpr std::size_t kPiece = 256 * 1024;
+    std::string piece;
+    piece.reserve(kPiece + 4096);
+    if (format == TLineFormat::Csv)
+        piece.append(kUtf8Bom); // spreadsheets then read it as UTF-8
+    TResultLineWriter writer(piece, format);
+    for (int r = 0; r < grid.RowCount(); ++r) {
+        for (int c : columns)
+            writer.TextCell(grid.CellText(c, r)); // imported columns may hold anything
+        writer.EndLine();
+        if (piece.size() >= kPiece) {
+            file.Write(piece);
+            piece.clear();
+        }
+    }
+    file.Write(piece);
+}
+
+// The grid's rows as a workbook's sheet, each computed column typed as its
+// table says, the other columns text.
+void WriteWorkbook(const TzelGrid& grid, const std::vector<int>& columns, const TResultTable& table,
+                   TAtomicFileWriter& file)
+{
+    std::vector<TXlsxColumn> sheetColumns;
+    for (int c : columns) {
+        const bool computed = std::size_t(c) < table.ColumnCount();
+        sheetColumns.push_back({std::string(grid.CellText(c, 0)), computed && table.Columns[std::size_t(c)].WorkbookNumber});
+    }
+    TXlsxTableWriter sheet{std::string(table.Title), std::move(sheetColumns)};
+    std::vector<std::string_view> cells(columns.size());
+    for (int r = 1; r < grid.RowCount(); ++r) {
+        for (std::size_t i = 0; i < columns.size(); ++i)
+            cells[i] = grid.CellText(columns[i], r);
+        sheet.Row(cells);
+    }
+    sheet.Finish([&](std::string_view bytes) { file.Write(bytes); });
 }
 
 // The whole plate list as UTF-8 lines separated by LF.
@@ -61,11 +136,13 @@ void TFormMain::mnuFileNewClick()
     if (!QuerySaveResults())
         return;
     // The grids start over as they were created: no row hidden, whatever a
-    // query or "Only plates that share a code" hid before.
+    // query or "Only plates that share a code" hid before, and the columns of
+    // imported lists gone with their rows.
     for (TzelGrid* grid : {SG1, SG2}) {
         grid->SetRowCount(2);
         grid->Rows(1).Clear();
         grid->ShowAllRows();
+        grid->SetColCount(std::min(grid->ColCount(), int(ResultTable(TableOf(grid)).ColumnCount())));
     }
     Collisions->Cleared();
     ShowListStatus(QString());
@@ -88,7 +165,7 @@ bool TFormMain::QuerySaveResults()
 
 void TFormMain::mnuFileOpenClick()
 {
-    const std::optional<QString> name = OpenFileDialog(TextFileDialog());
+    const std::optional<QString> name = OpenFileDialog(OpenDialog());
     if (name)
         OpenPlateList(*name);
 }
@@ -125,7 +202,7 @@ void TFormMain::mnuFileSaveClick()
 
 bool TFormMain::SaveActiveGrid()
 {
-    const std::optional<QString> name = SaveFileDialog(TextFileDialog());
+    const std::optional<QString> name = SaveFileDialog(SaveDialog());
     if (!name)
         return false;
     TzelGrid* grid = ActiveGrid();
@@ -139,32 +216,21 @@ bool TFormMain::SaveActiveGrid()
 
 void TFormMain::SaveGridToFile(TzelGrid* grid, const QString& fileName)
 {
-    const int cols = grid->ColCount();
-    std::vector<int> written{0};
-    for (int c = 1; c < cols; ++c)
-        if (grid->ColWidths(c) > 0)
-            written.push_back(c);
-    // The lines go to the file a piece at a time: a million rows never stand
-    // whole in memory beside the grid.
-    constexpr std::size_t kPiece = 256 * 1024;
+    const std::vector<int> columns = WrittenColumns(*grid);
+    const TSaveForm form = SaveFormOf(fileName);
     try {
         TAtomicFileWriter file(fileName.toStdString(), TAtomicFileWriter::TFallback::InPlace);
-        std::string piece;
-        piece.reserve(kPiece + 4096);
-        TResultLineWriter writer(piece);
-        for (int r = 0; r < grid->RowCount(); ++r) {
-            for (int c : written)
-                writer.TextCell(grid->CellText(c, r)); // imported columns may hold anything
-            writer.EndLine();
-            if (piece.size() >= kPiece) {
-                file.Write(piece);
-                piece.clear();
-            }
-        }
-        file.Write(piece);
+        if (form == TSaveForm::Workbook)
+            WriteWorkbook(*grid, columns, ResultTable(TableOf(grid)), file);
+        else
+            WriteLines(*grid, columns, form == TSaveForm::Csv ? TLineFormat::Csv : TLineFormat::Semicolon, file);
         file.Commit();
     } catch (const TFileError& error) {
         ThrowFileError("Cannot create file", error);
+    } catch (const TXlsxError& error) {
+        std::string reason = error.what();
+        reason.front() = char(std::toupper(static_cast<unsigned char>(reason.front()))); // a sentence of its own
+        ThrowFileError("Cannot create file", TFileError(fileName.toStdString(), reason));
     }
 }
 

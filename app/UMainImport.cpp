@@ -1,6 +1,6 @@
-// File > Import list ...: a delimited list (a spreadsheet export) read through
-// its preview dialog, then computed into both grids with its other columns; and
-// the status bar's word on the last list read.
+// File > Import list ...: a delimited list (a spreadsheet export) or a
+// workbook's sheet read through its preview dialog, then computed into both
+// grids with its other columns; and the status bar's word on the last list read.
 
 #include "UMain.h"
 
@@ -8,6 +8,7 @@
 #include "CollisionView.h"
 #include "Dialogs.h"
 #include "FormLook.h"
+#include "ImportedList.h"
 #include "ListImport.h"
 #include "ListStatusText.h"
 #include "PlateList.h"
@@ -21,13 +22,11 @@
 
 namespace {
 
-// The whole list is read into memory, up to this size.
-constexpr std::size_t kImportLimit = std::size_t(256) << 20;
-
 TFileDialogOptions ListFileDialog()
 {
     TFileDialogOptions options;
-    options.Filter = QStringLiteral("Lists (*.csv;*.tsv;*.txt)|*.csv;*.tsv;*.txt|Comma-separated (*.csv)|*.csv|"
+    options.Filter = QStringLiteral("Lists (*.csv;*.tsv;*.txt;*.xlsx;*.ods)|*.csv;*.tsv;*.txt;*.xlsx;*.ods|"
+                                    "Workbooks (*.xlsx;*.ods)|*.xlsx;*.ods|Comma-separated (*.csv)|*.csv|"
                                     "Tab-separated (*.tsv)|*.tsv|Text Files (*.txt)|*.txt|All Files (*.*)|*.*");
     options.FilterIndex = 1;
     options.OverwritePrompt = false;
@@ -56,36 +55,29 @@ void TFormMain::mnuFileImportClick()
     const std::optional<QString> name = OpenFileDialog(ListFileDialog());
     if (!name)
         return;
-    std::optional<std::string> bytes;
-    try {
-        bytes = ReadFileUpTo(name->toStdString(), kImportLimit);
-    } catch (const TFileError& error) {
-        throw std::runtime_error(QStringLiteral("Cannot open file \"%1\". %2")
-                                     .arg(*name, QString::fromStdString(error.Reason))
-                                     .toStdString());
+    std::optional<TImportedList> list;
+    {
+        TBusyCursor busy;
+        list.emplace(*name);
     }
-    if (!bytes)
-        throw std::runtime_error(QStringLiteral("Cannot import \"%1\": the list is larger than 256 MiB").arg(*name).toStdString());
-    const std::string text = DecodeListText(*bytes);
-    bytes.reset();
-    TFormImport dialog(text, *name, this);
+    TFormImport dialog(*list, this);
     if (dialog.exec() != QDialog::Accepted)
         return;
-    ImportList(text, dialog.Options(), *name);
+    ImportList(*list, dialog.Options());
 }
 
-void TFormMain::ImportList(std::string_view utf8, const TDelimitedListOptions& options, const QString& fileName)
+void TFormMain::ImportList(const TImportedList& list, const TDelimitedListOptions& options)
 {
     TBusyCursor busy;
     TListImport import(SG1, SG2, Collisions);
     try {
-        ReadDelimitedText(utf8, options, import);
+        list.ReadPlates(options, import);
     } catch (const TListColumnError& error) {
         import.Flush();
         throw std::runtime_error(error.what());
     }
     import.Flush();
-    ShowListStatus(ImportedListStatus(fileName, import.Imported(), import.Issues()));
+    ShowListStatus(ImportedListStatus(list.FileName(), import.Imported(), import.Issues()));
 }
 
 void TFormMain::ShowListStatus(const QString& text)

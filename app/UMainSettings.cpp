@@ -28,21 +28,25 @@ int TFormMain::DefaultWidth(TCodeTable table, int col)
     return ColumnWidthDefaults[offset + std::size_t(col)];
 }
 
-void TFormMain::BuildColumnMenu(QMenu* menu, TCodeTable table, const char* nameFormat)
+void TFormMain::BuildColumnMenu(QMenu* menu, TCodeTable table)
 {
-    TzelGrid* grid = Grid(table);
+    for (int i = 0; i < Grid(table)->ColCount(); ++i)
+        AddColumnItem(menu, table, i);
+}
+
+void TFormMain::AddColumnItem(QMenu* menu, TCodeTable table, int col)
+{
+    const TzelGrid* grid = Grid(table);
     const bool lv1 = table == TCodeTable::Wiegand26;
-    for (int i = 0; i < grid->ColCount(); ++i) {
-        QAction* item = menu->addAction(grid->Cells(i, 0));
-        item->setObjectName(QString::fromLatin1(nameFormat).arg(i));
-        item->setData(i); // the tag
-        item->setEnabled(i >= 1);
-        item->setCheckable(true);
-        item->setChecked(grid->ColWidths(i) > 0);
-        connect(item, &QAction::triggered, this, Guarded([this, item, lv1] {
-            lv1 ? mnuShowHideColumnLV1Click(item) : mnuShowHideColumnLV2Click(item);
-        }));
-    }
+    QAction* item = menu->addAction(grid->Cells(col, 0));
+    item->setObjectName(QString::fromLatin1(lv1 ? "mnuShowHideLV1Column_%1" : "mnuShowHideLV2Column_%1").arg(col));
+    item->setData(col); // the tag
+    item->setEnabled(col >= 1);
+    item->setCheckable(true);
+    item->setChecked(grid->ColWidths(col) > 0);
+    connect(item, &QAction::triggered, this, Guarded([this, item, lv1] {
+        lv1 ? mnuShowHideColumnLV1Click(item) : mnuShowHideColumnLV2Click(item);
+    }));
 }
 
 void TFormMain::LoadSettings(const QString& fileName)
@@ -97,21 +101,27 @@ void TFormMain::FormDestroy()
     }
 }
 
-void TFormMain::UpdateColumnMenu(QMenu* menu, TzelGrid* grid, bool active)
+void TFormMain::UpdateColumnMenu(QMenu* menu, TCodeTable table)
 {
-    menu->menuAction()->setVisible(active);
+    TzelGrid* grid = Grid(table);
+    menu->menuAction()->setVisible(ActiveGrid() == grid);
+    // Columns an import added get items of their own, captioned with their names.
+    for (qsizetype col = menu->actions().size(); col < grid->ColCount(); ++col)
+        AddColumnItem(menu, table, int(col));
     for (QAction* item : menu->actions()) {
         const int col = item->data().toInt();
-        // A column deleted since start-up leaves its item hidden.
+        // A column deleted since then leaves its item hidden.
         item->setVisible(col < grid->ColCount());
         item->setChecked(col < grid->ColCount() && grid->ColWidths(col) > 0);
+        if (std::size_t(col) >= ResultTable(table).ColumnCount() && col < grid->ColCount())
+            item->setText(grid->Cells(col, 0));
     }
 }
 
 void TFormMain::UpdateShowHide()
 {
-    UpdateColumnMenu(mnuView1, SG1, ActiveGrid() == SG1);
-    UpdateColumnMenu(mnuView2, SG2, ActiveGrid() == SG2);
+    UpdateColumnMenu(mnuView1, TCodeTable::Wiegand26);
+    UpdateColumnMenu(mnuView2, TCodeTable::Wiegand64);
 }
 
 void TFormMain::ShowHideColumn(TCodeTable table, QAction* item)

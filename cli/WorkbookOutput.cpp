@@ -4,12 +4,6 @@ namespace {
 
 constexpr std::size_t kBatchSize = 256;
 
-// The sheets' names, as the window's tabs are named.
-std::string SheetName(TCodeTable table)
-{
-    return table == TCodeTable::Wiegand26 ? "Wiegand 26-bit (SHA-1)" : "Wiegand 64-bit";
-}
-
 } // namespace
 
 TWorkbookConverter::TWorkbookConverter(TCodeTable table, std::vector<int> columns, bool awaitOtherColumns)
@@ -31,7 +25,7 @@ void TWorkbookConverter::Start()
     }
     for (const std::string& name : otherNames_)
         columns.push_back({name, false});
-    sheet_.emplace(SheetName(table_), std::move(columns));
+    sheet_.emplace(std::string(ResultTable(table_).Title), std::move(columns));
 }
 
 void TWorkbookConverter::OtherColumns(const std::vector<std::string>& names)

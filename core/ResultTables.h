@@ -58,6 +58,7 @@ inline constexpr std::array<TResultColumn, 3> kWiegand64Columns{{
 
 struct TResultTable {
     TCodeTable Table;
+    std::string_view Title;                 // its tab's caption, and its sheet's name in a workbook
     int Bits;                               // 26 or 64: how --table and messages name it
     std::span<const TResultColumn> Columns; // in order; column 0 is the plate
     std::size_t CodeColumn;                 // the column of the Wiegand code
@@ -66,8 +67,10 @@ struct TResultTable {
     const TResultColumn& Code() const { return Columns[CodeColumn]; }
 };
 
-inline constexpr TResultTable kWiegand26Table{TCodeTable::Wiegand26, 26, kWiegand26Columns, Wiegand26Column::Code};
-inline constexpr TResultTable kWiegand64Table{TCodeTable::Wiegand64, 64, kWiegand64Columns, Wiegand64Column::Code};
+inline constexpr TResultTable kWiegand26Table{TCodeTable::Wiegand26, "Wiegand 26-bit (SHA-1)", 26, kWiegand26Columns,
+                                              Wiegand26Column::Code};
+inline constexpr TResultTable kWiegand64Table{TCodeTable::Wiegand64, "Wiegand 64-bit", 64, kWiegand64Columns,
+                                              Wiegand64Column::Code};
 
 constexpr const TResultTable& ResultTable(TCodeTable table)
 {

@@ -183,13 +183,30 @@ private:
             dialog.selectNameFilter(filters.value(options.FilterIndex - 1, filters.first()));
         }
         dialog.setDefaultSuffix(options.DefaultExt);
+        // A name typed without an extension gets the chosen kind's: a save as
+        // "Excel workbook (*.xlsx)" makes a .xlsx file.
+        if (save)
+            QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog, &options](const QString& filter) {
+                dialog.setDefaultSuffix(FilterExtension(filter, options.DefaultExt));
+            });
         dialog.setOption(QFileDialog::DontConfirmOverwrite, !(save && options.OverwritePrompt));
         WithoutDelete(dialog, save);
         if (!options.FileName.isEmpty())
             dialog.selectFile(options.FileName);
         if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
             return std::nullopt;
-        return WithDefaultExt(dialog.selectedFiles().first(), options.DefaultExt);
+        return WithDefaultExt(dialog.selectedFiles().first(), dialog.defaultSuffix());
+    }
+
+    // The extension of a name filter of one pattern, "Excel workbook (*.xlsx)";
+    // `otherwise` for "All Files (*)" and the like.
+    static QString FilterExtension(const QString& filter, const QString& otherwise)
+    {
+        const qsizetype open = filter.lastIndexOf(QLatin1String("(*."));
+        if (open < 0 || !filter.endsWith(QLatin1Char(')')))
+            return otherwise;
+        const QString extension = filter.mid(open + 3, filter.size() - open - 4);
+        return extension.contains(QLatin1Char(' ')) || extension.contains(QLatin1Char('*')) ? otherwise : extension;
     }
 
     // The dialog's own Delete removes a folder with all it holds, on the window's

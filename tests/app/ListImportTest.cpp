@@ -4,6 +4,7 @@
 
 #include "MainWindowHarness.h"
 
+#include "TestWorkbooks.h"
 #include "UImport.h"
 
 #include "../support/RealDisplay.h"
@@ -117,8 +118,9 @@ TEST_F(MainWindowTest, ImportListReadsTheChosenColumnAndKeepsTheOthers)
         Choose(form->mnuFile, {form->mnuFileImport}, how);
         ASSERT_TRUE(seen);
         EXPECT_EQ(dialogs.fileDialogs.back().options.Filter,
-                  "Lists (*.csv;*.tsv;*.txt)|*.csv;*.tsv;*.txt|Comma-separated (*.csv)|*.csv|Tab-separated (*.tsv)|"
-                  "*.tsv|Text Files (*.txt)|*.txt|All Files (*.*)|*.*");
+                  "Lists (*.csv;*.tsv;*.txt;*.xlsx;*.ods)|*.csv;*.tsv;*.txt;*.xlsx;*.ods|Workbooks (*.xlsx;*.ods)|"
+                  "*.xlsx;*.ods|Comma-separated (*.csv)|*.csv|Tab-separated (*.tsv)|*.tsv|Text Files (*.txt)|*.txt|"
+                  "All Files (*.*)|*.*");
 
         // Both grids: the computed columns as File > Open gives them, then the others.
         ASSERT_EQ(form->SG1->ColCount(), 9);
@@ -148,14 +150,28 @@ TEST_F(MainWindowTest, ImportListReadsTheChosenColumnAndKeepsTheOthers)
         form->mnuCopy->trigger();
         EXPECT_EQ(QApplication::clipboard()->text(), QString::fromUtf8("M\xC3\xBCller;Vertrieb"));
 
-        // The same list again takes the same columns; New keeps them.
+        // The same list again takes the same columns, which View > Columns lists
+        // and hides like the others; New takes them away with the rows.
         dialogs.fileAnswers.push_back(list);
         WhenImportDialogShows([](TFormImport* dialog) { dialog->accept(); });
         form->mnuFileImport->trigger();
         EXPECT_EQ(form->SG1->ColCount(), 9);
         EXPECT_EQ(form->SG1->RowCount(), 5);
+        form->UpdateShowHide();
+        ASSERT_EQ(form->mnuView1->actions().size(), 9);
+        QAction* owner = form->mnuView1->actions().at(7);
+        EXPECT_EQ(owner->text(), "Halter");
+        Choose(form->mnuView, {form->mnuView1->menuAction(), owner}, how);
+        EXPECT_LT(form->SG1->ColWidths(7), 0);
+        dialogs.fileAnswers.push_back(saved);
+        form->mnuFileSave->trigger();
+        EXPECT_TRUE(ReadAll(saved).startsWith("Number plate;Wiegand 26-bit (hex);Facility code;ID number;Abteilung\r\n"));
         form->mnuFileNew->trigger();
         EXPECT_EQ(StatusText(*form), "");
+        EXPECT_EQ(form->SG1->ColCount(), 7);
+        EXPECT_EQ(form->SG2->ColCount(), 3);
+        form->UpdateShowHide();
+        EXPECT_FALSE(owner->isVisible());
         form.reset();
     }
 }
@@ -228,9 +244,95 @@ TEST_F(MainWindowTest, CopyPutsTextAndAnHtmlTableOnTheRealClipboard)
                                    "007;0x0AA0902;0x15346B59 3C4D0CF0 5FB6E67A 5669D852 E6550481;0x550481;5571713;85");
     const QString html = read("text/html");
     const QString text_ = QStringLiteral("<td style=\"mso-number-format:'\\@'\" sdnum=\"1033;0;@\">");
-    EXPECT_TRUE(html.contains("<table><tr>" + text_ + "HK55EVB</td>" + text_ + "0x3019E2A</td><td>128</td></tr>"))
+    const QString header = QStringLiteral("<th style=\"mso-number-format:'\\@'\" sdnum=\"1033;0;@\">");
+    // The header cells of the selected columns come first, so that the pasted columns keep their names.
+    EXPECT_TRUE(html.contains("<table><tr>" + header + "Number plate</th>"))
+        << html.toStdString();
+    EXPECT_TRUE(html.contains("</th></tr><tr>" + text_ + "HK55EVB</td>" + text_ + "0x3019E2A</td><td>128</td></tr>"))
         << html.toStdString();
     // A plate of digits with a leading zero stays text in a spreadsheet.
     EXPECT_TRUE(html.contains("<tr>" + text_ + "007</td>")) << html.toStdString();
     EXPECT_FALSE(html.contains("A44F633C")) << "hidden columns stay out of the table";
+}
+
+TEST_F(MainWindowTest, AWorkbookImportsFromItsChosenSheetAndSavesAsCsvOrAWorkbookAsTheGridShowsIt)
+{
+    if (!OnARealDisplay())
+        return RerunUnderXvfb();
+    Open();
+    // Twelve vehicles under a header on the second sheet, one of them 007 (text),
+    // an owner with two blanks, and the total row spreadsheets put last.
+    std::string rows = "<row r=\"1\"><c t=\"inlineStr\"><is><t>Nr.</t></is></c><c t=\"inlineStr\"><is><t>Kennzeichen"
+                       "</t></is></c><c t=\"inlineStr\"><is><t>Halter</t></is></c></row>";
+    for (int i = 1; i <= 12; ++i) {
+        const std::string plate = i == 1 ? "007" : "AB " + std::to_string(i);
+        const std::string owner = i == 1 ? "Smith,  John" : "Owner " + std::to_string(i);
+        rows += "<row r=\"" + std::to_string(i + 1) + "\"><c><v>" + std::to_string(i) + "</v></c><c t=\"inlineStr\"><is>"
+                "<t>" + plate + "</t></is></c><c t=\"inlineStr\"><is><t xml:space=\"preserve\">" + owner + "</t></is></c></row>";
+    }
+    rows += "<row r=\"14\"><c t=\"inlineStr\"><is><t>Summe</t></is></c><c><v>12</v></c></row>";
+    const QString book = dir.filePath("vehicles.xlsx");
+    WriteAll(book, QByteArray::fromStdString(ZipBytes(XlsxParts({{"Notes", "<row r=\"1\"><c><v>1</v></c></row>"},
+                                                                  {"Fahrzeuge", rows}}))));
+    dialogs.fileAnswers.push_back(book);
+    bool seen = false;
+    WhenImportDialogShows([&](TFormImport* dialog) {
+        seen = true;
+        // A workbook has sheets to choose from where a text list has separators.
+        EXPECT_FALSE(dialog->cbSeparator->isVisible());
+        EXPECT_EQ(dialog->cbSheet->count(), 2);
+        const auto key = [dialog](Qt::Key k, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+            QTest::keyClick(dialog->windowHandle(), k, modifiers);
+        };
+        key(Qt::Key_T, Qt::AltModifier);
+        EXPECT_EQ(QApplication::focusWidget(), dialog->cbSheet);
+        key(Qt::Key_Down);
+        EXPECT_EQ(dialog->cbSheet->currentText(), "Fahrzeuge");
+        EXPECT_TRUE(dialog->chkHeader->isChecked());
+        EXPECT_EQ(dialog->cbPlateColumn->currentText(), "Kennzeichen (column 2)");
+        // The first eight records and the last three, numbered by their rows.
+        ASSERT_EQ(dialog->Preview->rowCount(), 12);
+        EXPECT_EQ(dialog->Preview->verticalHeaderItem(0)->text(), "2");
+        EXPECT_EQ(dialog->Preview->item(0, 1)->text(), "007");
+        EXPECT_EQ(dialog->Preview->verticalHeaderItem(8)->text(), "...");
+        EXPECT_EQ(dialog->Preview->verticalHeaderItem(11)->text(), "14");
+        EXPECT_EQ(dialog->Preview->item(11, 0)->text(), "Summe");
+        dialog->grab().save(QDir::temp().filePath("corvana-import-workbook.png"));
+        key(Qt::Key_Return);
+    });
+    form->mnuFileImport->trigger();
+    ASSERT_TRUE(seen);
+    EXPECT_EQ(form->SG1->RowCount(), 13);
+    EXPECT_EQ(Row(form->SG1, 1).mid(7), (QStringList{"1", "Smith,  John"}));
+    EXPECT_EQ(StatusText(*form), "vehicles.xlsx: 12 plates imported; 1 record skipped: 1 reading as a total row");
+
+    // CSV keeps the owner one field; the workbook keeps every cell as the grid shows it.
+    Activate();
+    const QString csv = dir.filePath("cards.csv");
+    dialogs.fileAnswers.push_back(csv);
+    QTest::keyClick(form->EditPlate, Qt::Key_S, Qt::ControlModifier);
+    const QByteArray csvBytes = ReadAll(csv);
+    EXPECT_TRUE(csvBytes.startsWith("\xEF\xBB\xBFNumber plate,Wiegand 26-bit (hex),Facility code,ID number,Nr.,Halter\r\n"
+                                    "007,0x0AA0902,85,1153,1,\"Smith,  John\"\r\n"))
+        << csvBytes.toStdString();
+    const QString book2 = dir.filePath("cards.xlsx");
+    dialogs.fileAnswers.push_back(book2);
+    QTest::keyClick(form->EditPlate, Qt::Key_S, Qt::ControlModifier);
+    EXPECT_EQ(dialogs.messages.value(dialogs.messages.size() - 1), "OK: file " + book2 + " saved");
+    const std::vector<std::string> cells = OpenpyxlCells(book2.toStdString());
+    ASSERT_EQ(cells.size(), 14u);
+    for (int r = 0; r < 13; ++r) {
+        QStringList expected;
+        for (int c : {0, 1, 5, 6, 7, 8}) {
+            const bool number = r > 0 && (c == 5 || c == 6);
+            expected << (number ? "n:" : "s:") + form->SG1->Cells(c, r);
+        }
+        EXPECT_EQ(cells[std::size_t(r)], expected.join('|').toStdString());
+    }
+    EXPECT_EQ(cells.back(), "Wiegand 26-bit (SHA-1) A2 True");
+
+    // Copy keeps the blanks inside a cell for the spreadsheet it is pasted into.
+    form->SG1->SetSelection(TGridRect{8, 1, 8, 1});
+    form->mnuCopy->trigger();
+    EXPECT_TRUE(QApplication::clipboard()->mimeData()->html().contains(">Smith,&nbsp;&nbsp;John</td>"));
 }

@@ -239,7 +239,8 @@ TEST_F(MainWindowTest, SaveAsWritesTheVisibleColumnsAndReportsSuccess)
     dialogs.fileAnswers.push_back(name);
     QTest::keyClick(form->EditPlate, Qt::Key_S, Qt::ControlModifier);
     ASSERT_EQ(dialogs.fileDialogs.size(), 1u);
-    EXPECT_EQ(dialogs.fileDialogs[0].options.Filter, "Text Files (*.txt)|*.txt|All Files (*.*)|*.*");
+    EXPECT_EQ(dialogs.fileDialogs[0].options.Filter,
+              "Text Files (*.txt)|*.txt|CSV (*.csv)|*.csv|Excel workbook (*.xlsx)|*.xlsx|All Files (*.*)|*.*");
     EXPECT_EQ(dialogs.fileDialogs[0].options.DefaultExt, "txt");
     EXPECT_EQ(ReadAll(name + ".txt"), "Number plate;Wiegand 26-bit (hex);Facility code;ID number\r\n;;;\r\n");
     EXPECT_EQ(dialogs.messages.value(0), "OK: file " + name + ".txt saved");

@@ -9,8 +9,6 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include <cstdio>
-#include <memory>
 
 using ::testing::ElementsAre;
 using ::testing::HasSubstr;
@@ -20,27 +18,6 @@ namespace {
 std::string InlineCell(const std::string& reference, const std::string& text)
 {
     return "<c r=\"" + reference + "\" t=\"inlineStr\"><is><t>" + text + "</t></is></c>";
-}
-
-// Each cell of the first sheet as openpyxl reads it: its type ("s" text, "n"
-// number) and value, a row a line; then the frozen pane and whether A1 is bold.
-std::vector<std::string> OpenpyxlCells(const std::string& path)
-{
-    const std::string command = "/usr/bin/python3 -c 'import sys, openpyxl\n"
-                                "sheet = openpyxl.load_workbook(sys.argv[1]).active\n"
-                                "for row in sheet.iter_rows():\n"
-                                "    print(\"|\".join(c.data_type + \":\" + str(c.value) for c in row))\n"
-                                "print(sheet.title, sheet.freeze_panes, sheet[\"A1\"].font.b)' " +
-                                path;
-    std::unique_ptr<FILE, int (*)(FILE*)> pipe(popen(command.c_str(), "r"), &pclose);
-    std::string out;
-    char buffer[4096];
-    for (std::size_t n; (n = fread(buffer, 1, sizeof buffer, pipe.get())) > 0;)
-        out.append(buffer, n);
-    std::vector<std::string> lines;
-    for (std::size_t start = 0, end; (end = out.find('\n', start)) != std::string::npos; start = end + 1)
-        lines.push_back(out.substr(start, end - start));
-    return lines;
 }
 
 } // namespace

@@ -2,6 +2,8 @@
 
 #include <zip.h>
 
+#include <cstdio>
+#include <memory>
 #include <stdexcept>
 
 std::string ZipBytes(const TZipParts& parts)
@@ -87,4 +89,23 @@ TZipParts OdsParts(const std::string& tables)
          "xmlns:text=\"urn:oasis:names:tc:opendocument:xmlns:text:1.0\"><office:body><office:spreadsheet>" +
              tables + "</office:spreadsheet></office:body></office:document-content>"},
     };
+}
+
+std::vector<std::string> OpenpyxlCells(const std::string& path)
+{
+    const std::string command = "/usr/bin/python3 -c 'import sys, openpyxl\n"
+                                "sheet = openpyxl.load_workbook(sys.argv[1]).active\n"
+                                "for row in sheet.iter_rows():\n"
+                                "    print(\"|\".join(c.data_type + \":\" + str(c.value) for c in row))\n"
+                                "print(sheet.title, sheet.freeze_panes, sheet[\"A1\"].font.b)' \"" +
+                                path + "\"";
+    std::unique_ptr<FILE, int (*)(FILE*)> pipe(popen(command.c_str(), "r"), &pclose);
+    std::string out;
+    char buffer[4096];
+    for (std::size_t n; (n = fread(buffer, 1, sizeof buffer, pipe.get())) > 0;)
+        out.append(buffer, n);
+    std::vector<std::string> lines;
+    for (std::size_t start = 0, end; (end = out.find('\n', start)) != std::string::npos; start = end + 1)
+        lines.push_back(out.substr(start, end - start));
+    return lines;
 }

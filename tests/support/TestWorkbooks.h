@@ -22,3 +22,8 @@ TZipParts XlsxParts(const std::vector<TXlsxSheet>& sheets, const std::string& sh
 
 // The parts of an .ods spreadsheet whose <office:spreadsheet> holds `tables`.
 TZipParts OdsParts(const std::string& tables);
+
+// Each cell of a workbook's first sheet as openpyxl, an independent reader,
+// reads it: its type ("s" text, "n" number) and value, a row a line; then the
+// sheet's name, its frozen pane and whether A1 is bold.
+std::vector<std::string> OpenpyxlCells(const std::string& path);
