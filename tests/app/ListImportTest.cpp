@@ -336,3 +336,39 @@ TEST_F(MainWindowTest, AWorkbookImportsFromItsChosenSheetAndSavesAsCsvOrAWorkboo
     form->mnuCopy->trigger();
     EXPECT_TRUE(QApplication::clipboard()->mimeData()->html().contains(">Smith,&nbsp;&nbsp;John</td>"));
 }
+
+TEST_F(MainWindowTest, WorkbooksMadeByASpreadsheetProgramImportAsTheirListDoes)
+{
+    // A real spreadsheet program makes the .xlsx and the .ods of a list, every
+    // column text as a user keeps 007; each imports as the list itself does.
+    Open();
+    const QString list = dir.filePath("vehicles.csv");
+    WriteAll(list, "Nr.,Kennzeichen,Halter\n1,007,\"M\xC3\xBCller, Hans\"\n2,0815,\"Line\nbreak\"\n3,hk 55 evb,Lee\n"
+                   "Total,3,\n");
+    QProcess soffice;
+    soffice.setProcessEnvironment([&] {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("HOME", dir.path());
+        return environment;
+    }());
+    for (const char* kind : {"xlsx", "ods"}) {
+        soffice.start("soffice", {"--headless", "--norestore", "--infilter=CSV:44,34,76,1,1/2/2/2/3/2", "--convert-to",
+                                  kind, "--outdir", dir.path(), list});
+        ASSERT_TRUE(soffice.waitForFinished(240000) && soffice.exitCode() == 0) << soffice.readAllStandardError().toStdString();
+    }
+    const auto import = [&](const QString& file) {
+        form->mnuFileNew->trigger();
+        dialogs.fileAnswers.push_back(file);
+        WhenImportDialogShows([](TFormImport* dialog) { dialog->accept(); });
+        form->mnuFileImport->trigger();
+        QList<QStringList> rows;
+        for (int r = 0; r < form->SG1->RowCount(); ++r)
+            rows << Row(form->SG1, r) << Row(form->SG2, r);
+        return std::make_pair(rows, StatusText(*form).section(':', 1));
+    };
+    const auto fromList = import(list);
+    EXPECT_EQ(fromList.second, " 3 plates imported; 1 record skipped: 1 reading as a total row");
+    EXPECT_EQ(fromList.first.value(2).first(), "007");
+    for (const char* book : {"vehicles.xlsx", "vehicles.ods"})
+        EXPECT_EQ(import(dir.filePath(book)), fromList) << book;
+}
