@@ -178,7 +178,7 @@ void TCliInputs::ReadWorkbook(const std::string& name, TPlateLineSink& sink)
     try {
         const std::unique_ptr<TWorkbook> workbook = TWorkbook::OpenFile(name);
         const std::size_t sheet = options_.Sheet.empty() ? 0 : FindSheet(workbook->SheetNames(), options_.Sheet);
-        workbook->ReadSheet(sheet, plates);
+        ReadSheetAlongside(*workbook, sheet, plates);
         plates.Finish();
     } catch (const TWorkbookError& e) {
         throw TListError(InputName(name) + ": cannot read the workbook: " + e.what());

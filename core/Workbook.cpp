@@ -1,6 +1,10 @@
 #include "Workbook.h"
 
+#include "RecordTable.h"
+#include "WorkQueue.h"
 #include "WorkbookParts.h"
+
+#include <utility>
 
 #include <charconv>
 
@@ -34,6 +38,50 @@ std::unique_ptr<TWorkbook> TWorkbook::Open(TZipArchive archive)
     if (archive.Has("[Content_Types].xml"))
         return OpenXlsxWorkbook(std::move(archive));
     throw TWorkbookError("it is a ZIP archive, but no workbook");
+}
+
+namespace {
+
+// The records of a sheet gathered into batches for the thread that takes them.
+class TRecordBatches : public TRecordSink {
+public:
+    // Thrown when the taker wants no more: it ends the reading of the sheet.
+    struct TStopped {};
+
+    explicit TRecordBatches(const std::function<bool(TRecordTable)>& put) : put_(put) {}
+    void Record(const TDelimitedRecord& record) override
+    {
+        batch_.Record(record);
+        if (batch_.Size() == kBatch)
+            Flush();
+    }
+    void UnclosedQuote(std::uint64_t) override {}
+    void Flush()
+    {
+        if (batch_.Size() > 0 && !put_(std::exchange(batch_, TRecordTable())))
+            throw TStopped();
+    }
+
+private:
+    static constexpr std::size_t kBatch = 4096;
+    const std::function<bool(TRecordTable)>& put_;
+    TRecordTable batch_;
+};
+
+} // namespace
+
+void ReadSheetAlongside(TWorkbook& workbook, std::size_t index, TRecordSink& sink)
+{
+    TWorkQueue<TRecordTable> batches(4, [&](const std::function<bool(TRecordTable)>& put) {
+        TRecordBatches records(put);
+        try {
+            workbook.ReadSheet(index, records);
+            records.Flush();
+        } catch (const TRecordBatches::TStopped&) {
+        }
+    });
+    while (const std::optional<TRecordTable> batch = batches.Take())
+        batch->Replay(sink);
 }
 
 std::string_view WorkbookKindName(TWorkbookKind kind)

@@ -42,6 +42,11 @@ public:
     virtual void ReadSheet(std::size_t index, TRecordSink& sink) = 0;
 };
 
+// Reads a sheet in a thread of its own while `sink` takes its records on the
+// calling thread, a batch at a time, so that reading the sheet and whatever
+// the sink does with its records work side by side. Throws what either throws.
+void ReadSheetAlongside(TWorkbook& workbook, std::size_t index, TRecordSink& sink);
+
 // "Excel workbook" or "OpenDocument spreadsheet".
 std::string_view WorkbookKindName(TWorkbookKind kind);
 

@@ -292,12 +292,25 @@ private:
 
     void StartCell(const TXmlAttributes& attributes)
     {
-        const auto column = ReferenceColumn(attributes.Value("r"));
+        // Its reference, type and style, in one pass over its attributes: a
+        // sheet has millions of cells.
+        std::optional<std::size_t> column;
+        type_ = 'n';
+        style_ = 0;
+        for (std::size_t i = 0; i < attributes.Count(); ++i) {
+            const std::string_view name = attributes.Name(i);
+            if (name.size() != 1)
+                continue;
+            const std::string_view value = attributes.ValueAt(i);
+            if (name[0] == 'r')
+                column = ReferenceColumn(value);
+            else if (name[0] == 't' && !value.empty())
+                type_ = value == "inlineStr" ? 'i' : value == "str" ? 'f' : value.front();
+            else if (name[0] == 's')
+                style_ = ParseNumber<std::size_t>(value).value_or(0);
+        }
         cellColumn_ = column ? *column : column_;
         column_ = cellColumn_ + 1;
-        const std::string_view type = attributes.Value("t");
-        type_ = type.empty() ? 'n' : type == "inlineStr" ? 'i' : type == "str" ? 'f' : type.front();
-        style_ = ParseNumber<std::size_t>(attributes.Value("s")).value_or(0);
         formula_ = false;
         value_.clear();
         item_.Clear();
@@ -307,10 +320,9 @@ private:
     {
         text_.clear();
         switch (type_) {
-        case 's':
-            if (const auto index = ParseNumber<std::size_t>(value_))
-                text_ = strings_.At(*index);
-            break;
+        case 's': // most cells: their text goes on from the shared strings as it stands
+            rows_.Cell(cellColumn_, strings_.At(ParseNumber<std::size_t>(value_).value_or(std::size_t(-1))), formula_);
+            return;
         case 'i':
             item_.TakeInto(text_);
             break;

@@ -1,16 +1,21 @@
 #pragma once
-// XML read as it arrives, in pieces, with expat: each element's local name (the
-// part after a namespace prefix, which is all a workbook's parts need to be told
-// apart), its attributes and the text between. Workbooks come from outside: a
-// document type declaration, the only way to entities that expand or load other
-// files, is refused.
+// XML read as it arrives, in pieces, with libxml2's SAX2 push parser: each
+// element's local name (the part after a namespace prefix, which is all a
+// workbook's parts need to be told apart), its attributes and the text between.
+// Workbooks come from outside: a document type declaration, the only way to
+// entities that expand or load other files, is refused, nothing is read from
+// the network, and libxml2's limits on names, text and depth stand.
 
 #include <cstddef>
+#include <exception>
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
-struct XML_ParserStruct;
+struct _xmlParserCtxt;
+class TXmlStream;
 
 // XML that is not well formed, or that declares a document type.
 class TXmlError : public std::runtime_error {
@@ -18,17 +23,26 @@ public:
     using std::runtime_error::runtime_error;
 };
 
-// The attributes of an element as expat gives them: name, value, name, value, ..., null.
+// The attributes of an element as libxml2 gives them: for each, its local name,
+// prefix, namespace, and the start and end of its value.
 class TXmlAttributes {
 public:
-    explicit TXmlAttributes(const char** pairs) : pairs_(pairs) {}
+    TXmlAttributes(TXmlStream& stream, const unsigned char** attributes, int count)
+        : stream_(stream), attributes_(attributes), count_(count)
+    {
+    }
     // The value of the attribute with this local name; empty when there is none.
     std::string_view Value(std::string_view localName) const;
     bool Has(std::string_view localName) const;
+    std::size_t Count() const { return std::size_t(count_); }
+    // The local name and the value of the attribute `i`.
+    std::string_view Name(std::size_t i) const;
+    std::string_view ValueAt(std::size_t i) const;
 
 private:
-    const char* Find(std::string_view localName) const;
-    const char** pairs_;
+    TXmlStream& stream_;
+    const unsigned char** attributes_;
+    int count_;
 };
 
 class TXmlHandler {
@@ -59,12 +73,18 @@ public:
 
 private:
     friend struct TXmlCallbacks;
+    friend class TXmlAttributes;
     void Parse(const char* bytes, std::size_t size, bool final);
+    std::string_view Name(const unsigned char* name);
 
-    XML_ParserStruct* parser_;
+    _xmlParserCtxt* parser_;
     TXmlHandler& handler_;
     bool stopped_ = false;
     bool refused_ = false; // a document type declaration was met
+    bool wantText_ = false;
+    std::exception_ptr failure_; // what a handler threw, thrown again after the parser returned
+    static constexpr std::size_t kNamesKept = 32;
+    std::vector<std::pair<const unsigned char*, std::size_t>> names_; // names met, with their lengths
 };
 
 // The local name of an element or attribute name: the part after its prefix.

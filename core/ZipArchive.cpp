@@ -1,6 +1,7 @@
 #include "ZipArchive.h"
 
 #include "FileError.h"
+#include "WorkQueue.h"
 
 #include <zip.h>
 
@@ -35,6 +36,15 @@ std::string ZipErrorText(int code)
 [[noreturn]] void ThrowNotZip(const std::string& why) { throw TWorkbookError("it is not a ZIP archive, as workbooks are (" + why + ")"); }
 
 std::string MiB(std::uint64_t bytes) { return std::to_string(bytes >> 20) + " MiB"; }
+
+std::string TooLarge(const std::string& name, std::uint64_t limit)
+{
+    return "its part \"" + name + "\" unpacks to more than " + MiB(limit) + ", more than a workbook's part may (a ZIP bomb?)";
+}
+
+// Parts from this size on unpack ahead of their reader, a few pieces at most.
+constexpr std::uint64_t kUnpackAheadFrom = std::uint64_t(4) << 20;
+constexpr std::size_t kPiecesAhead = 4;
 
 // The bytes of a file that cannot be read twice, up to `limit`.
 std::string ReadAll(int fd, const std::string& fileName, std::size_t limit)
@@ -126,12 +136,25 @@ void TZipArchive::Read(const std::string& name, std::uint64_t limit,
     const zip_int64_t index = zip_name_locate(state_->archive, name.c_str(), ZIP_FL_NOCASE);
     if (index < 0)
         throw TWorkbookError("its part \"" + name + "\" is missing");
-    const std::string tooLarge = "its part \"" + name + "\" unpacks to more than " + MiB(limit) +
-                                 ", more than a workbook's part may (a ZIP bomb?)";
     zip_stat_t stat;
-    if (zip_stat_index(state_->archive, zip_uint64_t(index), 0, &stat) == 0 && (stat.valid & ZIP_STAT_SIZE) &&
-        stat.size > limit)
-        throw TWorkbookError(tooLarge);
+    const bool sized = zip_stat_index(state_->archive, zip_uint64_t(index), 0, &stat) == 0 && (stat.valid & ZIP_STAT_SIZE);
+    if (sized && stat.size > limit)
+        throw TWorkbookError(TooLarge(name, limit));
+    if (!sized || stat.size < kUnpackAheadFrom)
+        return Unpack(std::uint64_t(index), name, limit, take);
+    // A large part unpacks in a thread of its own while the caller takes its
+    // pieces: the two work side by side.
+    TWorkQueue<std::string> pieces(kPiecesAhead, [&](const std::function<bool(std::string)>& put) {
+        Unpack(std::uint64_t(index), name, limit, [&](std::string_view piece) { return put(std::string(piece)); });
+    });
+    while (const std::optional<std::string> piece = pieces.Take())
+        if (!take(*piece))
+            return;
+}
+
+void TZipArchive::Unpack(std::uint64_t index, const std::string& name, std::uint64_t limit,
+                         const std::function<bool(std::string_view)>& take) const
+{
     zip_file_t* file = zip_fopen_index(state_->archive, zip_uint64_t(index), 0);
     if (!file)
         throw TWorkbookError("its part \"" + name + "\" cannot be unpacked: " + zip_error_strerror(zip_get_error(state_->archive)));
@@ -148,7 +171,7 @@ void TZipArchive::Read(const std::string& name, std::uint64_t limit,
             return;
         unpacked += std::uint64_t(n);
         if (unpacked > limit)
-            throw TWorkbookError(tooLarge);
+            throw TWorkbookError(TooLarge(name, limit));
         if (!take(std::string_view(piece.data(), std::size_t(n))))
             return;
     }

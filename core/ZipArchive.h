@@ -35,14 +35,17 @@ public:
     // Whether the archive holds a part of this name (names compare without case).
     bool Has(const std::string& name) const;
     // Unpacks a part and hands its bytes to `take` in pieces, until the part ends
-    // or `take` returns false; at most `limit` bytes. Throws TWorkbookError when the part
-    // is missing, damaged, or unpacks to more than `limit`.
+    // or `take` returns false; at most `limit` bytes. A large part unpacks in a
+    // thread of its own meanwhile. Throws TWorkbookError when the part is
+    // missing, damaged, or unpacks to more than `limit`.
     void Read(const std::string& name, std::uint64_t limit, const std::function<bool(std::string_view)>& take) const;
     // A small part whole.
     std::string ReadWhole(const std::string& name, std::uint64_t limit) const;
 
 private:
     struct TState;
+    void Unpack(std::uint64_t index, const std::string& name, std::uint64_t limit,
+                const std::function<bool(std::string_view)>& take) const;
     explicit TZipArchive(std::unique_ptr<TState> state);
     std::unique_ptr<TState> state_;
 };

@@ -9,7 +9,7 @@ packages=(
   libicu-dev libgtest-dev libgmock-dev libbenchmark-dev
   # workbooks: the ZIP container and XML read, .xlsx written; the tests read them
   # back with an independent reader and with a real spreadsheet program
-  libzip-dev libexpat1-dev libxlsxwriter-dev python3-openpyxl libreoffice-calc-nogui
+  libzip-dev libxml2-dev libxlsxwriter-dev python3-openpyxl libreoffice-calc-nogui
   clang libclang-rt-14-dev
   xvfb xauth xdotool xclip x11-utils imagemagick poppler-utils
   python3 python3-xlib gdb man-db groff-base
