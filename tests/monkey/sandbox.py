@@ -4,6 +4,7 @@ copy of the program, and an unprivileged user to run it as. Run as root, the
 program also gets private /tmp, /var/tmp and /dev/shm, so whatever the file
 dialogs do lands in the throwaway place or nowhere."""
 
+import io
 import os
 import pwd
 import random
@@ -14,6 +15,7 @@ import struct
 import subprocess
 import tempfile
 import time
+import zipfile
 
 from xscreen import Screen
 
@@ -57,9 +59,43 @@ def xauth_entry(family, address, number, cookie):
             + counted(b"MIT-MAGIC-COOKIE-1") + counted(cookie))
 
 
+def workbook_bytes():
+    """An Excel workbook of two sheets: a note, then vehicles under a header with
+    a text plate 007, a formula and a total row."""
+    import openpyxl
+    book = openpyxl.Workbook()
+    book.active.title = "Notes"
+    book.active["A1"] = "see the next sheet"
+    sheet = book.create_sheet("Fahrzeuge")
+    for row in [["Nr.", "Kennzeichen", "Halter"], [1, "007", "Müller, Hans"], [2, "hk 55 evb", "Lee"],
+                [3, "=B2&\"X\"", "formula"], ["Total", 3, None]]:
+        sheet.append(row)
+    data = io.BytesIO()
+    book.save(data)
+    return data.getvalue()
+
+
+def spreadsheet_bytes():
+    """An OpenDocument spreadsheet of one sheet, with repeated and covered cells."""
+    content = ('<?xml version="1.0"?><office:document-content '
+               'xmlns:office="urn:oasis:names:tc:opendocument:xmlns:office:1.0" '
+               'xmlns:table="urn:oasis:names:tc:opendocument:xmlns:table:1.0" '
+               'xmlns:text="urn:oasis:names:tc:opendocument:xmlns:text:1.0"><office:body><office:spreadsheet>'
+               '<table:table table:name="Liste"><table:table-row><table:table-cell><text:p>Plate</text:p>'
+               '</table:table-cell></table:table-row><table:table-row table:number-rows-repeated="3">'
+               '<table:table-cell><text:p>ÉTÉ 1</text:p></table:table-cell><table:covered-table-cell/>'
+               '</table:table-row></table:table></office:spreadsheet></office:body></office:document-content>')
+    data = io.BytesIO()
+    with zipfile.ZipFile(data, "w") as archive:
+        archive.writestr("mimetype", "application/vnd.oasis.opendocument.spreadsheet")
+        archive.writestr("content.xml", content)
+    return data.getvalue()
+
+
 def write_plate_lists(work):
     """The files a user has at hand: plate lists in every encoding the program
-    reads, a long one, comments and blank lines, and files that are no list."""
+    reads, a long one, comments and blank lines, spreadsheet lists and
+    workbooks, and files that are no list."""
     os.makedirs(os.path.join(work, "lists"))
     def put(name, data):
         with open(os.path.join(work, name), "wb") as f:
@@ -75,6 +111,9 @@ def write_plate_lists(work):
                                     for _ in range(2000)).encode())
     put("lists/long lines.txt", ("X" * 5000 + "\n" + "é" * 300 + "\n").encode())
     put("empty.txt", b"")
+    put("owners.csv", "Nr.;Kennzeichen;Halter\r\n1;007;\"Müller; Hans\"\r\n2;hk 55 evb;Lee\r\nSumme;2;\r\n".encode())
+    put("vehicles.xlsx", workbook_bytes())
+    put("vehicles.ods", spreadsheet_bytes())
     put("binary.bin", bytes(rng.randrange(256) for _ in range(65536)))
     put("picture.bmp", b"BM" + bytes(rng.randrange(256) for _ in range(2048)))
 
