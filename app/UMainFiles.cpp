@@ -6,6 +6,7 @@
 #include "CollisionView.h"
 #include "DelimitedText.h"
 #include "Dialogs.h"
+#include "FormLook.h"
 #include "GridHtml.h"
 #include "HugePages.h"
 #include "ListStatusText.h"
@@ -218,6 +219,7 @@ void TFormMain::SaveGridToFile(TzelGrid* grid, const QString& fileName)
 {
     const std::vector<int> columns = WrittenColumns(*grid);
     const TSaveForm form = SaveFormOf(fileName);
+    TBusyCursor busy; // a workbook of a million rows takes seconds
     try {
         TAtomicFileWriter file(fileName.toStdString(), TAtomicFileWriter::TFallback::InPlace);
         if (form == TSaveForm::Workbook)
