@@ -2,6 +2,7 @@
 // made here, read by the real binary; the CSV it writes read back by Python's csv
 // module as a spreadsheet-like reader.
 #include "CliProcess.h"
+#include "CommandOutput.h"
 #include "TestFiles.h"
 
 #include <gmock/gmock.h>
@@ -116,11 +117,7 @@ std::vector<std::string> PythonCsvRows(const std::string& path)
                                 "with open(sys.argv[1], newline=\"\", encoding=\"utf-8-sig\") as f:\n"
                                 "    for row in csv.reader(f): sys.stdout.write(\"\\x1f\".join(row) + \"\\x1e\")' " +
                                 path;
-    std::unique_ptr<FILE, int (*)(FILE*)> pipe(popen(command.c_str(), "r"), &pclose);
-    std::string out;
-    char buffer[4096];
-    for (std::size_t n; (n = fread(buffer, 1, sizeof buffer, pipe.get())) > 0;)
-        out.append(buffer, n);
+    const std::string out = CommandOutput(command);
     std::vector<std::string> rows;
     for (std::size_t start = 0, end; (end = out.find('\x1e', start)) != std::string::npos; start = end + 1)
         rows.push_back(out.substr(start, end - start));

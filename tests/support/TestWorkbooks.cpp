@@ -1,9 +1,9 @@
 #include "TestWorkbooks.h"
 
+#include "CommandOutput.h"
+
 #include <zip.h>
 
-#include <cstdio>
-#include <memory>
 #include <stdexcept>
 
 std::string ZipBytes(const TZipParts& parts)
@@ -99,11 +99,7 @@ std::vector<std::string> OpenpyxlCells(const std::string& path)
                                 "    print(\"|\".join(c.data_type + \":\" + str(c.value) for c in row))\n"
                                 "print(sheet.title, sheet.freeze_panes, sheet[\"A1\"].font.b)' \"" +
                                 path + "\"";
-    std::unique_ptr<FILE, int (*)(FILE*)> pipe(popen(command.c_str(), "r"), &pclose);
-    std::string out;
-    char buffer[4096];
-    for (std::size_t n; (n = fread(buffer, 1, sizeof buffer, pipe.get())) > 0;)
-        out.append(buffer, n);
+    const std::string out = CommandOutput(command);
     std::vector<std::string> lines;
     for (std::size_t start = 0, end; (end = out.find('\n', start)) != std::string::npos; start = end + 1)
         lines.push_back(out.substr(start, end - start));
