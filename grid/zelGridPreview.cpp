@@ -266,12 +266,14 @@ void TzelGridPreviewF::SavePdf()
     QString failure;
     {
         TBusyCursor busy;
-        // The pages the printer in force prints: its paper, printable area and resolution.
+        // The pages the printer in force prints: its paper, printable area and
+        // resolution. While the print system does not answer, they are not known.
         TPrinter& printer = Printer();
-        printer.LookUp();
         try {
+            printer.LookUp();
             TPdfPrinter pdf(*file, printer.PageSetup());
             grid_->PrintRows(pdf, 1, grid_->RowCount() - 1);
+        } catch (const TPrintCancelled&) {
         } catch (const TPrinterError& e) {
             failure = QString::fromStdString(e.what());
         }

@@ -443,21 +443,23 @@ bool TzelGrid::PrintGrid()
         TBusyCursor busy;
         ShowAllRows();
         TPrinter& printer = Printer();
-        if (!printer.LookUp()) {
-            failure = QStringLiteral("No Printer is installed");
-        } else {
-            // ToRow 0 (the stored default) means every data row; the header row is
-            // printed on each page anyway, so the range starts at row 1 at the earliest.
-            const int last = RowCount() - 1;
-            const int toRow = printOptions_.ToRow() == 0 ? last : std::min(int(printOptions_.ToRow()), last);
-            const int fromRow = printOptions_.ToRow() == 0 ? 1 : std::max(1, int(printOptions_.FromRow()));
-            if (fromRow > toRow + 1)
-                return false; // a reversed range prints nothing
-            try {
+        try {
+            if (!printer.LookUp()) {
+                failure = QStringLiteral("No Printer is installed");
+            } else {
+                // ToRow 0 (the stored default) means every data row; the header row is
+                // printed on each page anyway, so the range starts at row 1 at the earliest.
+                const int last = RowCount() - 1;
+                const int toRow = printOptions_.ToRow() == 0 ? last : std::min(int(printOptions_.ToRow()), last);
+                const int fromRow = printOptions_.ToRow() == 0 ? 1 : std::max(1, int(printOptions_.FromRow()));
+                if (fromRow > toRow + 1)
+                    return false; // a reversed range prints nothing
                 PrintRows(printer, fromRow, toRow);
-            } catch (const TPrinterError& e) {
-                failure = QString::fromStdString(e.what());
             }
+        } catch (const TPrintCancelled&) {
+            return false; // the user stopped waiting for the print system
+        } catch (const TPrinterError& e) {
+            failure = QString::fromStdString(e.what());
         }
     }
     if (failure.isEmpty())
@@ -483,9 +485,13 @@ int TzelGrid::PageCount()
 
 void TzelGrid::ShowPrintPreview()
 {
-    {
-        TBusyCursor busy;
-        Printer().LookUp(); // the preview shows the pages of the printer in force now
+    // The preview shows the pages of the printer in force now; when the print
+    // system does not answer, those of the printer as it was.
+    try {
+        Printer().LookUp();
+    } catch (const TPrintCancelled&) {
+    } catch (const TPrinterError& e) {
+        MessageDlg(QString::fromStdString(e.what()), TMsgDlgType::mtError, mbOK);
     }
     PageCounter = 0;
     TzelGridPreviewF form(window());

@@ -1,7 +1,5 @@
 #include "Dialogs.h"
 
-#include "FormLook.h"
-
 #include <QAction>
 #include <QApplication>
 #include <QBoxLayout>
@@ -143,13 +141,17 @@ public:
         auto* system = dynamic_cast<TQtPrinter*>(&printer);
         if (!system)
             return false;
+        // Messages go through the service in force, which may record them.
         bool found = false;
-        {
-            TBusyCursor busy; // asking the print system may take a while
+        try {
             found = system->LookUp();
+        } catch (const TPrintCancelled&) {
+            return false;
+        } catch (const TPrinterError& e) {
+            ::MessageDlg(QString::fromStdString(e.what()), TMsgDlgType::mtError, mbOK);
+            return false;
         }
         if (!found) {
-            // Through the service in force, which may record it.
             ::MessageDlg(QStringLiteral("No Printer is installed"), TMsgDlgType::mtError, mbOK);
             return false;
         }

@@ -15,14 +15,23 @@
 #include <stdexcept>
 
 class QPrinter;
+class QTemporaryDir;
+class TPdfPrinter;
+struct TFoundPrinter;
 
 enum class TPrinterOrientation { poPortrait, poLandscape };
 
-// A printing error: no printer, a document that cannot be started or written,
-// a call out of sequence.
+// A printing error: no printer, a print server that does not answer, a
+// document that cannot be started or written, a call out of sequence.
 class TPrinterError : public std::runtime_error {
 public:
     explicit TPrinterError(const QString& message) : std::runtime_error(message.toStdString()) {}
+};
+
+// The user stopped waiting for the print system; nothing needs saying.
+class TPrintCancelled : public TPrinterError {
+public:
+    TPrintCancelled() : TPrinterError(QStringLiteral("Cancelled")) {}
 };
 
 // A page in dots with the resolution that gives them.
@@ -60,12 +69,15 @@ class TPrinter {
 public:
     virtual ~TPrinter() = default;
 
-    // Names of the installed printers; empty when none is installed.
+    // Names of the installed printers; empty when none is installed. Asking the
+    // print system throws as LookUp does.
     virtual QStringList Printers() const = 0;
     bool IsPrinterInstalled() const { return !Printers().isEmpty(); }
     // Finds the printer to print on as things stand now, since printers come and
     // go while the program runs; false when no printer is installed. The page and
-    // the printer's name follow what was found.
+    // the printer's name follow what was found. Throws TPrinterError when the
+    // print system does not answer (the printer then stays as it was), and
+    // TPrintCancelled when the user stops waiting for it.
     virtual bool LookUp() { return IsPrinterInstalled(); }
     // The printer printed on; empty when there is none.
     virtual QString PrinterName() const { return Printers().value(0); }
@@ -105,7 +117,8 @@ public:
     void BeginDoc();
     // Ends the page and starts the next one. Throws TPrinterError.
     void NewPage();
-    // Finishes the document and hands it over. Throws TPrinterError.
+    // Finishes the document and hands it over. Throws TPrinterError, and
+    // TPrintCancelled when the user stops waiting for the print system.
     void EndDoc();
     // Drops the document being printed; nothing happens when none is.
     void Abort();
@@ -135,6 +148,11 @@ private:
 // to begin a document. The printer is looked up when LookUp is called (by
 // printing, Print setup and opening the preview), so a printer installed while
 // the program runs is found; page queries in between ask the print system nothing.
+// Every question to the print system, and handing over a job, runs away from the
+// window's thread (PrintServerWait.h), so a print server that does not answer
+// never holds the window up. A document is drawn into a PDF file with the
+// printer's page and resolution, as Qt's CUPS support draws it, and handed over
+// as a job with the options Qt gives one.
 class TQtPrinter : public TPrinter {
 public:
     TQtPrinter();
@@ -153,8 +171,8 @@ public:
     void SetOrientation(TPrinterOrientation orientation) override;
     QPainter* Canvas() override;
 
-    // The Qt printer itself, for the print setup dialog; TakeSetup then keeps
-    // the printer and the number of copies chosen there.
+    // The Qt printer itself, for the print setup dialog, once LookUp found one;
+    // TakeSetup then keeps the printer and the number of copies chosen there.
     QPrinter& QtPrinter() { return *printer_; }
     void TakeSetup();
 
@@ -165,13 +183,18 @@ protected:
     void DoAbort() override;
 
 private:
-    // Prints on the named printer from now on; an empty name: on no printer.
-    void Use(const QString& name);
+    // Prints on what the print system named; keeps the printer in use when it
+    // is still the one.
+    void Take(TFoundPrinter& found);
+    void DropDocument();
 
-    std::unique_ptr<QPrinter> printer_;
-    QPainter painter_;
-    QString chosen_;     // in Print setup
-    int setupCopies_ = 1; // chosen in Print setup, printed when Copies() is 0
+    std::unique_ptr<QPrinter> printer_; // none while no printer is installed
+    TPageSetup noPrinter_;              // the page without a printer
+    QString chosen_;                    // in Print setup
+    int setupCopies_ = 1;               // chosen in Print setup, printed when Copies() is 0
+    // The document being printed and the folder that holds its file.
+    std::unique_ptr<TPdfPrinter> document_;
+    std::shared_ptr<QTemporaryDir> jobFolder_;
 };
 
 // The printer in force: the system's default printer unless another was installed.

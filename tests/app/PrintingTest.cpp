@@ -17,13 +17,18 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
+#include <QSocketNotifier>
 #include <QSpinBox>
 #include <QTimer>
 #include <QToolButton>
 
+#include <arpa/inet.h>
 #include <atomic>
 #include <functional>
+#include <netinet/in.h>
+#include <sys/socket.h>
 #include <thread>
+#include <unistd.h>
 
 namespace {
 
@@ -88,8 +93,8 @@ void Keep(const QString& file, const QString& name)
     }
 }
 
-// Runs `step` on the modal dialog of the given class as soon as it is shown; a
-// modal dialog's own event loop runs the timer.
+// Runs `step` on the modal dialog of the given class (or object name) as soon
+// as it is shown; a modal dialog's own event loop runs the timer.
 void WhenModal(const char* className, std::function<void(QDialog*)> step)
 {
     auto* timer = new QTimer;
@@ -97,7 +102,8 @@ void WhenModal(const char* className, std::function<void(QDialog*)> step)
     waited->start();
     QObject::connect(timer, &QTimer::timeout, [timer, waited, className, step] {
         auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-        const bool shown = dialog && dialog->inherits(className) && dialog->isVisible();
+        const bool shown = dialog && (dialog->inherits(className) || dialog->objectName() == className) &&
+                           dialog->isVisible();
         if (!shown && waited->elapsed() < 20000)
             return;
         timer->stop();
@@ -118,6 +124,79 @@ QPushButton* ButtonOf(QDialog* dialog, QDialogButtonBox::StandardButton which)
             return button;
     return nullptr;
 }
+
+// A print server on a loopback port that takes every connection and reads every
+// request, and answers none, as a hung or stopped server does. It is served by
+// the window's thread, which must keep turning its event loop for that.
+class TSilentPrintServer {
+public:
+    explicit TSilentPrintServer(int port) : listener_(socket(AF_INET, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0))
+    {
+        const int one = 1;
+        setsockopt(listener_, SOL_SOCKET, SO_REUSEADDR, &one, sizeof one);
+        sockaddr_in address{};
+        address.sin_family = AF_INET;
+        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        address.sin_port = htons(quint16(port));
+        listening_ = bind(listener_, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0 &&
+                     listen(listener_, 64) == 0;
+        notifiers_.push_back(std::make_unique<QSocketNotifier>(listener_, QSocketNotifier::Read));
+        QObject::connect(notifiers_.back().get(), &QSocketNotifier::activated, [this] { Accept(); });
+    }
+    ~TSilentPrintServer()
+    {
+        notifiers_.clear();
+        for (const int connection : connections_)
+            close(connection);
+        close(listener_);
+    }
+
+    bool Listening() const { return listening_; }
+    // Everything the clients sent.
+    QByteArray Received() const { return received_; }
+
+private:
+    void Accept()
+    {
+        for (int connection; (connection = accept4(listener_, nullptr, nullptr, SOCK_NONBLOCK | SOCK_CLOEXEC)) >= 0;) {
+            connections_.push_back(connection);
+            notifiers_.push_back(std::make_unique<QSocketNotifier>(connection, QSocketNotifier::Read));
+            QSocketNotifier* reader = notifiers_.back().get();
+            QObject::connect(reader, &QSocketNotifier::activated, [this, connection, reader] {
+                char buffer[4096];
+                ssize_t read = 0;
+                while ((read = ::read(connection, buffer, sizeof buffer)) > 0)
+                    received_.append(buffer, read);
+                if (read == 0)
+                    reader->setEnabled(false); // the client gave up
+            });
+        }
+    }
+
+    int listener_;
+    bool listening_ = false;
+    std::vector<int> connections_;
+    std::vector<std::unique_ptr<QSocketNotifier>> notifiers_;
+    QByteArray received_;
+};
+
+// The longest time the window's thread went without turning its event loop
+// while this lives.
+class TLongestPause {
+public:
+    TLongestPause()
+    {
+        clock_.start();
+        QObject::connect(&beat_, &QTimer::timeout, [this] { longest_ = std::max(longest_, clock_.restart()); });
+        beat_.start(50);
+    }
+    qint64 Longest() const { return std::max(longest_, clock_.elapsed()); }
+
+private:
+    QTimer beat_;
+    QElapsedTimer clock_;
+    qint64 longest_ = 0;
+};
 
 // The recording dialogs, except that Print setup is the real one.
 class TScopedRealPrintSetup : public TScopedRecordingDialogs {
@@ -351,4 +430,46 @@ TEST_F(PrintingTest, RefusedJobsAreToldAndSlowOnesShowTheBusyCursor)
     const QList<TTestCupsServer::TJob> jobs = cups->Jobs();
     ASSERT_EQ(jobs.size(), 1);
     EXPECT_EQ(Joined(PlatesByPage(jobs[0].DataFile)), Plates());
+}
+
+// A print server that takes connections and never answers: Ctrl+P, Print, Setup
+// and PDF each give up on it with a message that names it, or stop at once when
+// the user cancels the wait, whose box names it too; the window answers all the
+// while, and nothing is printed or written.
+TEST_F(PrintingTest, APrintServerThatNeverAnswersHoldsNothingUp)
+{
+    TSilentPrintServer silent(cups->Address().section(':', 1).toInt()); // where CUPS_SERVER points
+    ASSERT_TRUE(silent.Listening());
+    OpenWithPlates();
+    TScopedRealPrintSetup realSetup;
+    const QString pdf = dir.filePath("codes.pdf");
+    realSetup.fileAnswers.push_back(pdf);
+    const QString noAnswer = QString("The print server %1 does not answer.").arg(cups->Address());
+    TLongestPause pause;
+    QString waiting;
+    qint64 cancelledAfter = -1;
+    QStringList messagesOnOpening;
+    InPreview([&](TzelGridPreviewF* preview) {
+        messagesOnOpening = realSetup.messages;
+        WhenModal("PrintServerWait", [&](QDialog* box) {
+            waiting = box->findChild<QLabel*>()->text();
+            QTest::keyClick(box, Qt::Key_Escape);
+        });
+        QElapsedTimer clock;
+        clock.start();
+        QTest::mouseClick(preview->btnPrint, Qt::LeftButton);
+        cancelledAfter = clock.elapsed();
+        QTest::mouseClick(preview->btnSetup, Qt::LeftButton);
+        QTest::mouseClick(preview->btnPdf, Qt::LeftButton);
+    });
+    EXPECT_EQ(messagesOnOpening, QStringList({noAnswer})); // and the preview opened all the same
+    EXPECT_EQ(waiting, QString("Waiting for the print server %1 ...").arg(cups->Address()));
+    EXPECT_GE(cancelledAfter, 0);
+    EXPECT_LT(cancelledAfter, 2000);
+    EXPECT_EQ(realSetup.messages, QStringList({noAnswer, noAnswer, noAnswer})); // none for the cancelled Print
+    EXPECT_LT(pause.Longest(), 2000);
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+    EXPECT_FALSE(QFileInfo::exists(pdf));
+    EXPECT_FALSE(silent.Received().isEmpty()); // it was asked
+    EXPECT_FALSE(silent.Received().contains("POST /printers/")) << silent.Received().toStdString(); // no job
 }
