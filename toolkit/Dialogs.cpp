@@ -1,10 +1,13 @@
 #include "Dialogs.h"
 
+#include "PrintSystem.h"
+
 #include <QAction>
 #include <QApplication>
 #include <QBoxLayout>
 #include <QCloseEvent>
 #include <QDialogButtonBox>
+#include <QElapsedTimer>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLabel>
@@ -17,6 +20,9 @@
 #include <vector>
 
 namespace {
+
+// The longest look-up after which Print setup still opens Qt's print dialog.
+constexpr int PromptLookUpMs = 1000;
 
 // A message box whose lines (ended by CR, LF or CR LF) stay whole as long as they
 // fit on the screen, so tab-aligned tables keep their columns; the text is plain,
@@ -143,6 +149,8 @@ public:
             return false;
         // Messages go through the service in force, which may record them.
         bool found = false;
+        QElapsedTimer lookUp;
+        lookUp.start();
         try {
             found = system->LookUp();
         } catch (const TPrintCancelled&) {
@@ -153,6 +161,13 @@ public:
         }
         if (!found) {
             ::MessageDlg(QStringLiteral("No Printer is installed"), TMsgDlgType::mtError, mbOK);
+            return false;
+        }
+        // Qt's dialog asks the print server about as much again, on the window's
+        // thread: a server slow to answer the look-up would hold the window up.
+        if (lookUp.elapsed() > PromptLookUpMs) {
+            ::MessageDlg(QStringLiteral("The print server %1 answers too slowly for Print setup.").arg(PrintServerName()),
+                         TMsgDlgType::mtError, mbOK);
             return false;
         }
         QPrintDialog dialog(&system->QtPrinter(), QApplication::activeWindow());
