@@ -2,6 +2,7 @@
 
 #include "ByteSet.h"
 #include "HugePages.h"
+#include "RegularFile.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -9,6 +10,7 @@
 #include <memory>
 #include <sys/stat.h>
 #include <sys/types.h>
+#include <unistd.h>
 
 namespace {
 
@@ -328,13 +330,12 @@ void ReadPlateList(std::FILE* file, const std::string& name, TLineSink& sink)
 
 namespace {
 
-// A regular file is read into room for its size at once; one byte more finds
-// its end (or that it grew). What has no size to tell (a pipe, a device) is
-// read into room that doubles as it comes.
+// The file is read into room for its size at once; one byte more finds its
+// end (or that it grew), and room that doubles takes what it grew by.
 std::size_t FirstReadRoom(std::FILE* file, std::size_t limit)
 {
     struct stat info {};
-    if (::fstat(::fileno(file), &info) == 0 && S_ISREG(info.st_mode))
+    if (::fstat(::fileno(file), &info) == 0)
         return std::min(limit, std::size_t(info.st_size)) + 1;
     return std::min(limit + 1, kChunkSize);
 }
@@ -343,9 +344,13 @@ std::size_t FirstReadRoom(std::FILE* file, std::size_t limit)
 
 std::optional<std::string> ReadFileUpTo(const std::string& fileName, std::size_t limit)
 {
-    std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(fileName.c_str(), "rb"), &std::fclose);
-    if (!file)
-        throw TFileError(fileName, SystemReason(errno));
+    const int fd = OpenRegularFileForReading(fileName);
+    std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(::fdopen(fd, "rb"), &std::fclose);
+    if (!file) {
+        const int error = errno;
+        ::close(fd);
+        throw TFileError(fileName, SystemReason(error));
+    }
     std::string bytes;
     std::size_t size = 0;
     // One byte beyond the limit tells a file that holds more from one that ends there.

@@ -144,7 +144,8 @@ std::string DecodeListText(std::string_view bytes);
 void ReadPlateList(std::FILE* file, const std::string& name, TLineSink& sink);
 // The same, decoded into text with its line breaks rather than into lines.
 void ReadListText(std::FILE* file, const std::string& name, TTextSink& sink);
-// The bytes of a file, read once up to `limit` whatever kind of file it is, so
-// that a device that never ends stops there; nullopt when the file holds more.
+// The bytes of a regular file, read once up to `limit`, so that a file that
+// grows while it is read stops there; nullopt when the file holds more. A named
+// pipe, a device or a socket is refused without waiting on it (RegularFile.h).
 // Throws TFileError.
 std::optional<std::string> ReadFileUpTo(const std::string& fileName, std::size_t limit);

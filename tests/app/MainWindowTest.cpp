@@ -33,7 +33,6 @@
 #include <unistd.h>
 
 #include <cstdio>
-#include <thread>
 #include <QTimer>
 #include <gtest/gtest.h>
 
@@ -649,34 +648,30 @@ TEST_F(MainWindowTest, BothViewsGiveTheSameCodesForLinesWithSpecialSpaces)
     EXPECT_EQ(form->SG1->Cells(0, 1), QString::fromUtf8("AB\u00A012"));
 }
 
-TEST_F(MainWindowTest, OpenStopsAnEndlessDeviceAtTheBoxCapacityAndReadsAPipe)
+TEST_F(MainWindowTest, OpenAndImportRefuseDevicesAndPipesWithoutWaiting)
 {
     Open();
-    // /dev/zero never ends: the box's capacity is reached and nothing is computed.
+    // Plate lists are files: /dev/zero (which never ends) behind a link, and a
+    // named pipe nobody writes to, are refused at once by File > Open and
+    // File > Import list ..., and nothing is computed.
     const QString zero = dir.filePath("zero.txt");
     ASSERT_TRUE(QFile::link("/dev/zero", zero));
-    dialogs.fileAnswers.push_back(zero);
-    QTest::keyClick(form->EditPlate, Qt::Key_O, Qt::ControlModifier);
-    ASSERT_FALSE(dialogs.messages.isEmpty());
-    EXPECT_EQ(dialogs.messages.last(), "Text exceeds memo capacity");
-    EXPECT_EQ(form->SG1->RowCount(), 2);
-    EXPECT_EQ(form->SG1->Cells(0, 1), "");
-
-    // A pipe that ends early is read as any list.
-    const QByteArray fifo = QFile::encodeName(dir.filePath("fifo.txt"));
-    ASSERT_EQ(::mkfifo(fifo.constData(), 0600), 0);
-    std::thread writer([&] {
-        std::FILE* out = std::fopen(fifo.constData(), "wb");
-        std::fputs("hk 55 evb\r\nab12\r\n", out);
-        std::fclose(out);
-    });
-    dialogs.fileAnswers.push_back(QString::fromLocal8Bit(fifo));
-    QTest::keyClick(form->EditPlate, Qt::Key_O, Qt::ControlModifier);
-    writer.join();
-    EXPECT_EQ(form->SG1->RowCount(), 3);
-    EXPECT_EQ(form->SG1->Cells(0, 1), "HK55EVB");
-    EXPECT_EQ(form->SG1->Cells(0, 2), "AB12");
+    const QString fifo = dir.filePath("fifo.txt");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    struct TCase {
+        QString file, reason;
+    };
+    for (const TCase& c : {TCase{zero, "A device, not a regular file"}, TCase{fifo, "A named pipe, not a regular file"}})
+        for (QAction* item : {form->mnuFileOpen, form->mnuFileImport}) {
+            dialogs.fileAnswers.push_back(c.file);
+            item->trigger();
+            ASSERT_FALSE(dialogs.messages.isEmpty());
+            EXPECT_EQ(dialogs.messages.last(), "Cannot open file \"" + c.file + "\". " + c.reason);
+            EXPECT_EQ(form->SG1->RowCount(), 2);
+            EXPECT_EQ(form->SG1->Cells(0, 1), "");
+        }
 }
+
 
 namespace {
 
