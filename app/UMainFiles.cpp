@@ -221,7 +221,7 @@ void TFormMain::SaveGridToFile(TzelGrid* grid, const QString& fileName)
     const TSaveForm form = SaveFormOf(fileName);
     TBusyCursor busy; // a workbook of a million rows takes seconds
     try {
-        TAtomicFileWriter file(fileName.toStdString(), TAtomicFileWriter::TFallback::InPlace);
+        TAtomicFileWriter file(fileName.toStdString());
         if (form == TSaveForm::Workbook)
             WriteWorkbook(*grid, columns, ResultTable(TableOf(grid)), file);
         else

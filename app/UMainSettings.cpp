@@ -3,13 +3,10 @@
 #include "UMain.h"
 
 #include "Application.h"
-#include "AtomicFile.h"
 #include "Dialogs.h"
 #include "IniFile.h"
-#include "FileError.h"
 #include "zelGrid.h"
 
-#include <QFile>
 #include <QMenu>
 
 namespace {
@@ -69,14 +66,11 @@ void TFormMain::SaveSettings(const QString& fileName)
 {
     // All values go into the file's text at once and the file is replaced in one
     // write, so a failure leaves the previous file whole.
-    QFile file(fileName);
-    std::string existing;
-    if (file.exists()) {
-        if (!file.open(QIODevice::ReadOnly))
-            throw EIniFileException(fileName, file.errorString());
-        existing = file.readAll().toStdString();
-    }
-    TIniDocument document(existing);
+    QString reason;
+    std::optional<TIniDocument> read = ReadIniDocument(fileName, &reason);
+    if (!read)
+        throw EIniFileException(fileName, reason);
+    TIniDocument& document = *read;
     document.SetValue(QStringLiteral("settings"), QStringLiteral("mode"),
                       QString::number(PageControl1->ActivePageIndex()));
     for (const TCodeTable table : kCodeTables) {
@@ -84,11 +78,7 @@ void TFormMain::SaveSettings(const QString& fileName)
         for (int i = 0; i < grid->ColCount(); ++i)
             document.SetValue(WidthsSection(table), QStringLiteral("colwidth%1").arg(i), QString::number(grid->ColWidths(i)));
     }
-    try {
-        TAtomicFileWriter::WriteFile(fileName.toStdString(), document.Bytes(), TAtomicFileWriter::TFallback::InPlace);
-    } catch (const TFileError& error) {
-        throw EIniFileException(fileName, QString::fromStdString(error.Reason));
-    }
+    WriteIniDocument(fileName, document);
 }
 
 void TFormMain::FormDestroy()

@@ -1,9 +1,7 @@
 #include "AtomicFile.h"
 
-#include "PlateList.h"
-
 #include <cerrno>
-#include <cstdlib>
+#include <cstdio>
 #include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -17,20 +15,6 @@ namespace {
 constexpr std::size_t kBufferSize = 1 << 20;
 constexpr std::size_t kStraightPiece = 64 << 10;
 
-std::string FolderOf(const std::string& path)
-{
-    const auto slash = path.rfind('/');
-    if (slash == std::string::npos)
-        return ".";
-    return slash == 0 ? "/" : path.substr(0, slash);
-}
-
-std::string BaseNameOf(const std::string& path)
-{
-    const auto slash = path.rfind('/');
-    return slash == std::string::npos ? path : path.substr(slash + 1);
-}
-
 // The mode a new file gets: 0666 less the process's umask.
 mode_t NewFileMode()
 {
@@ -41,84 +25,32 @@ mode_t NewFileMode()
 
 } // namespace
 
-namespace {
-
-// The file the data finally lands in: a symbolic link is followed, so that the
-// file it points to is replaced and the link stays.
-std::string ResolvedPath(const std::string& target)
+TAtomicFileWriter::TAtomicFileWriter(std::string target, TSaveReach reach)
+    : target_(std::move(target)), place_(target_, reach)
 {
-    struct stat st;
-    if (::lstat(target.c_str(), &st) != 0 || !S_ISLNK(st.st_mode))
-        return target;
-    char* resolved = ::realpath(target.c_str(), nullptr);
-    if (!resolved)
-        return target; // a dangling link is replaced by the file
-    std::string path(resolved);
-    std::free(resolved);
-    return path;
-}
-
-// Devices, pipes and the like are written to directly: they cannot be replaced
-// by renaming a file over them (and must not be).
-bool IsSpecialFile(const std::string& path)
-{
-    struct stat st;
-    return ::stat(path.c_str(), &st) == 0 && !S_ISREG(st.st_mode);
-}
-
-} // namespace
-
-TAtomicFileWriter::TAtomicFileWriter(std::string target, TFallback fallback)
-    : target_(std::move(target)), path_(ResolvedPath(target_))
-{
-    if (IsSpecialFile(path_)) {
-        fd_ = ::open(path_.c_str(), O_WRONLY | O_TRUNC | O_CLOEXEC);
-        if (fd_ < 0)
-            Fail(errno);
+    place_.CheckReplaceable();
+    if (place_.FolderReadable())
+        RemoveStaleTemporaries(place_.Folder());
+    if (file_.Make(place_.Folder(), place_.Name()))
         return;
-    }
-    // Renaming over the target could replace a file the user may not write (one
-    // made read-only to protect it): that is an error, as writing it would be.
-    // The check is made as the kernel makes it, for the effective user.
-    if (::faccessat(AT_FDCWD, path_.c_str(), F_OK, AT_EACCESS) == 0 &&
-        ::faccessat(AT_FDCWD, path_.c_str(), W_OK, AT_EACCESS) != 0)
-        Fail(errno);
-    std::string pattern = FolderOf(path_) + "/." + BaseNameOf(path_) + ".XXXXXX";
-    fd_ = ::mkstemp(pattern.data());
-    if (fd_ >= 0) {
-        temp_ = pattern;
-        return;
-    }
     const int error = errno;
-    if (fallback == TFallback::InPlace && ::faccessat(AT_FDCWD, path_.c_str(), W_OK, AT_EACCESS) == 0) {
-        fd_ = ::open(path_.c_str(), O_WRONLY | O_TRUNC | O_CLOEXEC);
-        if (fd_ >= 0)
-            return;
-    }
-    // Say why the target itself cannot be written when that is the cause.
-    const int targetFd = ::open(path_.c_str(), O_WRONLY | O_APPEND | O_CLOEXEC);
-    if (targetFd < 0 && errno != ENOENT)
-        Fail(errno);
-    if (targetFd >= 0)
-        ::close(targetFd);
+    // A writable file in a folder the user may not write could only be
+    // rewritten in place, which a failure halfway would destroy.
+    if ((error == EACCES || error == EPERM) && place_.Existing())
+        throw TFileError(target_, TSaveTarget::OnlyInPlaceReason(error));
     Fail(error);
-}
-
-TAtomicFileWriter::~TAtomicFileWriter()
-{
-    if (fd_ >= 0)
-        ::close(fd_);
-    if (!committed_ && !temp_.empty())
-        ::unlink(temp_.c_str());
 }
 
 void TAtomicFileWriter::Fail(int error)
 {
+    failure_ = failure_ ? failure_ : error;
     throw TFileError(target_, std::strerror(error));
 }
 
 void TAtomicFileWriter::Write(std::string_view data)
 {
+    if (failure_)
+        Fail(failure_);
     if (data.size() >= kStraightPiece || buffer_.size() + data.size() > kBufferSize)
         Flush();
     if (data.size() >= kStraightPiece)
@@ -138,7 +70,7 @@ void TAtomicFileWriter::WriteAll(std::string_view data)
     const char* p = data.data();
     std::size_t left = data.size();
     while (left > 0) {
-        const ssize_t n = ::write(fd_, p, left);
+        const ssize_t n = ::write(file_.Fd(), p, left);
         if (n < 0) {
             if (errno == EINTR)
                 continue;
@@ -151,27 +83,103 @@ void TAtomicFileWriter::WriteAll(std::string_view data)
 
 void TAtomicFileWriter::Commit()
 {
+    // Data lost to a failed write is never committed, whatever follows it.
+    if (failure_)
+        Fail(failure_);
     Flush();
-    if (!temp_.empty()) {
-        struct stat st;
-        const mode_t mode = ::stat(path_.c_str(), &st) == 0 ? (st.st_mode & 07777) : NewFileMode();
-        if (::fchmod(fd_, mode) != 0)
-            Fail(errno);
+    KeepOwnerAndMode();
+    if (::fsync(file_.Fd()) != 0)
+        Fail(errno);
+    const TPlaced how = Place();
+    // Until the file is closed and its name on disk, the save can still fail:
+    // then the target is given back what it held.
+    int error = file_.Close() ? 0 : errno;
+    if (error == 0 && place_.FolderReadable() && ::fsync(place_.Folder()) != 0)
+        error = errno;
+    if (error != 0) {
+        TakeBack(how);
+        Fail(error);
     }
-    if (::fsync(fd_) != 0 && errno != EINVAL)
-        Fail(errno);
-    const int fd = fd_;
-    fd_ = -1;
-    if (::close(fd) != 0)
-        Fail(errno);
-    if (!temp_.empty() && ::rename(temp_.c_str(), path_.c_str()) != 0)
-        Fail(errno);
-    committed_ = true;
+    file_.Remove(); // after an exchange, the old file
 }
 
-void TAtomicFileWriter::WriteFile(const std::string& target, std::string_view data, TFallback fallback)
+void TAtomicFileWriter::KeepOwnerAndMode()
 {
-    TAtomicFileWriter writer(target, fallback);
+    const int fd = file_.Fd();
+    const auto& old = place_.Existing();
+    if (old && ::fchown(fd, old->st_uid, old->st_gid) != 0) {
+        // Another user's file: the user keeps its group where they belong to
+        // it; otherwise the new file is theirs.
+        if (errno != EPERM || ::geteuid() == 0)
+            Fail(errno);
+        if (::fchown(fd, uid_t(-1), old->st_gid) != 0 && errno != EPERM)
+            Fail(errno);
+    }
+    const mode_t mode = old ? (old->st_mode & 0777) : NewFileMode();
+    if (::fchmod(fd, mode) != 0)
+        Fail(errno);
+}
+
+TAtomicFileWriter::TPlaced TAtomicFileWriter::Place()
+{
+    const int folder = place_.Folder();
+    const std::string& name = place_.Name();
+    // A new target takes its name in one step where the file is unnamed.
+    if (!place_.Existing() && file_.Name().empty()) {
+        if (file_.LinkAs(name)) {
+            file_.Forget();
+            return TPlaced::AsNewName;
+        }
+        if (errno != EEXIST)
+            Fail(errno);
+    }
+    if (!file_.LinkUnderOurName(name))
+        Fail(errno);
+    // Exchanged, the old file stays under the temporary name until the save
+    // has succeeded, and can be given back.
+    if (::renameat2(folder, file_.Name().c_str(), folder, name.c_str(), RENAME_EXCHANGE) == 0)
+        return TPlaced::Exchanged;
+    // A file system that cannot exchange (or a target gone meanwhile) is renamed over.
+    if (errno != EINVAL && errno != ENOSYS && errno != ENOENT)
+        Fail(errno);
+    if (::renameat(folder, file_.Name().c_str(), folder, name.c_str()) != 0)
+        Fail(errno);
+    file_.Forget();
+    return place_.Existing() ? TPlaced::Renamed : TPlaced::AsNewName;
+}
+
+void TAtomicFileWriter::TakeBack(TPlaced how)
+{
+    const int folder = place_.Folder();
+    const std::string& name = place_.Name();
+    switch (how) {
+    case TPlaced::AsNewName:
+        ::unlinkat(folder, name.c_str(), 0);
+        break;
+    case TPlaced::Exchanged:
+        // Back again, the temporary name holds the new file, removed with it.
+        if (::renameat2(folder, file_.Name().c_str(), folder, name.c_str(), RENAME_EXCHANGE) != 0)
+            file_.Forget(); // it holds the only copy of the old file
+        break;
+    case TPlaced::Renamed:
+        break; // the old file is gone: the failure is reported all the same
+    }
+}
+
+void TAtomicFileWriter::WriteFile(const std::string& target, std::string_view data, TSaveReach reach)
+{
+    TAtomicFileWriter writer(target, reach);
     writer.Write(data);
     writer.Commit();
+}
+
+bool TAtomicFileWriter::CanSave(const std::string& target, TSaveReach reach)
+{
+    try {
+        const TSaveTarget place(target, reach);
+        place.CheckReplaceable();
+        return ::faccessat(place.Folder(), ".", W_OK | X_OK, AT_EACCESS) == 0;
+    } catch (const TFileError&) {
+        return false;
+    }
 }

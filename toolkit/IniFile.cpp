@@ -10,6 +10,8 @@
 namespace {
 
 constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
+// Far more than any ini file holds; a larger file is not read whole into memory.
+constexpr std::size_t kIniLimit = 16 << 20;
 
 // Lines written on Windows may be in its code page; keys and values read the same.
 QString Decode(std::string_view bytes) { return QString::fromStdString(TextToUtf8(bytes)); }
@@ -207,20 +209,39 @@ std::optional<int> ParseIniInteger(const QString& text)
 
 TIniFile::TIniFile(QString fileName) : fileName_(std::move(fileName)) { Load(nullptr); }
 
+std::optional<TIniDocument> ReadIniDocument(const QString& fileName, QString* reason)
+{
+    if (!QFile::exists(fileName))
+        return TIniDocument();
+    try {
+        const std::optional<std::string> bytes = ReadFileUpTo(QFile::encodeName(fileName).toStdString(), kIniLimit);
+        if (bytes)
+            return TIniDocument(*bytes);
+        if (reason)
+            *reason = QStringLiteral("File too large");
+    } catch (const TFileError& error) {
+        if (reason)
+            *reason = QString::fromStdString(error.Reason);
+    }
+    return std::nullopt;
+}
+
+void WriteIniDocument(const QString& fileName, const TIniDocument& document)
+{
+    try {
+        TAtomicFileWriter::WriteFile(QFile::encodeName(fileName).toStdString(), document.Bytes(),
+                                     TSaveReach::Settings);
+    } catch (const TFileError& error) {
+        throw EIniFileException(fileName, QString::fromStdString(error.Reason));
+    }
+}
+
 bool TIniFile::Load(QString* reason)
 {
-    QFile file(fileName_);
-    if (!file.exists()) {
-        document_ = TIniDocument();
-        return true;
-    }
-    if (!file.open(QIODevice::ReadOnly)) {
-        if (reason)
-            *reason = file.errorString();
+    std::optional<TIniDocument> document = ReadIniDocument(fileName_, reason);
+    if (!document)
         return false;
-    }
-    const QByteArray bytes = file.readAll();
-    document_ = TIniDocument(std::string_view(bytes.constData(), bytes.size()));
+    document_ = std::move(*document);
     return true;
 }
 
@@ -265,10 +286,5 @@ void TIniFile::WriteInteger(const QString& section, const QString& key, int valu
 
 void TIniFile::Store()
 {
-    try {
-        TAtomicFileWriter::WriteFile(QFile::encodeName(fileName_).toStdString(), document_.Bytes(),
-                                     TAtomicFileWriter::TFallback::InPlace);
-    } catch (const TFileError& error) {
-        throw EIniFileException(fileName_, QString::fromStdString(error.Reason));
-    }
+    WriteIniDocument(fileName_, document_);
 }

@@ -63,6 +63,15 @@ private:
 // that does not fit 32 bits, is unreadable.
 std::optional<int> ParseIniInteger(const QString& text);
 
+// Reads an ini file; a missing file reads as empty. Nullopt, with the reason,
+// when the file exists but cannot be read: it is not a regular file (a named
+// pipe is never waited on), it cannot be opened, or it is larger than any ini
+// file should be.
+std::optional<TIniDocument> ReadIniDocument(const QString& fileName, QString* reason = nullptr);
+// Replaces the file with the document, whole or not at all, where settings may
+// go (TSaveReach::Settings). Throws EIniFileException naming the file.
+void WriteIniDocument(const QString& fileName, const TIniDocument& document);
+
 class TIniFile {
 public:
     // Reads the file now; a missing or unreadable file reads as empty.

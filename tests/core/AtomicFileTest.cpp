@@ -1,6 +1,7 @@
 #include "AtomicFile.h"
 #include "PlateList.h"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -93,7 +94,7 @@ TEST_F(AtomicFile, ErrorsNameTheTarget)
     EXPECT_EQ(EntryCount(), 1u);
 }
 
-TEST_F(AtomicFile, FollowsLinksAndWritesDevicesDirectly)
+TEST_F(AtomicFile, FollowsLinksAndRefusesDevicesAndPipes)
 {
     const fs::path real = folder / "real.txt";
     TAtomicFileWriter::WriteFile(real, "old");
@@ -102,14 +103,18 @@ TEST_F(AtomicFile, FollowsLinksAndWritesDevicesDirectly)
     EXPECT_TRUE(fs::is_symlink(folder / "link.txt"));
     EXPECT_EQ(Read(real), "new");
 
-    // /dev/null takes anything and stays a device.
-    TAtomicFileWriter::WriteFile("/dev/null", "discarded");
-    EXPECT_TRUE(fs::is_character_file("/dev/null"));
-    try {
-        TAtomicFileWriter::WriteFile("/dev/full", std::string(4 << 20, 'x'));
-        FAIL() << "writing to a full device succeeded";
-    } catch (const TFileError& e) {
-        EXPECT_EQ(e.FileName, "/dev/full");
+    // A result file is a regular file: a device or a named pipe (which nobody
+    // reads) is refused at once, and stays what it was.
+    ASSERT_EQ(::mkfifo((folder / "fifo").c_str(), 0600), 0);
+    for (const std::string& target : {std::string("/dev/null"), (folder / "fifo").string()}) {
+        try {
+            TAtomicFileWriter::WriteFile(target, "x");
+            FAIL() << "wrote to " << target;
+        } catch (const TFileError& e) {
+            EXPECT_EQ(e.FileName, target);
+            EXPECT_THAT(e.Reason, testing::EndsWith(", not a regular file"));
+        }
     }
-    EXPECT_TRUE(fs::is_character_file("/dev/full"));
+    EXPECT_TRUE(fs::is_character_file("/dev/null"));
+    EXPECT_TRUE(fs::is_fifo(folder / "fifo"));
 }
