@@ -1,16 +1,17 @@
 #include "SettingsLocation.h"
 
+#include "AtomicFile.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
-#include <unistd.h>
 
 bool TFileProbe::Exists(const QString& path) const { return QFileInfo::exists(path); }
 
-bool TFileProbe::Writable(const QString& path) const
+bool TFileProbe::SettingsMayGoTo(const QString& file) const
 {
-    return ::access(QFile::encodeName(path).constData(), W_OK) == 0;
+    return TAtomicFileWriter::CanSave(QFile::encodeName(file).toStdString(), TSaveReach::Settings);
 }
 
 QString SettingsFileBeside(const QString& executablePath)
@@ -32,9 +33,7 @@ TSettingsFiles ResolveSettingsFiles(const QString& executablePath, const QString
                                     const TFileProbe& probe)
 {
     const QString beside = SettingsFileBeside(executablePath);
-    const bool besideWritable = probe.Exists(beside) ? probe.Writable(beside)
-                                                     : probe.Writable(QFileInfo(beside).path());
-    if (besideWritable)
+    if (probe.SettingsMayGoTo(beside))
         return {beside, beside};
     const QString user = QDir(userFolder).filePath(QStringLiteral("corvana.ini"));
     const bool readBeside = !probe.Exists(user) && probe.Exists(beside);

@@ -1,8 +1,13 @@
 #pragma once
-// Where the settings file lives. The file beside the executable is used when it can
-// be written there; an installed program's folder usually cannot be, and then the
-// user's own corvana.ini takes over, seeded by reading the file beside the
-// executable until the user's file exists.
+// Where the settings file lives. The file beside the executable is used when the
+// settings may be saved there: a folder of the user's own that the user may write,
+// outside the system's folders, and, if the file exists, the user's own writable
+// file, reached through no link of anyone else's (TSaveReach::Settings). An
+// installed program's folder never qualifies, whoever runs it, and neither does a
+// writable file in a folder the user may not write (a save replaces the file
+// whole, through a new file in its folder); then the user's own corvana.ini takes
+// over, seeded by reading the file beside the executable until the user's file
+// exists.
 
 #include <QString>
 
@@ -16,7 +21,8 @@ class TFileProbe {
 public:
     virtual ~TFileProbe() = default;
     virtual bool Exists(const QString& path) const;
-    virtual bool Writable(const QString& path) const;
+    // Whether the settings may be saved as `file` (see above).
+    virtual bool SettingsMayGoTo(const QString& file) const;
 };
 
 // The executable's path with its extension replaced by ".ini" (added when it has none).

@@ -1,20 +1,24 @@
 #include "SettingsLocation.h"
 
+#include "FaultSupport.h"
+#include "QtTestSupport.h"
+
 #include <QDir>
 #include <QFile>
 #include <QSet>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 namespace {
 
-// A file system described by which paths exist and which can be written.
+// A file system described by which paths exist and where settings may go.
 class TFakeProbe : public TFileProbe {
 public:
     bool Exists(const QString& path) const override { return existing.contains(path); }
-    bool Writable(const QString& path) const override { return writable.contains(path); }
+    bool SettingsMayGoTo(const QString& file) const override { return savable.contains(file); }
     QSet<QString> existing;
-    QSet<QString> writable;
+    QSet<QString> savable;
 };
 
 const QString kExe = QStringLiteral("/opt/corvana/bin/corvana");
@@ -33,23 +37,18 @@ TEST(SettingsLocationTest, FileBesideTheExecutableTakesTheIniExtension)
     EXPECT_TRUE(UserSettingsFolder().endsWith("/corvana"));
 }
 
-TEST(SettingsLocationTest, BesideWhenWritableThereOtherwiseTheUsersFile)
+TEST(SettingsLocationTest, BesideWhereSettingsMayGoOtherwiseTheUsersFile)
 {
     TFakeProbe fs;
-    // A portable copy: the folder is writable, the file not there yet.
-    fs.writable = {"/opt/corvana/bin"};
+    // A portable copy, with or without its file yet.
+    fs.savable = {kBeside};
     auto files = ResolveSettingsFiles(kExe, kUserFolder, fs);
     EXPECT_EQ(files.ReadFrom, kBeside);
     EXPECT_EQ(files.WriteTo, kBeside);
 
-    // A writable file in a read-only folder still serves.
+    // Installed: the file beside the executable seeds the user's file ...
+    fs.savable = {};
     fs.existing = {kBeside};
-    fs.writable = {kBeside};
-    files = ResolveSettingsFiles(kExe, kUserFolder, fs);
-    EXPECT_EQ(files.WriteTo, kBeside);
-
-    // Installed: a read-only file beside the executable seeds the user's file ...
-    fs.writable = {kUserFolder};
     files = ResolveSettingsFiles(kExe, kUserFolder, fs);
     EXPECT_EQ(files.ReadFrom, kBeside);
     EXPECT_EQ(files.WriteTo, kUser);
@@ -60,11 +59,68 @@ TEST(SettingsLocationTest, BesideWhenWritableThereOtherwiseTheUsersFile)
     EXPECT_EQ(files.ReadFrom, kUser);
     EXPECT_EQ(files.WriteTo, kUser);
 
-    // Read-only folder, no file beside: the user's file, missing, reads as defaults.
+    // No file beside: the user's file, missing, reads as defaults.
     fs.existing = {};
     files = ResolveSettingsFiles(kExe, kUserFolder, fs);
     EXPECT_EQ(files.ReadFrom, kUser);
     EXPECT_EQ(files.WriteTo, kUser);
+}
+
+TEST(SettingsLocationTest, BesideOnlyInTheUsersOwnFoldersAndFiles)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(QFile::setPermissions(dir.path(), QFileDevice::Permissions(0x7755)));
+    const QString user = dir.filePath("user/corvana");
+    const QString userFile = user + "/corvana.ini";
+    const auto writeTo = [&](const QString& folder) { return ResolveSettingsFiles(folder + "/corvana", user).WriteTo; };
+    const auto folder = [&](const QString& name) {
+        EXPECT_TRUE(QDir(dir.path()).mkpath(name));
+        return dir.filePath(name);
+    };
+
+    // A portable copy in a folder of the user's own keeps its settings beside it,
+    // also through a link of the user's own to a file of the user's own.
+    const QString portable = folder("portable");
+    EXPECT_EQ(writeTo(portable), portable + "/corvana.ini");
+    WriteAll(dir.filePath("mine.ini"), "");
+    ASSERT_TRUE(QFile::link(dir.filePath("mine.ini"), portable + "/corvana.ini"));
+    EXPECT_EQ(writeTo(portable), portable + "/corvana.ini");
+
+    // An installed program never writes into the system's folders, whoever runs
+    // it (root may write there), nor through a link into them.
+    EXPECT_EQ(writeTo("/usr/local/bin"), userFile);
+    EXPECT_EQ(writeTo("/usr/bin"), userFile);
+    const QString toSystem = folder("to-system");
+    ASSERT_TRUE(QFile::link("/etc/passwd", toSystem + "/corvana.ini"));
+    EXPECT_EQ(writeTo(toSystem), userFile);
+
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "the cases of two users need root, to act as another user";
+    // A link another user made, or one to another user's file.
+    const QString planted = folder("planted");
+    ASSERT_TRUE(QFile::link(dir.filePath("mine.ini"), planted + "/corvana.ini"));
+    ASSERT_EQ(::lchown(QFile::encodeName(planted + "/corvana.ini").constData(), kNobody, kNobody), 0);
+    EXPECT_EQ(writeTo(planted), userFile);
+    const QString toOthers = folder("to-others");
+    WriteAll(dir.filePath("others.ini"), "");
+    ASSERT_EQ(::chown(QFile::encodeName(dir.filePath("others.ini")).constData(), kNobody, kNobody), 0);
+    ASSERT_TRUE(QFile::link(dir.filePath("others.ini"), toOthers + "/corvana.ini"));
+    EXPECT_EQ(writeTo(toOthers), userFile);
+
+    // As an ordinary user: a writable file in a folder the user may not write
+    // (only a rewrite in place could save it), and a folder anyone may write
+    // that is not the user's.
+    const QString locked = folder("locked");
+    WriteAll(locked + "/corvana.ini", "");
+    const QString shared = folder("shared");
+    for (const QString& path : {locked, locked + "/corvana.ini"})
+        ASSERT_EQ(::chown(QFile::encodeName(path).constData(), kNobody, kNobody), 0);
+    ASSERT_TRUE(QFile::setPermissions(locked, QFileDevice::Permissions(0x5555)));
+    ASSERT_TRUE(QFile::setPermissions(shared, QFileDevice::Permissions(0x7777)));
+    AsOrdinaryUser([&] {
+        EXPECT_EQ(writeTo(locked), userFile);
+        EXPECT_EQ(writeTo(shared), userFile);
+    });
 }
 
 TEST(SettingsLocationTest, RealFileSystemAndFolderPreparation)
