@@ -1,8 +1,9 @@
 #include "PdfPrinter.h"
 
+#include "AtomicFileDevice.h"
+
 #include <QPageLayout>
 #include <QPdfWriter>
-#include <QSaveFile>
 
 namespace {
 
@@ -59,14 +60,12 @@ void TPdfPrinter::Discard()
     if (painter_.isActive())
         painter_.end();
     writer_.reset();
-    if (file_)
-        file_->cancelWriting();
-    file_.reset(); // removes the temporary file
+    file_.reset(); // the target stays as it was
 }
 
 void TPdfPrinter::DoBeginDoc()
 {
-    file_ = std::make_unique<QSaveFile>(fileName_);
+    file_ = std::make_unique<TAtomicFileDevice>(fileName_);
     if (!file_->open(QIODevice::WriteOnly))
         Fail(file_->errorString());
     writer_ = std::make_unique<QPdfWriter>(file_.get());
@@ -89,7 +88,7 @@ void TPdfPrinter::DoEndDoc()
     // Ending the painter writes the rest of the document into the temporary file.
     painter_.end();
     writer_.reset();
-    if (file_->error() != QFileDevice::NoError || !file_->commit())
+    if (!file_->Commit())
         Fail(file_->errorString());
     file_.reset();
 }

@@ -2,14 +2,14 @@
 // A printer that writes its pages to a PDF file: a printer's page setup (its
 // paper, margins and resolution), so that the file holds that printer's pages, or
 // the locale's paper at 600 dots per inch with the whole sheet printable. The file
-// is written beside the target under a temporary name and renamed over it when the
-// document ends, so a failed or aborted document never leaves a truncated file
-// behind.
+// is written whole or not at all (TAtomicFileDevice): it replaces the target when
+// the document ends, so a failed or aborted document never leaves a truncated
+// file behind.
 
 #include "Printer.h"
 
 class QPdfWriter;
-class QSaveFile;
+class TAtomicFileDevice;
 
 class TPdfPrinter : public TPrinter {
 public:
@@ -43,7 +43,7 @@ private:
     QString fileName_;
     TPageSetup setup_;
     // Declared in the order they are built; the painter ends before the writer goes.
-    std::unique_ptr<QSaveFile> file_;
+    std::unique_ptr<TAtomicFileDevice> file_;
     std::unique_ptr<QPdfWriter> writer_;
     QPainter painter_;
 };
