@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(
-  cmake g++ ninja-build pkg-config ccache
+  cmake gcc g++ ninja-build pkg-config ccache
   qt6-base-dev qt6-qpa-plugins fonts-dejavu-core
   libicu-dev libgtest-dev libgmock-dev libbenchmark-dev
   # workbooks: the ZIP container and XML read, .xlsx written; the tests read them

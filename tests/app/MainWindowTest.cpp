@@ -16,6 +16,7 @@
 #include "zelGridPreview.h"
 #include "zelGridQuery.h"
 
+#include "../support/FaultSupport.h"
 #include "../support/MemoPaste.h"
 
 #include <QApplication>
@@ -672,25 +673,6 @@ TEST_F(MainWindowTest, OpenAndImportRefuseDevicesAndPipesWithoutWaiting)
         }
 }
 
-
-namespace {
-
-// Runs `work` as an ordinary user: when the tests run as root, with the
-// effective user "nobody", so that the kernel checks permissions as for anyone.
-template <class Work>
-void AsOrdinaryUser(Work&& work)
-{
-    const bool root = ::geteuid() == 0;
-    if (root) {
-        ASSERT_EQ(::seteuid(65534), 0);
-    }
-    work();
-    if (root) {
-        ASSERT_EQ(::seteuid(0), 0);
-    }
-}
-
-} // namespace
 
 TEST_F(MainWindowTest, ReadOnlyFilesAreNeverReplaced)
 {

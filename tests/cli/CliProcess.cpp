@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <csignal>
 #include <fcntl.h>
+#include <grp.h>
 #include <poll.h>
 #include <stdexcept>
 #include <sys/wait.h>
@@ -118,6 +119,11 @@ TCliRun RunCli(const TCliCall& call)
             ::setrlimit(RLIMIT_FSIZE, &limit);
             ::signal(SIGXFSZ, SIG_IGN); // an ignored signal stays ignored across exec
         }
+        for (const std::string& variable : call.Environment)
+            ::putenv(const_cast<char*>(variable.c_str()));
+        if (call.User && (::setgroups(0, nullptr) != 0 || ::setresgid(*call.User, *call.User, *call.User) != 0 ||
+                          ::setresuid(*call.User, *call.User, *call.User) != 0))
+            ::_exit(126);
         ::execv(argv[0], argv.data());
         ::_exit(127);
     }
@@ -131,9 +137,19 @@ TCliRun RunCli(const TCliCall& call)
     {
         TStdinFeeder feeder(call, in.Write);
         in.Write = -1;
+        using TClock = std::chrono::steady_clock;
+        const std::optional<TClock::time_point> killAt =
+            call.KillAfter ? std::optional(TClock::now() + *call.KillAfter) : std::nullopt;
+        bool killed = false;
         while (out.Read >= 0 || err.Read >= 0) {
+            int timeout = -1;
+            if (killAt && !killed) {
+                const auto left = std::chrono::ceil<std::chrono::milliseconds>(*killAt - TClock::now());
+                killed = left.count() <= 0 && ::kill(pid, SIGKILL) == 0; // its pipes close as it dies
+                timeout = killed ? -1 : int(std::max<std::chrono::milliseconds::rep>(left.count(), 0));
+            }
             pollfd fds[3] = {{feeder.Fd(), POLLOUT, 0}, {out.Read, POLLIN, 0}, {err.Read, POLLIN, 0}};
-            if (::poll(fds, 3, -1) < 0) {
+            if (::poll(fds, 3, timeout) < 0) {
                 Check(errno == EINTR, "poll");
                 continue;
             }

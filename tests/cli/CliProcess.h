@@ -4,7 +4,9 @@
 
 #include <sys/resource.h>
 
+#include <chrono>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -25,6 +27,9 @@ struct TCliCall {
     TInputSource Source;
     int StdoutFd = -1;   // when set, the child writes its standard output there
     rlim_t FileSizeLimit = RLIM_INFINITY; // larger files fail with EFBIG
+    std::vector<std::string> Environment; // NAME=VALUE, added to the child's
+    std::optional<uid_t> User;            // run as this user and its group (the test runs as root)
+    std::optional<std::chrono::milliseconds> KillAfter; // then SIGKILL, unless it ended
 };
 
 TCliRun RunCli(const TCliCall& call);

@@ -22,8 +22,13 @@ TTempDir::~TTempDir()
 
 std::vector<std::string> TTempDir::Entries() const
 {
+    return EntriesOf(path_.string());
+}
+
+std::vector<std::string> EntriesOf(const std::string& folder)
+{
     std::vector<std::string> names;
-    for (const auto& entry : std::filesystem::directory_iterator(path_))
+    for (const auto& entry : std::filesystem::directory_iterator(folder))
         names.push_back(entry.path().filename().string());
     std::sort(names.begin(), names.end());
     return names;
@@ -39,8 +44,12 @@ void WriteBytes(const std::string& path, const std::string& bytes)
 
 std::string ReadBytes(const std::string& path)
 {
-    std::ifstream file(path, std::ios::binary);
+    std::ifstream file(path, std::ios::binary | std::ios::ate);
     if (!file)
         throw std::runtime_error("cannot read " + path);
-    return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+    // In one read: files of tens of megabytes come back at once.
+    std::string bytes(static_cast<std::size_t>(file.tellg()), '\0');
+    file.seekg(0);
+    file.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    return bytes;
 }

@@ -23,5 +23,8 @@ private:
     std::filesystem::path path_;
 };
 
+// The names of a folder's entries, sorted.
+std::vector<std::string> EntriesOf(const std::string& folder);
+
 void WriteBytes(const std::string& path, const std::string& bytes);
 std::string ReadBytes(const std::string& path);
