@@ -1,5 +1,6 @@
 #include "CliInputs.h"
 
+#include "ShownText.h"
 #include "Workbook.h"
 
 #include <algorithm>
@@ -50,7 +51,7 @@ TFilePtr OpenInput(const std::string& fileName)
 
 std::string InputName(const std::string& fileName)
 {
-    return fileName == "-" ? "standard input" : fileName;
+    return fileName == "-" ? "standard input" : ShownFileName(fileName);
 }
 
 // One delimited list on its way into the sink: its other columns are placed
@@ -77,7 +78,7 @@ public:
             inOrder_ = places_[i] == int(i - 1);
         for (std::size_t i = 0; i < columns.Names.size(); ++i)
             if (i != columns.Plate && places_[i] < 0)
-                Warn("its column \"" + columns.Names[i] + "\" is not among the first list's columns; it is left out");
+                Warn("its column " + Name(columns.Names[i]) + " is not among the first list's columns; it is left out");
     }
 
     void ListPlate(const TPlateBytes& plate, const TDelimitedRecord& record) override
@@ -113,6 +114,7 @@ private:
     }
 
     void Warn(const std::string& text) { inputs_.err_ << "corvana-cli: " << InputName(name_) << ": " << text << "\n"; }
+    static std::string Name(const std::string& name) { return "\"" + ShownText(name) + "\""; }
 
     TCliInputs& inputs_;
     const std::string& name_;
@@ -181,7 +183,8 @@ void TCliInputs::ReadWorkbook(const std::string& name, TPlateLineSink& sink)
         ReadSheetAlongside(*workbook, sheet, plates);
         plates.Finish();
     } catch (const TWorkbookError& e) {
-        throw TListError(InputName(name) + ": cannot read the workbook: " + e.what());
+        // Its reason may quote the workbook's own texts.
+        throw TListError(InputName(name) + ": cannot read the workbook: " + ShownText(e.what(), std::string::npos));
     } catch (const TListColumnError& e) {
         throw ColumnError(name, e);
     }

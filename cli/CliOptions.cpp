@@ -1,6 +1,7 @@
 #include "CliOptions.h"
 
 #include "Blanks.h"
+#include "ShownText.h"
 
 #include <algorithm>
 #include <charconv>
@@ -66,7 +67,7 @@ const char* const kCliVersion = "corvana-cli " CORVANA_VERSION "\n";
 
 TUsageError BadOptionValue(const std::string& option, const std::string& value, const std::string& expected)
 {
-    return TUsageError("invalid value \"" + value + "\" for " + option + ": " + expected);
+    return TUsageError("invalid value \"" + ShownText(value) + "\" for " + option + ": " + expected);
 }
 
 namespace {
@@ -212,7 +213,7 @@ TCliOptions ParseCliOptions(const std::vector<std::string>& args)
         } else if (arg == "--version") {
             options.Version = true;
         } else {
-            throw TUsageError("unknown option \"" + arg + "\"");
+            throw TUsageError("unknown option \"" + ShownText(arg) + "\"");
         }
     }
 
@@ -234,7 +235,7 @@ TCliOptions ParseCliOptions(const std::vector<std::string>& args)
     options.List.PlateColumn.FromHeader = options.List.Header && !plateColumnGiven;
     options.List.SheetRows = options.Input == TInputKind::Workbook;
     if (!options.List.PlateColumn.Name.empty() && !options.List.Header)
-        throw TUsageError("--plate-column " + options.List.PlateColumn.Name +
+        throw TUsageError("--plate-column " + ShownText(options.List.PlateColumn.Name) +
                           " names a header column; it needs --header (or give the column's number)");
     // Codes from standard input leave it to no other input.
     const auto codesFromInput = std::count_if(options.Decodes.begin(), options.Decodes.end(), [](const TCliCodes& codes) {

@@ -5,6 +5,7 @@
 #include "CollisionReport.h"
 #include "DecodeReport.h"
 #include "ShortBytes.h"
+#include "ShownText.h"
 #include "WorkbookOutput.h"
 
 #include <cerrno>
@@ -398,7 +399,7 @@ int Decode(const TCliOptions& options, TCliInputs& inputs, TOutputStream& out, s
 {
     TDecodeReport report(options.Table, ReadCodes(options.Decodes));
     for (const TDecodeReport::TFailure& failure : report.Failures())
-        err << "corvana-cli: cannot decode \"" << failure.Text << "\": " << failure.Reason << "\n";
+        err << "corvana-cli: cannot decode \"" << ShownText(failure.Text) << "\": " << failure.Reason << "\n";
     inputs.Read(report, false);
     report.Write(out, options.Format);
     out.Commit();
@@ -433,7 +434,7 @@ int RunCorvanaCli(const std::vector<std::string>& args, std::ostream& out, std::
     try {
         CheckInputsReadable(options);
     } catch (const TFileError& e) {
-        err << "corvana-cli: cannot open file \"" << e.FileName << "\": " << e.Reason << "\n";
+        err << "corvana-cli: cannot open file \"" << ShownFileName(e.FileName) << "\": " << e.Reason << "\n";
         return kExitFailure;
     }
 
@@ -461,13 +462,13 @@ int RunCorvanaCli(const std::vector<std::string>& args, std::ostream& out, std::
         err << "corvana-cli: " << e.what() << "\n";
         return kExitFailure;
     } catch (const TOutputError& e) {
-        err << "corvana-cli: cannot create file \"" << e.FileName << "\": " << e.Reason << "\n";
+        err << "corvana-cli: cannot create file \"" << ShownFileName(e.FileName) << "\": " << e.Reason << "\n";
         return kExitFailure;
     } catch (const TXlsxError& e) {
         err << "corvana-cli: cannot write the workbook: " << e.what() << "\n";
         return kExitFailure;
     } catch (const TFileError& e) {
-        err << "corvana-cli: cannot open file \"" << e.FileName << "\": " << e.Reason << "\n";
+        err << "corvana-cli: cannot open file \"" << ShownFileName(e.FileName) << "\": " << e.Reason << "\n";
         return kExitFailure;
     }
 }

@@ -2,6 +2,7 @@
 
 #include "Blanks.h"
 #include "PlateCodes.h"
+#include "ShownText.h"
 #include "UWG26.h"
 
 #include <array>
@@ -138,7 +139,7 @@ std::uint32_t ReadPairPart(std::string_view text, std::uint32_t limit, const cha
     if (text.empty() || end != text.data() + text.size())
         throw TDecodeError("expected a facility code and ID number such as 128/53013");
     if (ec != std::errc() || value > limit)
-        throw TDecodeError(std::string(name) + " " + std::string(text) + " is above " + std::to_string(limit));
+        throw TDecodeError(std::string(name) + " " + ShownText(text) + " is above " + std::to_string(limit));
     return std::uint32_t(value);
 }
 

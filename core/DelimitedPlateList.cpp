@@ -2,6 +2,7 @@
 
 #include "Blanks.h"
 #include "PlateCodes.h"
+#include "ShownText.h"
 #include "Utf8.h"
 
 #include <unicode/uchar.h>
@@ -10,8 +11,6 @@
 #include <array>
 
 namespace {
-
-constexpr std::size_t kShownField = 40; // characters of a field a message shows
 
 // Calls `take(char32_t)` for every code point of UTF-8 text.
 template <class Take>
@@ -25,19 +24,8 @@ void ForEachCodePoint(std::string_view utf8, Take&& take)
     }
 }
 
-// A field as a message quotes it: its first characters, controls as spaces.
-std::string Quoted(std::string_view field)
-{
-    std::string shown = "\"";
-    std::size_t characters = 0;
-    ForEachCodePoint(field, [&](char32_t cp) {
-        if (++characters <= kShownField)
-            AppendUtf8(shown, cp < 0x20 ? U' ' : cp);
-    });
-    if (characters > kShownField)
-        shown += "...";
-    return shown + "\"";
-}
+// A field as a message quotes it: its first characters, controls escaped.
+std::string Quoted(std::string_view field) { return "\"" + ShownText(field) + "\""; }
 
 // A header name reduced to its letters and digits, in upper case.
 std::string NameKey(std::string_view name)
@@ -208,7 +196,7 @@ void TDelimitedPlateReader::Settle(const TDelimitedRecord& first)
         const auto named = std::find_if(columns.Names.begin(), columns.Names.end(),
                                         [&](const std::string& name) { return SameColumnName(name, plate.Name); });
         if (!options_.Header || named == columns.Names.end())
-            throw TListColumnError("no column \"" + plate.Name + "\" in the header" +
+            throw TListColumnError("no column " + Quoted(plate.Name) + " in the header" +
                                    (options_.Header ? " (its columns: " + QuotedList(columns.Names) + ")" : std::string()));
         columns.Plate = std::size_t(named - columns.Names.begin());
     } else if (plate.Index >= columns.Names.size()) {

@@ -24,13 +24,6 @@ TLeadInfo LeadInfo(unsigned char lead)
     return {0, 0, 0};
 }
 
-// A decoded sequence is valid unless it gave U+FFFD without being the three
-// bytes of a literal U+FFFD.
-bool IsValidSequence(const unsigned char* p, std::size_t used, char32_t cp)
-{
-    return cp != kReplacementCharacter || (used == 3 && p[0] == 0xEF && p[1] == 0xBF && p[2] == 0xBD);
-}
-
 } // namespace
 
 std::size_t DecodeUtf8(const unsigned char* p, std::size_t n, char32_t& cp, bool final)
@@ -93,6 +86,11 @@ void AppendUtf8(std::string& out, char32_t cp)
     out.append(buffer, WriteUtf8(buffer, cp));
 }
 
+bool IsUtf8Character(const unsigned char* p, std::size_t used, char32_t cp)
+{
+    return cp != kReplacementCharacter || (used == 3 && p[0] == 0xEF && p[1] == 0xBF && p[2] == 0xBD);
+}
+
 bool IsValidUtf8(std::string_view text)
 {
     TUtf8Validator validator;
@@ -113,7 +111,7 @@ void TUtf8Validator::Feed(std::string_view piece)
         std::size_t used = DecodeUtf8(pending_, pendingSize_, cp, false);
         if (used == 0)
             continue;
-        if (!IsValidSequence(pending_, used, cp)) {
+        if (!IsUtf8Character(pending_, used, cp)) {
             valid_ = false;
             return;
         }
@@ -142,7 +140,7 @@ void TUtf8Validator::Feed(std::string_view piece)
                 pending_[pendingSize_++] = bytes[i];
             return;
         }
-        if (!IsValidSequence(bytes + i, used, cp)) {
+        if (!IsUtf8Character(bytes + i, used, cp)) {
             valid_ = false;
             return;
         }

@@ -21,6 +21,9 @@ char* WriteUtf8(char* out, char32_t cp);
 void AppendUtf8(std::string& out, char32_t cp);
 
 bool IsValidUtf8(std::string_view text);
+// Whether `used` bytes at `p` that DecodeUtf8 read as `cp` are a character: not
+// a sequence it replaced by U+FFFD (a literal U+FFFD is one).
+bool IsUtf8Character(const unsigned char* p, std::size_t used, char32_t cp);
 
 // Checks UTF-8 validity over input that arrives in pieces.
 class TUtf8Validator {

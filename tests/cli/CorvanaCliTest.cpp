@@ -410,6 +410,7 @@ TEST(CorvanaCli, ABadOptionValueSaysWhichInOneLineAndPointsToHelp)
     const std::pair<std::vector<std::string>, std::string> cases[] = {
         {{"--table", "32"}, "invalid value \"32\" for --table: 26 or 64"},
         {{"--format", "xml"}, "invalid value \"xml\" for --format: semicolon, csv or xlsx"},
+        {{"--format", "x\n\x1B[2J"}, "invalid value \"x\\n\\x1B[2J\" for --format: semicolon, csv or xlsx"},
         {{"--columns", "2,x"}, "invalid value \"2,x\" for --columns: column numbers separated by commas, such as 2,3"},
         {{"--columns", "1,,2"}, "invalid value \"1,,2\" for --columns: column numbers separated by commas, such as 2,3"},
         {{"--columns", "7"}, "invalid value \"7\" for --columns: column 7 is outside the 26-bit table (0 to 6)"},
