@@ -58,8 +58,8 @@ const char* const kCliUsage =
     "only the plate lists given are read. A rejected record of a delimited list is\n"
     "reported on standard error with its line (the first 10, then a count).\n"
     "Exit status: 0 done, 1 a file could not be read or written, a code could not be\n"
-    "decoded or a record was rejected under --strict, 2 a bad option,\n"
-    "3 the collision report lists at least one code.\n";
+    "decoded or a record was rejected under --strict, 2 a bad option or no memory\n"
+    "left, 3 the collision report lists at least one code.\n";
 
 const char* const kCliTryHelp = "Try 'corvana-cli --help' for more information.\n";
 

@@ -55,6 +55,7 @@ enum TExitStatus : int {
     kExitDone = 0,
     kExitFailure = 1,    // a file not read or written, a code not decoded, a record rejected under --strict
     kExitUsage = 2,      // a bad option
+    kExitTrouble = 2,    // memory ran out, or another failure of the program itself
     kExitCollisions = 3, // the collision report lists at least one code
 };
 

@@ -409,7 +409,7 @@ int Decode(const TCliOptions& options, TCliInputs& inputs, TOutputStream& out, s
 
 } // namespace
 
-int RunCorvanaCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
+int RunCorvanaCli(const std::vector<std::string>& args, std::ostream& err)
 {
     TCliOptions options;
     try {
@@ -418,31 +418,22 @@ int RunCorvanaCli(const std::vector<std::string>& args, std::ostream& out, std::
         err << "corvana-cli: " << e.what() << "\n" << kCliTryHelp;
         return kExitUsage;
     }
-    if (options.Help) {
-        out << kCliUsage;
-        return kExitDone;
-    }
-    if (options.Version) {
-        out << kCliVersion;
-        return kExitDone;
-    }
-
-    if (options.Workbook && options.OutputFile.empty() && ::isatty(STDOUT_FILENO)) {
-        err << "corvana-cli: --format xlsx writes a workbook, not text for a terminal; give -o FILE\n" << kCliTryHelp;
-        return kExitUsage;
-    }
-    try {
-        CheckInputsReadable(options);
-    } catch (const TFileError& e) {
-        err << "corvana-cli: cannot open file \"" << ShownFileName(e.FileName) << "\": " << e.Reason << "\n";
-        return kExitFailure;
-    }
 
     try {
         std::unique_ptr<TOutputStream> output;
-        if (options.OutputFile.empty())
-            output = std::make_unique<TDescriptorOutput>(STDOUT_FILENO, "-");
-        else
+        if (options.Help || options.Version || options.OutputFile.empty())
+            output = std::make_unique<TDescriptorOutput>(STDOUT_FILENO);
+        if (options.Help || options.Version) {
+            output->Write(options.Help ? kCliUsage : kCliVersion);
+            output->Commit();
+            return kExitDone;
+        }
+        if (options.Workbook && options.OutputFile.empty() && ::isatty(STDOUT_FILENO)) {
+            err << "corvana-cli: --format xlsx writes a workbook, not text for a terminal; give -o FILE\n" << kCliTryHelp;
+            return kExitUsage;
+        }
+        CheckInputsReadable(options);
+        if (!output)
             output = std::make_unique<TFileOutput>(options.OutputFile);
         // The byte order mark tells spreadsheets that the text is UTF-8, not the
         // local code page.
@@ -460,15 +451,15 @@ int RunCorvanaCli(const std::vector<std::string>& args, std::ostream& out, std::
         return options.Strict && inputs.RejectedRecords() > 0 ? kExitFailure : status;
     } catch (const TListError& e) {
         err << "corvana-cli: " << e.what() << "\n";
-        return kExitFailure;
+    } catch (const TWriteError& e) {
+        // Standard output, as GNU tools say it: no file is being created.
+        err << "corvana-cli: write error: " << e.what() << "\n";
     } catch (const TOutputError& e) {
         err << "corvana-cli: cannot create file \"" << ShownFileName(e.FileName) << "\": " << e.Reason << "\n";
-        return kExitFailure;
     } catch (const TXlsxError& e) {
         err << "corvana-cli: cannot write the workbook: " << e.what() << "\n";
-        return kExitFailure;
     } catch (const TFileError& e) {
         err << "corvana-cli: cannot open file \"" << ShownFileName(e.FileName) << "\": " << e.Reason << "\n";
-        return kExitFailure;
     }
+    return kExitFailure;
 }

@@ -131,5 +131,6 @@ private:
 };
 
 // Runs corvana-cli with the arguments after the program name; returns the exit
-// status. Messages go to `out` (help, version) and `err`.
-int RunCorvanaCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+// status. The result, the help and the version go to standard output (or the
+// output file), messages to `err`.
+int RunCorvanaCli(const std::vector<std::string>& args, std::ostream& err);

@@ -1,6 +1,7 @@
 #include "OutputStream.h"
 
 #include <cerrno>
+#include <csignal>
 #include <cstring>
 #include <unistd.h>
 
@@ -33,10 +34,24 @@ void TDescriptorOutput::WriteAll(std::string_view data)
         if (n < 0) {
             if (errno == EINTR)
                 continue;
-            throw TOutputError(TFileError(name_, std::strerror(errno)));
+            if (errno == EPIPE) {
+                // Nobody reads any more: end as SIGPIPE ends the other tools.
+                RestoreDefaultSigpipe();
+                std::raise(SIGPIPE);
+            }
+            throw TWriteError(std::strerror(errno));
         }
         done += static_cast<std::size_t>(n);
     }
+}
+
+void RestoreDefaultSigpipe()
+{
+    std::signal(SIGPIPE, SIG_DFL);
+    sigset_t pipe;
+    sigemptyset(&pipe);
+    sigaddset(&pipe, SIGPIPE);
+    sigprocmask(SIG_UNBLOCK, &pipe, nullptr);
 }
 
 // Errors of the file writer become output errors.

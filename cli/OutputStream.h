@@ -6,6 +6,7 @@
 #include "PlateList.h"
 
 #include <memory>
+#include <stdexcept>
 #include <string>
 #include <string_view>
 
@@ -23,11 +24,18 @@ public:
     virtual void Commit() = 0;
 };
 
-// Buffered writes to a file descriptor (standard output); a failure such as a
-// closed pipe throws TFileError naming `name`.
+// Standard output could not be written; what() is the system's reason.
+class TWriteError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// Buffered writes to a file descriptor (standard output). A closed pipe ends
+// the process by SIGPIPE, quietly, as it ends every tool of a pipeline; any
+// other failure throws TWriteError.
 class TDescriptorOutput : public TOutputStream {
 public:
-    TDescriptorOutput(int fd, std::string name) : fd_(fd), name_(std::move(name)) {}
+    explicit TDescriptorOutput(int fd) : fd_(fd) {}
     void Write(std::string_view data) override;
     void Commit() override { Flush(); }
 
@@ -35,9 +43,12 @@ private:
     void Flush();
     void WriteAll(std::string_view data);
     int fd_;
-    std::string name_;
     std::string buffer_;
 };
+
+// SIGPIPE as the system sets it, whatever the parent left: a closed output
+// pipe then ends the process the way it ends GNU tools.
+void RestoreDefaultSigpipe();
 
 class TFileOutput : public TOutputStream {
 public:
