@@ -1,5 +1,7 @@
 #include "ImportedList.h"
 
+#include "ContentKind.h"
+#include "ListStatusText.h"
 #include "PlateList.h"
 #include "Workbook.h"
 
@@ -10,9 +12,8 @@ namespace {
 
 // The whole list is read into memory, up to this size.
 constexpr std::size_t kImportLimit = std::size_t(256) << 20;
-
-// A workbook is a ZIP archive: its first bytes say so.
-bool LooksLikeZip(std::string_view bytes) { return bytes.starts_with("PK\x03\x04") || bytes.starts_with("PK\x05\x06"); }
+// The beginning of a text list, from which its separator is told.
+constexpr std::size_t kHeadBytes = 64 * 1024;
 
 } // namespace
 
@@ -28,8 +29,17 @@ TImportedList::TImportedList(const QString& fileName) : fileName_(fileName)
     }
     if (!bytes)
         Fail("the list is larger than 256 MiB");
-    if (!LooksLikeZip(*bytes)) {
-        text_ = DecodeListText(*bytes);
+    // A workbook is a ZIP archive; any ZIP goes to the workbook reader, which
+    // says what it lacks when it is none.
+    if (!IsZip(SniffContent(*bytes))) {
+        try {
+            head_ = DecodeListText(*bytes, kHeadBytes);
+        } catch (const TNotTextError& error) {
+            throw std::runtime_error(QStringLiteral("Cannot import \"%1\". %2")
+                                         .arg(fileName, NotTextReason(error, QStringLiteral("a list")))
+                                         .toStdString());
+        }
+        bytes_ = std::move(*bytes);
         return;
     }
     try {
@@ -63,8 +73,7 @@ void TImportedList::ChooseSheet(std::size_t index)
 
 std::string_view TImportedList::Head() const
 {
-    constexpr std::size_t kHeadBytes = 64 * 1024;
-    return std::string_view(text_).substr(0, kHeadBytes);
+    return std::string_view(head_).substr(0, kHeadBytes);
 }
 
 void TImportedList::Records(char separator, TRecordSink& sink) const
@@ -74,14 +83,15 @@ void TImportedList::Records(char separator, TRecordSink& sink) const
         return;
     }
     TDelimitedParser parser(sink, separator);
-    parser.Text(text_);
-    parser.End();
+    TListDecoder decoder(parser);
+    decoder.Feed(bytes_);
+    decoder.Finish();
 }
 
 void TImportedList::ReadPlates(const TDelimitedListOptions& options, TListPlateSink& sink) const
 {
     if (!IsWorkbook()) {
-        ReadDelimitedText(text_, options, sink);
+        ReadDelimitedBytes(bytes_, options, sink);
         return;
     }
     TDelimitedListOptions sheetOptions = options;

@@ -2,7 +2,9 @@
 // A list chosen with File > Import list ...: delimited text as a spreadsheet
 // exports it, or a workbook (.xlsx or .ods, told by its content) of which one
 // sheet is read. Either gives its records as often as asked, to the dialog's
-// preview and then to the import; a workbook's sheet is read from the file once.
+// preview and then to the import; a workbook's sheet is read from the file once,
+// a text list is decoded from its bytes each time (a record that is not text
+// in its encoding is rejected). Any other file that is not text is refused.
 
 #include "DelimitedPlateList.h"
 #include "RecordTable.h"
@@ -42,7 +44,8 @@ private:
     [[noreturn]] void Fail(const std::string& why) const;
 
     QString fileName_;
-    std::string text_; // a text list, decoded to UTF-8
+    std::string bytes_; // a text list, as the file holds it
+    std::string head_;  // its beginning, decoded to UTF-8
     std::unique_ptr<TWorkbook> workbook_;
     std::vector<std::string> sheets_;
     std::size_t sheet_ = 0;

@@ -1,5 +1,6 @@
 #include "ListStatusText.h"
 
+#include "ContentKind.h"
 #include "DelimitedPlateList.h"
 
 #include <QFileInfo>
@@ -15,12 +16,16 @@ QString ShortName(const QString& fileName) { return QFileInfo(fileName).fileName
 
 } // namespace
 
-QString OpenedListStatus(const QString& fileName, const TDelimiterLook& look, std::size_t accepted)
+QString OpenedListStatus(const QString& fileName, const TDelimiterLook& look, std::size_t accepted,
+                         const TIssueTally& unread)
 {
-    const std::uint64_t skipped = look.Lines() - std::min<std::uint64_t>(accepted, look.Lines());
-    QString text = QStringLiteral("%1: %2, %3").arg(ShortName(fileName), Counted(look.Lines(), "line", "lines"),
+    const std::uint64_t lines = look.Lines() + unread.Rejected();
+    const std::uint64_t skipped = lines - std::min<std::uint64_t>(accepted, lines);
+    QString text = QStringLiteral("%1: %2, %3").arg(ShortName(fileName), Counted(lines, "line", "lines"),
                                                     skipped == 0 ? QStringLiteral("none skipped")
                                                                  : QStringLiteral("%1 skipped").arg(skipped));
+    if (unread.Rejected() > 0)
+        text += QStringLiteral(", among them ") + QString::fromStdString(unread.Reasons());
     if (const char separator = look.Suggested(); separator != 0)
         text += QStringLiteral("; most hold a %1: File > Import list ... reads such a list by its columns")
                     .arg(QLatin1String(SeparatorName(separator).data()));
@@ -34,4 +39,16 @@ QString ImportedListStatus(const QString& fileName, std::size_t imported, const 
     if (!summary.empty())
         text += QStringLiteral("; ") + QString::fromStdString(summary);
     return text;
+}
+
+QString NotTextReason(const TNotTextError& error, const QString& list)
+{
+    QString reason = QStringLiteral("It is %1, not %2").arg(QString::fromUtf8(error.what()), list);
+    if (IsWorkbook(error.Kind))
+        return reason + QStringLiteral(": File > Import list ... reads workbooks.");
+    if (error.Kind == TContentKind::OldOfficeDocument)
+        return reason + QStringLiteral(": save it as an .xlsx workbook or as CSV first.");
+    if (error.Kind == TContentKind::Utf16WithoutMark)
+        return reason + QStringLiteral(": save it as UTF-8, or as UTF-16 with a byte order mark.");
+    return reason + QLatin1Char('.');
 }

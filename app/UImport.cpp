@@ -58,6 +58,7 @@ public:
         Keep(Last.back(), record);
     }
     void UnclosedQuote(std::uint64_t) override {}
+    void RecordRejected(std::uint64_t, TTextFault) override {} // not shown; the import says why
 
     std::vector<TShown> First;
     std::deque<TShown> Last;

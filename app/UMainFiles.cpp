@@ -4,7 +4,7 @@
 
 #include "AtomicFile.h"
 #include "CollisionView.h"
-#include "DelimitedText.h"
+#include "DelimitedPlateList.h"
 #include "Dialogs.h"
 #include "FormLook.h"
 #include "GridHtml.h"
@@ -112,14 +112,28 @@ void WriteWorkbook(const TzelGrid& grid, const std::vector<int>& columns, const 
     sheet.Finish([&](std::string_view bytes) { file.Write(bytes); });
 }
 
-// The whole plate list as UTF-8 lines separated by LF.
+// The whole plate list as UTF-8 lines separated by LF; the lines that were
+// not read as text are counted by their reason.
 class TJoinedLines : public TLineSink {
 public:
     // Room for a list of `bytes`, which its lines nearly always fit.
     explicit TJoinedLines(std::size_t bytes) { ReserveInHugePages(text, bytes); }
     void LinePiece(std::string_view utf8) override { text.append(utf8); }
-    void LineEnd() override { text.push_back('\n'); }
+    void LineEnd() override
+    {
+        text.push_back('\n');
+        lineStart_ = text.size();
+    }
+    void LineRejected(std::uint64_t, TTextFault fault) override
+    {
+        text.resize(lineStart_);
+        unread.Add(ProblemOf(fault));
+    }
     std::string text;
+    TIssueTally unread;
+
+private:
+    std::size_t lineStart_ = 0;
 };
 
 [[noreturn]] void ThrowFileError(const char* what, const TFileError& error)
@@ -185,7 +199,14 @@ void TFormMain::OpenPlateList(const QString& fileName)
         throw std::runtime_error("Text exceeds memo capacity");
     TJoinedLines lines(bytes->size());
     TDelimiterLook look(&lines);
-    DecodePlateList(*bytes, look);
+    try {
+        DecodePlateList(*bytes, look);
+    } catch (const TNotTextError& error) {
+        throw std::runtime_error(
+            QStringLiteral("Cannot open file \"%1\". %2")
+                .arg(fileName, NotTextReason(error, QStringLiteral("a plate list")))
+                .toStdString());
+    }
     bytes.reset();
     if (qint64(lines.text.size()) > kMemoCapacity)
         throw std::runtime_error("Text exceeds memo capacity");
@@ -193,7 +214,7 @@ void TFormMain::OpenPlateList(const QString& fileName)
     // them, in one pass; the box ends empty and the focus stays where it was.
     EditPlates->clear();
     const std::size_t accepted = CalculateLines(lines.text);
-    ShowListStatus(OpenedListStatus(fileName, look, accepted));
+    ShowListStatus(OpenedListStatus(fileName, look, accepted, lines.unread));
 }
 
 void TFormMain::mnuFileSaveClick()

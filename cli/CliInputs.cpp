@@ -8,41 +8,17 @@
 #include <cstring>
 #include <memory>
 #include <ostream>
-#include <unistd.h>
 
 namespace {
 
-// Standard input copied to an anonymous temporary file, so that it can be read
-// twice (once to decide its encoding) without holding it in memory.
-TFilePtr CopyStandardInput()
-{
-    TFilePtr copy(std::tmpfile(), &std::fclose);
-    if (!copy)
-        throw TFileError("-", std::strerror(errno));
-    std::unique_ptr<char[]> buffer(new char[1 << 20]);
-    for (;;) {
-        const ssize_t n = ::read(STDIN_FILENO, buffer.get(), 1 << 20);
-        if (n == 0)
-            break;
-        if (n < 0) {
-            if (errno == EINTR)
-                continue;
-            throw TFileError("-", std::strerror(errno));
-        }
-        if (std::fwrite(buffer.get(), 1, static_cast<std::size_t>(n), copy.get()) != static_cast<std::size_t>(n))
-            throw TFileError("-", std::strerror(errno));
-    }
-    if (std::fflush(copy.get()) != 0 || std::fseek(copy.get(), 0, SEEK_SET) != 0)
-        throw TFileError("-", std::strerror(errno));
-    return copy;
-}
+int LeaveOpen(std::FILE*) { return 0; }
 
 } // namespace
 
 TFilePtr OpenInput(const std::string& fileName)
 {
     if (fileName == "-")
-        return CopyStandardInput();
+        return TFilePtr(stdin, &LeaveOpen);
     TFilePtr file(std::fopen(fileName.c_str(), "rb"), &std::fclose);
     if (!file)
         throw TFileError(fileName, std::strerror(errno));
@@ -53,6 +29,50 @@ std::string InputName(const std::string& fileName)
 {
     return fileName == "-" ? "standard input" : ShownFileName(fileName);
 }
+
+std::string NotTextMessage(const std::string& fileName, const TNotTextError& error, std::string_view what)
+{
+    std::string message = InputName(fileName) + ": " + error.what() + ", not " + std::string(what);
+    switch (error.Kind) {
+    case TContentKind::ExcelWorkbook:
+        return message + "; read it with --input xlsx";
+    case TContentKind::OpenDocumentSpreadsheet:
+        return message + "; read it with --input ods";
+    case TContentKind::OldOfficeDocument:
+        return message + "; save it as an .xlsx workbook or as CSV first";
+    case TContentKind::Utf16WithoutMark:
+        return message + "; save it as UTF-8, or as UTF-16 with a byte order mark";
+    default:
+        return message;
+    }
+}
+
+// The lines of a plain list on their way to the plate sink; those not read as
+// text are reported.
+class TReportedLines : public TLineSink {
+public:
+    TReportedLines(TCliInputs& inputs, const std::string& name, TPlateLineSink& sink)
+        : inputs_(inputs), name_(name), sink_(sink)
+    {
+    }
+    void LinePiece(std::string_view utf8) override { sink_.LinePiece(utf8); }
+    void LineEnd() override { sink_.LineEnd(); }
+    void Line(std::string_view utf8) override { sink_.Line(utf8); }
+    void WholeLines(std::span<const std::string_view> lines, const char* textEnd) override
+    {
+        sink_.WholeLines(lines, textEnd);
+    }
+    void LineRejected(std::uint64_t line, TTextFault fault) override
+    {
+        sink_.LineRejected(line, fault);
+        inputs_.ReportLineFault(name_, line, fault);
+    }
+
+private:
+    TCliInputs& inputs_;
+    const std::string& name_;
+    TPlateLineSink& sink_;
+};
 
 // One delimited list on its way into the sink: its other columns are placed
 // among those of the first list, and its issues reported.
@@ -142,17 +162,23 @@ void TCliInputs::Read(TPlateLineSink& sink, bool standardInputByDefault)
             continue;
         }
         TFilePtr file = OpenInput(input.Value);
-        if (options_.Input == TInputKind::Csv)
-            ReadDelimitedList(file.get(), input.Value, sink);
-        else
-            ReadPlainList(file.get(), input.Value, sink);
+        const bool delimited = options_.Input == TInputKind::Csv;
+        try {
+            if (delimited)
+                ReadDelimitedList(file.get(), input.Value, sink);
+            else
+                ReadPlainList(file.get(), input.Value, sink);
+        } catch (const TNotTextError& e) {
+            throw TListError(NotTextMessage(input.Value, e, delimited ? "a delimited list" : "a plate list"));
+        }
     }
     ReportTally();
 }
 
 void TCliInputs::ReadPlainList(std::FILE* file, const std::string& name, TPlateLineSink& sink)
 {
-    TDelimiterLook look(&sink);
+    TReportedLines reported(*this, name, sink);
+    TDelimiterLook look(&reported);
     ReadPlateList(file, name, look);
     const char separator = look.Suggested();
     if (separator == 0)
@@ -202,6 +228,14 @@ void TCliInputs::ReportIssue(const std::string& name, const TRecordIssue& issue)
 {
     if (tally_.Add(issue.Problem))
         err_ << "corvana-cli: " << InputName(name) << ": " << IssueMessage(issue) << "\n";
+}
+
+void TCliInputs::ReportLineFault(const std::string& name, std::uint64_t line, TTextFault fault)
+{
+    TRecordIssue issue;
+    issue.Line = line;
+    issue.Problem = ProblemOf(fault);
+    ReportIssue(name, issue);
 }
 
 void TCliInputs::ReportTally()

@@ -2,8 +2,9 @@
 // The inputs of corvana-cli: --plate texts, then plate lists, read as plain
 // lists, as delimited lists (--input csv) or as workbooks' sheets (--input xlsx|ods). What a reader should know goes to
 // standard error: the records of delimited lists that were rejected, with their
-// lines (the first few one by one, then a count), and plain lists that look
-// delimited.
+// lines (the first few one by one, then a count), the lines of plain lists
+// that were not read (not text, or too long) in the same way, and plain lists
+// that look delimited. A list that is not text at all stops the run.
 
 #include "CliOptions.h"
 #include "Converter.h"
@@ -13,8 +14,8 @@
 #include <memory>
 #include <stdexcept>
 
-// A delimited list that cannot be read as asked (its plate column is missing);
-// the message names the list.
+// A list that cannot be read as asked (it is not text; a delimited list lacks
+// its plate column); the message names the list.
 class TListError : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;
@@ -30,6 +31,9 @@ public:
     void Read(TPlateLineSink& sink, bool standardInputByDefault);
     // The records rejected by the lists read.
     std::size_t RejectedRecords() const { return tally_.Rejected(); }
+
+    // Reports a line of list `name` that was not read as text.
+    void ReportLineFault(const std::string& name, std::uint64_t line, TTextFault fault);
 
 private:
     friend class TListReader;
@@ -49,8 +53,11 @@ private:
 
 // How standard input and files are named in messages.
 std::string InputName(const std::string& fileName);
+// The message of a file that is not text: what it is, that it is not `what`
+// ("a plate list"), and what reads it when a workbook option does.
+std::string NotTextMessage(const std::string& fileName, const TNotTextError& error, std::string_view what);
 
 using TFilePtr = std::unique_ptr<std::FILE, int (*)(std::FILE*)>;
-// An input file opened for reading; "-" is standard input, copied to a
-// temporary file so that it can be read twice. Throws TFileError.
+// An input file opened for reading; "-" is standard input, read as it comes.
+// Throws TFileError.
 TFilePtr OpenInput(const std::string& fileName);

@@ -55,11 +55,13 @@ const char* const kCliUsage =
     "Plates from --plate come first, then each FILE in order (\"-\" is standard input);\n"
     "with neither, standard input is read. Plate lists may be UTF-8, UTF-16 with a byte\n"
     "order mark or Windows-1252. Output is UTF-8 with CR LF line ends. With --decode,\n"
-    "only the plate lists given are read. A rejected record of a delimited list is\n"
-    "reported on standard error with its line (the first 10, then a count).\n"
-    "Exit status: 0 done, 1 a file could not be read or written, a code could not be\n"
-    "decoded or a record was rejected under --strict, 2 a bad option or no memory\n"
-    "left, 3 the collision report lists at least one code.\n";
+    "only the plate lists given are read. A rejected record of a delimited list, and\n"
+    "a line that is not text in its list's encoding or longer than 64 KiB, is\n"
+    "reported on standard error with its line (the first 10, then a count). A file\n"
+    "that is not text (a workbook, a ZIP, a PDF, binary data) is refused.\n"
+    "Exit status: 0 done, 1 a file could not be read or written or is not text, a\n"
+    "code could not be decoded or a record was rejected under --strict, 2 a bad\n"
+    "option or no memory left, 3 the collision report lists at least one code.\n";
 
 const char* const kCliTryHelp = "Try 'corvana-cli --help' for more information.\n";
 

@@ -44,6 +44,13 @@ void TPlateLineSink::LineEnd()
     Take(accepted, plate);
 }
 
+void TPlateLineSink::LineRejected(std::uint64_t, TTextFault)
+{
+    TPlateBytes dropped;
+    normalizer_.FinishTo(dropped); // what it took of the line goes
+    ++rejected_;
+}
+
 void TPlateLineSink::Line(std::string_view utf8)
 {
     TPlateBytes plate;
@@ -333,34 +340,59 @@ void CheckInputsReadable(const TCliOptions& options)
             CheckReadable(input.Value);
 }
 
-// The lines of a code file that hold more than blanks, each as UTF-8.
+// Codes a run decodes at most: an endless input of codes stops there.
+constexpr std::size_t kMaxCodes = 1000000;
+
+// The lines of a code file that hold more than blanks, each as UTF-8; those
+// not read as text are reported with the lists' issues.
 class TCodeLines : public TLineSink {
 public:
-    explicit TCodeLines(std::vector<std::string>& codes) : codes_(codes) {}
+    TCodeLines(std::vector<std::string>& codes, TCliInputs& inputs) : codes_(codes), inputs_(inputs) {}
+    void Start(const std::string& name)
+    {
+        name_ = name;
+        line_.clear();
+    }
     void LinePiece(std::string_view utf8) override { line_.append(utf8); }
     void LineEnd() override
     {
-        if (!TrimBlanks(line_).empty())
+        if (!TrimBlanks(line_).empty()) {
+            if (codes_.size() == kMaxCodes)
+                throw TListError(InputName(name_) + ": more than " + std::to_string(kMaxCodes) +
+                                 " codes; decode them in parts");
             codes_.push_back(line_);
+        }
         line_.clear();
+    }
+    void LineRejected(std::uint64_t line, TTextFault fault) override
+    {
+        line_.clear();
+        inputs_.ReportLineFault(name_, line, fault);
     }
 
 private:
     std::vector<std::string>& codes_;
+    TCliInputs& inputs_;
+    std::string name_;
     std::string line_;
 };
 
 // The codes of --decode and --decode-file, in the order given.
-std::vector<std::string> ReadCodes(const std::vector<TCliCodes>& sources)
+std::vector<std::string> ReadCodes(const std::vector<TCliCodes>& sources, TCliInputs& inputs)
 {
     std::vector<std::string> codes;
-    TCodeLines lines(codes);
+    TCodeLines lines(codes, inputs);
     for (const TCliCodes& source : sources) {
         if (source.Kind == TCliCodes::TKind::Code) {
             codes.push_back(source.Value);
-        } else {
-            TFilePtr file = OpenInput(source.Value);
+            continue;
+        }
+        TFilePtr file = OpenInput(source.Value);
+        lines.Start(source.Value);
+        try {
             ReadPlateList(file.get(), source.Value, lines);
+        } catch (const TNotTextError& e) {
+            throw TListError(NotTextMessage(source.Value, e, "a list of codes"));
         }
     }
     return codes;
@@ -397,7 +429,7 @@ int ConvertToWorkbook(const TCliOptions& options, TCliInputs& inputs, TOutputStr
 // The decode report; only the plate lists given are searched.
 int Decode(const TCliOptions& options, TCliInputs& inputs, TOutputStream& out, std::ostream& err)
 {
-    TDecodeReport report(options.Table, ReadCodes(options.Decodes));
+    TDecodeReport report(options.Table, ReadCodes(options.Decodes, inputs));
     for (const TDecodeReport::TFailure& failure : report.Failures())
         err << "corvana-cli: cannot decode \"" << ShownText(failure.Text) << "\": " << failure.Reason << "\n";
     inputs.Read(report, false);

@@ -26,6 +26,7 @@ public:
     void LineEnd() override;
     void Line(std::string_view utf8) override;
     void WholeLines(std::span<const std::string_view> lines, const char* textEnd) override;
+    void LineRejected(std::uint64_t line, TTextFault fault) override;
 
     // The names of the other columns of delimited lists, settled by the first list.
     virtual void OtherColumns(const std::vector<std::string>& names) { (void)names; }

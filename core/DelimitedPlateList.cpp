@@ -127,6 +127,14 @@ std::string IssueMessage(const TRecordIssue& issue)
         return message + Quoted(issue.Field) + " reads as a column header, not a plate";
     case TRecordProblem::UnclosedQuote:
         return message + "a quote opened here is never closed; the rest of the list is not read";
+    case TRecordProblem::NotUtf8:
+        return message + "it holds bytes that are not UTF-8, the encoding of the list";
+    case TRecordProblem::UnpairedSurrogate:
+        return message + "it holds half of a UTF-16 surrogate pair, which is no character";
+    case TRecordProblem::HalfCharacter:
+        return message + "the list ends here in the middle of a UTF-16 character (an odd number of bytes)";
+    case TRecordProblem::TooLong:
+        return message + "longer than 64 KiB; passed over up to its end";
     case TRecordProblem::FieldsLeftOut:
         return message + "the record has more fields than the list has columns; they are left out";
     case TRecordProblem::FormulaPlate:
@@ -152,6 +160,14 @@ std::string_view ProblemSummary(TRecordProblem problem)
         return "reading as a column header";
     case TRecordProblem::UnclosedQuote:
         return "with a quote never closed (the rest of the list)";
+    case TRecordProblem::NotUtf8:
+        return "with bytes that are not UTF-8";
+    case TRecordProblem::UnpairedSurrogate:
+        return "with half of a UTF-16 surrogate pair";
+    case TRecordProblem::HalfCharacter:
+        return "ending in half a UTF-16 character";
+    case TRecordProblem::TooLong:
+        return "longer than 64 KiB";
     case TRecordProblem::FieldsLeftOut:
         return "with fields beyond the columns, left out";
     case TRecordProblem::FormulaPlate:
@@ -160,6 +176,21 @@ std::string_view ProblemSummary(TRecordProblem problem)
         return "reading as a total row";
     }
     return {};
+}
+
+TRecordProblem ProblemOf(TTextFault fault)
+{
+    switch (fault) {
+    case TTextFault::NotUtf8:
+        return TRecordProblem::NotUtf8;
+    case TTextFault::UnpairedSurrogate:
+        return TRecordProblem::UnpairedSurrogate;
+    case TTextFault::HalfCharacter:
+        return TRecordProblem::HalfCharacter;
+    case TTextFault::TooLong:
+        break;
+    }
+    return TRecordProblem::TooLong;
 }
 
 // ---- records to plates ------------------------------------------------------------
@@ -299,6 +330,15 @@ void TDelimitedPlateReader::UnclosedQuote(std::uint64_t line)
     sink_.ListIssue(issue);
 }
 
+void TDelimitedPlateReader::RecordRejected(std::uint64_t line, TTextFault fault)
+{
+    TRecordIssue issue;
+    issue.Line = line;
+    issue.Problem = ProblemOf(fault);
+    issue.PlateColumn = columns_ ? columns_->Plate : options_.PlateColumn.Index;
+    sink_.ListIssue(issue);
+}
+
 void TDelimitedPlateReader::Finish()
 {
     if (total_) {
@@ -327,6 +367,7 @@ public:
     {
     }
     void Text(std::string_view utf8) override { parser_.Text(utf8); }
+    void NotText(TTextFault fault) override { parser_.NotText(fault); }
     void End() override
     {
         parser_.End();
@@ -345,6 +386,14 @@ void ReadDelimitedList(std::FILE* file, const std::string& name, const TDelimite
 {
     TDelimitedPlateParser parser(options, sink);
     ReadListText(file, name, parser);
+}
+
+void ReadDelimitedBytes(std::string_view bytes, const TDelimitedListOptions& options, TListPlateSink& sink)
+{
+    TDelimitedPlateParser parser(options, sink);
+    TListDecoder decoder(parser);
+    decoder.Feed(bytes);
+    decoder.Finish();
 }
 
 void ReadDelimitedText(std::string_view utf8, const TDelimitedListOptions& options, TListPlateSink& sink)
@@ -417,7 +466,7 @@ bool TIssueTally::Add(TRecordProblem problem)
     return ++issues_ <= kListed;
 }
 
-std::string TIssueTally::Summary() const
+std::string TIssueTally::Reasons() const
 {
     std::string rejected;
     for (int p = 0; p < kRecordProblemCount; ++p) {
@@ -426,6 +475,12 @@ std::string TIssueTally::Summary() const
             continue;
         rejected += (rejected.empty() ? "" : ", ") + std::to_string(counts_[p]) + " " + std::string(ProblemSummary(problem));
     }
+    return rejected;
+}
+
+std::string TIssueTally::Summary() const
+{
+    const std::string rejected = Reasons();
     const auto records = [](std::size_t n) { return std::to_string(n) + (n == 1 ? " record " : " records "); };
     std::string summary;
     if (Rejected() > 0)

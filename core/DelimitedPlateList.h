@@ -41,11 +41,15 @@ enum class TRecordProblem {
     PlateTooLong,  // more than 16 bytes after normalising
     HeaderText,    // "Number plate", or a header line the list was not said to have
     UnclosedQuote, // a quoted field runs to the end of the list
+    NotUtf8,           // the line holds bytes that are not UTF-8 in a UTF-8 list
+    UnpairedSurrogate, // it holds half of a UTF-16 surrogate pair
+    HalfCharacter,     // a UTF-16 list ends in it in the middle of a character
+    TooLong,           // it is longer than kLineLimit
     FieldsLeftOut, // fields beyond the list's columns, which have no place
     FormulaPlate,  // a formula computed the plate cell (workbooks)
     TotalRow,      // the last record's plate cell reads as a total: "Total", "Summe", ...
 };
-constexpr int kRecordProblemCount = 9;
+constexpr int kRecordProblemCount = 13;
 
 struct TRecordIssue {
     std::uint64_t Line = 0;
@@ -56,6 +60,8 @@ struct TRecordIssue {
 };
 
 inline bool RejectsRecord(TRecordProblem problem) { return problem != TRecordProblem::FieldsLeftOut; }
+// The problem of a line or record that was not read as text.
+TRecordProblem ProblemOf(TTextFault fault);
 // "line 7: the plate field is empty" ("row 7: ..." for a sheet's row).
 std::string IssueMessage(const TRecordIssue& issue);
 // How records with the problem are counted: "without a plate field".
@@ -94,6 +100,7 @@ public:
     TDelimitedPlateReader(TListPlateSink& sink, const TDelimitedListOptions& options);
     void Record(const TDelimitedRecord& record) override;
     void UnclosedQuote(std::uint64_t line) override;
+    void RecordRejected(std::uint64_t line, TTextFault fault) override;
     // The end of the list: a waiting total is skipped, and a list that had no
     // record gets its columns: none.
     void Finish();
@@ -118,9 +125,11 @@ private:
 };
 
 // Reads a delimited list file with bounded memory (see ReadListText), or one held
-// in memory as UTF-8 text, into `sink`. Throw TFileError, TListColumnError.
+// in memory as its bytes or as UTF-8 text, into `sink`. Throw TFileError,
+// TNotTextError (not for text), TListColumnError.
 void ReadDelimitedList(std::FILE* file, const std::string& name, const TDelimitedListOptions& options,
                        TListPlateSink& sink);
+void ReadDelimitedBytes(std::string_view bytes, const TDelimitedListOptions& options, TListPlateSink& sink);
 void ReadDelimitedText(std::string_view utf8, const TDelimitedListOptions& options, TListPlateSink& sink);
 
 // The names of a list's columns from its first record: the header's (an empty
@@ -164,8 +173,11 @@ public:
     std::size_t Count(TRecordProblem problem) const { return counts_[int(problem)]; }
     std::size_t Issues() const { return issues_; }
     std::size_t Rejected() const { return issues_ - Count(TRecordProblem::FieldsLeftOut); }
-    // "2 skipped: 1 without a plate field, 1 longer than 16 bytes"; empty with no issue.
+    // "2 records skipped: 1 without a plate field, 1 with a plate longer than 16
+    // bytes"; empty with no issue.
     std::string Summary() const;
+    // The reasons of the rejected ones alone: "1 without a plate field, 1 ...".
+    std::string Reasons() const;
 
 private:
     std::size_t counts_[kRecordProblemCount] = {};

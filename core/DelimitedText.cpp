@@ -75,7 +75,31 @@ void TDelimitedParser::DetectAndParseHead()
     UseSeparator(DetectSeparator(std::string_view(head_).substr(0, sampleEnd_)));
     const std::string head = std::move(head_);
     head_.clear();
-    Parse(head);
+    const auto faults = std::move(headFaults_);
+    headFaults_.clear();
+    std::size_t at = 0;
+    for (const auto& [place, fault] : faults) {
+        Parse(std::string_view(head).substr(at, place - at));
+        NotText(fault);
+        at = place;
+    }
+    Parse(std::string_view(head).substr(at));
+}
+
+void TDelimitedParser::NotText(TTextFault fault)
+{
+    if (separator_ == 0) {
+        // Kept in its place in the text held back, once for a run of them.
+        if (headFaults_.empty() || headFaults_.back().first != head_.size())
+            headFaults_.emplace_back(head_.size(), fault);
+        return;
+    }
+    afterCr_ = false; // a line break after it ends the record it belongs to
+    if (!recordOpen_) {
+        recordOpen_ = true;
+        record_.Line = line_;
+    }
+    Reject(fault);
 }
 
 void TDelimitedParser::End()
@@ -83,10 +107,11 @@ void TDelimitedParser::End()
     if (separator_ == 0)
         DetectAndParseHead();
     if (state_ == TState::Quoted) {
-        sink_.UnclosedQuote(quoteLine_);
+        if (!recordRejected_) // which already said why the record is not read
+            sink_.UnclosedQuote(quoteLine_);
         fieldText_.clear();
         fieldEnds_.clear();
-        recordOpen_ = false;
+        recordOpen_ = recordRejected_ = false;
         state_ = TState::FieldStart;
         return;
     }
@@ -139,7 +164,7 @@ void TDelimitedParser::Parse(std::string_view text)
         case TState::Unquoted: {
             const char* run = p;
             p = RunEnd(unquotedStops_, p, end);
-            fieldText_.append(run, std::size_t(p - run));
+            Keep(std::string_view(run, std::size_t(p - run)));
             if (p == end)
                 continue;
             const char c = *p++;
@@ -156,7 +181,7 @@ void TDelimitedParser::Parse(std::string_view text)
             const char* run = p;
             p = RunEnd(quotedStops_, p, end);
             if (p > run) {
-                fieldText_.append(run, std::size_t(p - run));
+                Keep(std::string_view(run, std::size_t(p - run)));
                 afterCr_ = false;
             }
             if (p == end)
@@ -168,7 +193,7 @@ void TDelimitedParser::Parse(std::string_view text)
                 continue;
             }
             // A line break inside the field belongs to it, as it stands.
-            fieldText_.push_back(c);
+            Keep(std::string_view(p - 1, 1));
             if (c == '\n' && afterCr_)
                 afterCr_ = false;
             else
@@ -177,7 +202,7 @@ void TDelimitedParser::Parse(std::string_view text)
         }
         case TState::QuoteInQuoted:
             if (*p == '"') { // a doubled quote stands for one
-                fieldText_.push_back('"');
+                Keep(std::string_view(p, 1));
                 state_ = TState::Quoted;
                 ++p;
             } else { // the quoted part ended; what follows up to the separator joins it
@@ -220,6 +245,8 @@ const char* TDelimitedParser::WholeRecord(const char* p, const char* end)
                 return nullptr;
             fieldEnd = p;
         }
+        if (std::size_t(p - start) > kLineLimit)
+            return nullptr; // to be rejected by the general parse
         record_.Fields.emplace_back(field, std::size_t(fieldEnd - field));
         const char c = *p++;
         if (c == separator_)
@@ -244,14 +271,48 @@ void TDelimitedParser::LineBreak(char c)
     afterCr_ = c == '\r';
 }
 
+// Text of the current field, kept while the record is within the limit.
+void TDelimitedParser::Keep(std::string_view text)
+{
+    if (recordRejected_)
+        return;
+    fieldText_.append(text);
+    CheckLength();
+}
+
 void TDelimitedParser::EndField()
 {
+    if (recordRejected_)
+        return;
     fieldEnds_.push_back(fieldText_.size());
+    CheckLength();
+}
+
+// A record's fields and their separators beyond the limit reject it.
+void TDelimitedParser::CheckLength()
+{
+    if (fieldText_.size() + fieldEnds_.size() > kLineLimit)
+        Reject(TTextFault::TooLong);
+}
+
+void TDelimitedParser::Reject(TTextFault fault)
+{
+    if (recordRejected_)
+        return;
+    recordRejected_ = true;
+    sink_.RecordRejected(record_.Line, fault);
+    fieldText_.clear();
+    fieldEnds_.clear();
 }
 
 void TDelimitedParser::EndRecord()
 {
     EndField();
+    if (recordRejected_) {
+        recordOpen_ = recordRejected_ = false;
+        state_ = TState::FieldStart;
+        return;
+    }
     record_.Fields.clear();
     record_.Text = {};
     record_.TextEnd = nullptr;
@@ -274,6 +335,7 @@ class TFieldCounts : public TRecordSink {
 public:
     void Record(const TDelimitedRecord& record) override { counts.push_back(record.Fields.size()); }
     void UnclosedQuote(std::uint64_t) override {}
+    void RecordRejected(std::uint64_t, TTextFault) override {}
     std::vector<std::size_t> counts;
 };
 
@@ -392,6 +454,13 @@ void TDelimiterLook::WholeLines(std::span<const std::string_view> lines, const c
     }
     if (next_)
         next_->WholeLines(lines, textEnd);
+}
+
+void TDelimiterLook::LineRejected(std::uint64_t line, TTextFault fault)
+{
+    lineHasText_ = pastPlate_ = comma_ = tab_ = false;
+    if (next_)
+        next_->LineRejected(line, fault);
 }
 
 char TDelimiterLook::Suggested() const

@@ -5,7 +5,8 @@
 // stands for one, and separators and line breaks inside it belong to the field.
 // Records end with CR LF, LF or CR. Read leniently as spreadsheets do: a quote
 // inside an unquoted field is a character, and text after a closing quote joins
-// the field.
+// the field. A record longer than kLineLimit, or one in which bytes were no
+// text, is rejected, and the rest of it passed over.
 
 #include "ByteSet.h"
 #include "PlateList.h"
@@ -13,6 +14,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 // The separators a delimited list may use, in the order a tie between them is
@@ -41,6 +43,9 @@ public:
     // A quoted field opened on `line` is still open at the end of the text: the
     // record it belongs to is incomplete and is not given.
     virtual void UnclosedQuote(std::uint64_t line) = 0;
+    // The record that begins on `line` is not given, for `fault`; told as soon
+    // as it is known, so an endless record is reported while it is read.
+    virtual void RecordRejected(std::uint64_t line, TTextFault fault) = 0;
 };
 
 // Splits UTF-8 text that arrives in pieces into records. The separator is given,
@@ -50,6 +55,7 @@ class TDelimitedParser : public TTextSink {
 public:
     TDelimitedParser(TRecordSink& sink, char separator);
     void Text(std::string_view utf8) override;
+    void NotText(TTextFault fault) override;
     void End() override;
     // The separator in use; 0 while it is still to be detected.
     char Separator() const { return separator_; }
@@ -62,7 +68,10 @@ private:
     void Parse(std::string_view text);
     const char* WholeRecord(const char* p, const char* end);
     void LineBreak(char c);
+    void Keep(std::string_view text);
     void EndField();
+    void CheckLength();
+    void Reject(TTextFault fault);
     void EndRecord();
 
     TRecordSink& sink_;
@@ -71,6 +80,7 @@ private:
     TByteSet quotedStops_{"\"\r\n"}; // and inside
     TByteSetScan recordScan_{TByteSet("")}; // where a whole record's fields end in the text at hand
     std::string head_;        // text held back until the separator is detected
+    std::vector<std::pair<std::size_t, TTextFault>> headFaults_; // where bytes in it were no text
     std::size_t sampleEnd_ = 0;    // how much of it the separator is detected from
     std::size_t sampleBreaks_ = 0; // the line breaks in that much
     std::string fieldText_;   // the texts of the record's fields, one after another
@@ -78,6 +88,7 @@ private:
     TDelimitedRecord record_;
     TState state_ = TState::FieldStart;
     bool recordOpen_ = false; // the current record has begun
+    bool recordRejected_ = false; // and was rejected: the rest of it is passed over
     bool afterCr_ = false;    // the last character was a CR: a following LF is part of its break
     std::uint64_t line_ = 1;
     std::uint64_t quoteLine_ = 0; // where the open quoted field began
@@ -98,8 +109,9 @@ public:
     void LineEnd() override;
     void Line(std::string_view utf8) override;
     void WholeLines(std::span<const std::string_view> lines, const char* textEnd) override;
+    void LineRejected(std::uint64_t line, TTextFault fault) override;
 
-    // Lines that hold anything.
+    // Lines that hold anything (of those not rejected).
     std::uint64_t Lines() const { return lines_; }
     // ',' or '\t' when more than half of the lines hold it, else 0.
     char Suggested() const;

@@ -35,20 +35,17 @@ std::string SystemReason(int error) { return std::strerror(error); }
 
 } // namespace
 
-void TEncodingDetector::Feed(std::string_view piece)
+TTextEncoding DetectEncoding(std::string_view bytes)
 {
-    for (std::size_t i = 0; headSize_ < 2 && i < piece.size(); ++i)
-        head_[headSize_++] = static_cast<unsigned char>(piece[i]);
-    utf8_.Feed(piece);
-}
-
-TTextEncoding TEncodingDetector::Result() const
-{
-    if (headSize_ == 2 && head_[0] == 0xFF && head_[1] == 0xFE)
+    if (bytes.starts_with("\xFF\xFE"))
         return TTextEncoding::Utf16LE;
-    if (headSize_ == 2 && head_[0] == 0xFE && head_[1] == 0xFF)
+    if (bytes.starts_with("\xFE\xFF"))
         return TTextEncoding::Utf16BE;
-    return utf8_.Finish() ? TTextEncoding::Utf8 : TTextEncoding::Windows1252;
+    const std::string_view ahead = bytes.substr(FirstNonAscii(bytes)).substr(0, kEncodingLookAhead);
+    TUtf8Validator validator;
+    validator.Feed(ahead);
+    const bool complete = ahead.data() + ahead.size() == bytes.data() + bytes.size();
+    return (complete ? validator.Finish() : validator.Valid()) ? TTextEncoding::Utf8 : TTextEncoding::Windows1252;
 }
 
 void AppendWindows1252AsUtf8(std::string& out, std::string_view bytes)
@@ -71,61 +68,72 @@ std::string TextToUtf8(std::string_view bytes)
     return out;
 }
 
-TTextEncoding DetectEncoding(std::string_view bytes)
-{
-    TEncodingDetector detector;
-    detector.Feed(bytes);
-    return detector.Result();
-}
+// ---- decoding a known encoding ------------------------------------------------------
 
-std::string_view TTextDecoder::Feed(std::string_view bytes)
+void TTextDecoder::Feed(std::string_view bytes, TTextSink& sink)
 {
     if (encoding_ == TTextEncoding::Utf8) {
-        // Valid UTF-8 passes through as it is; only a leading byte order mark goes.
-        static constexpr std::string_view kBom = "\xEF\xBB\xBF";
-        while (offset_ < 3 && !bytes.empty()) {
-            if (bytes.front() != kBom[offset_]) {
-                // Not a byte order mark after all: the bytes taken so far begin a
-                // character (every character from U+F000 up starts with EF).
-                decoded_.clear();
-                for (std::uint64_t i = 0; i < offset_; ++i)
-                    decoded_.push_back(kBom[i]);
-                decoded_.append(bytes);
-                offset_ = 3;
-                return decoded_;
-            }
-            bytes.remove_prefix(1);
-            ++offset_;
-        }
-        return bytes;
+        FeedUtf8(bytes, sink);
+        return;
     }
     decoded_.clear();
     if (encoding_ == TTextEncoding::Windows1252)
         AppendWindows1252AsUtf8(decoded_, bytes);
     else
-        DecodeUtf16(bytes);
-    return decoded_;
+        DecodeUtf16(bytes, sink);
+    if (!decoded_.empty())
+        sink.Text(decoded_);
 }
 
-void TTextDecoder::DecodeUtf16(std::string_view bytes)
+// Valid UTF-8 passes through as it stands; only a leading byte order mark goes,
+// and sequences that are not UTF-8 are said to the sink in their place.
+void TTextDecoder::FeedUtf8(std::string_view bytes, TTextSink& sink)
+{
+    const auto text = [&](std::string_view utf8) { sink.Text(utf8); };
+    const auto notText = [&] { sink.NotText(TTextFault::NotUtf8); };
+    static constexpr std::string_view kBom = "\xEF\xBB\xBF";
+    while (offset_ < 3 && !bytes.empty()) {
+        if (bytes.front() != kBom[offset_]) {
+            // Not a byte order mark after all: the bytes taken so far begin a
+            // character (every character from U+F000 up starts with EF).
+            utf8_.Feed(kBom.substr(0, offset_), text, notText);
+            offset_ = 3;
+            break;
+        }
+        bytes.remove_prefix(1);
+        ++offset_;
+    }
+    utf8_.Feed(bytes, text, notText);
+}
+
+void TTextDecoder::DecodeUtf16(std::string_view bytes, TTextSink& sink)
 {
     const bool littleEndian = encoding_ == TTextEncoding::Utf16LE;
     for (char c : bytes) {
         const auto byte = static_cast<unsigned char>(c);
-        if (offset_++ < 2)
+        if (offset_ < 2) {
+            ++offset_;
             continue; // the byte order mark
+        }
         if (oddByte_ < 0) {
             oddByte_ = byte;
             continue;
         }
         const char16_t unit = littleEndian ? char16_t(oddByte_ | (byte << 8)) : char16_t((oddByte_ << 8) | byte);
         oddByte_ = -1;
-        TakeUtf16Unit(unit);
+        TakeUtf16Unit(unit, sink);
     }
 }
 
-void TTextDecoder::TakeUtf16Unit(char16_t unit)
+void TTextDecoder::TakeUtf16Unit(char16_t unit, TTextSink& sink)
 {
+    const auto notText = [&] {
+        // The text decoded so far goes first, in its place before the fault.
+        if (!decoded_.empty())
+            sink.Text(decoded_);
+        decoded_.clear();
+        sink.NotText(TTextFault::UnpairedSurrogate);
+    };
     if (highSurrogate_ != 0) {
         const char16_t high = highSurrogate_;
         highSurrogate_ = 0;
@@ -133,27 +141,29 @@ void TTextDecoder::TakeUtf16Unit(char16_t unit)
             AppendUtf8(decoded_, 0x10000 + ((char32_t(high) - 0xD800) << 10) + (unit - 0xDC00));
             return;
         }
-        AppendUtf8(decoded_, kReplacementCharacter); // unpaired high surrogate
+        notText(); // a high surrogate without its low one
     }
     if (unit >= 0xD800 && unit <= 0xDBFF)
         highSurrogate_ = unit;
+    else if (unit >= 0xDC00 && unit <= 0xDFFF)
+        notText(); // a low surrogate without its high one
     else
-        AppendUtf8(decoded_, unit); // a lone low surrogate becomes U+FFFD here
+        AppendUtf8(decoded_, unit);
 }
 
-std::string_view TTextDecoder::Finish()
+void TTextDecoder::Finish(TTextSink& sink)
 {
-    decoded_.clear();
-    if (encoding_ == TTextEncoding::Utf16LE || encoding_ == TTextEncoding::Utf16BE) {
-        if (highSurrogate_ != 0)
-            AppendUtf8(decoded_, kReplacementCharacter);
-        if (oddByte_ >= 0)
-            AppendUtf8(decoded_, kReplacementCharacter); // a truncated last unit
-        highSurrogate_ = 0;
-        oddByte_ = -1;
-    }
-    return decoded_;
+    if (encoding_ == TTextEncoding::Utf8)
+        utf8_.Finish([&] { sink.NotText(TTextFault::NotUtf8); });
+    if (highSurrogate_ != 0)
+        sink.NotText(TTextFault::UnpairedSurrogate);
+    if (oddByte_ >= 0)
+        sink.NotText(TTextFault::HalfCharacter);
+    highSurrogate_ = 0;
+    oddByte_ = -1;
 }
+
+// ---- lines ---------------------------------------------------------------------------
 
 namespace {
 
@@ -194,21 +204,33 @@ void TLineSplitter::Split(std::string_view utf8, TLineSink& sink)
     const char* start = utf8.data();
     for (const char* at; (at = breaks.Next(start)) != end;) {
         const char c = *at;
-        if (c == '\n' && afterCr_ && at == start && !lineOpen_) {
+        const std::size_t length = std::size_t(at - start);
+        if (c == '\n' && afterCr_ && length == 0 && !lineOpen_) {
             // The LF of a CR LF pair whose CR ended the previous piece.
             afterCr_ = false;
             start = at + 1;
             continue;
         }
-        if (lineOpen_) {
+        if (lineOpen_ | skipping_) {
             // The first break of this piece ends a line begun in pieces before.
-            if (at > start)
-                sink.LinePiece(std::string_view(start, std::size_t(at - start)));
-            sink.LineEnd();
+            if (skipping_) {
+                // Its break ends a line rejected before.
+            } else if (openBytes_ + length > kLineLimit) {
+                sink.LineRejected(lines_ + 1, TTextFault::TooLong);
+            } else {
+                if (length > 0)
+                    sink.LinePiece(std::string_view(start, length));
+                sink.LineEnd();
+            }
+            lineOpen_ = skipping_ = false;
+            openBytes_ = 0;
+        } else if (length <= kLineLimit) {
+            batch.Add(std::string_view(start, length));
         } else {
-            batch.Add(std::string_view(start, std::size_t(at - start)));
+            batch.Flush(); // the lines before it go first
+            sink.LineRejected(lines_ + 1, TTextFault::TooLong);
         }
-        lineOpen_ = false;
+        ++lines_;
         // The LF of a CR LF pair is passed over at once when the piece holds it.
         start = at + 1;
         afterCr_ = c == '\r';
@@ -218,19 +240,147 @@ void TLineSplitter::Split(std::string_view utf8, TLineSink& sink)
         }
     }
     batch.Flush();
-    if (start < end) {
-        sink.LinePiece(std::string_view(start, std::size_t(end - start)));
-        lineOpen_ = true;
-        afterCr_ = false;
+    if (start == end || skipping_)
+        return;
+    afterCr_ = false;
+    const std::size_t length = std::size_t(end - start);
+    if (openBytes_ + length > kLineLimit) {
+        Reject(TTextFault::TooLong, sink); // before its end, which may never come
+        return;
     }
+    sink.LinePiece(std::string_view(start, length));
+    openBytes_ += length;
+    lineOpen_ = true;
+}
+
+void TLineSplitter::NotText(TTextFault fault, TLineSink& sink)
+{
+    if (!skipping_)
+        Reject(fault, sink);
+}
+
+void TLineSplitter::Reject(TTextFault fault, TLineSink& sink)
+{
+    sink.LineRejected(lines_ + 1, fault);
+    skipping_ = true;
+    lineOpen_ = afterCr_ = false;
+    openBytes_ = 0;
 }
 
 void TLineSplitter::Finish(TLineSink& sink)
 {
     if (lineOpen_)
         sink.LineEnd();
-    lineOpen_ = afterCr_ = false;
+    if (lineOpen_ || skipping_)
+        ++lines_;
+    lineOpen_ = afterCr_ = skipping_ = false;
+    openBytes_ = 0;
 }
+
+void TPlateListDecoder::Feed(std::string_view bytes, TLineSink& sink)
+{
+    TTextLines lines(splitter_, sink);
+    text_.Feed(bytes, lines);
+}
+
+void TPlateListDecoder::Finish(TLineSink& sink)
+{
+    TTextLines lines(splitter_, sink);
+    text_.Finish(lines);
+    lines.End();
+}
+
+// ---- deciding the encoding on the way -----------------------------------------------
+
+void TListDecoder::Feed(std::string_view bytes)
+{
+    if (stage_ == TStage::Head) {
+        // The first bytes are looked at before any of them is taken as text.
+        if (head_.empty() && bytes.size() >= kContentSniffBytes) {
+            Look(bytes);
+        } else {
+            const std::size_t take = std::min(bytes.size(), kContentSniffBytes - head_.size());
+            head_.append(bytes.substr(0, take));
+            bytes.remove_prefix(take);
+            if (head_.size() < kContentSniffBytes)
+                return;
+            TakeHead();
+        }
+    }
+    Take(bytes);
+}
+
+void TListDecoder::TakeHead()
+{
+    Look(head_);
+    Take(head_);
+    std::string().swap(head_);
+}
+
+void TListDecoder::Look(std::string_view head)
+{
+    const TContentKind kind = SniffContent(head);
+    if (kind != TContentKind::Text)
+        throw TNotTextError(kind);
+    if (head.starts_with("\xFF\xFE") || head.starts_with("\xFE\xFF")) {
+        decoder_.emplace(head[0] == '\xFF' ? TTextEncoding::Utf16LE : TTextEncoding::Utf16BE);
+        stage_ = TStage::Decoding;
+    } else {
+        stage_ = TStage::Ascii;
+    }
+}
+
+void TListDecoder::Take(std::string_view bytes)
+{
+    if (stage_ == TStage::Decoding) {
+        decoder_->Feed(bytes, sink_);
+        return;
+    }
+    if (stage_ == TStage::Ascii) {
+        // ASCII reads the same in every encoding: it goes on at once.
+        const std::size_t ascii = FirstNonAscii(bytes);
+        if (ascii > 0)
+            sink_.Text(bytes.substr(0, ascii));
+        asciiBytes_ += ascii;
+        bytes.remove_prefix(ascii);
+        if (bytes.empty())
+            return;
+        stage_ = TStage::LookAhead;
+    }
+    // From the first byte above 0x7F, the look-ahead: held until it decides.
+    const std::string_view ahead = bytes.substr(0, kEncodingLookAhead - aheadBytes_);
+    ahead_.Feed(ahead);
+    aheadBytes_ += ahead.size();
+    if (!ahead_.Valid())
+        Decide(TTextEncoding::Windows1252, bytes);
+    else if (aheadBytes_ == kEncodingLookAhead)
+        Decide(TTextEncoding::Utf8, bytes);
+    else
+        held_.append(bytes);
+}
+
+// Decodes what was held back and `bytes` after it, and all that follows.
+void TListDecoder::Decide(TTextEncoding encoding, std::string_view bytes)
+{
+    decoder_.emplace(encoding, asciiBytes_);
+    stage_ = TStage::Decoding;
+    decoder_->Feed(held_, sink_);
+    std::string().swap(held_);
+    decoder_->Feed(bytes, sink_);
+}
+
+void TListDecoder::Finish()
+{
+    if (stage_ == TStage::Head)
+        TakeHead();
+    if (stage_ == TStage::LookAhead)
+        Decide(ahead_.Finish() ? TTextEncoding::Utf8 : TTextEncoding::Windows1252, {});
+    if (decoder_)
+        decoder_->Finish(sink_);
+    sink_.End();
+}
+
+// ---- lists in memory and in files ---------------------------------------------------
 
 namespace {
 
@@ -242,27 +392,29 @@ public:
         lines.push_back(std::move(current_));
         current_.clear();
     }
+    void LineRejected(std::uint64_t, TTextFault) override { current_.clear(); }
     std::vector<std::string> lines;
 
 private:
     std::string current_;
 };
 
+class TTextCollector : public TTextSink {
+public:
+    void Text(std::string_view utf8) override { text.append(utf8); }
+    void NotText(TTextFault) override {}
+    void End() override {}
+    std::string text;
+};
+
 } // namespace
 
 void DecodePlateList(std::string_view bytes, TLineSink& sink)
 {
-    TPlateListDecoder decoder(DetectEncoding(bytes));
-    decoder.Feed(bytes, sink);
-    decoder.Finish(sink);
-}
-
-std::string DecodeListText(std::string_view bytes)
-{
-    TTextDecoder decoder(DetectEncoding(bytes));
-    std::string text(decoder.Feed(bytes));
-    text.append(decoder.Finish());
-    return text;
+    TTextLines lines(sink);
+    TListDecoder decoder(lines);
+    decoder.Feed(bytes);
+    decoder.Finish();
 }
 
 std::vector<std::string> DecodePlateListLines(std::string_view bytes)
@@ -272,60 +424,40 @@ std::vector<std::string> DecodePlateListLines(std::string_view bytes)
     return std::move(collector.lines);
 }
 
+std::string DecodeListText(std::string_view bytes, std::size_t upTo)
+{
+    TTextCollector collector;
+    TListDecoder decoder(collector);
+    // In pieces, so that only about as much is decoded as is asked for.
+    constexpr std::size_t kPiece = 64 * 1024;
+    for (std::size_t at = 0; at < bytes.size() && collector.text.size() < upTo; at += kPiece)
+        decoder.Feed(bytes.substr(at, kPiece));
+    if (collector.text.size() < upTo)
+        decoder.Finish();
+    return std::move(collector.text);
+}
+
 void ReadListText(std::FILE* file, const std::string& name, TTextSink& sink)
 {
     const THugePageBlock buffer(kChunkSize);
-    auto forEachChunk = [&](auto&& take) {
-        for (;;) {
-            const std::size_t n = std::fread(buffer.get(), 1, kChunkSize, file);
-            if (n > 0)
-                take(std::string_view(buffer.get(), n));
-            if (n < kChunkSize) {
-                if (std::ferror(file))
-                    throw TFileError(name, SystemReason(errno));
-                return;
-            }
+    TListDecoder decoder(sink);
+    for (;;) {
+        const std::size_t n = std::fread(buffer.get(), 1, kChunkSize, file);
+        if (n > 0)
+            decoder.Feed(std::string_view(buffer.get(), n));
+        if (n < kChunkSize) {
+            if (std::ferror(file))
+                throw TFileError(name, SystemReason(errno));
+            break;
         }
-    };
-
-    // ASCII text is decoded as it stands whatever the encoding turns out to be
-    // (a byte order mark or UTF-16 starts with a byte above 0x7F): the chunks
-    // before the first other byte go to the sink as they are read to decide
-    // the encoding, and only the rest is read again.
-    TEncodingDetector detector;
-    std::uint64_t asciiBytes = 0;
-    bool allAscii = true;
-    forEachChunk([&](std::string_view chunk) {
-        detector.Feed(chunk);
-        allAscii = detector.AllAscii();
-        if (allAscii) {
-            sink.Text(chunk);
-            asciiBytes += chunk.size();
-        }
-    });
-    TTextDecoder decoder(detector.Result(), asciiBytes);
-    if (!allAscii) {
-        if (::fseeko(file, static_cast<off_t>(asciiBytes), SEEK_SET) != 0)
-            throw TFileError(name, SystemReason(errno));
-        forEachChunk([&](std::string_view chunk) { sink.Text(decoder.Feed(chunk)); });
     }
-    sink.Text(decoder.Finish());
-    sink.End();
+    decoder.Finish();
 }
 
 void ReadPlateList(std::FILE* file, const std::string& name, TLineSink& sink)
 {
-    class TSplit : public TTextSink {
-    public:
-        explicit TSplit(TLineSink& lines) : lines_(lines) {}
-        void Text(std::string_view utf8) override { splitter_.Split(utf8, lines_); }
-        void End() override { splitter_.Finish(lines_); }
-
-    private:
-        TLineSink& lines_;
-        TLineSplitter splitter_;
-    } split(sink);
-    ReadListText(file, name, split);
+    TTextLines lines(sink);
+    ReadListText(file, name, lines);
 }
 
 namespace {

@@ -13,6 +13,7 @@ class TRecordTable : public TRecordSink {
 public:
     void Record(const TDelimitedRecord& record) override;
     void UnclosedQuote(std::uint64_t) override {} // sheets have no quotes
+    void RecordRejected(std::uint64_t, TTextFault) override {} // nor bytes that are no text
 
     // Gives every record to `sink`, in order.
     void Replay(TRecordSink& sink) const;

@@ -91,59 +91,25 @@ bool IsUtf8Character(const unsigned char* p, std::size_t used, char32_t cp)
     return cp != kReplacementCharacter || (used == 3 && p[0] == 0xEF && p[1] == 0xBF && p[2] == 0xBD);
 }
 
+std::size_t FirstNonAscii(std::string_view bytes)
+{
+    const std::size_t n = bytes.size();
+    std::size_t i = 0;
+    // Runs of ASCII are the common case; skip them eight bytes at a time.
+    for (; i + 8 <= n; i += 8) {
+        std::uint64_t word;
+        std::memcpy(&word, bytes.data() + i, 8);
+        if (word & 0x8080808080808080ull)
+            break;
+    }
+    while (i < n && static_cast<unsigned char>(bytes[i]) < 0x80)
+        ++i;
+    return i;
+}
+
 bool IsValidUtf8(std::string_view text)
 {
     TUtf8Validator validator;
     validator.Feed(text);
     return validator.Finish();
-}
-
-void TUtf8Validator::Feed(std::string_view piece)
-{
-    if (!valid_)
-        return;
-    auto bytes = reinterpret_cast<const unsigned char*>(piece.data());
-    const std::size_t n = piece.size();
-    std::size_t i = 0;
-    while (pendingSize_ > 0 && i < n) {
-        pending_[pendingSize_++] = bytes[i++];
-        char32_t cp;
-        std::size_t used = DecodeUtf8(pending_, pendingSize_, cp, false);
-        if (used == 0)
-            continue;
-        if (!IsUtf8Character(pending_, used, cp)) {
-            valid_ = false;
-            return;
-        }
-        pendingSize_ = 0;
-    }
-    while (i < n) {
-        // Runs of ASCII are the common case; skip them eight bytes at a time.
-        while (i + 8 <= n) {
-            std::uint64_t word;
-            std::memcpy(&word, bytes + i, 8);
-            if (word & 0x8080808080808080ull)
-                break;
-            i += 8;
-        }
-        if (i >= n)
-            break;
-        if (bytes[i] < 0x80) {
-            ++i;
-            continue;
-        }
-        ascii_ = false;
-        char32_t cp;
-        std::size_t used = DecodeUtf8(bytes + i, n - i, cp, false);
-        if (used == 0) {
-            for (; i < n; ++i)
-                pending_[pendingSize_++] = bytes[i];
-            return;
-        }
-        if (!IsUtf8Character(bytes + i, used, cp)) {
-            valid_ = false;
-            return;
-        }
-        i += used;
-    }
 }

@@ -56,6 +56,7 @@ public:
             Flush();
     }
     void UnclosedQuote(std::uint64_t) override {}
+    void RecordRejected(std::uint64_t, TTextFault) override {}
     void Flush()
     {
         if (batch_.Size() > 0 && !put_(std::exchange(batch_, TRecordTable())))

@@ -3,7 +3,8 @@
 // pieces gives the records parsing the whole gives; a record given with its
 // text is that text parsed alone; every record written back with all its
 // fields quoted parses to the same fields; every accepted plate keeps its
-// invariants, and every rejected record names a line of the text.
+// invariants, and every rejected record names a line of the text, read from
+// the text or from the bytes themselves.
 #include "DelimitedPlateList.h"
 #include "PlateInvariants.h"
 
@@ -15,6 +16,7 @@ struct TParsed {
     std::vector<std::vector<std::string>> records;
     std::vector<std::uint64_t> lines;
     std::vector<std::uint64_t> unclosed;
+    std::vector<std::uint64_t> rejected;
     bool operator==(const TParsed&) const = default;
 };
 
@@ -29,6 +31,7 @@ public:
         texts.emplace_back(record.Text);
     }
     void UnclosedQuote(std::uint64_t line) override { parsed.unclosed.push_back(line); }
+    void RecordRejected(std::uint64_t line, TTextFault) override { parsed.rejected.push_back(line); }
     TParsed parsed;
     std::vector<std::string> texts; // of whole records; empty for the others
 };
@@ -103,7 +106,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (size == 0)
         return 0;
     const std::uint8_t control = data[0];
-    const std::string text = DecodeListText(std::string_view(reinterpret_cast<const char*>(data + 1), size - 1));
+    const std::string_view bytes(reinterpret_cast<const char*>(data + 1), size - 1);
+    std::string text;
+    bool isText = true;
+    try {
+        text = DecodeListText(bytes);
+    } catch (const TNotTextError&) {
+        isText = false;
+        // No list, but its bytes as text still make a parser's input.
+        Require(SniffContent(bytes) != TContentKind::Text);
+        AppendWindows1252AsUtf8(text, bytes);
+    }
     Require(IsValidUtf8(text));
     constexpr char kSeparators[] = {0, ',', ';', '\t'};
     const char separator = kSeparators[control & 3];
@@ -141,6 +154,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     options.PlateColumn.Index = (control >> 5) % 3;
     try {
         ReadDelimitedText(text, options, check);
+    } catch (const TListColumnError&) {
+    }
+    TCheckPlates fromBytes(lines);
+    try {
+        if (isText)
+            ReadDelimitedBytes(bytes, options, fromBytes);
     } catch (const TListColumnError&) {
     }
     return 0;

@@ -23,6 +23,7 @@ public:
         next_.Record(record);
     }
     void UnclosedQuote(std::uint64_t) override { Require(false); }
+    void RecordRejected(std::uint64_t, TTextFault) override { Require(false); }
 
 private:
     TRecordSink& next_;

@@ -6,6 +6,7 @@
 
 #include "TestWorkbooks.h"
 #include "UImport.h"
+#include "TestWorkbooks.h"
 
 #include "../support/RealDisplay.h"
 
@@ -219,6 +220,51 @@ TEST_F(MainWindowTest, OpenSaysHowManyLinesWereSkippedAndPointsDelimitedListsToI
                                  "such a list by its columns");
     // Open itself stays as it is: each line is one plate.
     EXPECT_EQ(form->SG1->Cells(0, 4), "MAB12341042");
+}
+
+TEST_F(MainWindowTest, OpenAndImportRefuseWhatIsNoListAndCountTheLinesThatAreNotText)
+{
+    Open();
+    // A workbook is no plate list, and a PDF no list at all: said, nothing computed.
+    const QString book = dir.filePath("owners.xlsx");
+    WriteAll(book, QByteArray::fromStdString(ZipBytes(XlsxParts({{"Sheet1", ""}}))));
+    dialogs.fileAnswers.push_back(book);
+    form->mnuFileOpen->trigger();
+    EXPECT_EQ(dialogs.messages.last(), "Cannot open file \"" + book + "\". It is an Excel workbook (.xlsx), not a plate "
+                                       "list: File > Import list ... reads workbooks.");
+    const QString scan = dir.filePath("owners.csv");
+    WriteAll(scan, "%PDF-1.7\n%\xE2\xE3\xCF\xD3\n");
+    dialogs.fileAnswers.push_back(scan);
+    form->mnuFileImport->trigger();
+    EXPECT_EQ(dialogs.messages.last(), "Cannot import \"" + scan + "\". It is a PDF document, not a list.");
+    EXPECT_EQ(form->SG1->Cells(0, 1), "");
+    EXPECT_EQ(StatusText(*form), "");
+
+    // UTF-16 with half a surrogate pair (lines 2 and 4) and an odd last byte
+    // (line 5): those lines are skipped and counted by their reason.
+    const QString list = dir.filePath("list.txt");
+    static constexpr char kUtf16[] = "\xFF\xFE" "A\0B\0 \0" "1\0\n\0" "\x3D\xD8" "C\0\n\0" "E\0F\0" "3\0\n\0"
+                                      "\x97\xDE\n\0" "G\0" "x";
+    WriteAll(list, QByteArray(kUtf16, sizeof kUtf16 - 1));
+    dialogs.fileAnswers.push_back(list);
+    form->mnuFileOpen->trigger();
+    EXPECT_EQ(Row(form->SG1, 1).first(), "AB1");
+    EXPECT_EQ(Row(form->SG1, 2).first(), "EF3");
+    EXPECT_EQ(form->SG1->RowCount(), 3);
+    EXPECT_EQ(StatusText(*form), "list.txt: 5 lines, 3 skipped, among them 2 with half of a UTF-16 surrogate pair, "
+                                 "1 ending in half a UTF-16 character");
+
+    // As a delimited list, such a record is skipped like every other.
+    const QString csv = dir.filePath("list.csv");
+    const QString records = QStringLiteral("Plate,Owner\nGH 4,x\n");
+    WriteAll(csv, "\xFF\xFE" + QByteArray(reinterpret_cast<const char*>(records.utf16()), 2 * records.size()) +
+                      QByteArray("\x3D\xD8,\0y\0\n\0", 8));
+    dialogs.fileAnswers.push_back(csv);
+    WhenImportDialogShows([](TFormImport* dialog) { dialog->accept(); });
+    form->mnuFileImport->trigger();
+    EXPECT_EQ(Row(form->SG1, 3).first(), "GH4");
+    EXPECT_EQ(form->SG1->RowCount(), 4);
+    EXPECT_EQ(StatusText(*form), "list.csv: 1 plate imported; 1 record skipped: 1 with half of a UTF-16 surrogate pair");
 }
 
 TEST_F(MainWindowTest, CopyPutsTextAndAnHtmlTableOnTheRealClipboard)

@@ -1,6 +1,7 @@
 #include "CliProcess.h"
 
 #include <cerrno>
+#include <chrono>
 #include <csignal>
 #include <fcntl.h>
 #include <grp.h>
@@ -108,12 +109,19 @@ TCliRun RunCli(const TCliCall& call)
     argv.push_back(nullptr);
 
     TPipe in, out, err;
+    const auto start = std::chrono::steady_clock::now();
     const pid_t pid = ::fork();
     Check(pid >= 0, "fork");
     if (pid == 0) {
         ::dup2(in.Read, 0);
         ::dup2(call.StdoutFd >= 0 ? call.StdoutFd : out.Write, 1);
         ::dup2(err.Write, 2);
+#if !defined(__SANITIZE_ADDRESS__) // whose shadow memory takes terabytes of address space
+        if (call.MemoryLimit != RLIM_INFINITY) {
+            const rlimit limit{call.MemoryLimit, call.MemoryLimit};
+            ::setrlimit(RLIMIT_AS, &limit);
+        }
+#endif
         if (call.FileSizeLimit != RLIM_INFINITY) {
             const rlimit limit{call.FileSizeLimit, call.FileSizeLimit};
             ::setrlimit(RLIMIT_FSIZE, &limit);
@@ -166,6 +174,7 @@ TCliRun RunCli(const TCliCall& call)
     rusage usage{};
     while (::wait4(pid, &status, 0, &usage) < 0)
         Check(errno == EINTR, "wait4");
+    run.Seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     run.Status = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
     run.PeakRssKb = usage.ru_maxrss;
     return run;

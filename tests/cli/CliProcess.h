@@ -1,6 +1,7 @@
 #pragma once
 // Runs the real corvana-cli binary as a child process, feeds its standard input
-// and collects its standard output, standard error, exit status and peak memory.
+// and collects its standard output, standard error, exit status, peak memory
+// and time.
 
 #include <sys/resource.h>
 
@@ -15,6 +16,7 @@ struct TCliRun {
     std::string Out;
     std::string Err;
     long PeakRssKb = 0; // the child's peak resident set size
+    double Seconds = 0; // from its start to its end
 };
 
 // Gives standard input piece by piece: fills `piece` and returns true, or
@@ -30,6 +32,7 @@ struct TCliCall {
     std::vector<std::string> Environment; // NAME=VALUE, added to the child's
     std::optional<uid_t> User;            // run as this user and its group (the test runs as root)
     std::optional<std::chrono::milliseconds> KillAfter; // then SIGKILL, unless it ended
+    rlim_t MemoryLimit = RLIM_INFINITY;   // of its address space (prlimit --as); none under ASan
 };
 
 TCliRun RunCli(const TCliCall& call);

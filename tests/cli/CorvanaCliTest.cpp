@@ -382,14 +382,15 @@ TEST(CorvanaCli, RefusesADeviceOutput)
     EXPECT_THAT(dir.Entries(), ElementsAre("full"));
 }
 
-TEST(CorvanaCli, NormalisesHugeLinesInBoundedMemory)
+TEST(CorvanaCli, RejectsHugeLinesInBoundedMemoryAndReadsOn)
 {
-    // 200 MB of spaces before a plate, then 10 MB of letters (too long, rejected), then a plate,
-    // all through a pipe.
+    // 200 MB of spaces before a plate, then 10 MB of letters, then a plate, all
+    // through a pipe: the two lines longer than 64 KiB are rejected with their
+    // numbers as soon as they pass the limit, and reading goes on.
     constexpr std::size_t kPiece = 1 << 20;
     int pieces = 0;
     TCliCall call;
-    call.Args = {"--table", "64"};
+    call.Args = {"--table", "64", "--verbose"};
     call.Source = [&](std::string& piece) {
         ++pieces;
         if (pieces <= 200)
@@ -406,7 +407,10 @@ TEST(CorvanaCli, NormalisesHugeLinesInBoundedMemory)
     };
     const TCliRun run = RunCli(call);
     EXPECT_EQ(run.Status, 0) << run.Err;
-    EXPECT_EQ(run.Out, kHeader64 + "HK55EVB;0x600002191555EBDB\r\nAB12;0x600000000069B452\r\n");
+    EXPECT_EQ(run.Out, kHeader64 + "AB12;0x600000000069B452\r\n");
+    EXPECT_EQ(run.Err, "corvana-cli: standard input: line 1: longer than 64 KiB; passed over up to its end\n"
+                       "corvana-cli: standard input: line 2: longer than 64 KiB; passed over up to its end\n"
+                       "corvana-cli: 1 accepted, 2 rejected\n");
     EXPECT_LT(run.PeakRssKb, 64 * 1024);
 }
 

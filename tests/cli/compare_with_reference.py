@@ -59,6 +59,11 @@ CP1252_CHARS = [ref.decode_windows1252(bytes([b])) for b in range(256) if b not 
 CP1252_BYTE = {ref.decode_windows1252(bytes([b])): b for b in range(256)}
 
 
+def no_nul(text):
+    """Outside UTF-16 a NUL byte makes a file binary data, which is no plate list."""
+    return text.replace("\x00", "\x01")
+
+
 class Generator:
     def __init__(self, seed):
         self.rng = random.Random(seed)
@@ -122,9 +127,11 @@ class Generator:
         count = self.rng.randint(40, 160)
         if encoding == "cp1252":
             # Characters Windows-1252 lacks (from the fixed noise lists) become high bytes.
-            text = self.text(CP1252_CHARS, count)
+            text = no_nul(self.text(CP1252_CHARS, count))
             return bytes(CP1252_BYTE[ch] if ch in CP1252_BYTE else self.rng.randrange(0x80, 0x100) for ch in text)
         text = self.text(self.pool(), count)
+        if encoding not in ("utf16le", "utf16be"):
+            text = no_nul(text)
         if encoding in ("utf16le", "utf16be"):
             return self.utf16(text, encoding == "utf16be")
         if encoding == "utf8" and self.rng.random() < 0.5:

@@ -2,15 +2,18 @@
 """A second, independent implementation of what corvana-cli computes.
 
 It reads plate lists the way the converter does (UTF-16 with a byte order
-mark, else UTF-8 when the whole input is valid UTF-8, else Windows-1252),
-normalises every line to its canonical plate, and lays out the rows of the
-26-bit (SHA-1) table and the 64-bit table. SHA-1 is written out here on
+mark; else UTF-8 when the bytes from the first one above 0x7F on, up to the
+look-ahead, are valid UTF-8; else Windows-1252), rejects the lines that hold
+bytes that are not text in that encoding and those longer than the line
+limit, normalises every other line to its canonical plate, and lays out the
+rows of the 26-bit (SHA-1) table and the 64-bit table. SHA-1 is written out here on
 purpose, so that a fault shared with a library could not hide.
 
 Used as a program it prints the result file of its inputs with every column:
     reference_convert.py [--table 26|64] FILE...
 """
 
+import codecs
 import re
 import sys
 
@@ -77,26 +80,8 @@ def decode_windows1252(data):
     return "".join(map(_CP1252_CHARS.__getitem__, data))
 
 
-def decode_utf16(data, big_endian):
-    """UTF-16 without its byte order mark; unpaired surrogates and a dangling
-    last byte become U+FFFD."""
-    whole = len(data) & ~1
-    # surrogatepass joins the valid pairs and lets unpaired surrogates through.
-    text = data[:whole].decode("utf-16-be" if big_endian else "utf-16-le", errors="surrogatepass")
-    text = re.sub("[\ud800-\udfff]", "\ufffd", text)
-    return text + "\ufffd" if len(data) % 2 else text
-
-
-def decode_plate_list_text(data):
-    if data[:2] == b"\xff\xfe":
-        return decode_utf16(data[2:], big_endian=False)
-    if data[:2] == b"\xfe\xff":
-        return decode_utf16(data[2:], big_endian=True)
-    try:
-        text = data.decode("utf-8", errors="strict")
-    except UnicodeDecodeError:
-        return decode_windows1252(data)
-    return text[1:] if text.startswith("\uFEFF") else text
+LOOK_AHEAD = 1 << 20  # bytes from the first one above 0x7F that decide UTF-8 or Windows-1252
+LINE_LIMIT = 64 * 1024  # bytes of UTF-8 a line may have
 
 
 def split_lines(text):
@@ -107,8 +92,57 @@ def split_lines(text):
     return lines
 
 
+def split_byte_lines(data):
+    lines = re.split(rb"\r\n|\r|\n", data)
+    if lines and lines[-1] == b"":
+        lines.pop()
+    return lines
+
+
+def within_limit(line):
+    return None if line is None or len(line.encode("utf-8", errors="surrogatepass")) > LINE_LIMIT else line
+
+
+def decode_utf16(data, big_endian):
+    """The lines of UTF-16 without its byte order mark; a line that holds an
+    unpaired surrogate, or the odd last byte, is rejected (None)."""
+    whole = len(data) & ~1
+    # surrogatepass joins the valid pairs and lets unpaired surrogates through.
+    text = data[:whole].decode("utf-16-be" if big_endian else "utf-16-le", errors="surrogatepass")
+    if len(data) % 2:
+        text += "\udc00"  # the cut-off last character, no character either
+    return [None if re.search("[\ud800-\udfff]", line) else line for line in split_lines(text)]
+
+
+def reads_as_utf8(data):
+    """Whether the look-ahead from the first byte above 0x7F is valid UTF-8."""
+    first = next((i for i, b in enumerate(data) if b >= 0x80), len(data))
+    ahead = data[first:first + LOOK_AHEAD]
+    try:
+        codecs.getincrementaldecoder("utf-8")().decode(ahead, final=first + LOOK_AHEAD >= len(data))
+    except UnicodeDecodeError:
+        return False
+    return True
+
+
+def decode_utf8_line(line):
+    try:
+        return line.decode("utf-8", errors="strict")
+    except UnicodeDecodeError:
+        return None
+
+
 def decode_plate_list(data):
-    return split_lines(decode_plate_list_text(data))
+    """The lines of a plate list file; None for a rejected line."""
+    if data[:2] == b"\xff\xfe":
+        lines = decode_utf16(data[2:], big_endian=False)
+    elif data[:2] == b"\xfe\xff":
+        lines = decode_utf16(data[2:], big_endian=True)
+    elif not reads_as_utf8(data):
+        lines = split_lines(decode_windows1252(data))
+    else:
+        lines = [decode_utf8_line(line) for line in split_byte_lines(data[3:] if data[:3] == b"\xef\xbb\xbf" else data)]
+    return [within_limit(line) for line in lines]
 
 
 # --------------------------------------------------------------------------
@@ -129,6 +163,8 @@ def simple_upper(ch):
 
 def normalize_plate(line):
     """The canonical plate (bytes) of one line of text, or None when rejected."""
+    if line is None:
+        return None
     if line.isascii():
         upper = line.upper()
     else:

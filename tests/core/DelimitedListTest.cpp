@@ -17,6 +17,7 @@ struct TParsed {
     std::vector<Fields> records;
     std::vector<std::uint64_t> lines;
     std::vector<std::uint64_t> unclosed;
+    std::vector<std::pair<std::uint64_t, TTextFault>> rejected;
 };
 
 class TCollectRecords : public TRecordSink {
@@ -32,6 +33,7 @@ public:
             EXPECT_LE(field.data() + field.size(), record.TextEnd);
     }
     void UnclosedQuote(std::uint64_t line) override { parsed.unclosed.push_back(line); }
+    void RecordRejected(std::uint64_t line, TTextFault fault) override { parsed.rejected.emplace_back(line, fault); }
     TParsed parsed;
     std::vector<std::string> texts;
 };
@@ -356,7 +358,9 @@ TEST(DelimitedText, PlainListsThatLookDelimitedAreNoticed)
 {
     const auto look = [](std::string_view list) {
         TDelimiterLook look;
-        DecodePlateList(list, look);
+        TPlateListDecoder decoder(TTextEncoding::Utf8);
+        decoder.Feed(list, look);
+        decoder.Finish(look);
         return look;
     };
     const TDelimiterLook commas = look("Plate,Owner\nM-AB 1234,1042\nX 1,Lee\n\nY 2\n");

@@ -9,6 +9,7 @@
 #include <vector>
 
 using Lines = std::vector<std::string>;
+using TRejected = std::vector<std::pair<std::uint64_t, TTextFault>>;
 
 TEST(PlateList, EncodingIsDecidedOverTheWholeInput)
 {
@@ -45,17 +46,6 @@ TEST(PlateList, Windows1252FallbackMapsEveryByte)
     EXPECT_EQ(TextToUtf8("caf\xC3\xA9"), "caf\xC3\xA9");
 }
 
-TEST(PlateList, Utf16InBothByteOrders)
-{
-    const std::string le("\xFF\xFE" "a\0\r\0\n\0\xE9\0=\xD8\x97\xDE" "b\0", 16);
-    EXPECT_EQ(DecodePlateListLines(le), (Lines{"a", "\xC3\xA9\xF0\x9F\x9A\x97" "b"}));
-    const std::string be("\xFE\xFF\0a\0\r\0b", 8);
-    EXPECT_EQ(DecodePlateListLines(be), (Lines{"a", "b"}));
-    // An unpaired surrogate and a truncated last unit become U+FFFD.
-    const std::string broken("\xFF\xFE\x00\xD8" "a\0x", 7);
-    EXPECT_EQ(DecodePlateListLines(broken), (Lines{"\xEF\xBF\xBD" "a\xEF\xBF\xBD"}));
-}
-
 namespace {
 
 class TCollect : public TLineSink {
@@ -66,8 +56,14 @@ public:
         lines.push_back(current);
         current.clear();
     }
+    void LineRejected(std::uint64_t line, TTextFault fault) override
+    {
+        current.clear();
+        rejected.emplace_back(line, fault);
+    }
     Lines lines;
     std::string current;
+    TRejected rejected;
 };
 
 // Takes a line that lies in one piece whole, and the whole lines of a piece
@@ -93,6 +89,24 @@ public:
 
 } // namespace
 
+TEST(PlateList, Utf16InBothByteOrders)
+{
+    const std::string le("\xFF\xFE" "a\0\r\0\n\0\xE9\0=\xD8\x97\xDE" "b\0", 16);
+    EXPECT_EQ(DecodePlateListLines(le), (Lines{"a", "\xC3\xA9\xF0\x9F\x9A\x97" "b"}));
+    const std::string be("\xFE\xFF\0a\0\r\0b", 8);
+    EXPECT_EQ(DecodePlateListLines(be), (Lines{"a", "b"}));
+    // An unpaired surrogate, high or low, and a cut-off last unit are no text:
+    // their lines are rejected with their numbers, never read with U+FFFD.
+    static constexpr char kBroken[] = "\xFF\xFE" "a\0\n\0" "\x3D\xD8" "b\0\n\0" "c\0\n\0" "\x97\xDE\n\0" "d\0" "x";
+    const std::string broken(kBroken, sizeof kBroken - 1);
+    TCollect collect;
+    DecodePlateList(broken, collect);
+    EXPECT_EQ(collect.lines, (Lines{"a", "c"}));
+    EXPECT_EQ(collect.rejected, (TRejected{{2, TTextFault::UnpairedSurrogate},
+                                          {4, TTextFault::UnpairedSurrogate},
+                                          {5, TTextFault::HalfCharacter}}));
+}
+
 TEST(PlateList, PiecewiseDecodingEqualsWholeDecoding)
 {
     std::mt19937 random(7);
@@ -115,9 +129,19 @@ TEST(PlateList, PiecewiseDecodingEqualsWholeDecoding)
         }
         decoder.Finish(collect);
         wholeDecoder.Finish(collectWhole);
-        ASSERT_EQ(collect.lines, DecodePlateListLines(input));
+        TCollect whole;
+        TPlateListDecoder onePiece(encoding);
+        onePiece.Feed(input, whole);
+        onePiece.Finish(whole);
+        ASSERT_EQ(collect.lines, whole.lines);
+        ASSERT_EQ(collect.rejected, whole.rejected);
         ASSERT_TRUE(collect.current.empty());
         ASSERT_EQ(collectWhole.lines, collect.lines);
+        ASSERT_EQ(collectWhole.rejected, collect.rejected);
+        // The list read as a file reads so too, unless it is no text at all.
+        if (SniffContent(input) == TContentKind::Text) {
+            ASSERT_EQ(DecodePlateListLines(input), whole.lines);
+        }
     }
 }
 
@@ -180,6 +204,7 @@ namespace {
 class TCollectText : public TTextSink {
 public:
     void Text(std::string_view utf8) override { text.append(utf8); }
+    void NotText(TTextFault) override {}
     void End() override { ended = true; }
     std::string text;
     bool ended = false;

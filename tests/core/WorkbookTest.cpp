@@ -23,6 +23,7 @@ public:
         rows.push_back(row);
     }
     void UnclosedQuote(std::uint64_t) override {}
+    void RecordRejected(std::uint64_t, TTextFault) override {}
     std::vector<std::string> rows;
 };
 

@@ -17,8 +17,12 @@ std::string ZipBytes(const TZipParts& parts)
     zip_source_keep(target);
     for (const auto& [name, content] : parts) {
         zip_source_t* source = zip_source_buffer(archive, content.data(), content.size(), 0);
-        if (!source || zip_file_add(archive, name.c_str(), source, ZIP_FL_OVERWRITE) < 0)
+        const zip_int64_t index = source ? zip_file_add(archive, name.c_str(), source, ZIP_FL_OVERWRITE) : -1;
+        if (index < 0)
             throw std::runtime_error(zip_strerror(archive));
+        // An OpenDocument file keeps its "mimetype" uncompressed, to be told by its first bytes.
+        if (name == "mimetype")
+            zip_set_file_compression(archive, zip_uint64_t(index), ZIP_CM_STORE, 0);
     }
     if (zip_close(archive) != 0)
         throw std::runtime_error("cannot write the ZIP archive");

@@ -8,7 +8,7 @@
 
 using TZipParts = std::vector<std::pair<std::string, std::string>>;
 
-// A ZIP archive holding the parts, deflated, as bytes.
+// A ZIP archive holding the parts, deflated ("mimetype" stored), as bytes.
 std::string ZipBytes(const TZipParts& parts);
 
 // The parts of an .xlsx workbook: each sheet's name and its <sheetData> content,
