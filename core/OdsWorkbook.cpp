@@ -87,7 +87,7 @@ public:
         } else if ((name == "table-cell" || name == "covered-table-cell") && inCell_) {
             EndCell();
         } else if (name == "table-row") {
-            rows_->EndRow(rowRepeat_);
+            rows_->EndRow();
             if (rows_->Full())
                 Stream->Stop();
         } else if (name == "table") {
@@ -111,8 +111,7 @@ private:
 
     void StartRow(const TXmlAttributes& attributes)
     {
-        rowRepeat_ = Repeat(attributes, "number-rows-repeated", kSheetRows);
-        rows_->StartRow(rows_->NextRow());
+        rows_->StartRow(rows_->NextRow(), Repeat(attributes, "number-rows-repeated", kSheetRows));
         column_ = 0;
     }
 
@@ -176,7 +175,7 @@ private:
     std::size_t wanted_;
     int skip_ = 0; // the depth inside an element whose content is passed over
     bool inSheet_ = false, inCell_ = false, covered_ = false, inParagraph_ = false, formula_ = false;
-    std::uint64_t rowRepeat_ = 1, columnRepeat_ = 1, column_ = 0;
+    std::uint64_t columnRepeat_ = 1, column_ = 0;
     std::string valueType_, value_, dateValue_, booleanValue_, stringValue_;
     std::string text_;
     int paragraphs_ = 0;

@@ -1,8 +1,14 @@
 #include "SheetRows.h"
 
-void TSheetRows::StartRow(std::uint64_t row)
+#include <algorithm>
+
+void TSheetRows::StartRow(std::uint64_t row, std::uint64_t repeat)
 {
-    row_ = row;
+    if (open_)
+        EndRow(); // a row inside a row (no spreadsheet writes one) ends the row before it
+    open_ = true;
+    row_ = std::max(row, next_);
+    repeat_ = repeat;
     text_.clear();
     ends_.clear();
     formulas_.clear();
@@ -11,7 +17,7 @@ void TSheetRows::StartRow(std::uint64_t row)
 
 void TSheetRows::Cell(std::size_t column, std::string_view text, bool formula)
 {
-    if (column >= kSheetColumns || (text.empty() && !formula))
+    if (!open_ || column >= kSheetColumns || (text.empty() && !formula))
         return;
     if (column < ends_.size())
         return; // a cell given twice, or out of order: the first stands
@@ -23,8 +29,12 @@ void TSheetRows::Cell(std::size_t column, std::string_view text, bool formula)
     filled_ = filled_ || !text.empty();
 }
 
-void TSheetRows::EndRow(std::uint64_t repeat)
+void TSheetRows::EndRow()
 {
+    if (!open_)
+        return;
+    open_ = false;
+    const std::uint64_t repeat = repeat_;
     next_ = row_ + repeat;
     if (!filled_ || row_ > kSheetRows)
         return;

@@ -286,7 +286,7 @@ private:
     void StartRow(const TXmlAttributes& attributes)
     {
         const auto number = ParseNumber<std::uint64_t>(attributes.Value("r"));
-        rows_.StartRow(number && *number >= rows_.NextRow() ? *number : rows_.NextRow());
+        rows_.StartRow(number.value_or(rows_.NextRow()));
         column_ = 0;
     }
 
