@@ -466,7 +466,7 @@ int RunCorvanaCli(const std::vector<std::string>& args, std::ostream& err)
         }
         CheckInputsReadable(options);
         if (!output)
-            output = std::make_unique<TFileOutput>(options.OutputFile);
+            output = OpenOutputFile(options.OutputFile);
         // The byte order mark tells spreadsheets that the text is UTF-8, not the
         // local code page.
         if (options.Format == TLineFormat::Csv && options.Bom && !options.Workbook)

@@ -2,6 +2,7 @@
 
 #include <cerrno>
 #include <csignal>
+#include <fcntl.h>
 #include <cstring>
 #include <unistd.h>
 
@@ -39,6 +40,8 @@ void TDescriptorOutput::WriteAll(std::string_view data)
                 RestoreDefaultSigpipe();
                 std::raise(SIGPIPE);
             }
+            if (!fileName_.empty())
+                throw TOutputError(TFileError(fileName_, std::strerror(errno)));
             throw TWriteError(std::strerror(errno));
         }
         done += static_cast<std::size_t>(n);
@@ -65,6 +68,27 @@ static void AsOutputError(F&& action)
     } catch (const TFileError& e) {
         throw TOutputError(e);
     }
+}
+
+std::unique_ptr<TOutputStream> OpenOutputFile(const std::string& fileName)
+{
+    std::unique_ptr<TOutputStream> output;
+    AsOutputError([&] {
+        // Found as the kernel finds it: a link planted in a sticky folder leads nowhere.
+        const TSaveTarget target(fileName, TSaveReach::Chosen);
+        const auto& existing = target.Existing();
+        if (existing && (S_ISCHR(existing->st_mode) || S_ISFIFO(existing->st_mode))) {
+            // Opened without waiting: a named pipe nobody reads is an error, not a hang.
+            TUniqueFd fd(::openat(target.Folder(), target.Name().c_str(), O_WRONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK));
+            if (!fd)
+                throw TFileError(fileName, errno == ENXIO ? "A named pipe that nobody reads" : std::strerror(errno));
+            ::fcntl(fd.Get(), F_SETFL, ::fcntl(fd.Get(), F_GETFL) & ~O_NONBLOCK);
+            output = std::make_unique<TDescriptorOutput>(std::move(fd), fileName);
+        } else {
+            output = std::make_unique<TFileOutput>(fileName);
+        }
+    });
+    return output;
 }
 
 TFileOutput::TFileOutput(const std::string& fileName)

@@ -13,6 +13,13 @@
 
 namespace {
 
+// The text of a link of /proc/PID/fd that stands for an open object without a
+// name: "pipe:[1234]", "socket:[5678]", "anon_inode:[eventfd]".
+bool IsObjectLink(const std::string& text)
+{
+    return !text.starts_with('/') && text.find(":[") != std::string::npos && text.back() == ']';
+}
+
 constexpr int kMaxLinks = 40; // as many as the kernel follows in one name
 
 constexpr const char* kSettingsPlace =
@@ -111,6 +118,16 @@ TSaveTarget::TSaveTarget(const std::string& name, TSaveReach reach) : given_(nam
                 Refuse(ELOOP);
             CheckLink(info, rest.empty());
             const std::string text = ReadLink(part);
+            if (rest.empty() && IsObjectLink(text)) {
+                // /dev/stdout and the like lead to an open pipe or socket that has no
+                // name to walk to: the kernel follows such a link itself.
+                struct stat object {};
+                if (::fstatat(folder_.Get(), part.c_str(), &object, 0) != 0)
+                    Refuse(errno);
+                name_ = part;
+                existing_ = object;
+                break;
+            }
             if (text.starts_with('/')) {
                 Enter("/");
                 path.assign(1, '/');

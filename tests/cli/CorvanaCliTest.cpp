@@ -365,21 +365,23 @@ TEST(CorvanaCli, UnwritableOutputIsReported)
     EXPECT_EQ(pipeRun.Err, "");
 }
 
-TEST(CorvanaCli, RefusesADeviceOutput)
+TEST(CorvanaCli, WritesThroughToADeviceOutput)
 {
-    // A private copy of /dev/full: a result file is a regular file, and a device
-    // named with -o is refused, never written to nor replaced by a regular file.
+    // A private copy of /dev/full: a device named with -o must be written to, never
+    // replaced by a regular file.
     TTempDir dir;
     const std::string device = dir / "full";
     if (::mknod(device.c_str(), S_IFCHR | 0666, makedev(1, 7)) != 0)
         GTEST_SKIP() << "cannot make a device node here";
     const TCliRun run = RunCli({"-o", device, "--plate", "A"});
     EXPECT_EQ(run.Status, 1);
-    EXPECT_EQ(run.Err, "corvana-cli: cannot create file \"" + device + "\": A device, not a regular file\n");
+    EXPECT_EQ(run.Err, "corvana-cli: cannot create file \"" + device + "\": No space left on device\n");
     struct stat st{};
     ::lstat(device.c_str(), &st);
     EXPECT_TRUE(S_ISCHR(st.st_mode));
     EXPECT_THAT(dir.Entries(), ElementsAre("full"));
+    // /dev/stdout leads through /proc to the pipe the output goes into.
+    EXPECT_EQ(RunCli({"-o", "/dev/stdout", "--plate", "A"}).Out, RunCli({"--plate", "A"}).Out);
 }
 
 TEST(CorvanaCli, RejectsHugeLinesInBoundedMemoryAndReadsOn)
