@@ -4,6 +4,7 @@
 // errors and formulas with the value they last computed.
 
 #include "NumberFormat.h"
+#include "SharedStringTable.h"
 #include "SheetRows.h"
 #include "Utf8.h"
 #include "WorkbookParts.h"
@@ -11,6 +12,7 @@
 #include <charconv>
 #include <map>
 #include <optional>
+#include <thread>
 
 namespace {
 
@@ -170,9 +172,9 @@ public:
     // True when the element belongs to the item's text handling.
     bool Start(std::string_view name, TXmlStream& stream)
     {
-        if (name == "rPh") {
+        if (IsNamed(name, "rPh")) {
             ++phonetic_;
-        } else if (name == "t" && phonetic_ == 0) {
+        } else if (IsNamed(name, "t") && phonetic_ == 0) {
             stream.WantText(true);
         } else {
             return false;
@@ -181,9 +183,9 @@ public:
     }
     bool End(std::string_view name, TXmlStream& stream)
     {
-        if (name == "rPh") {
+        if (IsNamed(name, "rPh")) {
             --phonetic_;
-        } else if (name == "t") {
+        } else if (IsNamed(name, "t")) {
             stream.WantText(false);
         } else {
             return false;
@@ -204,37 +206,31 @@ private:
     int phonetic_ = 0;
 };
 
-// The shared strings: every string item's text, one after another.
+// The shared strings part: every string item's text, in order, into the table.
 class TSharedStrings : public TPartHandler {
 public:
+    explicit TSharedStrings(TSharedStringTable& table) : table_(table) {}
     void StartElement(std::string_view name, const TXmlAttributes&) override { item_.Start(name, *Stream); }
     void EndElement(std::string_view name) override
     {
-        if (item_.End(name, *Stream) || name != "si")
+        if (item_.End(name, *Stream) || !IsNamed(name, "si"))
             return;
+        text_.clear();
         item_.TakeInto(text_);
-        ends_.push_back(text_.size());
+        table_.Add(text_);
     }
     void Text(std::string_view text) override { item_.Text(text); }
 
-    std::string_view At(std::size_t index) const
-    {
-        if (index >= ends_.size())
-            return {};
-        const std::size_t start = index == 0 ? 0 : ends_[index - 1];
-        return std::string_view(text_).substr(start, ends_[index] - start);
-    }
-
 private:
+    TSharedStringTable& table_;
     TStringItemText item_;
     std::string text_;
-    std::vector<std::size_t> ends_;
 };
 
 // A sheet's cells into rows.
 class TSheetPart : public TPartHandler {
 public:
-    TSheetPart(TRecordSink& sink, const TSharedStrings& strings, const std::vector<TNumberFormat>& formats,
+    TSheetPart(TRecordSink& sink, TSharedStringTable& strings, const std::vector<TNumberFormat>& formats,
                bool date1904)
         : rows_(sink), strings_(strings), formats_(formats), date1904_(date1904)
     {
@@ -242,32 +238,32 @@ public:
 
     void StartElement(std::string_view name, const TXmlAttributes& attributes) override
     {
-        if (name == "c")
+        if (IsNamed(name, "c"))
             return StartCell(attributes);
-        if (name == "v") {
+        if (IsNamed(name, "v")) {
             inValue_ = true;
             Stream->WantText(true);
-        } else if (name == "f") {
+        } else if (IsNamed(name, "f")) {
             formula_ = true;
-        } else if (name == "is") {
+        } else if (IsNamed(name, "is")) {
             inlineString_ = true;
         } else if (inlineString_ && item_.Start(name, *Stream)) {
-        } else if (name == "row") {
+        } else if (IsNamed(name, "row")) {
             StartRow(attributes);
         }
     }
 
     void EndElement(std::string_view name) override
     {
-        if (name == "c") {
+        if (IsNamed(name, "c")) {
             EndCell();
-        } else if (name == "v") {
+        } else if (IsNamed(name, "v")) {
             inValue_ = false;
             Stream->WantText(false);
         } else if (inlineString_ && item_.End(name, *Stream)) {
-        } else if (name == "is") {
+        } else if (IsNamed(name, "is")) {
             inlineString_ = false;
-        } else if (name == "row") {
+        } else if (IsNamed(name, "row")) {
             rows_.EndRow();
             if (rows_.Full())
                 Stream->Stop();
@@ -351,7 +347,7 @@ private:
     }
 
     TSheetRows rows_;
-    const TSharedStrings& strings_;
+    TSharedStringTable& strings_;
     const std::vector<TNumberFormat>& formats_;
     bool date1904_;
     std::size_t column_ = 0, cellColumn_ = 0, style_ = 0;
@@ -394,29 +390,58 @@ public:
         return names;
     }
 
+    ~TXlsxWorkbook() override { StopStrings(); }
+
     void ReadSheet(std::size_t index, TRecordSink& sink) override
     {
         if (index >= sheets_.size())
             throw TWorkbookError("it has no sheet " + std::to_string(index + 1));
         LoadShared();
-        TSheetPart sheet(sink, *strings_, formats_, date1904_);
-        ParsePart(archive_, sheets_[index].Part, kSheetPartLimit, sheet);
+        try {
+            TSheetPart sheet(sink, *strings_, formats_, date1904_);
+            ParsePart(archive_, sheets_[index].Part, kSheetPartLimit, sheet);
+        } catch (...) {
+            StopStrings(); // read again, whole, for the next sheet
+            throw;
+        }
     }
 
 private:
-    // The shared strings and the styles, read once for every sheet.
+    // The styles, read once; and the shared strings, read once in a thread of
+    // their own beside the sheets that use them.
     void LoadShared()
     {
-        if (strings_)
-            return;
-        strings_.emplace();
-        if (!sharedStringsPart_.empty() && archive_.Has(sharedStringsPart_))
-            ParsePart(archive_, sharedStringsPart_, kSharedStringsLimit, *strings_);
-        if (!stylesPart_.empty() && archive_.Has(stylesPart_)) {
+        if (!stylesRead_ && !stylesPart_.empty() && archive_.Has(stylesPart_)) {
             TStylesPart styles;
             ParsePart(archive_, stylesPart_, kSmallPartLimit, styles);
             formats_ = styles.Formats();
         }
+        stylesRead_ = true;
+        if (strings_)
+            return;
+        strings_ = std::make_unique<TSharedStringTable>();
+        if (sharedStringsPart_.empty() || !archive_.Has(sharedStringsPart_)) {
+            strings_->Finish(nullptr);
+            return;
+        }
+        stringsReader_ = std::thread([this, table = strings_.get(), twin = archive_.Twin()] {
+            try {
+                TSharedStrings strings(*table);
+                ParsePart(twin, sharedStringsPart_, kSharedStringsLimit, strings);
+                table->Finish(nullptr);
+            } catch (...) {
+                table->Finish(std::current_exception());
+            }
+        });
+    }
+
+    void StopStrings()
+    {
+        if (strings_)
+            strings_->Stop();
+        if (stringsReader_.joinable())
+            stringsReader_.join();
+        strings_.reset();
     }
 
     struct TSheet {
@@ -426,8 +451,10 @@ private:
     std::vector<TSheet> sheets_;
     bool date1904_ = false;
     std::string sharedStringsPart_, stylesPart_;
-    std::optional<TSharedStrings> strings_;
+    bool stylesRead_ = false;
     std::vector<TNumberFormat> formats_;
+    std::unique_ptr<TSharedStringTable> strings_;
+    std::thread stringsReader_;
 };
 
 } // namespace

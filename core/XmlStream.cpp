@@ -4,6 +4,7 @@
 #include <libxml/xmlerror.h>
 
 #include <cstring>
+#include <mutex>
 #include <new>
 #include <utility>
 
@@ -85,6 +86,9 @@ struct TXmlCallbacks {
 
 TXmlStream::TXmlStream(TXmlHandler& handler) : handler_(handler)
 {
+    // libxml2 sets up its globals once, before parsers run in several threads.
+    static std::once_flag initialised;
+    std::call_once(initialised, [] { xmlInitParser(); });
     xmlSAXHandler sax;
     std::memset(&sax, 0, sizeof sax);
     sax.initialized = XML_SAX2_MAGIC;

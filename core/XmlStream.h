@@ -87,6 +87,19 @@ private:
     std::vector<std::pair<const unsigned char*, std::size_t>> names_; // names met, with their lengths
 };
 
+// Whether a name is `expected`, compared byte by byte: cheaper than a call to
+// memcmp for the millions of elements a sheet has.
+template <std::size_t N>
+constexpr bool IsNamed(std::string_view name, const char (&expected)[N])
+{
+    if (name.size() != N - 1)
+        return false;
+    for (std::size_t i = 0; i + 1 < N; ++i)
+        if (name[i] != expected[i])
+            return false;
+    return true;
+}
+
 // The local name of an element or attribute name: the part after its prefix.
 constexpr std::string_view LocalName(std::string_view name)
 {

@@ -14,7 +14,8 @@
 
 struct TZipArchive::TState {
     zip* archive = nullptr;
-    std::string bytes; // the archive itself, when it was read into memory
+    std::shared_ptr<const std::string> bytes; // the archive itself, when it was read into memory
+    TUniqueFd file; // the archive's file otherwise, kept to open it again for a twin
     ~TState()
     {
         if (archive)
@@ -94,24 +95,34 @@ TZipArchive TZipArchive::OpenFile(const std::string& fileName, std::size_t memor
             throw;
         }
     }
-    int code = 0;
-    zip* archive = zip_fdopen(fd, ZIP_RDONLY, &code); // takes the descriptor when it succeeds
-    if (!archive) {
-        ::close(fd);
-        ThrowNotZip(ZipErrorText(code));
-    }
+    return OpenDescriptor(TUniqueFd(fd));
+}
+
+TZipArchive TZipArchive::OpenDescriptor(TUniqueFd fd)
+{
     auto state = std::make_unique<TState>();
+    state->file = TUniqueFd(::fcntl(fd.Get(), F_DUPFD_CLOEXEC, 0));
+    int code = 0;
+    zip* archive = zip_fdopen(fd.Get(), ZIP_RDONLY, &code); // takes the descriptor when it succeeds
+    if (!archive)
+        ThrowNotZip(ZipErrorText(code));
+    fd.Release();
     state->archive = archive;
     return TZipArchive(std::move(state));
 }
 
 TZipArchive TZipArchive::FromBytes(std::string bytes)
 {
+    return FromShared(std::make_shared<const std::string>(std::move(bytes)));
+}
+
+TZipArchive TZipArchive::FromShared(std::shared_ptr<const std::string> bytes)
+{
     auto state = std::make_unique<TState>();
     state->bytes = std::move(bytes);
     zip_error_t error;
     zip_error_init(&error);
-    zip_source_t* source = zip_source_buffer_create(state->bytes.data(), state->bytes.size(), 0, &error);
+    zip_source_t* source = zip_source_buffer_create(state->bytes->data(), state->bytes->size(), 0, &error);
     if (source)
         state->archive = zip_open_from_source(source, ZIP_RDONLY, &error);
     if (!state->archive) {
@@ -123,6 +134,18 @@ TZipArchive TZipArchive::FromBytes(std::string bytes)
     }
     zip_error_fini(&error);
     return TZipArchive(std::move(state));
+}
+
+TZipArchive TZipArchive::Twin() const
+{
+    if (state_->bytes)
+        return FromShared(state_->bytes);
+    // Opened again through /proc, so that the twin reads at offsets of its own.
+    const std::string path = "/proc/self/fd/" + std::to_string(state_->file.Get());
+    TUniqueFd fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+    if (!fd)
+        throw TWorkbookError(std::string("it cannot be read twice at once: ") + std::strerror(errno));
+    return OpenDescriptor(std::move(fd));
 }
 
 bool TZipArchive::Has(const std::string& name) const

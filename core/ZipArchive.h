@@ -3,6 +3,8 @@
 // outside, so what its parts unpack to is bounded: a part that would unpack to
 // more than it may is refused before or while it unpacks, never after.
 
+#include "UniqueFd.h"
+
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -28,6 +30,10 @@ public:
     // The archive of bytes held in memory. Throws TWorkbookError.
     static TZipArchive FromBytes(std::string bytes);
 
+    // Another handle on the same archive, for reading it in a second thread.
+    // Throws TWorkbookError.
+    TZipArchive Twin() const;
+
     TZipArchive(TZipArchive&&) noexcept;
     TZipArchive& operator=(TZipArchive&&) noexcept;
     ~TZipArchive();
@@ -44,6 +50,8 @@ public:
 
 private:
     struct TState;
+    static TZipArchive OpenDescriptor(TUniqueFd fd);
+    static TZipArchive FromShared(std::shared_ptr<const std::string> bytes);
     void Unpack(std::uint64_t index, const std::string& name, std::uint64_t limit,
                 const std::function<bool(std::string_view)>& take) const;
     explicit TZipArchive(std::unique_ptr<TState> state);

@@ -86,6 +86,31 @@ TEST(Workbook, AnXlsxSheetReadsAsTheSpreadsheetShowsIt)
     }
 }
 
+TEST(Workbook, SharedStringsReadBesideTheSheetServeItInAnyOrder)
+{
+    // The sheet asks for the last string first; then for one beyond the table.
+    std::string shared, data;
+    for (int i = 0; i < 20000; ++i)
+        shared += "<si><t>S" + std::to_string(i) + "</t></si>";
+    for (int r : {19999, 0, 12345, 20000})
+        data += "<row><c t=\"s\"><v>" + std::to_string(r) + "</v></c></row>";
+    const TZipParts parts = XlsxParts({{"A", data}, {"B", "<row><c t=\"s\"><v>7</v></c></row>"}}, shared);
+    const auto workbook = Open(parts);
+    EXPECT_THAT(Rows(*workbook, 0), ElementsAre("1: S19999", "2: S0", "3: S12345"));
+    EXPECT_THAT(Rows(*workbook, 1), ElementsAre("1: S7"));
+    // Shared strings that break off fail the sheet that uses them, with their part named.
+    TZipParts damaged = parts;
+    for (auto& [name, content] : damaged)
+        if (name == "xl/sharedStrings.xml")
+            content.resize(content.size() / 2);
+    try {
+        Rows(*Open(damaged), 0);
+        ADD_FAILURE();
+    } catch (const TWorkbookError& error) {
+        EXPECT_THAT(error.what(), HasSubstr("its part \"xl/sharedStrings.xml\" is damaged"));
+    }
+}
+
 TEST(Workbook, AnOdsSheetReadsAsTheSpreadsheetShowsIt)
 {
     // The shown text of each cell, repeated rows and cells, a merged cell and
