@@ -275,9 +275,7 @@ bool TConverter::CellsWrittenAsIs(std::string_view cells) const
         static constexpr TByteSet kQuotedInResultFile(",\t\"");
         return !kQuotedInResultFile.AnyIn(cells);
     }
-    static constexpr TByteSet kQuotedInCsv(";\t\"");
-    return !kQuotedInCsv.AnyIn(cells) && cells.back() != ' ' && cells.find(", ") == std::string_view::npos &&
-           cells.find(" ,") == std::string_view::npos;
+    return TResultLineWriter::CsvCellsWrittenAsIs(cells);
 }
 
 // The plate waits in the batch, its other columns' cells at the end of others_.

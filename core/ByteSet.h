@@ -57,6 +57,25 @@ public:
     }
     [[gnu::always_inline]] bool AnyIn(std::string_view text) const { return Find(text) != std::string_view::npos; }
 
+    // A bit for each of the `n` (at most 16) bytes from `p` that is a member,
+    // bit i for p[i]; no byte beyond them is read.
+    unsigned Members16(const char* p, std::size_t n) const
+    {
+        std::uint64_t low, high;
+        LoadShort16(p, n, low, high); // zeros after the bytes, which are no member
+#if defined(__SSE2__)
+        const unsigned hits = count_ == 0 ? 0u : Hits(_mm_set_epi64x(static_cast<long long>(high), static_cast<long long>(low)));
+        return hits & ((1u << n) - 1);
+#else
+        unsigned bits = 0;
+        for (std::size_t i = 0; i < n; ++i)
+            for (std::size_t k = 0; k < count_; ++k)
+                if (static_cast<unsigned char>(p[i]) == (words_[k] & 0xFF))
+                    bits |= 1u << i;
+        return bits;
+#endif
+    }
+
     // A bit for each of the 64 bytes from `p` that is a member, bit i for p[i].
     std::uint64_t Members64(const char* p) const
     {
@@ -199,3 +218,4 @@ private:
     const char* blockEnd_ = nullptr; // and end
     std::uint64_t bits_ = 0;
 };
+

@@ -11,6 +11,8 @@
 
 #include "ByteSet.h"
 
+#include <algorithm>
+
 #include <string>
 #include <string_view>
 
@@ -42,6 +44,27 @@ public:
     {
         return format == TLineFormat::Csv ? !QuotedInCsv(text)
                                           : !kQuotedInResultFile.AnyIn(text) && !kLineBreaks.AnyIn(text);
+    }
+    // Whether cells split at commas, each after its comma, go into CSV as they
+    // stand: none holds a ";", a tab or a quote, and no blank stands beside a
+    // comma or at the end (where it would start or end a field). Sixteen bytes
+    // at a time, in one pass.
+    static bool CsvCellsWrittenAsIs(std::string_view cells)
+    {
+        static constexpr TByteSet kQuoted(";\t\""), kBlank(" "), kComma(",");
+        unsigned blankBefore = 0, commaBefore = 0; // the last byte of the sixteen before
+        for (std::size_t i = 0; i < cells.size(); i += 16) {
+            const char* p = cells.data() + i;
+            const std::size_t n = std::min<std::size_t>(16, cells.size() - i);
+            if (kQuoted.Members16(p, n))
+                return false;
+            const unsigned blanks = kBlank.Members16(p, n), commas = kComma.Members16(p, n);
+            if ((blanks & (commas << 1 | commaBefore)) || (commas & (blanks << 1 | blankBefore)))
+                return false;
+            blankBefore = blanks >> 15 & 1;
+            commaBefore = commas >> 15 & 1;
+        }
+        return cells.empty() || cells.back() != ' ';
     }
     // Whether a CSV field must be quoted to come back as it is.
     static bool QuotedInCsv(std::string_view text)

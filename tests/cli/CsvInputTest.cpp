@@ -225,6 +225,14 @@ TEST(CorvanaCliCsv, OtherCellsAreWrittenAlikeHoweverTheirRecordStands)
         EXPECT_EQ(run.Status, 0);
         EXPECT_EQ(run.Out, expected);
     }
+    // A comma-separated list to CSV: a blank at either end of a cell, wherever it
+    // falls among the bytes, is quoted, or a spreadsheet's import would drop it.
+    WriteBytes(dir / "blanks.csv", "Plate,Owner,Note\nAB 1, lead,x\nAB 2,trail ,y\nAB 3,0123456789012 x,z\n"
+                                   "AB 4,a,b \nAB 5,0123456789ABCD, 16th\n");
+    const std::string out = RunCli({"--input", "csv", "--header", "--format", "csv", dir / "blanks.csv"}).Out;
+    for (const char* cells : {",\" lead\",x\r\n", ",\"trail \",y\r\n", ",0123456789012 x,z\r\n", ",a,\"b \"\r\n",
+                              ",0123456789ABCD,\" 16th\"\r\n"})
+        EXPECT_THAT(out, HasSubstr(cells));
 }
 
 TEST(CorvanaCliCsv, RejectedRecordsAreReportedWithTheirLinesTheFirstTenThenACount)

@@ -44,7 +44,11 @@ std::string PipelineStatuses(const std::string& pipeline)
 {
     TTempDir dir;
     WriteBytes(dir / "run.sh", "set -o pipefail\n" + pipeline + "\necho \"${PIPESTATUS[*]}\"\n");
+    // The pipeline gets SIGPIPE as the system sets it, whatever this process was
+    // given (a signal ignored here would be ignored by every tool of it).
+    const auto inherited = std::signal(SIGPIPE, SIG_DFL);
     std::FILE* shell = ::popen(("bash " + dir / "run.sh").c_str(), "r");
+    std::signal(SIGPIPE, inherited);
     std::string out;
     char buffer[256];
     while (std::fgets(buffer, sizeof buffer, shell))
