@@ -18,8 +18,10 @@ void TGridAxis::SetCount(int count)
         const int ext = Extent(old);
         total_ += std::int64_t(ext) * (count - old);
         if (treeValid_ && count <= capacity_) {
-            for (int i = old; i < count; ++i)
+            for (int i = old; i < count; ++i) {
                 TreeAdd(i, ext);
+                CountAdd(i, ext > 0 ? 1 : 0);
+            }
         } else {
             Invalidate();
         }
@@ -29,8 +31,10 @@ void TGridAxis::SetCount(int count)
         for (int i = count; i < old; ++i) {
             hidden_ -= IsVisible(i) ? 0 : 1;
             total_ -= Extent(i);
-            if (keepTree)
+            if (keepTree) {
                 TreeAdd(i, -Extent(i));
+                CountAdd(i, IsVisible(i) ? -1 : 0);
+            }
         }
         sizes_.resize(count);
         if (!keepTree)
@@ -63,8 +67,10 @@ void TGridAxis::SetLineWidth(int width)
 void TGridAxis::SetSize(int i, int size)
 {
     const int before = Extent(i);
-    hidden_ += (IsVisible(i) ? 1 : 0) - (size > 0 ? 1 : 0);
+    const int shown = (size > 0 ? 1 : 0) - (IsVisible(i) ? 1 : 0);
+    hidden_ -= shown;
     sizes_[i] = size;
+    CountAdd(i, shown);
     const int delta = Extent(i) - before;
     if (delta == 0)
         return;
@@ -97,8 +103,10 @@ void TGridAxis::Permute(int first, const std::vector<int>& from)
         const int i = first + int(k);
         if (keepTree && moved[k] != sizes_[std::size_t(i)]) {
             const int before = Extent(i);
+            const int shown = (moved[k] > 0 ? 1 : 0) - (IsVisible(i) ? 1 : 0);
             sizes_[std::size_t(i)] = moved[k];
             TreeAdd(i, Extent(i) - before);
+            CountAdd(i, shown);
         } else {
             sizes_[std::size_t(i)] = moved[k];
         }
@@ -129,6 +137,61 @@ void TGridAxis::TreeAdd(int i, std::int64_t delta) const
 {
     for (int k = i + 1; k <= capacity_; k += k & -k)
         tree_[k] += delta;
+}
+
+void TGridAxis::EnsureCountTree() const
+{
+    if (countTreeValid_)
+        return;
+    EnsureTree(); // the same capacity
+    countTree_.assign(std::size_t(capacity_) + 1, 0);
+    for (int i = 0; i < Count(); ++i)
+        countTree_[std::size_t(i) + 1] = IsVisible(i) ? 1 : 0;
+    for (int i = 1; i <= capacity_; ++i) {
+        const int parent = i + (i & -i);
+        if (parent <= capacity_)
+            countTree_[std::size_t(parent)] += countTree_[std::size_t(i)];
+    }
+    countTreeValid_ = true;
+}
+
+void TGridAxis::CountAdd(int i, int delta) const
+{
+    if (!countTreeValid_ || delta == 0)
+        return;
+    for (int k = i + 1; k <= capacity_; k += k & -k)
+        countTree_[std::size_t(k)] += delta;
+}
+
+int TGridAxis::VisibleBefore(int i) const
+{
+    i = std::clamp(i, 0, Count());
+    if (hidden_ == 0)
+        return i;
+    EnsureCountTree();
+    int sum = 0;
+    for (int k = i; k > 0; k -= k & -k)
+        sum += countTree_[std::size_t(k)];
+    return sum;
+}
+
+int TGridAxis::NthVisible(int k) const
+{
+    if (k < 0 || k >= Count() - hidden_)
+        return Count();
+    if (hidden_ == 0)
+        return k;
+    EnsureCountTree();
+    // Descend the tree: idx ends as the number of lines that hold k visible ones.
+    int idx = 0;
+    for (int step = capacity_; step > 0; step >>= 1) {
+        const int next = idx + step;
+        if (next <= capacity_ && countTree_[std::size_t(next)] <= k) {
+            idx = next;
+            k -= countTree_[std::size_t(next)];
+        }
+    }
+    return std::min(idx, Count());
 }
 
 std::int64_t TGridAxis::Start(int i) const

@@ -39,15 +39,24 @@ public:
     int NextVisible(int i) const;
     // The last visible line at or before i, or -1 when there is none.
     int PrevVisible(int i) const;
+    // The number of visible lines before line i, and the line that has k visible
+    // lines before it (Count() when there is none): a line's place among the
+    // visible ones and back, in O(log n). Their counts are kept in a tree of their
+    // own, built on first use only, so that a grid nobody asks costs nothing more.
+    int VisibleBefore(int i) const;
+    int NthVisible(int k) const;
 
     void Erase(int i);
     // Lines first .. first + from.size() - 1 take the sizes lines from[k] had.
     void Permute(int first, const std::vector<int>& from);
 
 private:
-    void Invalidate() { treeValid_ = false; }
+    void Invalidate() { treeValid_ = countTreeValid_ = false; }
     void EnsureTree() const;
     void TreeAdd(int i, std::int64_t delta) const;
+    void EnsureCountTree() const;
+    // Tells the count tree that line i was shown (+1) or hidden (-1).
+    void CountAdd(int i, int delta) const;
 
     std::vector<int> sizes_;
     int defaultSize_;
@@ -58,4 +67,7 @@ private:
     mutable std::vector<std::int64_t> tree_;
     mutable int capacity_ = 0;
     mutable bool treeValid_ = false;
+    // Fenwick tree over the lines' visibility (1 visible, 0 hidden), like tree_.
+    mutable std::vector<int> countTree_;
+    mutable bool countTreeValid_ = false;
 };

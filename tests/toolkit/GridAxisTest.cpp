@@ -87,6 +87,10 @@ TEST(GridAxis, PositionsAndLookupsMatchARecountUnderRandomChanges)
             while (prev >= 0 && naive.sizes[prev] <= 0)
                 --prev;
             ASSERT_EQ(axis.PrevVisible(i), prev);
+            // A line's place among the visible lines, and back.
+            const int before = int(std::count_if(naive.sizes.begin(), naive.sizes.begin() + i, [](int s) { return s > 0; }));
+            ASSERT_EQ(axis.VisibleBefore(i), before) << "step " << step;
+            ASSERT_EQ(axis.NthVisible(before), next) << "step " << step;
         }
     }
     EXPECT_EQ(axis.LineAt(-1), -1);
