@@ -89,6 +89,13 @@ void TCollisionView::Attach(TGridState& state)
         std::copy(moved.begin(), moved.end(), state.rowPlates.begin() + first);
     });
     Chain(grid->OnRowHiddenChange, [this](QObject*) { PostStatus(); });
+    // The hint of a shared code is the cell's hint wherever it is read: a tooltip
+    // by keyboard, and the description a screen reader reads.
+    Chain(grid->OnCellHint, [this, grid](QObject*, int col, int row, QString& hint) {
+        const QString shared = CellHint(grid, col, row);
+        if (!shared.isEmpty())
+            hint = shared;
+    });
 }
 
 // ---- keeping the finders current ------------------------------------------------
@@ -292,6 +299,7 @@ void TCollisionView::DrawCell(TGridState& state, int col, int row, const QRect& 
         return;
     TCanvas& canvas = *grid->Canvas();
     canvas.SetBrushColor(WarningBackColor);
+    canvas.SetFontColor(TextColorOn(WarningBackColor));
     canvas.FillRect(rect);
     canvas.TextRect(rect, rect.left() + grid->TextMarginX, rect.top() + grid->TextMarginY, grid->Cells(col, row));
 }
@@ -488,6 +496,9 @@ void TCollisionView::UpdateStatus()
     statusBar_->setAutoFillBackground(warn);
     QPalette palette = statusBar_->palette();
     palette.setColor(QPalette::Window, warn ? ToQColor(WarningBackColor) : QPalette().color(QPalette::Window));
+    // The labels' text on the orange in black or white, whichever reads.
+    palette.setColor(QPalette::WindowText,
+                     warn ? ToQColor(TextColorOn(WarningBackColor)) : QPalette().color(QPalette::WindowText));
     statusBar_->setPalette(palette);
     onlyShared_->setEnabled(state != nullptr);
     onlyShared_->setChecked(state && state->onlyShared);

@@ -209,9 +209,14 @@ public:
     // The grid's application hint hook: the hint of a named cell or a formula.
     // Public, so that a hook installed after it can leave those hints to it.
     void ShowCellHint(QString& hintText, bool& canShow, THintInfo& info);
+    // What a cell shows: a formula's value while ShowValues is on, a number
+    // re-formatted while NumbersalRight is on, otherwise its text.
+    QString ShownText(int col, int row) const override { return ShownCell(col, row).Text; }
 
 protected:
     void DrawCell(int col, int row, const QRect& rect, TGridDrawState state) override;
+    // A named cell's name and a formula cell's formula, on two lines when both.
+    QString OwnCellHint(int col, int row) override;
     bool SelectCell(int col, int row) override;
     void SizeChanged(int oldColCount, int oldRowCount) override;
     int FittingColWidth(int col) override;
@@ -228,6 +233,12 @@ protected:
     void ColsPermuted(int first, const std::vector<int>& from) override { values_.ColsPermuted(first, from); }
 
 private:
+    struct TShownCell {
+        QString Text;
+        bool RightAligned = false;
+        bool FormulaValue = false;
+    };
+    TShownCell ShownCell(int col, int row) const;
     // Runs the command whose shortcut is the key with exactly these modifiers,
     // the shortcuts tried in a fixed order; false when none matches.
     bool RunMappedCommand(int key, TShiftState shift);

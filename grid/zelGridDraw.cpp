@@ -25,37 +25,55 @@ bool IsLink(const QString& text)
 
 } // namespace
 
+TzelGrid::TShownCell TzelGrid::ShownCell(int col, int row) const
+{
+    TShownCell cell{Cells(col, row)};
+    if (showValues_ && cell.Text.startsWith(QLatin1Char('='))) {
+        cell.FormulaValue = true;
+        cell.Text = FormatFloatOrGeneral(numberFormat_, values_.Value(col, row));
+        cell.RightAligned = numbersalRight_;
+    }
+    // A body cell's own text that reads as a number; a formula shown by value is
+    // already right-aligned whenever numbers are.
+    const bool body = col >= FixedCols() && row >= FixedRows();
+    long double number = 0;
+    if (body && numbersalRight_ && !cell.RightAligned &&
+        TryTextToExtended(CellText(col, row), LocaleDecimalSeparator(), number)) {
+        cell.RightAligned = true;
+        cell.Text = FormatFloatOrGeneral(numberFormat_, number);
+    }
+    return cell;
+}
+
 void TzelGrid::DrawCell(int col, int row, const QRect& rect, TGridDrawState state)
 {
     TCanvas& canvas = *Canvas();
-    QString text = Cells(col, row);
+    const TShownCell shown = ShownCell(col, row);
+    const QString& text = shown.Text;
     QFont font = canvas.Font();
     if (font.bold() || font.underline()) {
         font.setBold(false);
         font.setUnderline(false);
         canvas.SetFont(font);
     }
-    canvas.SetFontColor(clBlack);
+    // The text in the palette's colour for the cell's background; on a fixed
+    // colour (a band) in black or white, whichever reads better.
     const bool body = col >= FixedCols() && row >= FixedRows();
+    canvas.SetFontColor(TextColorOn(body ? Color() : FixedColor()));
     if (body) {
         TColor brush = Color();
         // A band period of 0 or less bands nothing.
         if (bandsShow_ && bandsInterval_ > 0 && row % bandsInterval_ == 0)
             brush = bandsColor_;
-        if ((state & gdSelected) && !hideSelected_) {
+        if ((state & gdSelected) && !hideSelected_)
             brush = clHighlight;
-            canvas.SetFontColor(clHighlightText);
-        }
+        canvas.SetFontColor(TextColorOn(brush));
         canvas.SetBrushColor(brush);
         canvas.FillRect(rect);
     }
 
-    bool rightAligned = false;
-    if (showValues_ && text.startsWith(QLatin1Char('='))) {
+    if (shown.FormulaValue)
         canvas.SetFontColor(FormulaValueColor);
-        text = FormatFloatOrGeneral(numberFormat_, values_.Value(col, row));
-        rightAligned = numbersalRight_;
-    }
     if (highlightURL_ && !text.isEmpty() && IsLink(text)) {
         canvas.SetFontColor(LinkColor);
         font.setUnderline(true);
@@ -66,17 +84,10 @@ void TzelGrid::DrawCell(int col, int row, const QRect& rect, TGridDrawState stat
     if (body) {
         if (wordWrap_)
             canvas.FillRect(rect);
-        // The text is still the cell's own here: a formula shown by value is
-        // already right-aligned whenever numbers are.
-        long double number = 0;
-        if (numbersalRight_ && !rightAligned && TryTextToExtended(CellText(col, row), LocaleDecimalSeparator(), number)) {
-            rightAligned = true;
-            text = FormatFloatOrGeneral(numberFormat_, number);
-        }
         QRect area = rect;
         if (wordWrap_)
-            canvas.DrawText(text, area, DT_WORDBREAK | DT_VCENTER | DT_NOPREFIX | (rightAligned ? DT_RIGHT : DT_LEFT));
-        else if (rightAligned)
+            canvas.DrawText(text, area, DT_WORDBREAK | DT_VCENTER | DT_NOPREFIX | (shown.RightAligned ? DT_RIGHT : DT_LEFT));
+        else if (shown.RightAligned)
             canvas.DrawText(text, area, DT_SINGLELINE | DT_VCENTER | DT_RIGHT | DT_NOPREFIX);
         else
             canvas.TextRect(rect, rect.left() + TextMarginX, rect.top() + TextMarginY, text);
@@ -144,6 +155,15 @@ void TzelGrid::DrawSortArrow(const QRect& rect)
     }
 }
 
+QString TzelGrid::OwnCellHint(int col, int row)
+{
+    QString hint = CellNameOf(col, row);
+    const QString text = Cells(col, row);
+    if (text.startsWith(QLatin1Char('=')))
+        hint = hint.isEmpty() ? text : hint + QStringLiteral("\r\n") + text;
+    return hint;
+}
+
 void TzelGrid::ShowCellHint(QString& hintText, bool& canShow, THintInfo& info)
 {
     if (info.HintControl != this)
@@ -152,12 +172,9 @@ void TzelGrid::ShowCellHint(QString& hintText, bool& canShow, THintInfo& info)
     canShow = false;
     if (cell.X < 0 || cell.Y < 0)
         return;
-    QString hint = CellNameOf(cell.X, cell.Y);
-    if (!hint.isEmpty())
+    if (!CellNameOf(cell.X, cell.Y).isEmpty())
         info.HintColor = NamedCellHintColor;
-    const QString text = Cells(cell.X, cell.Y);
-    if (text.startsWith(QLatin1Char('=')))
-        hint = hint.isEmpty() ? text : hint + QStringLiteral("\r\n") + text;
+    const QString hint = OwnCellHint(cell.X, cell.Y);
     if (hint.isEmpty())
         return;
     info.CursorRect = CellRect(cell.X, cell.Y);

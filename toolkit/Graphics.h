@@ -12,6 +12,7 @@ constexpr TColor clSystemBase = static_cast<TColor>(0xFF000000);
 constexpr TColor clWindow = clSystemBase | 5;
 constexpr TColor clWindowText = clSystemBase | 8;
 constexpr TColor clBtnFace = clSystemBase | 15;
+constexpr TColor clBtnText = clSystemBase | 18;
 constexpr TColor clHighlight = clSystemBase | 13;
 constexpr TColor clHighlightText = clSystemBase | 14;
 constexpr TColor clGrayText = clSystemBase | 17;
@@ -38,3 +39,11 @@ constexpr bool IsSystemColor(TColor c) { return c < 0; }
 QColor ToQColor(TColor c);
 // The 24-bit value of a Qt colour (alpha dropped).
 TColor FromQColor(const QColor& c);
+
+// The contrast of two colours as the web's accessibility guidelines measure it,
+// from 1 (the same) to 21 (black and white); text wants at least 4.5.
+double ContrastRatio(const QColor& a, const QColor& b);
+// The colour for text on a background: on a system colour the palette's text
+// colour that belongs to it, on a fixed colour black or white, whichever has
+// the larger contrast with it.
+TColor TextColorOn(TColor background);

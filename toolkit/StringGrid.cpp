@@ -1,10 +1,13 @@
 #include "StringGrid.h"
 
+#include "GridAccessible.h"
+
 #include <QFontMetrics>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
+#include <QToolTip>
 #include <algorithm>
 #include <climits>
 #include <cmath>
@@ -69,6 +72,7 @@ TStringGrid::TStringGrid(QWidget* owner)
     viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
     viewport()->setAutoFillBackground(false);
     setFrameShape(QFrame::StyledPanel);
+    InstallGridAccessibility();
 }
 
 TStringGrid::~TStringGrid() = default;
@@ -87,8 +91,11 @@ void TStringGrid::SetCells(int col, int row, const QString& text)
     if (cells_.Text(col, row) == bytes)
         return;
     CellTextChanging(col, row);
+    const QString oldText = GridAccessibility::Listening() ? Cells(col, row) : QString();
     cells_.Assign(col, row, bytes);
     Invalidate();
+    if (GridAccessibility::Listening())
+        GridAccessibility::TextChanged(this, col, row, oldText, text);
 }
 
 // ---- size -----------------------------------------------------------------
@@ -126,7 +133,13 @@ void TStringGrid::AfterSizeChange(int oldCols, int oldRows)
     ClampCurrent();
     ScheduleScrollBars();
     Invalidate();
+    LinesChanged();
     SizeChanged(oldCols, oldRows);
+}
+
+void TStringGrid::LinesChanged()
+{
+    GridAccessibility::LinesChanged(this);
 }
 
 void TStringGrid::SizeChanged(int, int) {}
@@ -139,6 +152,7 @@ void TStringGrid::SetFixedCols(int count)
     ClampCurrent();
     ScheduleScrollBars();
     Invalidate();
+    LinesChanged();
 }
 
 void TStringGrid::SetFixedRows(int count)
@@ -149,6 +163,7 @@ void TStringGrid::SetFixedRows(int count)
     ClampCurrent();
     ScheduleScrollBars();
     Invalidate();
+    LinesChanged();
 }
 
 void TStringGrid::SetDefaultColWidth(int width)
@@ -175,9 +190,12 @@ void TStringGrid::SetColWidths(int col, int width)
 {
     if (col < 0 || col >= ColCount() || cols_.Size(col) == width)
         return;
+    const bool wasVisible = cols_.IsVisible(col);
     cols_.SetSize(col, width);
     ScheduleScrollBars();
     Invalidate();
+    if (wasVisible != cols_.IsVisible(col))
+        LinesChanged();
 }
 
 int TStringGrid::RowHeights(int row) const
@@ -193,7 +211,10 @@ void TStringGrid::SetRowHeights(int row, int height)
     rows_.SetSize(row, height);
     ScheduleScrollBars();
     Invalidate();
-    if (OnRowHiddenChange && wasVisible != rows_.IsVisible(row))
+    if (wasVisible == rows_.IsVisible(row))
+        return;
+    LinesChanged();
+    if (OnRowHiddenChange)
         OnRowHiddenChange(this);
 }
 
@@ -230,6 +251,7 @@ void TStringGrid::PermuteRows(int first, const std::vector<int>& from)
     if (OnRowsMoved)
         OnRowsMoved(this, first, from);
     Invalidate();
+    LinesChanged();
 }
 
 void TStringGrid::PermuteCols(int first, const std::vector<int>& from)
@@ -237,6 +259,7 @@ void TStringGrid::PermuteCols(int first, const std::vector<int>& from)
     cells_.PermuteCols(first, from);
     ColsPermuted(first, from);
     Invalidate();
+    LinesChanged();
 }
 
 // ---- current cell and selection ---------------------------------------------
@@ -265,12 +288,14 @@ bool TStringGrid::MoveCurrent(int col, int row, bool moveAnchor, bool show)
         return false;
     if (!SelectCell(col, row))
         return false;
+    const TGridRect selection = Selection();
     current_ = TGridCoord{col, row};
     if (moveAnchor)
         anchor_ = current_;
     if (show)
         ScrollIntoView(col, row);
     Invalidate();
+    GridAccessibility::CurrentChanged(this, !(Selection() == selection));
     return true;
 }
 
@@ -294,10 +319,14 @@ TGridRect TStringGrid::Selection() const
 
 void TStringGrid::SetSelection(const TGridRect& rect)
 {
+    const TGridCoord current = current_;
+    const TGridRect selection = Selection();
     anchor_ = TGridCoord{rect.Left, rect.Top};
     current_ = TGridCoord{rect.Right, rect.Bottom};
     ClampCurrent();
     Invalidate();
+    if (!(current_ == current) || !(Selection() == selection))
+        GridAccessibility::CurrentChanged(this, !(Selection() == selection));
 }
 
 bool TStringGrid::IsSelected(int col, int row) const
@@ -564,8 +593,10 @@ void TStringGrid::PaintCells(QPainter& painter, const QRect& area)
     const auto rowSpans = VisibleLines(rows_, fixedRows_, ScrollY(), area.height());
     const int fixedW = int(std::min<std::int64_t>(cols_.Start(fixedCols_), area.width()));
     const int fixedH = int(std::min<std::int64_t>(rows_.Start(fixedRows_), area.height()));
-    const QColor bodyLine = ToQColor(clSilver);
-    const QColor fixedLine = ToQColor(clGray);
+    // The lines in the desktop's colours: a light palette's mid and dark greys,
+    // and their like in a dark one.
+    const QColor bodyLine = palette().color(QPalette::Mid);
+    const QColor fixedLine = palette().color(QPalette::Dark);
 
     canvas_.Attach(&painter);
     for (const TLineSpan& rs : rowSpans) {
@@ -581,7 +612,7 @@ void TStringGrid::PaintCells(QPainter& painter, const QRect& area)
             if (!fixed && IsSelected(cs.index, rs.index))
                 state |= gdSelected;
             canvas_.SetFont(font_);
-            canvas_.SetFontColor(clWindowText);
+            canvas_.SetFontColor(TextColorOn(fixed ? fixedColor_ : color_));
             canvas_.SetBrushColor(fixed ? fixedColor_ : color_);
             if (state & gdSelected) {
                 canvas_.SetBrushColor(clHighlight);
@@ -598,17 +629,24 @@ void TStringGrid::PaintCells(QPainter& painter, const QRect& area)
                 if (horz)
                     painter.fillRect(QRect(rect.left(), rect.bottom() + 1, rect.width() + lineWidth, lineWidth), lineColor);
             }
-            if (isCurrent && hasFocus() && !(options_ & goDrawFocusSelected)) {
-                QPen pen(ToQColor(clWindowText));
-                pen.setStyle(Qt::DotLine);
-                painter.setPen(pen);
-                painter.setBrush(Qt::NoBrush);
-                painter.drawRect(rect.adjusted(0, 0, -1, -1));
-            }
+            if (isCurrent && hasFocus())
+                PaintFocusFrame(painter, rect);
         }
     }
     canvas_.Detach();
     painter.setClipping(false);
+}
+
+// A frame of two colours around the current cell while the grid has the focus:
+// the text colour outside and the cell background inside, so that it shows on
+// the selection's colour and on the grid's alike.
+void TStringGrid::PaintFocusFrame(QPainter& painter, const QRect& rect) const
+{
+    painter.setBrush(Qt::NoBrush);
+    painter.setPen(QPen(palette().color(QPalette::Text), 2));
+    painter.drawRect(QRectF(rect).adjusted(1, 1, -1, -1));
+    painter.setPen(QPen(palette().color(QPalette::Base), 1));
+    painter.drawRect(rect.adjusted(2, 2, -3, -3));
 }
 
 void TStringGrid::resizeEvent(QResizeEvent* event)
@@ -647,6 +685,19 @@ void TStringGrid::keyPressEvent(QKeyEvent* event)
     event->accept();
 }
 
+void TStringGrid::focusInEvent(QFocusEvent* event)
+{
+    QAbstractScrollArea::focusInEvent(event);
+    Invalidate(); // the focus frame
+    GridAccessibility::FocusIn(this);
+}
+
+void TStringGrid::focusOutEvent(QFocusEvent* event)
+{
+    QAbstractScrollArea::focusOutEvent(event);
+    Invalidate();
+}
+
 void TStringGrid::keyReleaseEvent(QKeyEvent* event)
 {
     if (event->isAutoRepeat()) {
@@ -663,8 +714,33 @@ void TStringGrid::KeyDown(int& key, TShiftState shift)
 {
     if (OnKeyDown)
         OnKeyDown(this, key, shift);
+    // Ctrl+F1 shows the hint a tooltip shows over the cell, as on the desktop.
+    if (key == VK_F1 && (shift & ssModifiers) == ssCtrl) {
+        ShowCurrentCellHint();
+        key = 0;
+    }
     if (key != 0)
         Navigate(key, shift);
+}
+
+QString TStringGrid::CellHint(int col, int row)
+{
+    QString hint = OwnCellHint(col, row);
+    if (OnCellHint)
+        OnCellHint(this, col, row, hint);
+    return hint;
+}
+
+void TStringGrid::ShowCurrentCellHint()
+{
+    ScrollIntoView(Col(), Row());
+    const QRect cell = CellRect(Col(), Row());
+    const QString hint = CellHint(Col(), Row());
+    if (hint.isEmpty() || cell.isEmpty()) {
+        QToolTip::hideText();
+        return;
+    }
+    QToolTip::showText(viewport()->mapToGlobal(cell.bottomLeft()), hint, viewport(), cell);
 }
 
 void TStringGrid::KeyUp(int& key, TShiftState shift)
@@ -767,8 +843,14 @@ void TStringGrid::mouseDoubleClickEvent(QMouseEvent* event)
     mousePressEvent(event);
     if (drag_ != TDrag::Sizing)
         return;
-    SetColWidths(sizingCol_, FittingColWidth(sizingCol_));
+    FitColumnWidth(sizingCol_);
     sizingStartWidth_ = cols_.Size(sizingCol_);
+}
+
+void TStringGrid::FitColumnWidth(int col)
+{
+    if (col >= 0 && col < ColCount())
+        SetColWidths(col, FittingColWidth(col));
 }
 
 int TStringGrid::FittingColWidth(int col)

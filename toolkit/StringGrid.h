@@ -121,6 +121,25 @@ public:
     TGridRect Selection() const;
     void SetSelection(const TGridRect& rect);
 
+    // Whether a cell is painted as selected.
+    bool IsSelected(int col, int row) const;
+
+    // The text the grid shows in a cell (the cell's own text in the base grid).
+    virtual QString ShownText(int col, int row) const { return Cells(col, row); }
+    // The hint of a cell: what a tooltip over it shows and a screen reader reads
+    // as its description, the grid's own hint (OwnCellHint) as OnCellHint leaves it;
+    // empty when it has none.
+    QString CellHint(int col, int row);
+    // Shows the hint of the current cell beside it, as a tooltip (Ctrl+F1).
+    void ShowCurrentCellHint();
+    // Gives the column the width that fits its texts (FittingColWidth), as a
+    // double-click on its header border does.
+    void FitColumnWidth(int col);
+
+    // The lines of each axis: their sizes, positions and visible places.
+    const TGridAxis& ColAxis() const { return cols_; }
+    const TGridAxis& RowAxis() const { return rows_; }
+
     // Geometry, in client (viewport) pixels.
     TGridCoord MouseToCell(int x, int y) const;
     void MouseToCell(int x, int y, int& col, int& row) const;
@@ -178,6 +197,8 @@ public:
     TRowsMovedEvent OnRowsMoved;
     // A row was hidden, or a hidden row shown again, through RowHeights.
     std::function<void(QObject* sender)> OnRowHiddenChange;
+    // May change the hint of a cell (CellHint), which starts as the grid's own.
+    std::function<void(QObject* sender, int col, int row, QString& hint)> OnCellHint;
 
 protected:
     // Paints one cell; the canvas is prepared with the cell's font and brush.
@@ -192,6 +213,8 @@ protected:
     virtual void KeyPress(QChar& key);
     // Told before the text of an existing cell changes.
     virtual void CellTextChanging(int col, int row) { Q_UNUSED(col); Q_UNUSED(row); }
+    // The grid's own hint of a cell; none in the base grid.
+    virtual QString OwnCellHint(int col, int row) { Q_UNUSED(col); Q_UNUSED(row); return QString(); }
     // The width a double-click on the column's header border gives it: the widest
     // text of its header and its visible rows, with the same room as the painting.
     virtual int FittingColWidth(int col);
@@ -208,8 +231,6 @@ protected:
     void PermuteRows(int first, const std::vector<int>& from);
     void PermuteCols(int first, const std::vector<int>& from);
     TGridCellStore& CellStore() { return cells_; }
-    const TGridAxis& ColAxis() const { return cols_; }
-    const TGridAxis& RowAxis() const { return rows_; }
 
     // Moves the current cell after asking SelectCell; the anchor follows unless
     // the selection is being extended. Returns false when refused or invalid.
@@ -221,6 +242,8 @@ protected:
     void showEvent(QShowEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
@@ -242,7 +265,9 @@ private:
     int RowsPerPage() const;
     int SizingColumnAt(int x, int y) const;
     void PaintCells(QPainter& painter, const QRect& area);
-    bool IsSelected(int col, int row) const;
+    void PaintFocusFrame(QPainter& painter, const QRect& rect) const;
+    // Lines were added, removed, moved, hidden or shown.
+    void LinesChanged();
     void Navigate(int key, TShiftState shift);
 
     TGridCellStore cells_;
