@@ -47,8 +47,10 @@ void TFormDecode::BuildControls()
 {
     auto* column = new QVBoxLayout(this);
     column->setContentsMargins(5, 5, 5, 5);
-    column->addWidget(new QLabel(QStringLiteral("Code read at the gate (26-bit or 64-bit):")));
+    auto* codeLabel = new QLabel(QStringLiteral("Code read at the gate (26-bit or 64-bit):"));
+    column->addWidget(codeLabel);
     EditCode = new QLineEdit;
+    codeLabel->setBuddy(EditCode); // the field's name for a screen reader
     EditCode->setPlaceholderText(QStringLiteral("0x3019E2A, 128/53013 or 0x600002191555EBDB"));
     column->addWidget(EditCode);
 
@@ -74,7 +76,7 @@ void TFormDecode::BuildControls()
     LabelError->setWordWrap(true);
     LabelError->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     QPalette warn = LabelError->palette();
-    warn.setColor(QPalette::WindowText, ToQColor(WarningTextColor));
+    warn.setColor(QPalette::WindowText, WarningTextOn(palette().color(QPalette::Window)));
     LabelError->setPalette(warn);
     // The error takes the room of the fields, so the window keeps its size.
     fields_->addWidget(LabelError, 0, 0, kFieldRows, 3);
@@ -173,6 +175,28 @@ void TFormDecode::ShowFields(const std::vector<TField>& fields, const std::vecto
     for (QLabel* value : OtherValues)
         value->setVisible(two);
     btnFind->setEnabled(!fields.empty());
+    QStringList said;
+    for (const std::vector<TField>* reading : {&fields, &other})
+        if (!reading->empty())
+            said << Spoken(*reading);
+    Announce(said.join(QStringLiteral("; or ")));
+}
+
+QString TFormDecode::Spoken(const std::vector<TField>& fields)
+{
+    // The fields as one sentence; the bits, read one by one, would drown the rest.
+    QStringList parts;
+    for (const TField& field : fields)
+        if (!field.Bits)
+            parts << QString::fromLatin1(field.Caption) + QLatin1Char(' ') + field.Value;
+    return parts.join(QStringLiteral(", "));
+}
+
+void TFormDecode::Announce(const QString& text)
+{
+    // The field's description changes with its result: a screen reader reads it
+    // while the focus stays in the field.
+    EditCode->setAccessibleDescription(text);
 }
 
 void TFormDecode::ShowValues(std::array<QLabel*, kFieldRows>& labels, const std::vector<TField>& fields)
@@ -183,7 +207,8 @@ void TFormDecode::ShowValues(std::array<QLabel*, kFieldRows>& labels, const std:
         labels[i]->setText(used ? fields[i].Value : QString());
         labels[i]->setFont(used && fields[i].Bits ? bits : font());
         QPalette palette = labels[i]->palette();
-        palette.setColor(QPalette::WindowText, used && fields[i].Warn ? ToQColor(WarningTextColor)
+        const QColor back = this->palette().color(QPalette::Window);
+        palette.setColor(QPalette::WindowText, used && fields[i].Warn ? WarningTextOn(back)
                                                                       : this->palette().color(QPalette::WindowText));
         labels[i]->setPalette(palette);
         labels[i]->show();
@@ -200,6 +225,7 @@ void TFormDecode::ShowError(const QString& reason)
     LabelError->setText(reason);
     LabelError->show();
     btnFind->setEnabled(false);
+    Announce(reason);
 }
 
 std::vector<int> TFormDecode::MatchingRows(TzelGrid* grid) const
@@ -240,6 +266,7 @@ void TFormDecode::Find()
     if (rows.empty()) {
         LabelFound->setText(QStringLiteral("no row has this code"));
         LabelFoundPlate->clear();
+        Announce(LabelFound->text());
         return;
     }
     const auto next = std::upper_bound(rows.begin(), rows.end(), grid->Row());
@@ -252,6 +279,7 @@ void TFormDecode::Find()
     LabelFound->setText(QStringLiteral("%1 of %2 rows").arg(found - rows.begin() + 1).arg(rows.size()));
     const int plateCol = std::max(0, grid->HeaderColumn(kWiegand26Columns[Wiegand26Column::Plate].Header));
     LabelFoundPlate->setText(grid->Cells(plateCol, *found));
+    Announce(LabelFound->text() + QStringLiteral(": ") + LabelFoundPlate->text());
 }
 
 void TFormDecode::KeepClearOf(TzelGrid* grid, int row)

@@ -59,6 +59,9 @@ private:
     void ShowFields(const std::vector<TField>& fields, const std::vector<TField>& other);
     void ShowValues(std::array<QLabel*, kFieldRows>& labels, const std::vector<TField>& fields);
     void ShowError(const QString& reason);
+    static QString Spoken(const std::vector<TField>& fields);
+    // Tells a screen reader of a new result without moving the focus.
+    void Announce(const QString& text);
     void ClearFound();
     // The visible rows of `grid` whose code cell matches one of the readings.
     std::vector<int> MatchingRows(TzelGrid* grid) const;

@@ -13,6 +13,7 @@
 #include "Image.h"
 #include "Memo.h"
 #include "PlateCodes.h"
+#include "TabBarAccessible.h"
 #include "WidgetClick.h"
 #include "zelGrid.h"
 
@@ -36,10 +37,13 @@ namespace {
 
 class TFixedTabBar : public QTabBar {
 public:
-    using QTabBar::QTabBar;
+    TFixedTabBar(QWidget* parent, double scale) : QTabBar(parent), scale_(scale) {}
 
 protected:
-    QSize tabSizeHint(int) const override { return QSize(180, 30); }
+    QSize tabSizeHint(int) const override { return QSize(Scaled(180, scale_), Scaled(30, scale_)); }
+
+private:
+    double scale_;
 };
 
 // A 9 by 9 picture, white, with a black triangle: the outline drawn as lines
@@ -68,7 +72,8 @@ QImage TrianglePicture(QPoint a, QPoint b, QPoint c)
 
 TPageControl::TPageControl(QWidget* parent) : QTabWidget(parent)
 {
-    setTabBar(new TFixedTabBar(this));
+    InstallTabBarAccessibility(); // the hidden page's tab is no tab for a screen reader
+    setTabBar(new TFixedTabBar(this, DesktopFontScale()));
     setFocusPolicy(Qt::NoFocus);
     tabBar()->setFocusPolicy(Qt::NoFocus);
 }
@@ -92,14 +97,17 @@ void TPageControl::SetActivePageIndex(int index)
 
 // ---- TAnchorPanel ---------------------------------------------------------------
 
-TAnchorPanel::TAnchorPanel(QWidget* parent, int designWidth, int height) : QWidget(parent), designWidth_(designWidth)
+TAnchorPanel::TAnchorPanel(QWidget* parent, int designWidth, int height, double scale)
+    : QWidget(parent), designWidth_(Scaled(designWidth, scale)), scale_(scale)
 {
-    setFixedHeight(height);
+    setFixedHeight(Scaled(height, scale));
 }
 
 void TAnchorPanel::Place(QWidget* child, const QRect& designRect, bool stretch)
 {
-    placed_.push_back({child, designRect, stretch});
+    const QRect rect(Scaled(designRect.left(), scale_), Scaled(designRect.top(), scale_),
+                     Scaled(designRect.width(), scale_), Scaled(designRect.height(), scale_));
+    placed_.push_back({child, rect, stretch});
     Layout(placed_.back());
 }
 
@@ -123,12 +131,14 @@ void TAnchorPanel::resizeEvent(QResizeEvent* event)
 
 // ---- TFormMain: construction ----------------------------------------------------
 
-TFormMain::TFormMain(const TSettingsFiles& settings, QWidget* parent) : QMainWindow(parent), settings_(settings)
+TFormMain::TFormMain(const TSettingsFiles& settings, QWidget* parent)
+    : QMainWindow(parent), settings_(settings), fontScale_(DesktopFontScale())
 {
+    // 8 points where the desktop's font has the toolkit's size, larger with it.
     QFont font(QStringLiteral("MS Sans Serif"));
-    font.setPointSize(8);
+    font.setPointSizeF(8 * fontScale_);
     setFont(font);
-    resize(800, 600);
+    resize(Scaled(800, fontScale_), Scaled(600, fontScale_));
     BuildPanels();
     BuildGrids();
     BuildMenus();
@@ -153,10 +163,10 @@ void TFormMain::BuildPanels()
     setCentralWidget(client);
     const int designWidth = 800 - 2 * 5;
 
-    Panel1 = new TAnchorPanel(client, designWidth, 60);
+    Panel1 = new TAnchorPanel(client, designWidth, 60, fontScale_);
     EditPlate = new TAdvEdit(Panel1);
     EditPlate->BeginLoading();
-    EditPlate->SetBounds(5, 25, 660, 21);
+    EditPlate->SetBounds(5, 25, Scaled(660, fontScale_), Scaled(21, fontScale_));
     EditPlate->SetEditType(etString);
     EditPlate->SetMaxLength(10);
     // The limit is on the plate: separators typed between its characters are free.
@@ -172,7 +182,7 @@ void TFormMain::BuildPanels()
     TNotifyFont labelFont;
     labelFont.SetCharset(TNotifyFont::DefaultCharset);
     labelFont.SetColor(clWindowText);
-    labelFont.SetHeight(-11);
+    labelFont.SetHeight(-Scaled(11, fontScale_));
     labelFont.SetName("MS Sans Serif");
     labelFont.SetStyles(0);
     EditPlate->SetLabelFont(labelFont);
@@ -184,10 +194,11 @@ void TFormMain::BuildPanels()
     btnCalc1 = new QPushButton(QStringLiteral("Calc"), Panel1);
     Panel1->Place(btnCalc1, QRect(688, 24, 80, 23), false);
 
-    Panel2 = new TAnchorPanel(client, designWidth, 120);
+    Panel2 = new TAnchorPanel(client, designWidth, 120, fontScale_);
     Label2 = new QLabel(QStringLiteral("Number plates:"), Panel2);
-    Label2->move(5, 8);
+    Label2->move(Scaled(5, fontScale_), Scaled(8, fontScale_));
     EditPlates = new TMemo(Panel2);
+    Label2->setBuddy(EditPlates); // the name a screen reader reads for the box
     EditPlates->setLineWrapMode(QPlainTextEdit::NoWrap);
     EditPlates->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     EditPlates->setTabChangesFocus(true);
@@ -207,13 +218,18 @@ void TFormMain::BuildPanels()
     connect(btnCalc2, &QPushButton::clicked, this, Guarded([this] { btnCalc2Click(btnCalc2); }));
     OnClickOf(Shape1, Guarded([this] { mnuViewMultiClick(); }));
     OnClickOf(Shape2, Guarded([this] { mnuViewMultiClick(); }));
+    Shape1->setAccessibleName(QStringLiteral("Multiple number plates"));
+    Shape2->setAccessibleName(QStringLiteral("Single number plate"));
 }
 
 void TFormMain::SetupGrid(TzelGrid* grid)
 {
     grid->SetFixedCols(0);
     grid->SetFixedRows(1);
-    grid->SetDefaultRowHeight(20);
+    grid->SetDefaultRowHeight(Scaled(20, fontScale_));
+    QFont font = grid->Font();
+    font.setPointSizeF(font.pointSizeF() * fontScale_);
+    grid->SetFont(font);
     grid->SetOptions(goFixedVertLine | goFixedHorzLine | goVertLine | goHorzLine | goRangeSelect |
                      goDrawFocusSelected | goColSizing);
     grid->SetSortIndex(-1);
@@ -269,6 +285,7 @@ void TFormMain::BuildGrids()
         auto* layout = new QVBoxLayout(sheet);
         layout->setContentsMargins(5, 5, 5, 5);
         grid = new TzelGrid(sheet);
+        grid->setAccessibleName(caption); // what a screen reader names the table
         layout->addWidget(grid);
         PageControl1->addTab(sheet, caption);
         SetupGrid(grid);
@@ -306,8 +323,23 @@ void TFormMain::BuildMenus()
     mnuView2->setObjectName(QStringLiteral("mnuView2"));
     // A checkable item inverts its own mark when it is chosen, so choosing it only
     // has to show the panel of the new view.
-    mnuViewMulti = mnuView->addAction(QStringLiteral("Multiple number plates"), Guarded([this] { UpdatePanels(); }));
+    // Choosing it puts the focus into the view it shows.
+    mnuViewMulti = mnuView->addAction(QStringLiteral("Multiple number plates"), Guarded([this] {
+        UpdatePanels();
+        if (MultiView())
+            EditPlates->setFocus(Qt::OtherFocusReason);
+        else
+            EditPlate->setFocus(Qt::OtherFocusReason);
+    }));
     mnuViewMulti->setCheckable(true);
+    mnuViewSort = new QAction(QStringLiteral("Sort by current column"), this);
+    mnuViewSort->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+    connect(mnuViewSort, &QAction::triggered, this, Guarded([this] { mnuViewSortClick(); }));
+    mnuViewFit = new QAction(QStringLiteral("Fit current column width"), this);
+    mnuViewFit->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_W));
+    connect(mnuViewFit, &QAction::triggered, this, Guarded([this] { mnuViewFitClick(); }));
+    mnuView->addAction(mnuViewSort);
+    mnuView->addAction(mnuViewFit);
     connect(mnuView, &QMenu::aboutToShow, this, Guarded([this] { UpdateShowHide(); }));
 
     mnuHelp = menuBar()->addMenu(QStringLiteral("&Help"));
@@ -319,6 +351,8 @@ void TFormMain::BuildMenus()
     PopGrid1 = new QMenu(this);
     mnuCopy = PopGrid1->addAction(QStringLiteral("Copy"), Guarded([this] { mnuCopyClick(); }));
     mnuCopy->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_C));
+    PopGrid1->addAction(mnuViewSort);
+    PopGrid1->addAction(mnuViewFit);
     for (TzelGrid* grid : {SG1, SG2}) {
         auto* gridCopy = new QAction(grid);
         gridCopy->setShortcut(mnuCopy->shortcut());
@@ -610,7 +644,11 @@ void TFormMain::OnMouseUp(QObject* sender, int x, int y)
     PressY = -1;
     if (!(press == release) || release.Y != 0 || release.X < 0)
         return;
-    int col = release.X;
+    SortByColumn(grid, release.X);
+}
+
+void TFormMain::SortByColumn(TzelGrid* grid, int col)
+{
     if (grid->SortIndex() == col) {
         if (grid->SortDirection() == Descending)
             col = -1;
@@ -631,4 +669,16 @@ void TFormMain::OnMouseUp(QObject* sender, int x, int y)
     grid->SetEndIndex(grid->RowCount() - 1);
     TBusyCursor busy;
     grid->SortGrid();
+}
+
+void TFormMain::mnuViewSortClick()
+{
+    if (TzelGrid* grid = ActiveGrid())
+        SortByColumn(grid, grid->Col());
+}
+
+void TFormMain::mnuViewFitClick()
+{
+    if (TzelGrid* grid = ActiveGrid())
+        grid->FitColumnWidth(grid->Col());
 }

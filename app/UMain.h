@@ -49,7 +49,8 @@ private:
 class TAnchorPanel : public QWidget {
     Q_OBJECT
 public:
-    TAnchorPanel(QWidget* parent, int designWidth, int height);
+    // Design places and sizes grow by `scale`, the desktop's font scale.
+    TAnchorPanel(QWidget* parent, int designWidth, int height, double scale = 1);
     void Place(QWidget* child, const QRect& designRect, bool stretch);
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -61,6 +62,7 @@ private:
     };
     void Layout(TPlaced& placed);
     int designWidth_;
+    double scale_;
     std::vector<TPlaced> placed_;
 };
 
@@ -100,6 +102,10 @@ public:
     QMenu* mnuView1;
     QMenu* mnuView2;
     QAction* mnuViewMulti;
+    // Sorting by the current column as a header click does, and fitting its width
+    // to its texts as a double-click on its border does: the keyboard's way.
+    QAction* mnuViewSort;
+    QAction* mnuViewFit;
     QMenu* mnuTools;
     QAction* mnuToolsDecode;
     QMenu* mnuHelp;
@@ -143,6 +149,10 @@ public:
     void mnuExitClick();
     void OnMouseDown(QObject* sender, int button, int x, int y);
     void OnMouseUp(QObject* sender, int x, int y);
+    // A click on the header of column col: ascending, descending, then unsorted.
+    void SortByColumn(TzelGrid* grid, int col);
+    void mnuViewSortClick();
+    void mnuViewFitClick();
 
     void mnuFileNewClick();
     void mnuFileOpenClick();
@@ -205,8 +215,14 @@ private:
     void ShowHideColumn(TCodeTable table, QAction* item);
     // The width of a column of a table in ColumnWidthDefaults.
     static int DefaultWidth(TCodeTable table, int col);
+    // A width of the settings file as the grid shows it, and back (hidden stays hidden).
+    int ShownWidth(int fileWidth) const;
+    int FileWidth(int shownWidth) const;
     void UpdateColumnMenu(QMenu* menu, TCodeTable table);
 
     TSettingsFiles settings_;
     bool unsaved_ = false;
+    // The desktop's font scale, by which the window's fonts, places and column
+    // widths grow; the settings file keeps the widths unscaled.
+    double fontScale_ = 1;
 };

@@ -7,7 +7,11 @@
 #include "IniFile.h"
 #include "zelGrid.h"
 
+#include "FormLook.h"
+
 #include <QMenu>
+
+#include <cmath>
 
 namespace {
 
@@ -23,6 +27,16 @@ int TFormMain::DefaultWidth(TCodeTable table, int col)
 {
     const std::size_t offset = table == TCodeTable::Wiegand26 ? 0 : kWiegand26Columns.size();
     return ColumnWidthDefaults[offset + std::size_t(col)];
+}
+
+int TFormMain::ShownWidth(int fileWidth) const
+{
+    return fileWidth > 0 ? std::max(1, Scaled(fileWidth, fontScale_)) : fileWidth;
+}
+
+int TFormMain::FileWidth(int shownWidth) const
+{
+    return shownWidth > 0 ? std::max(1, int(std::lround(shownWidth / fontScale_))) : shownWidth;
 }
 
 void TFormMain::BuildColumnMenu(QMenu* menu, TCodeTable table)
@@ -54,10 +68,11 @@ void TFormMain::LoadSettings(const QString& fileName)
         TzelGrid* grid = Grid(table);
         const auto& columns = ResultTable(table).Columns;
         for (int i = 0; i < grid->ColCount(); ++i) {
-            int fallback = grid->ColWidths(i);
+            int fallback = FileWidth(grid->ColWidths(i));
             if (std::size_t(i) < columns.size())
                 fallback = columns[std::size_t(i)].ShownByDefault ? DefaultWidth(table, i) : -1;
-            grid->SetColWidths(i, ini.ReadInteger(WidthsSection(table), QStringLiteral("colwidth%1").arg(i), fallback));
+            const int width = ini.ReadInteger(WidthsSection(table), QStringLiteral("colwidth%1").arg(i), fallback);
+            grid->SetColWidths(i, ShownWidth(width));
         }
     }
 }
@@ -76,7 +91,8 @@ void TFormMain::SaveSettings(const QString& fileName)
     for (const TCodeTable table : kCodeTables) {
         const TzelGrid* grid = Grid(table);
         for (int i = 0; i < grid->ColCount(); ++i)
-            document.SetValue(WidthsSection(table), QStringLiteral("colwidth%1").arg(i), QString::number(grid->ColWidths(i)));
+            document.SetValue(WidthsSection(table), QStringLiteral("colwidth%1").arg(i),
+                              QString::number(FileWidth(grid->ColWidths(i))));
     }
     WriteIniDocument(fileName, document);
 }
@@ -122,7 +138,7 @@ void TFormMain::ShowHideColumn(TCodeTable table, QAction* item)
         return;
     if (grid->ColWidths(col) < 1) {
         const bool described = std::size_t(col) < ResultTable(table).ColumnCount();
-        const int width = described ? DefaultWidth(table, col) : grid->DefaultColWidth();
+        const int width = described ? ShownWidth(DefaultWidth(table, col)) : grid->DefaultColWidth();
         grid->SetColWidths(col, width);
     } else {
         grid->SetColWidths(col, -1);

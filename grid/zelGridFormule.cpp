@@ -4,8 +4,10 @@
 #include "FormLook.h"
 #include "Graphics.h"
 #include "Memo.h"
+#include "WidgetClick.h"
 #include "zelGrid.h"
 
+#include <QCloseEvent>
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QListWidget>
@@ -50,13 +52,13 @@ TzelGridFormuleF& TzelGridFormuleF::Obtain()
 }
 
 TzelGridFormuleF::TzelGridFormuleF()
-    : QWidget(nullptr, OnTopDialogFlags)
+    : QDialog(nullptr, OnTopDialogFlags), scale_(DesktopFontScale())
 {
     // A helper window: the program ends when its main window closes, editor or not.
     setAttribute(Qt::WA_QuitOnClose, false);
     setWindowTitle(QStringLiteral("Formule Editor"));
     BuildControls();
-    setFixedSize(ClientWidth, ClientHeight);
+    setFixedSize(Scaled(ClientWidth, scale_), Scaled(ClientHeight, scale_));
     CenterOnScreen(this);
 }
 
@@ -64,9 +66,15 @@ TzelGridFormuleF::~TzelGridFormuleF() = default;
 
 void TzelGridFormuleF::BuildControls()
 {
+    // Its places and sizes grow with the desktop's font.
+    const int clientWidth = Scaled(ClientWidth, scale_);
+    const int clientHeight = Scaled(ClientHeight, scale_);
+    const int opsHeight = Scaled(OpsHeight, scale_);
+    const int formuleHeight = Scaled(FormuleHeight, scale_);
     ops = new QListWidget(this);
+    ops->setAccessibleName(QStringLiteral("Operators and functions"));
     // The 28 items in three columns of ten rows fill the list's height exactly.
-    const int rowHeight = (OpsHeight - 1) / OpsRows; // the view wraps before its last pixel
+    const int rowHeight = (opsHeight - 1) / OpsRows; // the view wraps before its last pixel
     QFont bold = ops->font();
     bold.setBold(true);
     while (QFontMetrics(bold).height() > rowHeight && bold.pointSizeF() > 6)
@@ -79,24 +87,31 @@ void TzelGridFormuleF::BuildControls()
     ops->setWrapping(true);
     ops->setResizeMode(QListView::Adjust);
     ops->setUniformItemSizes(true);
-    ops->setGridSize(QSize(ClientWidth / OpsColumns, rowHeight));
+    ops->setGridSize(QSize(clientWidth / OpsColumns, rowHeight));
     ops->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     ops->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     for (const char* item : OpsItems)
         ops->addItem(QString::fromLatin1(item));
-    ops->setGeometry(0, 0, ClientWidth, OpsHeight);
+    ops->setGeometry(0, 0, clientWidth, opsHeight);
 
     formule = new TMemo(this);
-    formule->setGeometry(0, OpsHeight, ClientWidth, FormuleHeight);
+    formule->setAccessibleName(QStringLiteral("Formula"));
+    formule->SetTabLeaves(true);
+    formule->setGeometry(0, opsHeight, clientWidth, formuleHeight);
 
-    const int buttonTop = OpsHeight + FormuleHeight + 5;
-    const int buttonHeight = ClientHeight - buttonTop - 5;
+    const int buttonTop = opsHeight + formuleHeight + Scaled(5, scale_);
+    const int buttonHeight = clientHeight - buttonTop - Scaled(5, scale_);
+    const int buttonWidth = Scaled(94, scale_);
     btnApply = new QPushButton(QStringLiteral("Apply"), this);
-    btnApply->setGeometry(8, buttonTop, 94, buttonHeight);
+    btnApply->setGeometry(Scaled(8, scale_), buttonTop, buttonWidth, buttonHeight);
     btnClose = new QPushButton(QStringLiteral("Close"), this);
-    btnClose->setGeometry(ClientWidth - 8 - 94, buttonTop, 94, buttonHeight);
+    btnClose->setGeometry(clientWidth - Scaled(8, scale_) - buttonWidth, buttonTop, buttonWidth, buttonHeight);
+    // Enter belongs to the list and the formula; no button is the default.
+    for (QPushButton* button : {btnApply, btnClose})
+        button->setAutoDefault(false);
 
     connect(ops, &QListWidget::itemClicked, this, &TzelGridFormuleF::OpsClick);
+    OnItemKey(ops, [this](QListWidgetItem* item) { OpsClick(item); });
     connect(btnApply, &QPushButton::clicked, this, &TzelGridFormuleF::Apply);
     connect(btnClose, &QPushButton::clicked, this, &TzelGridFormuleF::CloseEditor);
 }
@@ -142,6 +157,16 @@ void TzelGridFormuleF::CloseEditor()
 {
     SwitchFormuleModeOff();
     close();
+}
+
+void TzelGridFormuleF::reject()
+{
+    CloseEditor();
+}
+
+void TzelGridFormuleF::closeEvent(QCloseEvent* event)
+{
+    event->accept();
 }
 
 // ---- the grid command ----------------------------------------------------------------

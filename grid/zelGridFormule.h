@@ -3,9 +3,10 @@
 // and never modal. It edits the text of one cell of a grid; its list inserts
 // operators, functions and built-in names at the caret, and while the grid's
 // FormuleMode is on every cell selected in a grid inserts that cell's reference.
+// Esc closes it as Close does.
 
+#include <QDialog>
 #include <QPointer>
-#include <QWidget>
 
 class QListWidget;
 class QListWidgetItem;
@@ -13,7 +14,7 @@ class QPushButton;
 class TMemo;
 class TzelGrid;
 
-class TzelGridFormuleF : public QWidget {
+class TzelGridFormuleF : public QDialog {
     Q_OBJECT
 public:
     // The one window, or nullptr before the first use (and after the program ends).
@@ -43,11 +44,19 @@ public:
     QPushButton* btnApply = nullptr;
     QPushButton* btnClose = nullptr;
 
+    // Esc: Close.
+    void reject() override;
+
+protected:
+    // Closing the window by its frame only hides it; FormuleMode stays as it is.
+    void closeEvent(QCloseEvent* event) override;
+
 private:
     TzelGridFormuleF();
     void BuildControls();
     void SwitchFormuleModeOff();
 
+    double scale_;
     QPointer<TzelGrid> grid_;
     int targetCol_ = 0;
     int targetRow_ = 0;

@@ -65,7 +65,6 @@ TzelGridPreviewF::~TzelGridPreviewF() = default;
 void TzelGridPreviewF::BuildControls()
 {
     auto* panel = new QWidget(this);
-    panel->setFixedWidth(170);
     auto* left = new QVBoxLayout(panel);
     left->setContentsMargins(4, 4, 4, 4);
     auto* buttons = new QHBoxLayout;
@@ -101,6 +100,12 @@ void TzelGridPreviewF::BuildControls()
     lblpages = new QLabel(panel);
     chkLive = new QCheckBox(QStringLiteral("Live"), panel);
     chkLive->setChecked(true);
+    // Names a screen reader reads for the controls that have no caption of their own.
+    ListHeaders->setAccessibleName(QStringLiteral("Header and footer options"));
+    EditHeader->setAccessibleName(QStringLiteral("Header or footer option"));
+    Margins->setAccessibleName(QStringLiteral("Margins and sizes"));
+    EditMargin->setAccessibleName(QStringLiteral("Margin or size"));
+    EditPage->setAccessibleName(QStringLiteral("Page shown"));
 
     left->addWidget(EditHeader);
     left->addWidget(ListHeaders);
@@ -113,11 +118,14 @@ void TzelGridPreviewF::BuildControls()
     left->addLayout(pageRow);
     left->addWidget(chkLive);
     left->addStretch();
+    // 170 pixels, or wider where a larger desktop font needs it.
+    panel->setFixedWidth(std::max(170, panel->sizeHint().width()));
 
     ScrollBox1 = new QScrollArea(this);
     ScrollBox1->setBackgroundRole(QPalette::Dark);
     PreviewImage = new QLabel;
     PreviewImage->setScaledContents(false);
+    PreviewImage->setAccessibleName(QStringLiteral("Page preview"));
     ScrollBox1->setWidget(PreviewImage);
     PreviewImage->installEventFilter(this);
 
@@ -180,6 +188,7 @@ void TzelGridPreviewF::CountPages()
     if (!grid_)
         return;
     const int pages = grid_->PageCount();
+    pages_ = pages;
     const bool wasUpdating = updating_;
     updating_ = true;
     EditPage->setMaximum(std::max(1, pages)); // moves the page shown back within them
@@ -200,6 +209,11 @@ void TzelGridPreviewF::Display(const QImage& image)
 {
     PreviewImage->setPixmap(QPixmap::fromImage(image));
     PreviewImage->resize(image.size());
+    // Which page the picture shows, for a screen reader.
+    if (grid_)
+        PreviewImage->setAccessibleDescription(QStringLiteral("Page %1 of %2")
+                                                   .arg(grid_->PrintOptions().PreviewPage())
+                                                   .arg(pages_));
 }
 
 void TzelGridPreviewF::DisplayResampled(int width)

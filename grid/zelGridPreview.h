@@ -74,5 +74,6 @@ private:
 
     TzelGrid* grid_ = nullptr;
     QImage printImage_;
+    int pages_ = 0; // as last counted
     bool updating_ = false;
 };

@@ -4,6 +4,7 @@
 #include "FormLook.h"
 #include "Graphics.h"
 #include "Memo.h"
+#include "WidgetClick.h"
 #include "zelGrid.h"
 
 #include <QApplication>
@@ -12,42 +13,46 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace {
 
 constexpr int ClientWidth = 582;
 constexpr int ClientHeight = 277;
+constexpr int FieldsWidth = 150;
 constexpr TColor FieldsColor = 16759535;
 constexpr TColor OpsColor = 16773050;
 
 const char* const kOperators[] = {"=", "<>", ">", ">=", "<", "<=", "contains", "not contains"};
 
-// A caption above a list, as one column of the dialog.
-QListWidget* AddListColumn(QHBoxLayout* row, const QString& caption, int width, TColor color)
+// The column of a list at least `width` wide, and as wide as its longest item needs.
+void FitListColumn(QListWidget* list, int width)
+{
+    const int needed = list->sizeHintForColumn(0) + 2 * list->frameWidth() + list->verticalScrollBar()->sizeHint().width() + 4;
+    list->parentWidget()->setFixedWidth(std::max(width, needed));
+}
+
+// A caption above a list, as one column of the dialog, at least `width` wide and
+// as wide as its longest item needs.
+QListWidget* AddListColumn(QHBoxLayout* row, const QString& caption, int width, TColor color, const QStringList& items)
 {
     auto* column = new QVBoxLayout;
-    column->addWidget(new QLabel(caption));
+    auto* label = new QLabel(caption);
+    column->addWidget(label);
     auto* list = new QListWidget;
+    label->setBuddy(list); // the list's name for a screen reader
     SetBaseColor(list, color);
+    list->addItems(items);
     column->addWidget(list);
     auto* panel = new QWidget;
-    panel->setFixedWidth(width);
     panel->setLayout(column);
+    FitListColumn(list, width);
     column->setContentsMargins(0, 0, 0, 0);
     row->addWidget(panel);
     return list;
-}
-
-// The operator column is narrow: a smaller font keeps "not contains" whole where
-// the desktop font is wider than the column allows.
-void FitOperatorsToWidth(QListWidget* list)
-{
-    const int room = 80 - 2 * list->frameWidth() - 8;
-    QFont font = list->font();
-    while (font.pointSizeF() > 6 && QFontMetrics(font).horizontalAdvance(QStringLiteral("not contains")) > room)
-        font.setPointSizeF(font.pointSizeF() - 0.5);
-    list->setFont(font);
 }
 
 } // namespace
@@ -65,23 +70,34 @@ TzelGridQueryF::TzelGridQueryF()
     setAttribute(Qt::WA_QuitOnClose, false);
     setWindowTitle(QStringLiteral("Query Builder"));
     BuildControls();
-    setFixedSize(ClientWidth, ClientHeight);
+    FitToContent();
+}
+
+void TzelGridQueryF::FitToContent()
+{
+    // The design size, or larger where a larger desktop font needs it.
+    setMinimumSize(0, 0);
+    setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    setFixedSize(std::max(ClientWidth, sizeHint().width()), std::max(ClientHeight, sizeHint().height()));
 }
 
 void TzelGridQueryF::BuildControls()
 {
     auto* row = new QHBoxLayout(this);
     row->setContentsMargins(5, 5, 5, 5);
-    ListFields = AddListColumn(row, QStringLiteral("Fields:"), 150, FieldsColor);
-    ListOps = AddListColumn(row, QStringLiteral("Ops:"), 80, OpsColor);
-    ListOps->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    ListFields = AddListColumn(row, QStringLiteral("Fields:"), FieldsWidth, FieldsColor, {});
+    QStringList operators;
     for (const char* op : kOperators)
-        ListOps->addItem(QString::fromLatin1(op));
-    FitOperatorsToWidth(ListOps);
+        operators << QString::fromLatin1(op);
+    ListOps = AddListColumn(row, QStringLiteral("Ops:"), 80, OpsColor, operators);
+    ListOps->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 
     auto* right = new QVBoxLayout;
-    right->addWidget(new QLabel(QStringLiteral("Query:")));
+    auto* queryLabel = new QLabel(QStringLiteral("Query:"));
+    right->addWidget(queryLabel);
     QMemo = new TMemo;
+    queryLabel->setBuddy(QMemo);
+    QMemo->SetTabLeaves(true);
     QMemo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     right->addWidget(QMemo);
     chkIgnoreCase = new QCheckBox(QStringLiteral("Ignore upper / lower case"));
@@ -103,6 +119,9 @@ void TzelGridQueryF::BuildControls()
     keys->SetCancelButton(btnClose);
     connect(ListFields, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) { FieldClicked(ListFields->row(item)); });
     connect(ListOps, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) { OperatorClicked(ListOps->row(item)); });
+    // Enter or Space on an item inserts it, as a click does.
+    OnItemKey(ListFields, [this](QListWidgetItem* item) { FieldClicked(ListFields->row(item)); });
+    OnItemKey(ListOps, [this](QListWidgetItem* item) { OperatorClicked(ListOps->row(item)); });
     connect(btnApply, &QPushButton::clicked, this, &TzelGridQueryF::Apply);
     connect(btnShowAll, &QPushButton::clicked, this, &TzelGridQueryF::ShowAll);
     connect(btnClose, &QPushButton::clicked, this, &QDialog::reject);
@@ -112,6 +131,8 @@ void TzelGridQueryF::SetFields(const QStringList& names)
 {
     ListFields->clear();
     ListFields->addItems(names);
+    FitListColumn(ListFields, FieldsWidth);
+    FitToContent();
 }
 
 void TzelGridQueryF::FieldClicked(int index)

@@ -43,6 +43,7 @@ protected:
 private:
     TzelGridQueryF();
     void BuildControls();
+    void FitToContent();
 
     QPointer<TzelGrid> grid_;
 };

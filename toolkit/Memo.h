@@ -5,6 +5,7 @@
 // drop carries no text. The platform's own paste reads the first format of the
 // clipboard unchecked, and an X11 clipboard without an owner has none: every
 // multi-line box of the program is a TMemo so that no paste reaches that code.
+// SetTabLeaves: Tab and Shift+Tab move the focus on, and Ctrl+Tab types a tab.
 
 #include <QPlainTextEdit>
 
@@ -13,7 +14,15 @@ class TMemo : public QPlainTextEdit {
 public:
     explicit TMemo(QWidget* parent = nullptr);
 
+    void SetTabLeaves(bool on);
+    bool TabLeaves() const { return tabLeaves_; }
+
 protected:
+    bool event(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     bool canInsertFromMimeData(const QMimeData* source) const override;
     void insertFromMimeData(const QMimeData* source) override;
+
+private:
+    bool tabLeaves_ = false;
 };

@@ -1,5 +1,7 @@
 #include "WidgetClick.h"
 
+#include <QKeyEvent>
+#include <QListWidget>
 #include <QMouseEvent>
 #include <QWidget>
 
@@ -38,7 +40,36 @@ private:
     bool pressed_ = false;
 };
 
+class TItemKeyFilter : public QObject {
+public:
+    TItemKeyFilter(QListWidget* list, std::function<void(QListWidgetItem*)> handler)
+        : QObject(list), handler_(std::move(handler))
+    {
+    }
+
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() != QEvent::KeyPress)
+            return false;
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const bool choose = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter || key->key() == Qt::Key_Space;
+        QListWidgetItem* item = static_cast<QListWidget*>(watched)->currentItem();
+        if (!choose || (key->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier || !item)
+            return false;
+        handler_(item);
+        return true;
+    }
+
+private:
+    std::function<void(QListWidgetItem*)> handler_;
+};
+
 } // namespace
+
+void OnItemKey(QListWidget* list, std::function<void(QListWidgetItem*)> handler)
+{
+    list->installEventFilter(new TItemKeyFilter(list, std::move(handler)));
+}
 
 void OnClickOf(QWidget* widget, std::function<void()> handler)
 {

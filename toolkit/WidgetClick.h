@@ -5,7 +5,13 @@
 
 #include <functional>
 
+class QListWidget;
+class QListWidgetItem;
 class QWidget;
 
 // Calls `handler` on every click of `widget`; the filter lives as long as the widget.
 void OnClickOf(QWidget* widget, std::function<void()> handler);
+
+// Calls `handler` with a list's current item when Enter or Space is pressed on
+// it: the keyboard's click on an item of a list whose items are clicked to use them.
+void OnItemKey(QListWidget* list, std::function<void(QListWidgetItem*)> handler);
