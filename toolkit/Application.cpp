@@ -1,8 +1,13 @@
 #include "Application.h"
 
 #include "Dialogs.h"
+#include "FocusFrameStyle.h"
 
-TApplication::TApplication(int& argc, char** argv) : QApplication(argc, argv) {}
+TApplication::TApplication(int& argc, char** argv) : QApplication(argc, argv)
+{
+    // The desktop's style, with the keyboard's focus shown on every control.
+    setStyle(new TFocusFrameStyle);
+}
 
 QString TApplication::Title() const { return applicationDisplayName(); }
 
