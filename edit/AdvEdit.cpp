@@ -17,6 +17,18 @@
 namespace {
 
 constexpr QColor kPlaceholderGrey(128, 128, 128);
+
+// The grey of the placeholder on the light field it was chosen for; on a dark
+// field (a dark desktop palette) a lighter grey, light enough to be read.
+QColor PlaceholderColor(const QColor& field)
+{
+    if (field.lightnessF() >= 0.5)
+        return kPlaceholderGrey;
+    QColor grey = kPlaceholderGrey;
+    while (ContrastRatio(grey, field) < 4.5 && grey.red() < 255)
+        grey = QColor(grey.red() + 1, grey.green() + 1, grey.blue() + 1);
+    return grey;
+}
 constexpr QColor kErrorMarkerRed(255, 0, 0);
 
 bool IsTextLikeType(TAdvEditType type)
@@ -693,7 +705,7 @@ void TAdvEdit::PaintAfterNative(QPainter& painter)
         QFont surfaceFont = QApplication::font();
         surfaceFont.setResolveMask(QFont::AllPropertiesResolved);
         painter.setFont(surfaceFont);
-        painter.setPen(kPlaceholderGrey);
+        painter.setPen(PlaceholderColor(palette().color(QPalette::Base)));
         painter.drawText(QRect(2, 2, width() - 2, height() - 2), Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine,
                          emptyText_);
     }
