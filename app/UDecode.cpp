@@ -23,6 +23,14 @@ namespace {
 
 constexpr int kClientWidth = 560;
 
+// A value the mouse can select and copy; an empty one offers nothing, so it takes
+// no focus (and is no unnamed control for a screen reader).
+void SetSelectableText(QLabel* label, const QString& text)
+{
+    label->setText(text);
+    label->setTextInteractionFlags(text.isEmpty() ? Qt::NoTextInteraction : Qt::TextSelectableByMouse);
+}
+
 // Room left between the found row and this window when the window moves.
 constexpr int kClearance = 4;
 
@@ -66,7 +74,6 @@ void TFormDecode::BuildControls()
             // the layout only when an input reads two ways.
             QLabel* value = new QLabel(this);
             value->hide();
-            value->setTextInteractionFlags(Qt::TextSelectableByMouse);
             (*labels)[std::size_t(i)] = value;
         }
         fields_->addWidget(Values[std::size_t(i)], i, 1, 1, 2);
@@ -85,7 +92,6 @@ void TFormDecode::BuildControls()
     btnFind = new QPushButton(QStringLiteral("&Find"));
     LabelFound = new QLabel;
     LabelFoundPlate = new QLabel;
-    LabelFoundPlate->setTextInteractionFlags(Qt::TextSelectableByMouse);
     QFont plateFont = LabelFoundPlate->font();
     plateFont.setBold(true);
     LabelFoundPlate->setFont(plateFont);
@@ -110,7 +116,7 @@ void TFormDecode::BuildControls()
 void TFormDecode::ClearFound()
 {
     LabelFound->clear();
-    LabelFoundPlate->clear();
+    SetSelectableText(LabelFoundPlate, QString());
 }
 
 void TFormDecode::CodeChanged()
@@ -204,7 +210,7 @@ void TFormDecode::ShowValues(std::array<QLabel*, kFieldRows>& labels, const std:
     const QFont bits = QFontDatabase::systemFont(QFontDatabase::FixedFont);
     for (std::size_t i = 0; i < labels.size(); ++i) {
         const bool used = i < fields.size();
-        labels[i]->setText(used ? fields[i].Value : QString());
+        SetSelectableText(labels[i], used ? fields[i].Value : QString());
         labels[i]->setFont(used && fields[i].Bits ? bits : font());
         QPalette palette = labels[i]->palette();
         const QColor back = this->palette().color(QPalette::Window);
@@ -265,7 +271,7 @@ void TFormDecode::Find()
     const std::vector<int> rows = MatchingRows(grid);
     if (rows.empty()) {
         LabelFound->setText(QStringLiteral("no row has this code"));
-        LabelFoundPlate->clear();
+        SetSelectableText(LabelFoundPlate, QString());
         Announce(LabelFound->text());
         return;
     }
@@ -278,7 +284,7 @@ void TFormDecode::Find()
     KeepClearOf(grid, *found);
     LabelFound->setText(QStringLiteral("%1 of %2 rows").arg(found - rows.begin() + 1).arg(rows.size()));
     const int plateCol = std::max(0, grid->HeaderColumn(kWiegand26Columns[Wiegand26Column::Plate].Header));
-    LabelFoundPlate->setText(grid->Cells(plateCol, *found));
+    SetSelectableText(LabelFoundPlate, grid->Cells(plateCol, *found));
     Announce(LabelFound->text() + QStringLiteral(": ") + LabelFoundPlate->text());
 }
 

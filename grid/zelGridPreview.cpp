@@ -123,6 +123,7 @@ void TzelGridPreviewF::BuildControls()
 
     ScrollBox1 = new QScrollArea(this);
     ScrollBox1->setBackgroundRole(QPalette::Dark);
+    ScrollBox1->setAccessibleName(QStringLiteral("Page view"));
     PreviewImage = new QLabel;
     PreviewImage->setScaledContents(false);
     PreviewImage->setAccessibleName(QStringLiteral("Page preview"));

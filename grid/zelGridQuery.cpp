@@ -43,7 +43,8 @@ QListWidget* AddListColumn(QHBoxLayout* row, const QString& caption, int width, 
     auto* label = new QLabel(caption);
     column->addWidget(label);
     auto* list = new QListWidget;
-    label->setBuddy(list); // the list's name for a screen reader
+    label->setBuddy(list);
+    list->setAccessibleName(QString(caption).remove(QLatin1Char(':'))); // lists take no name from a buddy
     SetBaseColor(list, color);
     list->addItems(items);
     column->addWidget(list);
