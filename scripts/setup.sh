@@ -13,6 +13,8 @@ packages=(
   clang libclang-rt-14-dev
   xvfb xauth xdotool xclip x11-utils imagemagick poppler-utils
   python3 python3-xlib gdb man-db groff-base
+  # accessibility: the AT-SPI bus and registry on a private session bus, read with pyatspi
+  at-spi2-core dbus-daemon dbus-bin python3-pyatspi python3-gi
   # packaging: the checks a distribution runs on the .deb
   lintian desktop-file-utils appstream
   # printing: Qt's CUPS support, and the CUPS server with cups-pdf queues the tests start
