@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <utility>
 
 namespace {
 
@@ -207,6 +208,9 @@ public:
         cells_.insert(key, QAccessible::registerAccessibleInterface(cell));
         return cell;
     }
+    // Whether a change of the grid's lines starts now (false while one is told of already).
+    bool StartLinesChange() { return !std::exchange(linesChanging_, true); }
+    void EndLinesChange() { linesChanging_ = false; }
     // The interface of a grid cell if a screen reader has seen it, else nullptr.
     QAccessibleInterface* SeenCell(int col, int row) const
     {
@@ -414,6 +418,7 @@ private:
     }
 
     mutable QHash<quint64, QAccessible::Id> cells_;
+    bool linesChanging_ = false;
 };
 
 QList<QAccessibleInterface*> TGridCell::HeaderCells(bool columnHeaders) const
@@ -528,10 +533,22 @@ void TextChanged(TStringGrid* grid, int col, int row, const QString& oldText, co
 
 void LinesChanged(TStringGrid* grid)
 {
-    if (!ListeningTable(grid))
+    TGridTable* table = ListeningTable(grid);
+    if (!table || !table->StartLinesChange())
         return;
-    QAccessibleTableModelChangeEvent change(grid, QAccessibleTableModelChangeEvent::ModelReset);
-    QAccessible::updateAccessibility(&change);
+    // A list opened adds its rows one by one: the screen reader hears of them once,
+    // when the work is done, not a million times.
+    QMetaObject::invokeMethod(
+        grid,
+        [grid] {
+            TGridTable* table = ListeningTable(grid);
+            if (!table)
+                return;
+            table->EndLinesChange();
+            QAccessibleTableModelChangeEvent change(grid, QAccessibleTableModelChangeEvent::ModelReset);
+            QAccessible::updateAccessibility(&change);
+        },
+        Qt::QueuedConnection);
 }
 
 } // namespace GridAccessibility
