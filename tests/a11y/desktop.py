@@ -32,23 +32,25 @@ class Desktop:
                            "--address=unix:path=" + os.path.join(self.base, "run", "bus")], stdout=subprocess.PIPE)
         os.environ["DBUS_SESSION_BUS_ADDRESS"] = bus.stdout.readline().decode().strip()
         self._spawn([os.environ.get("ATSPI_BUS_LAUNCHER", "/usr/libexec/at-spi-bus-launcher"), "--launch-immediately"])
-        # A screen reader that starts says so on the bus; programs then expose their trees.
-        self._retry(lambda: subprocess.run(
-            ["dbus-send", "--session", "--dest=org.a11y.Bus", "--print-reply", "/org/a11y/bus",
-             "org.freedesktop.DBus.Properties.Set", "string:org.a11y.Status", "string:IsEnabled",
-             "variant:boolean:true"], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL).returncode == 0,
-            "the accessibility bus did not start")
+        self._retry(lambda: self.screen_reader(True), "the accessibility bus did not start")
         import pyatspi  # imported once the bus is there: it connects at once
         self.atspi = pyatspi
         self.work = self._dir("work")
         home = self._dir("home")
-        self.copy = os.path.join(self.base, "bin", "corvana")
-        os.makedirs(os.path.dirname(self.copy))
-        shutil.copy2(program, self.copy)
+        self.program_file = program
         self.env = dict(os.environ, HOME=home, XDG_CONFIG_HOME=os.path.join(home, ".config"), LANG="C.UTF-8",
                         QT_QPA_PLATFORM="xcb", CUPS_SERVER=os.path.join(self.base, "no-printers"))
         self.env.pop("QT_QPA_PLATFORMTHEME", None)
         self.events = []
+
+    def screen_reader(self, on):
+        """Says on the bus that a screen reader listens (or no longer does), as one
+        that starts does; programs then expose their trees (or stop)."""
+        return subprocess.run(
+            ["dbus-send", "--session", "--dest=org.a11y.Bus", "--print-reply", "/org/a11y/bus",
+             "org.freedesktop.DBus.Properties.Set", "string:org.a11y.Status", "string:IsEnabled",
+             "variant:boolean:" + ("true" if on else "false")],
+            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL).returncode == 0
 
     def _dir(self, name, mode=0o755):
         path = os.path.join(self.base, name)
@@ -89,7 +91,10 @@ class Desktop:
     # ---- the program ------------------------------------------------------------------
 
     def start(self):
-        self.program = subprocess.Popen([self.copy], cwd=self.work, env=self.env,
+        copy = os.path.join(self.base, "bin", "corvana")
+        os.makedirs(os.path.dirname(copy), exist_ok=True)
+        shutil.copy2(self.program_file, copy)
+        self.program = subprocess.Popen([copy], cwd=self.work, env=self.env,
                                         stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         self.app = None
         self._retry(self._find_app, "corvana shows no window to the screen reader", 60)
