@@ -38,6 +38,16 @@ shift 2
 exec setpriv --reuid="$uid" --regid="$uid" --clear-groups --inh-caps=-all -- "$@"
 """
 
+# Runs a command as the given user, who has an account in this mount namespace only.
+ACCOUNT_SCRIPT = r"""
+set -e
+mount --bind "$1" /etc/passwd
+mount --bind "$2" /etc/group
+uid=$3
+shift 3
+exec setpriv --reuid="$uid" --regid="$uid" --clear-groups --inh-caps=-all -- "$@"
+"""
+
 
 def unprivileged_uid():
     """A user id with no account on this machine, for the program to run as."""
@@ -149,6 +159,14 @@ class Sandbox:
             self.namespace = self._namespace_works()
         self._start_xserver()
         self.screen = Screen(self.display)
+        self.bus = None
+        self.bus_processes = []  # each leads a process group: the buses start more
+        if os.environ.get("CORVANA_MONKEY_SCREEN_READER"):
+            try:
+                self._start_screen_reader()
+            except BaseException:
+                self.close()
+                raise
 
     def _dir(self, name, mode=0o755):
         path = os.path.join(self.base, name)
@@ -204,6 +222,56 @@ class Sandbox:
             os.chown(self.xauthority, self.uid, self.uid)
         os.environ["XAUTHORITY"] = self.xauthority
 
+    # ---- a screen reader ---------------------------------------------------------
+
+    def _as_account(self, command):
+        """The command as the program's user, which as root is given an account in
+        a private mount namespace: the desktop's buses look their user up and
+        refuse one they cannot find."""
+        if not self.as_root:
+            return command
+        passwd, group = os.path.join(self.base, "passwd"), os.path.join(self.base, "group")
+        if not os.path.exists(passwd):
+            for name, line in ((passwd, "monkey:x:%d:%d:monkey:%s:/bin/sh\n" % (self.uid, self.uid, self.home)),
+                               (group, "monkey:x:%d:\n" % self.uid)):
+                shutil.copy("/etc/" + os.path.basename(name), name)
+                with open(name, "a") as f:
+                    f.write(line)
+        return ["unshare", "--mount", "--propagation", "private", "sh", "-c", ACCOUNT_SCRIPT, "sh",
+                passwd, group, str(self.uid)] + command
+
+    def _start_screen_reader(self):
+        """A session bus, the accessibility bus on it told that a screen reader
+        listens, and screen_reader.py asking about whatever the program tells; all
+        as the program's user, whose buses they are."""
+        env = {"PATH": "/usr/bin:/bin", "HOME": self.home, "XDG_RUNTIME_DIR": self.runtime,
+               "DISPLAY": self.display, "XAUTHORITY": self.xauthority, "LANG": "C.UTF-8"}
+        log = open(os.path.join(self.logs, "screen-reader.txt"), "ab")
+        def spawn(command, **options):
+            process = subprocess.Popen(self._as_account(command), env=env, stdin=subprocess.DEVNULL,
+                                       stderr=log, start_new_session=True, **options)
+            self.bus_processes.append(process)
+            return process
+        bus = spawn(["dbus-daemon", "--session", "--nofork", "--print-address=1",
+                     "--address=unix:path=" + os.path.join(self.runtime, "bus")], stdout=subprocess.PIPE)
+        self.bus = bus.stdout.readline().decode().strip()
+        if not self.bus:
+            raise RuntimeError("the session bus did not start")
+        env["DBUS_SESSION_BUS_ADDRESS"] = self.bus
+        spawn(["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"], stdout=log)
+        enable = self._as_account(["dbus-send", "--session", "--dest=org.a11y.Bus", "--print-reply", "/org/a11y/bus",
+                                   "org.freedesktop.DBus.Properties.Set", "string:org.a11y.Status",
+                                   "string:IsEnabled", "variant:boolean:true"])
+        deadline = time.monotonic() + 20
+        while subprocess.run(enable, env=env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL).returncode:
+            if time.monotonic() > deadline:
+                raise RuntimeError("the accessibility bus did not start")
+            time.sleep(0.1)
+        reader = spawn(["/usr/bin/python3", os.path.join(HERE, "screen_reader.py")], stdout=subprocess.PIPE)
+        if reader.stdout.readline().strip() != b"listening":
+            raise RuntimeError("the screen reader did not start")
+        log.close()
+
     def helper_environment(self):
         env = dict(os.environ)
         env.update(DISPLAY=self.display, XAUTHORITY=self.xauthority)
@@ -242,7 +310,7 @@ class Sandbox:
             "QT_QPA_PLATFORM": "xcb",
             # No printer server: printing finds no printers instead of the machine's.
             "CUPS_SERVER": os.path.join(self.runtime, "no-printers"),
-            "DBUS_SESSION_BUS_ADDRESS": "unix:path=" + os.path.join(self.runtime, "no-bus"),
+            "DBUS_SESSION_BUS_ADDRESS": self.bus or "unix:path=" + os.path.join(self.runtime, "no-bus"),
             "ASAN_OPTIONS": "abort_on_error=1:detect_leaks=1:log_path=" + logs,
             "UBSAN_OPTIONS": "print_stacktrace=1:halt_on_error=1:log_path=" + logs,
             "LSAN_OPTIONS": "suppressions=%s:print_suppressions=0" % supp,
@@ -342,6 +410,12 @@ class Sandbox:
 
     def close(self):
         self.kill_program()
+        for leader in self.bus_processes:
+            try:
+                os.killpg(leader.pid, signal.SIGKILL)
+            except ProcessLookupError:
+                pass
+            leader.wait()
         for helper in self.helpers:
             if helper.poll() is None:
                 helper.kill()
