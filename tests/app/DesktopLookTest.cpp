@@ -127,7 +127,6 @@ TEST_F(DesktopLookTest, UnderADarkPaletteEveryTextReads)
     QApplication::processEvents();
 
     const QImage shot = form->grab().toImage();
-    shot.save("/tmp/corvana-dark.png");
     // Every cell with text, header, bands, selection and the shared-code orange.
     for (int row = 0; row < grid->RowCount(); ++row)
         for (int col = 0; col < grid->ColCount(); ++col) {
