@@ -536,15 +536,16 @@ void LinesChanged(TStringGrid* grid)
     TGridTable* table = ListeningTable(grid);
     if (!table || !table->StartLinesChange())
         return;
-    // A list opened adds its rows one by one: the screen reader hears of them once,
-    // when the work is done, not a million times.
+    // A view hides or shows its rows one at a time, up to a million of them: the
+    // screen reader hears of the change once, when the work is done.
     QMetaObject::invokeMethod(
         grid,
         [grid] {
-            TGridTable* table = ListeningTable(grid);
-            if (!table)
+            TGridTable* table = TableOf(grid);
+            if (table)
+                table->EndLinesChange(); // also when the screen reader has left meanwhile
+            if (!ListeningTable(grid))
                 return;
-            table->EndLinesChange();
             QAccessibleTableModelChangeEvent change(grid, QAccessibleTableModelChangeEvent::ModelReset);
             QAccessible::updateAccessibility(&change);
         },
