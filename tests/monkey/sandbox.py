@@ -246,6 +246,9 @@ class Sandbox:
         as the program's user, whose buses they are."""
         env = {"PATH": "/usr/bin:/bin", "HOME": self.home, "XDG_RUNTIME_DIR": self.runtime,
                "DISPLAY": self.display, "XAUTHORITY": self.xauthority, "LANG": "C.UTF-8"}
+        with open(os.path.join(self.base, "lsan.supp"), "a") as supp, \
+                open(os.path.join(HERE, "screen_reader.supp")) as more:
+            supp.write(more.read())
         log = open(os.path.join(self.logs, "screen-reader.txt"), "ab")
         def spawn(command, **options):
             process = subprocess.Popen(self._as_account(command), env=env, stdin=subprocess.DEVNULL,
