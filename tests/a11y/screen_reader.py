@@ -7,8 +7,9 @@ Plates typed, then the grid read as a table (its headers, every cell, the
 description of a code that two plates share, the rows a view hides left out),
 the current cell followed through arrow keys by its focus events, a range
 selected by keys, the status bar and the decoder's result told without the focus
-moving, and every focusable control of the main window, the decoder, the query
-builder, the formula editor, the print preview and the import dialog named."""
+moving, sorting and the query builder's list and box by keys alone, and every
+focusable control of the main window, the decoder, the query builder, the
+formula editor, the print preview and the import dialog named."""
 
 import hashlib
 import os
@@ -51,6 +52,28 @@ def choose(desktop, window, name):
 def expect_named(desktop, window, what):
     unnamed = desktop.unnamed_controls(window)
     check(not unnamed, "%s: focusable controls without a name: %s" % (what, unnamed))
+
+
+def query_by_keys(d, dialog):
+    """A field chosen from the list by keys lands in the query; Tab leaves the query."""
+    S = d.atspi
+    def focus_in(name):  # the control, or the part of it that has the focus
+        focus = d.focused()
+        return focus if focus is not None and focus.name == name else (
+            focus.parent if focus is not None and focus.parent.name == name else None)
+    for _ in range(4):
+        if focus_in("Fields"):
+            break
+        d.keys("shift+Tab")
+    check(focus_in("Fields"), "Shift+Tab to the fields: %s" % d.focused())
+    d.keys("Home", "Return")
+    query = focus_in("Query:")
+    check(query is not None, "after Enter on a field: %s" % d.focused())
+    text = query.queryText().getText(0, -1)
+    check(text == "[Number plate] ", "the query: %r" % text)
+    d.keys("Tab")
+    check(d.focused() is not None and d.focused().getRole() == S.ROLE_CHECK_BOX, "Tab from the query: %s" % d.focused())
+    check(query.queryText().getText(0, -1) == text, "Tab typed into the query")
 
 
 def test(d):
@@ -109,6 +132,15 @@ def test(d):
     check(selected == [(1, 2), (2, 2)], "selected %s" % selected)
     check(grid.nSelectedRows == 0 and grid.isSelected(1, 2), "the table's selection")
 
+    # Sorting by keys: the current column, ascending, descending, then as entered.
+    d.keys("ctrl+Home")
+    for presses, first, last in [(1, None, "HK55EVB"), (2, "HK55EVB", None), (3, "HK55EVB", shared[1])]:
+        d.keys("ctrl+shift+s")
+        plates = [row[0] for row in rows()]
+        check(sorted(plates) == sorted(cells[r][0] for r in range(3)), "sorted rows %s" % plates)
+        check((first is None or plates[0] == first) and (last is None or plates[-1] == last)
+              and (presses != 1 or plates[0] != "HK55EVB"), "Ctrl+Shift+S %d times: %s" % (presses, plates))
+
     # Rows a view hides are no rows of the table.
     choose(d, main, "Only plates that share a code")
     check([row[0] for row in rows()] == [shared[0], shared[1]], "shown rows %s" % rows())
@@ -140,10 +172,12 @@ def test(d):
         dialog = d.window(title)
         check(dialog.getRole() == S.ROLE_DIALOG, "%s is a %s" % (title, dialog.getRoleName()))
         expect_named(d, dialog, title)
+        d.focus_window(title)
+        if title == "Query Builder":
+            query_by_keys(d, dialog)
         if title == "Preview":
             pages = d.find_all(dialog, lambda a: a.getRole() == S.ROLE_IMAGE and a.name == "Page preview")
             check(pages and pages[0].description == "Page 1 of 1", "the page: %s" % [p.description for p in pages])
-        d.focus_window(title)
         d.keys("Escape")
         d.pump(0.5)
         check(not dialog.getState().contains(S.STATE_SHOWING), "Esc leaves %s open" % title)
