@@ -23,11 +23,6 @@ namespace {
 constexpr std::size_t kHintPlates = 10;
 constexpr std::size_t kRebuildBatch = 4096;
 
-QString Counted(std::uint64_t n, const char* one, const char* many)
-{
-    return QString::number(n) + QLatin1Char(' ') + QLatin1String(n == 1 ? one : many);
-}
-
 
 } // namespace
 
@@ -48,7 +43,7 @@ TCollisionView::TCollisionView(QMainWindow* window, TzelGrid* sg26, TzelGrid* sg
     statusBar_->addWidget(status_, 1);
     statusBar_->setSizeGripEnabled(false);
 
-    onlyShared_ = viewMenu->addAction(QStringLiteral("Only plates that share a code"), this, [this] { OnlySharedClick(); });
+    onlyShared_ = viewMenu->addAction(tr("Only plates that share a code"), this, [this] { OnlySharedClick(); });
     onlyShared_->setCheckable(true);
     connect(pages_, &QTabWidget::currentChanged, this, [this] { UpdateStatus(); });
 
@@ -323,10 +318,10 @@ QString TCollisionView::CellHint(TzelGrid* grid, int col, int row)
         else
             ++more;
     }
-    QString hint = QStringLiteral("Shares the code %1 with %2")
+    QString hint = tr("Shares the code %1 with %2")
                        .arg(FromUtf8(CodeText(state->table, finder.Code(state->table, id))), others.join(QStringLiteral(", ")));
     if (more > 0)
-        hint += QStringLiteral(" and %1 more").arg(more);
+        hint += tr(" and %n more", "", int(more));
     return hint;
 }
 
@@ -463,7 +458,7 @@ QString TCollisionView::StatusText()
         return QString();
     EnsureCurrent(*state);
     const TCollisionCounts counts = Finder(*state).Counts(state->table);
-    QString text = Counted(counts.Plates, "plate", "plates") + QStringLiteral(", ");
+    QStringList parts{tr("%n plate(s)", "", int(counts.Plates))};
     // While a query or "Only plates that share a code" hides rows, how many show.
     const TzelGrid* grid = state->grid;
     int hiddenHeaders = 0;
@@ -471,9 +466,9 @@ QString TCollisionView::StatusText()
         hiddenHeaders += grid->RowHeights(row) > 0 ? 0 : 1;
     const int hidden = grid->HiddenRowCount() - hiddenHeaders;
     if (hidden > 0)
-        text += QString::number(grid->RowCount() - grid->FixedRows() - hidden) + QStringLiteral(" shown, ");
-    return text + QString::number(counts.RowsInGroups) + QStringLiteral(" share a code, ") +
-           Counted(counts.Repeats, "repeat", "repeats");
+        parts << tr("%n shown", "", grid->RowCount() - grid->FixedRows() - hidden);
+    parts << tr("%n share a code", "", int(counts.RowsInGroups)) << tr("%n repeat(s)", "", int(counts.Repeats));
+    return parts.join(QStringLiteral(", "));
 }
 
 // Rows are hidden and shown one by one: the status is written once they are done.

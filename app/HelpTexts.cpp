@@ -1,8 +1,14 @@
 #include "HelpTexts.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 namespace {
+
+// The help texts' context of translation.
+struct THelpTexts {
+    Q_DECLARE_TR_FUNCTIONS(THelpTexts)
+};
 
 QString JoinWithCr(const QStringList& lines)
 {
@@ -25,36 +31,36 @@ QString TableLine(int k)
     if (k <= 5)
         line += entry(QString(QChar(u'U' + k)), 46 + k);
     else if (k == 8)
-        line += QStringLiteral("\t\u00ABempty\u00BB=000000");
+        line += QLatin1Char('\t') + THelpTexts::tr("«empty»") + QStringLiteral("=000000");
     else if (k == 9)
-        line += QStringLiteral("\t\u00ABother\u00BB=111111");
+        line += QLatin1Char('\t') + THelpTexts::tr("«other»") + QStringLiteral("=111111");
     else
         line += QLatin1Char('\t');
     return line;
 }
 
-const char* const kUtf8Note =
-    "Note that this software uses UTF-8 encoding for license plates with international characters.";
+const char* const kUtf8Note = QT_TRANSLATE_NOOP(
+    "THelpTexts", "Note that this software uses UTF-8 encoding for license plates with international characters.");
 
 } // namespace
 
 QString Wiegand26HelpText()
 {
     return JoinWithCr({
-        QStringLiteral("WIEGAND 26-BIT (SHA-1)"),
+        THelpTexts::tr("WIEGAND 26-BIT (SHA-1)"),
         QString(),
-        QStringLiteral("Number plate = hk 55 evb"),
+        THelpTexts::tr("Number plate = hk 55 evb"),
         QString(),
-        QStringLiteral("1. Turn into upper case = HK 55 EVB"),
-        QStringLiteral("2. Remove spaces = HK55EVB"),
-        QStringLiteral("3. SHA1(\"HK55EVB\") = A44F633C 8A6D1581 50CCEB3E F83D9DE0 BA80CF15"),
-        QStringLiteral("4. Wiegand 26-bit output uses last 24 bits of SHA1 value = 0x80CF15"),
-        QStringLiteral("5. Add leading and trailing parity bits according to wiegand 26-bit format"),
+        THelpTexts::tr("1. Turn into upper case = HK 55 EVB"),
+        THelpTexts::tr("2. Remove spaces = HK55EVB"),
+        THelpTexts::tr("3. SHA1(\"HK55EVB\") = A44F633C 8A6D1581 50CCEB3E F83D9DE0 BA80CF15"),
+        THelpTexts::tr("4. Wiegand 26-bit output uses last 24 bits of SHA1 value = 0x80CF15"),
+        THelpTexts::tr("5. Add leading and trailing parity bits according to wiegand 26-bit format"),
         QString(),
-        QStringLiteral("The Wiegand 26-bit number shall be 0x3019E2A"),
+        THelpTexts::tr("The Wiegand 26-bit number shall be 0x3019E2A"),
         QString(),
         QString(),
-        QString::fromLatin1(kUtf8Note),
+        THelpTexts::tr(kUtf8Note),
         QString(),
     });
 }
@@ -62,23 +68,23 @@ QString Wiegand26HelpText()
 QString Wiegand64HelpText()
 {
     QStringList lines{
-        QStringLiteral("WIEGAND 64-BIT"),
+        THelpTexts::tr("WIEGAND 64-BIT"),
         QString(),
-        QStringLiteral("Number plate = hk 55 evb"),
+        THelpTexts::tr("Number plate = hk 55 evb"),
         QString(),
-        QStringLiteral("1. Turn into upper case = HK 55 EVB"),
-        QStringLiteral("2. Remove spaces = HK55EVB"),
-        QStringLiteral("3. First 4 bits are always 0110."),
-        QStringLiteral("4. Append 10 groups of 6 bits. Each 6-bit group contains a license plate character."),
-        QStringLiteral("     = 000000 000000 000000 100001 100100 010101 010101 011110 101111 011011."),
-        QStringLiteral("5. Convert binary to hex = 0x600002191555EBDB."),
+        THelpTexts::tr("1. Turn into upper case = HK 55 EVB"),
+        THelpTexts::tr("2. Remove spaces = HK55EVB"),
+        THelpTexts::tr("3. First 4 bits are always 0110."),
+        THelpTexts::tr("4. Append 10 groups of 6 bits. Each 6-bit group contains a license plate character."),
+        THelpTexts::tr("     = 000000 000000 000000 100001 100100 010101 010101 011110 101111 011011."),
+        THelpTexts::tr("5. Convert binary to hex = 0x600002191555EBDB."),
         QString(),
-        QStringLiteral("The Wiegand 64-bit number shall be 0x600002191555EBDB"),
+        THelpTexts::tr("The Wiegand 64-bit number shall be 0x600002191555EBDB"),
         QString(),
-        QStringLiteral("\tCharacter conversion table:"),
+        THelpTexts::tr("\tCharacter conversion table:"),
     };
     for (int k = 0; k < 10; ++k)
         lines << TableLine(k);
-    lines << QString() << QString() << QString::fromLatin1(kUtf8Note) << QString();
+    lines << QString() << QString() << THelpTexts::tr(kUtf8Note) << QString();
     return JoinWithCr(lines);
 }

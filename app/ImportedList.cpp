@@ -23,20 +23,20 @@ TImportedList::TImportedList(const QString& fileName) : fileName_(fileName)
     try {
         bytes = ReadFileUpTo(fileName.toStdString(), kImportLimit);
     } catch (const TFileError& error) {
-        throw std::runtime_error(QStringLiteral("Cannot open file \"%1\". %2")
+        throw std::runtime_error(tr("Cannot open file \"%1\". %2")
                                      .arg(fileName, QString::fromStdString(error.Reason))
                                      .toStdString());
     }
     if (!bytes)
-        Fail("the list is larger than 256 MiB");
+        Fail(tr("the list is larger than 256 MiB"));
     // A workbook is a ZIP archive; any ZIP goes to the workbook reader, which
     // says what it lacks when it is none.
     if (!IsZip(SniffContent(*bytes))) {
         try {
             head_ = DecodeListText(*bytes, kHeadBytes);
         } catch (const TNotTextError& error) {
-            throw std::runtime_error(QStringLiteral("Cannot import \"%1\". %2")
-                                         .arg(fileName, NotTextReason(error, QStringLiteral("a list")))
+            throw std::runtime_error(tr("Cannot import \"%1\". %2")
+                                         .arg(fileName, NotTextReason(error, TNotTextFor::List))
                                          .toStdString());
         }
         bytes_ = std::move(*bytes);
@@ -46,18 +46,18 @@ TImportedList::TImportedList(const QString& fileName) : fileName_(fileName)
         workbook_ = TWorkbook::Open(TZipArchive::FromBytes(std::move(*bytes)));
         sheets_ = workbook_->SheetNames();
     } catch (const TWorkbookError& error) {
-        Fail(error.what());
+        Fail(QString::fromUtf8(error.what()));
     }
     if (sheets_.empty())
-        Fail("the workbook has no sheet that holds cells");
+        Fail(tr("the workbook has no sheet that holds cells"));
     ChooseSheet(0);
 }
 
 TImportedList::~TImportedList() = default;
 
-void TImportedList::Fail(const std::string& why) const
+void TImportedList::Fail(const QString& why) const
 {
-    throw std::runtime_error(QStringLiteral("Cannot import \"%1\": %2").arg(fileName_, QString::fromStdString(why)).toStdString());
+    throw std::runtime_error(tr("Cannot import \"%1\": %2").arg(fileName_, why).toStdString());
 }
 
 void TImportedList::ChooseSheet(std::size_t index)
@@ -67,7 +67,7 @@ void TImportedList::ChooseSheet(std::size_t index)
     try {
         workbook_->ReadSheet(index, rows_);
     } catch (const TWorkbookError& error) {
-        Fail(error.what());
+        Fail(QString::fromUtf8(error.what()));
     }
 }
 

@@ -9,6 +9,7 @@
 #include "DelimitedPlateList.h"
 #include "RecordTable.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 #include <memory>
@@ -19,6 +20,7 @@
 class TWorkbook;
 
 class TImportedList {
+    Q_DECLARE_TR_FUNCTIONS(TImportedList)
 public:
     // Reads the file. Throws std::runtime_error with the window's message when
     // it cannot be read or is no list.
@@ -41,7 +43,7 @@ public:
     void ReadPlates(const TDelimitedListOptions& options, TListPlateSink& sink) const;
 
 private:
-    [[noreturn]] void Fail(const std::string& why) const;
+    [[noreturn]] void Fail(const QString& why) const;
 
     QString fileName_;
     std::string bytes_; // a text list, as the file holds it

@@ -15,6 +15,8 @@ class TNotTextError;
 QString OpenedListStatus(const QString& fileName, const TDelimiterLook& look, std::size_t accepted,
                          const TIssueTally& unread);
 QString ImportedListStatus(const QString& fileName, std::size_t imported, const TIssueTally& issues);
-// The reason a file that is not text is refused as `list` ("a plate list"):
+// What a file that is not text was to be read as.
+enum class TNotTextFor { PlateList, List };
+// The reason a file that is not text is refused as a plate list or a list:
 // what it is, and what to do instead.
-QString NotTextReason(const TNotTextError& error, const QString& list);
+QString NotTextReason(const TNotTextError& error, TNotTextFor what);

@@ -64,7 +64,7 @@ TFormAbout::TFormAbout(QWidget* parent, const QString& versionFile)
 
 void TFormAbout::BuildLayout()
 {
-    setWindowTitle(QStringLiteral("About . . ."));
+    setWindowTitle(tr("About . . ."));
     setFixedSize(480, 360);
     Fill(this, kFormColor);
     setFont(TextFont(QStringLiteral("MS Sans Serif"), 13, false));
@@ -125,7 +125,7 @@ void TFormAbout::FormCreate()
     VersionInfo->SetCtlProductName(lblProductName);
     VersionInfo->SetCtlProductVersion(lblProductVersion);
     VersionInfo->SetCtlLegalCopyRight(lblCopyright);
-    lblProductVersion->setText(QStringLiteral("Version: ") + lblProductVersion->text());
+    lblProductVersion->setText(tr("Version: ") + lblProductVersion->text());
 }
 
 void TFormAbout::CloseClick() { reject(); }

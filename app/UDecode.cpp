@@ -8,6 +8,7 @@
 #include "UWG26.h"
 #include "zelGrid.h"
 
+#include <QCoreApplication>
 #include <QFontDatabase>
 #include <QGridLayout>
 #include <QScreen>
@@ -31,6 +32,21 @@ void SetSelectableText(QLabel* label, const QString& text)
     label->setTextInteractionFlags(text.isEmpty() ? Qt::NoTextInteraction : Qt::TextSelectableByMouse);
 }
 
+// The decoder's sentence in the window's language, its values filled in.
+QString Translated(const TDecodeError& error)
+{
+    const QString text = QCoreApplication::translate("TDecodeError", error.Sentence());
+    QStringList values;
+    for (const std::string& value : error.Values())
+        values << QString::fromUtf8(value);
+    // All at once, so that a value is never read for a place of its own.
+    switch (values.size()) {
+    case 0: return text;
+    case 1: return text.arg(values[0]);
+    default: return text.arg(values[0], values[1]);
+    }
+}
+
 // Room left between the found row and this window when the window moves.
 constexpr int kClearance = 4;
 
@@ -39,7 +55,7 @@ constexpr int kClearance = 4;
 TFormDecode::TFormDecode(TzelGrid* grid26, TzelGrid* grid64, std::function<void(TzelGrid*)> showGrid, QWidget* parent)
     : QDialog(parent, OnTopDialogFlags), grid26_(grid26), grid64_(grid64), showGrid_(std::move(showGrid))
 {
-    setWindowTitle(QStringLiteral("Decode code"));
+    setWindowTitle(tr("Decode code"));
     BuildControls();
     CodeChanged();
     // Wide enough for the longest field, the 74 characters of a 64-bit code's
@@ -55,11 +71,11 @@ void TFormDecode::BuildControls()
 {
     auto* column = new QVBoxLayout(this);
     column->setContentsMargins(5, 5, 5, 5);
-    auto* codeLabel = new QLabel(QStringLiteral("Code read at the gate (26-bit or 64-bit):"));
+    auto* codeLabel = new QLabel(tr("Code read at the gate (26-bit or 64-bit):"));
     column->addWidget(codeLabel);
     EditCode = new QLineEdit;
     codeLabel->setBuddy(EditCode); // the field's name for a screen reader
-    EditCode->setPlaceholderText(QStringLiteral("0x3019E2A, 128/53013 or 0x600002191555EBDB"));
+    EditCode->setPlaceholderText(tr("0x3019E2A, 128/53013 or 0x600002191555EBDB"));
     column->addWidget(EditCode);
 
     fields_ = new QGridLayout;
@@ -89,13 +105,13 @@ void TFormDecode::BuildControls()
     fields_->addWidget(LabelError, 0, 0, kFieldRows, 3);
 
     auto* buttons = new QHBoxLayout;
-    btnFind = new QPushButton(QStringLiteral("&Find"));
+    btnFind = new QPushButton(tr("&Find"));
     LabelFound = new QLabel;
     LabelFoundPlate = new QLabel;
     QFont plateFont = LabelFoundPlate->font();
     plateFont.setBold(true);
     LabelFoundPlate->setFont(plateFont);
-    btnClose = new QPushButton(QStringLiteral("&Close"));
+    btnClose = new QPushButton(tr("&Close"));
     buttons->addWidget(btnFind);
     buttons->addWidget(LabelFound);
     buttons->addWidget(LabelFoundPlate, 1);
@@ -132,7 +148,7 @@ void TFormDecode::CodeChanged()
     try {
         readings_ = ReadCode(code);
     } catch (const TDecodeError& e) {
-        ShowError(QString::fromUtf8(e.what()));
+        ShowError(Translated(e));
         return;
     }
     // Both readings of an ambiguous input are of one kind, so they share the captions.
@@ -144,19 +160,19 @@ std::vector<TFormDecode::TField> TFormDecode::FieldsOf(const TCodeReading& readi
 {
     const QString format = FromUtf8(ReadAsText(reading.As));
     if (const auto* d26 = std::get_if<TWiegand26Decoded>(&reading.Decoded)) {
-        return {{"Format:", format},
-                {"Frame:", QString::fromLatin1(CodeText(TCodeTable::Wiegand26, d26->Frame))},
-                {"Bits:", FromUtf8(Wiegand26BitGroups(d26->Frame)), false, true},
-                {"Parity:", FromUtf8(ParityText(*d26)), !d26->ParityOk()},
-                {"Facility code:", QString::number(d26->FacilityCode)},
-                {"ID number:", QString::number(d26->IdNumber)}};
+        return {{QT_TR_NOOP("Format:"), format},
+                {QT_TR_NOOP("Frame:"), QString::fromLatin1(CodeText(TCodeTable::Wiegand26, d26->Frame))},
+                {QT_TR_NOOP("Bits:"), FromUtf8(Wiegand26BitGroups(d26->Frame)), false, true},
+                {QT_TR_NOOP("Parity:"), FromUtf8(ParityText(*d26)), !d26->ParityOk()},
+                {QT_TR_NOOP("Facility code:"), QString::number(d26->FacilityCode)},
+                {QT_TR_NOOP("ID number:"), QString::number(d26->IdNumber)}};
     }
     const auto& d64 = std::get<TWiegand64Decoded>(reading.Decoded);
-    return {{"Format:", format},
-            {"Code:", QString::fromLatin1(CodeText(TCodeTable::Wiegand64, d64.Code))},
-            {"Bits:", FromUtf8(Wiegand64BitGroups(d64.Code)), false, true},
-            {"Prefix:", FromUtf8(PrefixText(d64)), !d64.PrefixOk},
-            {"Number plate:", FromUtf8(d64.PlateText)}};
+    return {{QT_TR_NOOP("Format:"), format},
+            {QT_TR_NOOP("Code:"), QString::fromLatin1(CodeText(TCodeTable::Wiegand64, d64.Code))},
+            {QT_TR_NOOP("Bits:"), FromUtf8(Wiegand64BitGroups(d64.Code)), false, true},
+            {QT_TR_NOOP("Prefix:"), FromUtf8(PrefixText(d64)), !d64.PrefixOk},
+            {QT_TR_NOOP("Number plate:"), FromUtf8(d64.PlateText)}};
 }
 
 void TFormDecode::ShowFields(const std::vector<TField>& fields, const std::vector<TField>& other)
@@ -173,7 +189,7 @@ void TFormDecode::ShowFields(const std::vector<TField>& fields, const std::vecto
         else
             fields_->removeWidget(OtherValues[std::size_t(i)]);
         const bool used = std::size_t(i) < fields.size();
-        Captions[std::size_t(i)]->setText(used ? QString::fromLatin1(fields[std::size_t(i)].Caption) : QString());
+        Captions[std::size_t(i)]->setText(used ? tr(fields[std::size_t(i)].Caption) : QString());
         Captions[std::size_t(i)]->show();
     }
     ShowValues(Values, fields);
@@ -185,7 +201,7 @@ void TFormDecode::ShowFields(const std::vector<TField>& fields, const std::vecto
     for (const std::vector<TField>* reading : {&fields, &other})
         if (!reading->empty())
             said << Spoken(*reading);
-    Announce(said.join(QStringLiteral("; or ")));
+    Announce(said.join(tr("; or ")));
 }
 
 QString TFormDecode::Spoken(const std::vector<TField>& fields)
@@ -270,7 +286,7 @@ void TFormDecode::Find()
     TBusyCursor busy;
     const std::vector<int> rows = MatchingRows(grid);
     if (rows.empty()) {
-        LabelFound->setText(QStringLiteral("no row has this code"));
+        LabelFound->setText(tr("no row has this code"));
         SetSelectableText(LabelFoundPlate, QString());
         Announce(LabelFound->text());
         return;
@@ -282,7 +298,7 @@ void TFormDecode::Find()
     grid->SetRow(*found);
     grid->SetSelection(TGridRect{0, *found, grid->ColCount() - 1, *found});
     KeepClearOf(grid, *found);
-    LabelFound->setText(QStringLiteral("%1 of %2 rows").arg(found - rows.begin() + 1).arg(rows.size()));
+    LabelFound->setText(tr("%1 of %n rows", "", int(rows.size())).arg(found - rows.begin() + 1));
     const int plateCol = std::max(0, grid->HeaderColumn(kWiegand26Columns[Wiegand26Column::Plate].Header));
     SetSelectableText(LabelFoundPlate, grid->Cells(plateCol, *found));
     Announce(LabelFound->text() + QStringLiteral(": ") + LabelFoundPlate->text());

@@ -26,9 +26,9 @@ struct TSeparatorChoice {
     const char* Caption;
 };
 constexpr std::array<TSeparatorChoice, 3> kSeparatorChoices = {{
-    {',', "Comma (,)"},
-    {';', "Semicolon (;)"},
-    {'\t', "Tab"},
+    {',', QT_TRANSLATE_NOOP("TFormImport", "Comma (,)")},
+    {';', QT_TRANSLATE_NOOP("TFormImport", "Semicolon (;)")},
+    {'\t', QT_TRANSLATE_NOOP("TFormImport", "Tab")},
 }};
 
 bool IsBlankRecord(const TDelimitedRecord& record)
@@ -86,7 +86,7 @@ QString OneLine(const std::string& field)
 
 TFormImport::TFormImport(TImportedList& list, QWidget* parent) : QDialog(parent), list_(list)
 {
-    setWindowTitle(QStringLiteral("Import list"));
+    setWindowTitle(tr("Import list"));
     BuildControls();
 
     const char detected = list_.IsWorkbook() ? ',' : DetectSeparator(list_.Head());
@@ -132,18 +132,17 @@ void TFormImport::BuildControls()
 {
     auto* column = new QVBoxLayout(this);
     auto* choices = new QHBoxLayout;
-    LabelSeparator = new QLabel(QStringLiteral("&Separator:"));
+    LabelSeparator = new QLabel(tr("&Separator:"));
     cbSeparator = new QComboBox;
     for (const TSeparatorChoice& choice : kSeparatorChoices)
-        cbSeparator->addItem(QString::fromLatin1(choice.Caption));
+        cbSeparator->addItem(tr(choice.Caption));
     LabelSeparator->setBuddy(cbSeparator);
-    LabelSheet = new QLabel(QStringLiteral("Shee&t:"));
+    LabelSheet = new QLabel(tr("Shee&t:"));
     cbSheet = new QComboBox;
     cbSheet->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     LabelSheet->setBuddy(cbSheet);
-    chkHeader = new QCheckBox(list_.IsWorkbook() ? QStringLiteral("First row is a &header")
-                                                 : QStringLiteral("First line is a &header"));
-    auto* plateLabel = new QLabel(QStringLiteral("&Plate column:"));
+    chkHeader = new QCheckBox(list_.IsWorkbook() ? tr("First row is a &header") : tr("First line is a &header"));
+    auto* plateLabel = new QLabel(tr("&Plate column:"));
     cbPlateColumn = new QComboBox;
     cbPlateColumn->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     plateLabel->setBuddy(cbPlateColumn);
@@ -171,11 +170,14 @@ void TFormImport::BuildControls()
     Preview->setFocusPolicy(Qt::NoFocus);
     column->addWidget(Preview, 1);
 
-    const QString lines = workbook ? QStringLiteral("rows") : QStringLiteral("lines");
-    LabelNote = new QLabel(QStringLiteral("The first and the last records of %1, with their %2. Each plate is computed "
+    const QString name = QFileInfo(list_.FileName()).fileName();
+    LabelNote = new QLabel((workbook ? tr("The first and the last records of %1, with their rows. Each plate is computed "
                                           "as File > Open computes it; the other columns follow the computed columns "
                                           "in both tables.")
-                               .arg(QFileInfo(list_.FileName()).fileName(), lines));
+                                     : tr("The first and the last records of %1, with their lines. Each plate is computed "
+                                          "as File > Open computes it; the other columns follow the computed columns "
+                                          "in both tables."))
+                               .arg(name));
     LabelNote->setWordWrap(true);
     column->addWidget(LabelNote);
 
@@ -225,7 +227,7 @@ void TFormImport::FillPlateColumns()
     cbPlateColumn->clear();
     for (std::size_t i = 0; i < names.size(); ++i) {
         const QString name = FromUtf8(names[i]);
-        cbPlateColumn->addItem(chkHeader->isChecked() ? QStringLiteral("%1 (column %2)").arg(name).arg(i + 1) : name);
+        cbPlateColumn->addItem(chkHeader->isChecked() ? tr("%1 (column %2)").arg(name).arg(i + 1) : name);
     }
     int index = 0;
     if (plateChosen_ && chosen >= 0 && chosen < int(names.size()))

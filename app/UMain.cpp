@@ -174,8 +174,8 @@ void TFormMain::BuildPanels()
         const QByteArray utf8 = text.toUtf8();
         return int(PlateCharacterCount(std::string_view(utf8.constData(), std::size_t(utf8.size()))));
     });
-    EditPlate->SetEmptyText(QStringLiteral(" < enter plate >"));
-    EditPlate->SetLabelCaption(QStringLiteral("Number plate:"));
+    EditPlate->SetEmptyText(tr(" < enter plate >"));
+    EditPlate->SetLabelCaption(tr("Number plate:"));
     EditPlate->SetLabelPosition(lpTopLeft);
     EditPlate->SetLabelMargin(3);
     EditPlate->SetLabelTransparent(true);
@@ -191,11 +191,11 @@ void TFormMain::BuildPanels()
     Panel1->Place(EditPlate, QRect(5, 25, 660, 21), true);
     Shape1 = new TImage(Panel1);
     Panel1->Place(Shape1, QRect(668, 26, 9, 9), false);
-    btnCalc1 = new QPushButton(QStringLiteral("Calc"), Panel1);
+    btnCalc1 = new QPushButton(tr("Calc"), Panel1);
     Panel1->Place(btnCalc1, QRect(688, 24, 80, 23), false);
 
     Panel2 = new TAnchorPanel(client, designWidth, 120, fontScale_);
-    Label2 = new QLabel(QStringLiteral("Number plates:"), Panel2);
+    Label2 = new QLabel(tr("Number plates:"), Panel2);
     Label2->move(Scaled(5, fontScale_), Scaled(8, fontScale_));
     EditPlates = new TMemo(Panel2);
     Label2->setBuddy(EditPlates); // the name a screen reader reads for the box
@@ -205,7 +205,7 @@ void TFormMain::BuildPanels()
     Panel2->Place(EditPlates, QRect(5, 25, 660, 89), true);
     Shape2 = new TImage(Panel2);
     Panel2->Place(Shape2, QRect(668, 26, 9, 9), false);
-    btnCalc2 = new QPushButton(QStringLiteral("Calc"), Panel2);
+    btnCalc2 = new QPushButton(tr("Calc"), Panel2);
     Panel2->Place(btnCalc2, QRect(688, 24, 80, 23), false);
 
     PageControl1 = new TPageControl(client);
@@ -218,8 +218,8 @@ void TFormMain::BuildPanels()
     connect(btnCalc2, &QPushButton::clicked, this, Guarded([this] { btnCalc2Click(btnCalc2); }));
     OnClickOf(Shape1, Guarded([this] { mnuViewMultiClick(); }));
     OnClickOf(Shape2, Guarded([this] { mnuViewMultiClick(); }));
-    Shape1->setAccessibleName(QStringLiteral("Multiple number plates"));
-    Shape2->setAccessibleName(QStringLiteral("Single number plate"));
+    Shape1->setAccessibleName(tr("Multiple number plates"));
+    Shape2->setAccessibleName(tr("Single number plate"));
 }
 
 void TFormMain::SetupGrid(TzelGrid* grid)
@@ -306,25 +306,25 @@ void TFormMain::BuildGrids()
 
 void TFormMain::BuildMenus()
 {
-    mnuFile = menuBar()->addMenu(QStringLiteral("&File"));
-    mnuFileNew = mnuFile->addAction(QStringLiteral("New"), Guarded([this] { mnuFileNewClick(); }));
+    mnuFile = menuBar()->addMenu(tr("&File"));
+    mnuFileNew = mnuFile->addAction(tr("New"), Guarded([this] { mnuFileNewClick(); }));
     mnuFileNew->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
-    mnuFileOpen = mnuFile->addAction(QStringLiteral("Open"), Guarded([this] { mnuFileOpenClick(); }));
+    mnuFileOpen = mnuFile->addAction(tr("Open"), Guarded([this] { mnuFileOpenClick(); }));
     mnuFileOpen->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
-    mnuFileSave = mnuFile->addAction(QStringLiteral("Save as ..."), Guarded([this] { mnuFileSaveClick(); }));
+    mnuFileSave = mnuFile->addAction(tr("Save as ..."), Guarded([this] { mnuFileSaveClick(); }));
     mnuFileSave->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
     mnuFile->addSeparator();
-    mnuExit = mnuFile->addAction(QStringLiteral("Exit"), Guarded([this] { mnuExitClick(); }));
+    mnuExit = mnuFile->addAction(tr("Exit"), Guarded([this] { mnuExitClick(); }));
 
-    mnuView = menuBar()->addMenu(QStringLiteral("&View"));
-    mnuView1 = mnuView->addMenu(QStringLiteral("Columns"));
+    mnuView = menuBar()->addMenu(tr("&View"));
+    mnuView1 = mnuView->addMenu(tr("Columns"));
     mnuView1->setObjectName(QStringLiteral("mnuView1"));
-    mnuView2 = mnuView->addMenu(QStringLiteral("Columns"));
+    mnuView2 = mnuView->addMenu(tr("Columns"));
     mnuView2->setObjectName(QStringLiteral("mnuView2"));
     // A checkable item inverts its own mark when it is chosen, so choosing it only
     // has to show the panel of the new view.
     // Choosing it puts the focus into the view it shows.
-    mnuViewMulti = mnuView->addAction(QStringLiteral("Multiple number plates"), Guarded([this] {
+    mnuViewMulti = mnuView->addAction(tr("Multiple number plates"), Guarded([this] {
         UpdatePanels();
         if (MultiView())
             EditPlates->setFocus(Qt::OtherFocusReason);
@@ -332,24 +332,24 @@ void TFormMain::BuildMenus()
             EditPlate->setFocus(Qt::OtherFocusReason);
     }));
     mnuViewMulti->setCheckable(true);
-    mnuViewSort = new QAction(QStringLiteral("Sort by current column"), this);
+    mnuViewSort = new QAction(tr("Sort by current column"), this);
     mnuViewSort->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
     connect(mnuViewSort, &QAction::triggered, this, Guarded([this] { mnuViewSortClick(); }));
-    mnuViewFit = new QAction(QStringLiteral("Fit current column width"), this);
+    mnuViewFit = new QAction(tr("Fit current column width"), this);
     mnuViewFit->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_W));
     connect(mnuViewFit, &QAction::triggered, this, Guarded([this] { mnuViewFitClick(); }));
     mnuView->addAction(mnuViewSort);
     mnuView->addAction(mnuViewFit);
     connect(mnuView, &QMenu::aboutToShow, this, Guarded([this] { UpdateShowHide(); }));
 
-    mnuHelp = menuBar()->addMenu(QStringLiteral("&Help"));
-    Howtocalculate1 = mnuHelp->addAction(QStringLiteral("How to calculate"), Guarded([this] { Howtocalculate1Click(); }));
-    mnuAbout = mnuHelp->addAction(QStringLiteral("About ..."), Guarded([this] { mnuAboutClick(); }));
+    mnuHelp = menuBar()->addMenu(tr("&Help"));
+    Howtocalculate1 = mnuHelp->addAction(tr("How to calculate"), Guarded([this] { Howtocalculate1Click(); }));
+    mnuAbout = mnuHelp->addAction(tr("About ..."), Guarded([this] { mnuAboutClick(); }));
 
     // Ctrl+C copies only while a grid has the focus; in the plate field and the
     // multi-plate box it stays their own copy command.
     PopGrid1 = new QMenu(this);
-    mnuCopy = PopGrid1->addAction(QStringLiteral("Copy"), Guarded([this] { mnuCopyClick(); }));
+    mnuCopy = PopGrid1->addAction(tr("Copy"), Guarded([this] { mnuCopyClick(); }));
     mnuCopy->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_C));
     PopGrid1->addAction(mnuViewSort);
     PopGrid1->addAction(mnuViewFit);

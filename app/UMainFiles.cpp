@@ -38,14 +38,18 @@ TFileDialogOptions TextFileDialog(const QString& filter)
     return options;
 }
 
-TFileDialogOptions OpenDialog() { return TextFileDialog(QStringLiteral("Text Files (*.txt)|*.txt|All Files (*.*)|*.*")); }
+// The kinds' names are translated; their patterns are not.
+QString TextFiles() { return TFormMain::tr("Text Files (*.txt)") + QStringLiteral("|*.txt|"); }
+QString AllFiles() { return TFormMain::tr("All Files (*.*)") + QStringLiteral("|*.*"); }
+
+TFileDialogOptions OpenDialog() { return TextFileDialog(TextFiles() + AllFiles()); }
 
 // Besides the result file, the forms a spreadsheet takes: CSV, and the
 // workbook that keeps every code exactly.
 TFileDialogOptions SaveDialog()
 {
-    return TextFileDialog(QStringLiteral("Text Files (*.txt)|*.txt|CSV (*.csv)|*.csv|Excel workbook (*.xlsx)|*.xlsx|"
-                                         "All Files (*.*)|*.*"));
+    return TextFileDialog(TextFiles() + QStringLiteral("CSV (*.csv)|*.csv|") + TFormMain::tr("Excel workbook (*.xlsx)") +
+                          QStringLiteral("|*.xlsx|") + AllFiles());
 }
 
 // What a saved file is, by its name's extension: the result file unless it says otherwise.
@@ -136,13 +140,14 @@ private:
     std::size_t lineStart_ = 0;
 };
 
-[[noreturn]] void ThrowFileError(const char* what, const TFileError& error)
+// `message` holds the file's name (%1) and the reason (%2).
+[[noreturn]] void ThrowFileError(const QString& message, const TFileError& error)
 {
-    throw std::runtime_error(QStringLiteral("%1 \"%2\". %3")
-                                 .arg(QString::fromLatin1(what), QString::fromStdString(error.FileName),
-                                      QString::fromStdString(error.Reason))
-                                 .toStdString());
+    throw std::runtime_error(
+        message.arg(QString::fromStdString(error.FileName), QString::fromStdString(error.Reason)).toStdString());
 }
+
+[[noreturn]] void ThrowMemoFull() { throw std::runtime_error(TFormMain::tr("Text exceeds memo capacity").toStdString()); }
 
 } // namespace
 
@@ -168,7 +173,7 @@ bool TFormMain::QuerySaveResults()
 {
     if (!unsaved_)
         return true;
-    switch (MessageDlg(QStringLiteral("Save the results?"), TMsgDlgType::mtConfirmation, mbYes | mbNo | mbCancel)) {
+    switch (MessageDlg(tr("Save the results?"), TMsgDlgType::mtConfirmation, mbYes | mbNo | mbCancel)) {
     case mrYes:
         return SaveActiveGrid();
     case mrCancel:
@@ -193,23 +198,23 @@ void TFormMain::OpenPlateList(const QString& fileName)
     try {
         bytes = ReadFileUpTo(fileName.toStdString(), std::size_t(kMemoCapacity));
     } catch (const TFileError& error) {
-        ThrowFileError("Cannot open file", error);
+        ThrowFileError(tr("Cannot open file \"%1\". %2"), error);
     }
     if (!bytes)
-        throw std::runtime_error("Text exceeds memo capacity");
+        ThrowMemoFull();
     TJoinedLines lines(bytes->size());
     TDelimiterLook look(&lines);
     try {
         DecodePlateList(*bytes, look);
     } catch (const TNotTextError& error) {
         throw std::runtime_error(
-            QStringLiteral("Cannot open file \"%1\". %2")
-                .arg(fileName, NotTextReason(error, QStringLiteral("a plate list")))
+            tr("Cannot open file \"%1\". %2")
+                .arg(fileName, NotTextReason(error, TNotTextFor::PlateList))
                 .toStdString());
     }
     bytes.reset();
     if (qint64(lines.text.size()) > kMemoCapacity)
-        throw std::runtime_error("Text exceeds memo capacity");
+        ThrowMemoFull();
     // The file's lines go through the box's computation as the box would hold
     // them, in one pass; the box ends empty and the focus stays where it was.
     EditPlates->clear();
@@ -232,7 +237,7 @@ bool TFormMain::SaveActiveGrid()
         return false;
     SaveGridToFile(grid, *name);
     unsaved_ = false;
-    MessageDlg(QStringLiteral("OK: file %1 saved").arg(*name), TMsgDlgType::mtInformation, mbOK);
+    MessageDlg(tr("OK: file %1 saved").arg(*name), TMsgDlgType::mtInformation, mbOK);
     return true;
 }
 
@@ -249,11 +254,11 @@ void TFormMain::SaveGridToFile(TzelGrid* grid, const QString& fileName)
             WriteLines(*grid, columns, form == TSaveForm::Csv ? TLineFormat::Csv : TLineFormat::Semicolon, file);
         file.Commit();
     } catch (const TFileError& error) {
-        ThrowFileError("Cannot create file", error);
+        ThrowFileError(tr("Cannot create file \"%1\". %2"), error);
     } catch (const TXlsxError& error) {
         std::string reason = error.what();
         reason.front() = char(std::toupper(static_cast<unsigned char>(reason.front()))); // a sentence of its own
-        ThrowFileError("Cannot create file", TFileError(fileName.toStdString(), reason));
+        ThrowFileError(tr("Cannot create file \"%1\". %2"), TFileError(fileName.toStdString(), reason));
     }
 }
 

@@ -25,9 +25,12 @@ namespace {
 TFileDialogOptions ListFileDialog()
 {
     TFileDialogOptions options;
-    options.Filter = QStringLiteral("Lists (*.csv;*.tsv;*.txt;*.xlsx;*.ods)|*.csv;*.tsv;*.txt;*.xlsx;*.ods|"
-                                    "Workbooks (*.xlsx;*.ods)|*.xlsx;*.ods|Comma-separated (*.csv)|*.csv|"
-                                    "Tab-separated (*.tsv)|*.tsv|Text Files (*.txt)|*.txt|All Files (*.*)|*.*");
+    // The kinds' names are translated; their patterns are not.
+    options.Filter = TFormMain::tr("Lists (*.csv;*.tsv;*.txt;*.xlsx;*.ods)") +
+                     QStringLiteral("|*.csv;*.tsv;*.txt;*.xlsx;*.ods|") + TFormMain::tr("Workbooks (*.xlsx;*.ods)") +
+                     QStringLiteral("|*.xlsx;*.ods|") + TFormMain::tr("Comma-separated (*.csv)") + QStringLiteral("|*.csv|") +
+                     TFormMain::tr("Tab-separated (*.tsv)") + QStringLiteral("|*.tsv|") + TFormMain::tr("Text Files (*.txt)") +
+                     QStringLiteral("|*.txt|") + TFormMain::tr("All Files (*.*)") + QStringLiteral("|*.*");
     options.FilterIndex = 1;
     options.OverwritePrompt = false;
     return options;
@@ -37,7 +40,7 @@ TFileDialogOptions ListFileDialog()
 
 void TFormMain::BuildImport()
 {
-    mnuFileImport = new QAction(QStringLiteral("Import list ..."), this);
+    mnuFileImport = new QAction(tr("Import list ..."), this);
     mnuFile->insertAction(mnuFileSave, mnuFileImport);
     connect(mnuFileImport, &QAction::triggered, this, Guarded([this] { mnuFileImportClick(); }));
 

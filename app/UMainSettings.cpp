@@ -103,7 +103,7 @@ void TFormMain::FormDestroy()
         PrepareSettingsFolder(settings_);
         SaveSettings(settings_.WriteTo);
     } catch (...) {
-        MessageDlg(QStringLiteral("Unable to write to %1").arg(settings_.WriteTo), TMsgDlgType::mtError, mbOK);
+        MessageDlg(tr("Unable to write to %1").arg(settings_.WriteTo), TMsgDlgType::mtError, mbOK);
     }
 }
 

@@ -8,9 +8,9 @@
 
 void TFormMain::BuildToolsMenu()
 {
-    mnuTools = new QMenu(QStringLiteral("&Tools"), this);
+    mnuTools = new QMenu(tr("&Tools"), this);
     menuBar()->insertMenu(mnuHelp->menuAction(), mnuTools);
-    mnuToolsDecode = mnuTools->addAction(QStringLiteral("Decode code ..."), this, [this] { mnuToolsDecodeClick(); });
+    mnuToolsDecode = mnuTools->addAction(tr("Decode code ..."), this, [this] { mnuToolsDecodeClick(); });
 }
 
 void TFormMain::mnuToolsDecodeClick()

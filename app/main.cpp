@@ -5,6 +5,7 @@
 #include "Application.h"
 #include "Dialogs.h"
 #include "SettingsLocation.h"
+#include "Translations.h"
 #include "UAbout.h"
 #include "UMain.h"
 
@@ -13,6 +14,7 @@
 int main(int argc, char** argv)
 {
     TApplication application(argc, argv);
+    InstallTranslations(application);
     application.SetTitle(QStringLiteral("Corvana"));
     std::unique_ptr<TFormMain> formMain;
     try {

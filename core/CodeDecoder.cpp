@@ -4,19 +4,20 @@
 #include "PlateCodes.h"
 #include "ShownText.h"
 #include "UWG26.h"
+#include "WindowText.h"
 
 #include <array>
 #include <charconv>
 
 namespace {
 
-const char* const kExpected26 =
+const char* const kExpected26 = WINDOW_TEXT("TDecodeError", 
     "expected 1 to 7 hex digits such as 0x3019E2A, 26 binary digits, or a facility code and ID number "
-    "such as 128/53013";
-const char* const kExpected64 = "expected 16 hex digits such as 0x600002191555EBDB, or 64 binary digits";
-const char* const kExpectedAny =
+    "such as 128/53013");
+const char* const kExpected64 = WINDOW_TEXT("TDecodeError", "expected 16 hex digits such as 0x600002191555EBDB, or 64 binary digits");
+const char* const kExpectedAny = WINDOW_TEXT("TDecodeError", 
     "expected a 26-bit code (1 to 7 hex digits such as 0x3019E2A, 26 binary digits, or a facility code and "
-    "ID number such as 128/53013) or a 64-bit code (16 hex digits or 64 binary digits)";
+    "ID number such as 128/53013) or a 64-bit code (16 hex digits or 64 binary digits)");
 
 int HexDigitValue(char c)
 {
@@ -115,7 +116,7 @@ TCodeForm Classify(std::string_view t)
         form.Value = *value;
         form.Digits = body.size();
         if (form.Digits == 0)
-            throw TDecodeError("expected hex digits after 0x");
+            throw TDecodeError(WINDOW_TEXT("TDecodeError", "expected hex digits after 0x"));
     }
     return form;
 }
@@ -131,23 +132,23 @@ TCodeForm AsHex(TCodeForm form, std::string_view t)
 }
 
 // One decimal number of a facility code and ID number pair, at most `limit`.
-std::uint32_t ReadPairPart(std::string_view text, std::uint32_t limit, const char* name)
+std::uint32_t ReadPairPart(std::string_view text, std::uint32_t limit, const char* tooLarge)
 {
     text = TrimBlanks(text);
     std::uint64_t value = 0;
     auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
     if (text.empty() || end != text.data() + text.size())
-        throw TDecodeError("expected a facility code and ID number such as 128/53013");
+        throw TDecodeError(WINDOW_TEXT("TDecodeError", "expected a facility code and ID number such as 128/53013"));
     if (ec != std::errc() || value > limit)
-        throw TDecodeError(std::string(name) + " " + ShownText(text) + " is above " + std::to_string(limit));
+        throw TDecodeError(tooLarge, {ShownText(text), std::to_string(limit)});
     return std::uint32_t(value);
 }
 
 std::uint32_t PairFrame(std::string_view t)
 {
     const auto [sep, end] = *PairSeparator(t);
-    const std::uint32_t facility = ReadPairPart(t.substr(0, sep), 255, "facility code");
-    const std::uint32_t id = ReadPairPart(t.substr(end), 65535, "ID number");
+    const std::uint32_t facility = ReadPairPart(t.substr(0, sep), 255, WINDOW_TEXT("TDecodeError", "facility code %1 is above %2"));
+    const std::uint32_t id = ReadPairPart(t.substr(end), 65535, WINDOW_TEXT("TDecodeError", "ID number %1 is above %2"));
     return Wiegand26Frame((facility << 16) | id);
 }
 
@@ -161,17 +162,18 @@ std::uint32_t Frame26(std::string_view t, const char* expected)
         if (form.Digits == 26)
             return std::uint32_t(form.Value);
         if (form.Separated)
-            throw TDecodeError("expected 26 binary digits, got " + Count(form.Digits));
+            throw TDecodeError(WINDOW_TEXT("TDecodeError", "expected 26 binary digits, got %1"), {Count(form.Digits)});
         if (form.Digits > 7)
-            throw TDecodeError("expected 1 to 7 hex digits or 26 binary digits, got " + Count(form.Digits) + " digits");
+            throw TDecodeError(WINDOW_TEXT("TDecodeError", "expected 1 to 7 hex digits or 26 binary digits, got %1 digits"),
+                               {Count(form.Digits)});
         form = AsHex(form, t);
     }
     if (form.Kind == K::Hex) {
         if (form.Digits > 7)
-            throw TDecodeError("expected 1 to 7 hex digits, got " + Count(form.Digits));
+            throw TDecodeError(WINDOW_TEXT("TDecodeError", "expected 1 to 7 hex digits, got %1"), {Count(form.Digits)});
         if (form.Value >= kWiegand26Limit) {
-            throw TDecodeError(CodeText(TCodeTable::Wiegand26, form.Value) +
-                               " is above the largest 26-bit frame 0x3FFFFFF");
+            throw TDecodeError(WINDOW_TEXT("TDecodeError", "%1 is above the largest 26-bit frame 0x3FFFFFF"),
+                               {CodeText(TCodeTable::Wiegand26, form.Value)});
         }
         return std::uint32_t(form.Value);
     }
@@ -186,12 +188,12 @@ std::uint64_t Code64(std::string_view t)
         if (form.Digits == 64)
             return form.Value;
         if (form.Separated || form.Digits > 16)
-            throw TDecodeError("expected 64 binary digits, got " + Count(form.Digits));
+            throw TDecodeError(WINDOW_TEXT("TDecodeError", "expected 64 binary digits, got %1"), {Count(form.Digits)});
         form = AsHex(form, t);
     }
     if (form.Kind == K::Hex) {
         if (form.Digits != 16)
-            throw TDecodeError("expected 16 hex digits, got " + Count(form.Digits));
+            throw TDecodeError(WINDOW_TEXT("TDecodeError", "expected 16 hex digits, got %1"), {Count(form.Digits)});
         return form.Value;
     }
     throw TDecodeError(kExpected64);
@@ -228,18 +230,19 @@ TWiegand64Decoded Decode64Code(std::uint64_t code)
     d.PrefixOk = (d.Code & kWiegand64PrefixMask) == kWiegand64Prefix;
     for (int g = 1; g <= kWiegand64GroupCount; ++g) {
         const int value = Wiegand64GroupAt(d.Code, g);
-        const std::string group = "group " + std::to_string(g);
         if (value == kWiegand64EmptyGroup) {
             if (!d.PlateText.empty())
-                throw TDecodeError(group + " is 0 (empty) after a character; no plate gives that");
+                throw TDecodeError(WINDOW_TEXT("TDecodeError", "group %1 is 0 (empty) after a character; no plate gives that"),
+                                   {std::to_string(g)});
             continue;
         }
         if (value != kWiegand64OtherGroup && kGroupBytes[std::size_t(value)] == 0)
-            throw TDecodeError(group + " has the value " + std::to_string(value) + ", which no plate gives");
+            throw TDecodeError(WINDOW_TEXT("TDecodeError", "group %1 has the value %2, which no plate gives"),
+                               {std::to_string(g), std::to_string(value)});
         d.PlateText.push_back(value == kWiegand64OtherGroup ? '?' : char(kGroupBytes[std::size_t(value)]));
     }
     if (d.PlateText.empty())
-        throw TDecodeError("all ten groups are 0 (empty); no plate gives that");
+        throw TDecodeError(WINDOW_TEXT("TDecodeError", "all ten groups are 0 (empty); no plate gives that"));
     return d;
 }
 
@@ -252,10 +255,10 @@ TWiegand64Decoded Decode64Code(std::uint64_t code)
     if ((form.Kind == K::Binary && form.Digits == 64) || (hexLike && form.Digits == 16))
         DecodeWiegand64(t);
     if (form.Kind == K::Hex && form.Digits > 7)
-        throw TDecodeError("expected 1 to 7 hex digits for a 26-bit code or 16 for a 64-bit code, got " +
-                           Count(form.Digits));
+        throw TDecodeError(WINDOW_TEXT("TDecodeError", "expected 1 to 7 hex digits for a 26-bit code or 16 for a 64-bit code, got %1"),
+                           {Count(form.Digits)});
     if (form.Kind == K::Binary && form.Separated && form.Digits != 26)
-        throw TDecodeError("expected 26 or 64 binary digits, got " + Count(form.Digits));
+        throw TDecodeError(WINDOW_TEXT("TDecodeError", "expected 26 or 64 binary digits, got %1"), {Count(form.Digits)});
     Frame26(t, kExpectedAny);
     throw TDecodeError(kExpectedAny); // not reached: the frame reading failed before
 }
@@ -311,7 +314,28 @@ std::optional<std::uint32_t> DigestPayload(std::string_view t)
     return last & 0xFFFFFFu;
 }
 
+// The sentence with %1, %2 ... replaced by the values.
+std::string Filled(std::string_view sentence, const std::vector<std::string>& values)
+{
+    std::string text;
+    for (std::size_t i = 0; i < sentence.size(); ++i) {
+        const std::size_t n = i + 1 < sentence.size() ? std::size_t(sentence[i + 1] - '1') : values.size();
+        if (sentence[i] == '%' && n < values.size()) {
+            text += values[n];
+            ++i;
+        } else {
+            text += sentence[i];
+        }
+    }
+    return text;
+}
+
 } // namespace
+
+TDecodeError::TDecodeError(const char* sentence, std::vector<std::string> values)
+    : std::runtime_error(Filled(sentence, values)), sentence_(sentence), values_(std::move(values))
+{
+}
 
 TWiegand26Decoded DecodeWiegand26(std::string_view text)
 {

@@ -14,9 +14,17 @@
 #include <vector>
 
 // Input that is no code of the expected kind; the message says what was expected.
+// It is a fixed English sentence with %1, %2 for the values in it, so that the
+// window can say it in the user's language; what() is the sentence filled in.
 class TDecodeError : public std::runtime_error {
 public:
-    using std::runtime_error::runtime_error;
+    explicit TDecodeError(const char* sentence, std::vector<std::string> values = {});
+    const char* Sentence() const { return sentence_; }
+    const std::vector<std::string>& Values() const { return values_; }
+
+private:
+    const char* sentence_;
+    std::vector<std::string> values_;
 };
 
 struct TWiegand26Decoded {

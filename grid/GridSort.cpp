@@ -5,6 +5,7 @@
 #include "CellConvert.h"
 #include "Dialogs.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 
 namespace {
@@ -214,8 +215,9 @@ void TzelGrid::RunSortEngine(int s, int e)
             }
             if (!ok) {
                 const QString text = FromUtf8(key);
-                throw ECellConvertError(QStringLiteral("'%1' is not a valid %2")
-                                            .arg(text, sortType_ == tstNumeric ? QStringLiteral("floating point value") : QStringLiteral("date"))
+                throw ECellConvertError((sortType_ == tstNumeric ? QCoreApplication::translate("TzelGrid", "'%1' is not a valid floating point value")
+                                                                : QCoreApplication::translate("TzelGrid", "'%1' is not a valid date"))
+                                            .arg(text)
                                             .toStdString());
             }
             rows[k] = {value, s + k};

@@ -53,7 +53,7 @@ protected:
 
 TzelGridCellNamesF::TzelGridCellNamesF(QWidget* owner) : QDialog(owner)
 {
-    setWindowTitle(QStringLiteral("CellNames Dialog"));
+    setWindowTitle(tr("CellNames Dialog"));
     BuildControls();
     setFixedSize(ClientWidth, ClientHeight);
 }
@@ -67,30 +67,30 @@ void TzelGridCellNamesF::BuildControls()
 
     const int left = Margin + ListWidth + Margin;
     const int width = ClientWidth - left - Margin;
-    lblName = new QLabel(QStringLiteral("Cell &Name"), this);
+    lblName = new QLabel(tr("Cell &Name"), this);
     lblName->setGeometry(left, Margin, width, 18);
     edName = new QLineEdit(this);
     edName->setGeometry(left, 28, width, 24);
     lblName->setBuddy(edName);
-    lblValue = new QLabel(QStringLiteral("&Cell"), this);
+    lblValue = new QLabel(tr("&Cell"), this);
     lblValue->setGeometry(left, 60, width, 18);
     edValue = new QLineEdit(this);
     edValue->setGeometry(left, 80, width, 24);
     lblValue->setBuddy(edValue);
 
-    btnAdd = new QPushButton(QStringLiteral("&Add Name"), this);
+    btnAdd = new QPushButton(tr("&Add Name"), this);
     btnAdd->setGeometry(left, 120, width, 28);
-    btnDelete = new QPushButton(QStringLiteral("&Delete Name"), this);
+    btnDelete = new QPushButton(tr("&Delete Name"), this);
     btnDelete->setGeometry(left, 154, width, 28);
-    btnClearall = new QPushButton(QStringLiteral("C&lear All"), this);
+    btnClearall = new QPushButton(tr("C&lear All"), this);
     btnClearall->setGeometry(left, 188, width, 28);
 
     const int half = (width - Margin) / 2;
     const int bottom = ClientHeight - Margin - 28;
-    btnOK = new QPushButton(QStringLiteral("OK"), this);
+    btnOK = new QPushButton(tr("OK"), this);
     btnOK->setGeometry(left, bottom, half, 28);
     btnOK->setDefault(true);
-    btnCancel = new QPushButton(QStringLiteral("Cancel"), this);
+    btnCancel = new QPushButton(tr("Cancel"), this);
     btnCancel->setGeometry(left + width - half, bottom, half, 28);
 
     connect(NamesList, &QListWidget::itemClicked, this, &TzelGridCellNamesF::NamesListClick);
@@ -146,7 +146,7 @@ void TzelGridCellNamesF::AddName()
 {
     const QString name = edName->text();
     if (IndexOfName(name) >= 0) {
-        ShowMessage(QStringLiteral("Name '") + name + QStringLiteral("' already exists"));
+        ShowMessage(tr("Name '%1' already exists").arg(name));
         return;
     }
     NamesList->addItem(name + QLatin1Char('=') + edValue->text());
@@ -164,7 +164,7 @@ void TzelGridCellNamesF::DeleteName()
 
 void TzelGridCellNamesF::ClearAll()
 {
-    if (MessageDlg(QStringLiteral("Clear all names?"), TMsgDlgType::mtConfirmation, mbYes | mbNo) == mrYes)
+    if (MessageDlg(tr("Clear all names?"), TMsgDlgType::mtConfirmation, mbYes | mbNo) == mrYes)
         NamesList->clear();
 }
 

@@ -7,6 +7,8 @@
 #include "GridRowFilter.h"
 #include "zelGridQuery.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 // Cuts `text` up to and including the first `mark`; false when there is none.
@@ -50,7 +52,7 @@ bool TzelGrid::ParseFilter(const QString& text, bool ignoreCase)
         if (!compare)
             return false;
         if (++filter.Count == 10) {
-            ShowMessage(QStringLiteral("Filter too complex"));
+            ShowMessage(QCoreApplication::translate("TzelGrid", "Filter too complex"));
             filter.Count = 0;
             return false;
         }

@@ -6,6 +6,7 @@
 #include "CellReference.h"
 #include "Dialogs.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <numbers>
 
@@ -199,7 +200,7 @@ void TzelGrid::Recalculate()
             FormulaErrorFlag = false;
             parser_.Parse();
             if (FormulaErrorFlag) {
-                ShowMessage(QStringLiteral("Error in: ") + QString::fromStdString(formula));
+                ShowMessage(QCoreApplication::translate("TzelGrid", "Error in: %1").arg(QString::fromStdString(formula)));
                 SetRow(r);
                 SetCol(c);
                 return;

@@ -56,7 +56,7 @@ TzelGridFormuleF::TzelGridFormuleF()
 {
     // A helper window: the program ends when its main window closes, editor or not.
     setAttribute(Qt::WA_QuitOnClose, false);
-    setWindowTitle(QStringLiteral("Formule Editor"));
+    setWindowTitle(tr("Formule Editor"));
     BuildControls();
     setFixedSize(Scaled(ClientWidth, scale_), Scaled(ClientHeight, scale_));
     CenterOnScreen(this);
@@ -72,7 +72,7 @@ void TzelGridFormuleF::BuildControls()
     const int opsHeight = Scaled(OpsHeight, scale_);
     const int formuleHeight = Scaled(FormuleHeight, scale_);
     ops = new QListWidget(this);
-    ops->setAccessibleName(QStringLiteral("Operators and functions"));
+    ops->setAccessibleName(tr("Operators and functions"));
     // The 28 items in three columns of ten rows fill the list's height exactly.
     const int rowHeight = (opsHeight - 1) / OpsRows; // the view wraps before its last pixel
     QFont bold = ops->font();
@@ -95,16 +95,16 @@ void TzelGridFormuleF::BuildControls()
     ops->setGeometry(0, 0, clientWidth, opsHeight);
 
     formule = new TMemo(this);
-    formule->setAccessibleName(QStringLiteral("Formula"));
+    formule->setAccessibleName(tr("Formula"));
     formule->SetTabLeaves(true);
     formule->setGeometry(0, opsHeight, clientWidth, formuleHeight);
 
     const int buttonTop = opsHeight + formuleHeight + Scaled(5, scale_);
     const int buttonHeight = clientHeight - buttonTop - Scaled(5, scale_);
     const int buttonWidth = Scaled(94, scale_);
-    btnApply = new QPushButton(QStringLiteral("Apply"), this);
+    btnApply = new QPushButton(tr("Apply"), this);
     btnApply->setGeometry(Scaled(8, scale_), buttonTop, buttonWidth, buttonHeight);
-    btnClose = new QPushButton(QStringLiteral("Close"), this);
+    btnClose = new QPushButton(tr("Close"), this);
     btnClose->setGeometry(clientWidth - Scaled(8, scale_) - buttonWidth, buttonTop, buttonWidth, buttonHeight);
     // Enter belongs to the list and the formula; no button is the default.
     for (QPushButton* button : {btnApply, btnClose})

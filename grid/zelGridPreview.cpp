@@ -10,6 +10,7 @@
 #include "ResampleBitmap.h"
 #include "zelGrid.h"
 
+#include <algorithm>
 #include <QCheckBox>
 #include <QEvent>
 #include <QShowEvent>
@@ -21,6 +22,7 @@
 #include <QSpinBox>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -54,7 +56,7 @@ QListWidget* OptionList(QWidget* parent, const QStringList& items, TColor color)
 
 TzelGridPreviewF::TzelGridPreviewF(QWidget* owner) : QDialog(owner)
 {
-    setWindowTitle(QStringLiteral("Preview"));
+    setWindowTitle(tr("Preview"));
     setAttribute(Qt::WA_AlwaysShowToolTips);
     BuildControls();
     resize(900, 640);
@@ -68,19 +70,24 @@ void TzelGridPreviewF::BuildControls()
     auto* left = new QVBoxLayout(panel);
     left->setContentsMargins(4, 4, 4, 4);
     auto* buttons = new QHBoxLayout;
-    btnPrint = FlatButton(panel, QStringLiteral("Print"), QStringLiteral("Print"));
-    btnShow = FlatButton(panel, QStringLiteral("Show"), QStringLiteral("Show"));
-    btnSetup = FlatButton(panel, QStringLiteral("Setup"), QStringLiteral("Print setup"));
+    btnPrint = FlatButton(panel, tr("Print"), tr("Print"));
+    btnShow = FlatButton(panel, tr("Show"), tr("Show"));
+    btnSetup = FlatButton(panel, tr("Setup"), tr("Print setup"));
     auto* buttons2 = new QHBoxLayout;
-    btnFullView = FlatButton(panel, QStringLiteral("Full"), QStringLiteral("Full View"));
-    btnPicture = FlatButton(panel, QStringLiteral("Picture"), QStringLiteral("Picture"));
-    btnPdf = FlatButton(panel, QStringLiteral("PDF"), QStringLiteral("Save as PDF"));
+    btnFullView = FlatButton(panel, tr("Full"), tr("Full View"));
+    btnPicture = FlatButton(panel, tr("Picture"), tr("Picture"));
+    btnPdf = FlatButton(panel, tr("PDF"), tr("Save as PDF"));
     for (QToolButton* b : {btnPrint, btnShow, btnSetup})
         buttons->addWidget(b);
     for (QToolButton* b : {btnFullView, btnPicture, btnPdf})
         buttons2->addWidget(b);
     left->addLayout(buttons);
     left->addLayout(buttons2);
+    // The panel is as wide as it always was, or wider where longer captions
+    // (another language) need the room.
+    const int margins = left->contentsMargins().left() + left->contentsMargins().right();
+    panel->setFixedWidth(std::max({panel->width(), buttons->sizeHint().width() + margins,
+                                   buttons2->sizeHint().width() + margins}));
 
     EditHeader = new QLineEdit(panel);
     ListHeaders = OptionList(panel,
@@ -89,7 +96,7 @@ void TzelGridPreviewF::BuildControls()
                              HeadersListColor);
     EditMargin = new QSpinBox(panel);
     EditMargin->setRange(0, 400);
-    chkBorders = new QCheckBox(QStringLiteral("Borders"), panel);
+    chkBorders = new QCheckBox(tr("Borders"), panel);
     Margins = OptionList(panel,
                          {QStringLiteral("MarginTop"), QStringLiteral("MarginHeader"), QStringLiteral("MarginLeft"),
                           QStringLiteral("MarginRight"), QStringLiteral("MarginBottom"), QStringLiteral("PaddingLeft"),
@@ -98,14 +105,14 @@ void TzelGridPreviewF::BuildControls()
     EditPage = new QSpinBox(panel);
     EditPage->setRange(1, 1);
     lblpages = new QLabel(panel);
-    chkLive = new QCheckBox(QStringLiteral("Live"), panel);
+    chkLive = new QCheckBox(tr("Live"), panel);
     chkLive->setChecked(true);
     // Names a screen reader reads for the controls that have no caption of their own.
-    ListHeaders->setAccessibleName(QStringLiteral("Header and footer options"));
-    EditHeader->setAccessibleName(QStringLiteral("Header or footer option"));
-    Margins->setAccessibleName(QStringLiteral("Margins and sizes"));
-    EditMargin->setAccessibleName(QStringLiteral("Margin or size"));
-    EditPage->setAccessibleName(QStringLiteral("Page shown"));
+    ListHeaders->setAccessibleName(tr("Header and footer options"));
+    EditHeader->setAccessibleName(tr("Header or footer option"));
+    Margins->setAccessibleName(tr("Margins and sizes"));
+    EditMargin->setAccessibleName(tr("Margin or size"));
+    EditPage->setAccessibleName(tr("Page shown"));
 
     left->addWidget(EditHeader);
     left->addWidget(ListHeaders);
@@ -123,10 +130,10 @@ void TzelGridPreviewF::BuildControls()
 
     ScrollBox1 = new QScrollArea(this);
     ScrollBox1->setBackgroundRole(QPalette::Dark);
-    ScrollBox1->setAccessibleName(QStringLiteral("Page view"));
+    ScrollBox1->setAccessibleName(tr("Page view"));
     PreviewImage = new QLabel;
     PreviewImage->setScaledContents(false);
-    PreviewImage->setAccessibleName(QStringLiteral("Page preview"));
+    PreviewImage->setAccessibleName(tr("Page preview"));
     ScrollBox1->setWidget(PreviewImage);
     PreviewImage->installEventFilter(this);
 
@@ -193,7 +200,7 @@ void TzelGridPreviewF::CountPages()
     const bool wasUpdating = updating_;
     updating_ = true;
     EditPage->setMaximum(std::max(1, pages)); // moves the page shown back within them
-    lblpages->setText(QStringLiteral("of ") + QString::number(pages));
+    lblpages->setText(tr("of %1").arg(pages));
     updating_ = wasUpdating;
     grid_->PrintOptions().SetPreviewPage(unsigned(EditPage->value()));
 }
@@ -212,7 +219,7 @@ void TzelGridPreviewF::Display(const QImage& image)
     PreviewImage->resize(image.size());
     // Which page the picture shows, for a screen reader.
     if (grid_)
-        PreviewImage->setAccessibleDescription(QStringLiteral("Page %1 of %2")
+        PreviewImage->setAccessibleDescription(tr("Page %1 of %2")
                                                    .arg(grid_->PrintOptions().PreviewPage())
                                                    .arg(pages_));
 }
@@ -257,7 +264,7 @@ void TzelGridPreviewF::FullView()
 void TzelGridPreviewF::Picture()
 {
     TFileDialogOptions dialog;
-    dialog.Filter = QStringLiteral("Bitmap Files|*.bmp");
+    dialog.Filter = tr("Bitmap Files") + QStringLiteral("|*.bmp");
     const std::optional<QString> file = OpenFileDialog(dialog);
     if (!file || !grid_)
         return;
@@ -273,7 +280,7 @@ void TzelGridPreviewF::SavePdf()
     if (!grid_)
         return;
     TFileDialogOptions dialog;
-    dialog.Filter = QStringLiteral("PDF Files|*.pdf");
+    dialog.Filter = tr("PDF Files") + QStringLiteral("|*.pdf");
     dialog.DefaultExt = QStringLiteral("pdf");
     const std::optional<QString> file = SaveFileDialog(dialog);
     if (!file)

@@ -19,6 +19,7 @@
 #include "ResampleBitmap.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QFontMetrics>
 #include <QPainter>
@@ -28,7 +29,7 @@
 
 QString PrintPageText(int pageInBand, int band, bool showBand)
 {
-    QString text = QStringLiteral("Page ") + QString::number(pageInBand);
+    QString text = QCoreApplication::translate("TzelGrid", "Page %1").arg(pageInBand);
     if (showBand)
         text += QLatin1Char('-') + QString::number(band);
     return text;
@@ -445,7 +446,7 @@ bool TzelGrid::PrintGrid()
         TPrinter& printer = Printer();
         try {
             if (!printer.LookUp()) {
-                failure = QStringLiteral("No Printer is installed");
+                failure = QCoreApplication::translate("TzelGrid", "No Printer is installed");
             } else {
                 // ToRow 0 (the stored default) means every data row; the header row is
                 // printed on each page anyway, so the range starts at row 1 at the earliest.

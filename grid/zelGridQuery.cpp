@@ -69,7 +69,7 @@ TzelGridQueryF::TzelGridQueryF()
     : QDialog(nullptr, OnTopDialogFlags)
 {
     setAttribute(Qt::WA_QuitOnClose, false);
-    setWindowTitle(QStringLiteral("Query Builder"));
+    setWindowTitle(tr("Query Builder"));
     BuildControls();
     FitToContent();
 }
@@ -86,28 +86,28 @@ void TzelGridQueryF::BuildControls()
 {
     auto* row = new QHBoxLayout(this);
     row->setContentsMargins(5, 5, 5, 5);
-    ListFields = AddListColumn(row, QStringLiteral("Fields:"), FieldsWidth, FieldsColor, {});
+    ListFields = AddListColumn(row, tr("Fields:"), FieldsWidth, FieldsColor, {});
     QStringList operators;
     for (const char* op : kOperators)
         operators << QString::fromLatin1(op);
-    ListOps = AddListColumn(row, QStringLiteral("Ops:"), 80, OpsColor, operators);
+    ListOps = AddListColumn(row, tr("Ops:"), 80, OpsColor, operators);
     ListOps->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 
     auto* right = new QVBoxLayout;
-    auto* queryLabel = new QLabel(QStringLiteral("Query:"));
+    auto* queryLabel = new QLabel(tr("Query:"));
     right->addWidget(queryLabel);
     QMemo = new TMemo;
     queryLabel->setBuddy(QMemo);
     QMemo->SetTabLeaves(true);
     QMemo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     right->addWidget(QMemo);
-    chkIgnoreCase = new QCheckBox(QStringLiteral("Ignore upper / lower case"));
+    chkIgnoreCase = new QCheckBox(tr("Ignore upper / lower case"));
     chkIgnoreCase->setChecked(true);
     right->addWidget(chkIgnoreCase);
     auto* buttons = new QHBoxLayout;
-    btnApply = new QPushButton(QStringLiteral("&Apply"));
-    btnShowAll = new QPushButton(QStringLiteral("&Show All"));
-    btnClose = new QPushButton(QStringLiteral("&Close"));
+    btnApply = new QPushButton(tr("&Apply"));
+    btnShowAll = new QPushButton(tr("&Show All"));
+    btnClose = new QPushButton(tr("&Close"));
     for (QPushButton* button : {btnApply, btnShowAll, btnClose}) {
         button->setAutoDefault(false);
         buttons->addWidget(button);

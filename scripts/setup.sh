@@ -6,6 +6,8 @@ set -euo pipefail
 packages=(
   cmake gcc g++ ninja-build pkg-config ccache
   qt6-base-dev qt6-qpa-plugins fonts-dejavu-core
+  # translations: lupdate and lrelease, and Qt's own catalogues for its dialogs
+  qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
   libicu-dev libgtest-dev libgmock-dev libbenchmark-dev
   # workbooks: the ZIP container and XML read, .xlsx written; the tests read them
   # back with an independent reader and with a real spreadsheet program

@@ -3,6 +3,8 @@
 #include "Dialogs.h"
 #include "FocusFrameStyle.h"
 
+#include <QCoreApplication>
+
 TApplication::TApplication(int& argc, char** argv) : QApplication(argc, argv)
 {
     // The desktop's style, with the keyboard's focus shown on every control.
@@ -35,7 +37,7 @@ void TApplication::HandleException()
     } catch (const std::exception& error) {
         message = QString::fromUtf8(error.what());
     } catch (...) {
-        message = QStringLiteral("Unknown error");
+        message = QCoreApplication::translate("TApplication", "Unknown error");
     }
     // A failure while showing the message must not end the program either.
     try {

@@ -2,6 +2,7 @@
 
 #include "PrintSystem.h"
 
+#include <QCoreApplication>
 #include <QAction>
 #include <QApplication>
 #include <QBoxLayout>
@@ -160,22 +161,22 @@ public:
             return false;
         }
         if (!found) {
-            ::MessageDlg(QStringLiteral("No Printer is installed"), TMsgDlgType::mtError, mbOK);
+            ::MessageDlg(QCoreApplication::translate("TDialogs", "No Printer is installed"), TMsgDlgType::mtError, mbOK);
             return false;
         }
         // Qt's dialog asks the print server about as much again, on the window's
         // thread: a server slow to answer the look-up would hold the window up.
         if (lookUp.elapsed() > PromptLookUpMs) {
-            ::MessageDlg(QStringLiteral("The print server %1 answers too slowly for Print setup.").arg(PrintServerName()),
+            ::MessageDlg(QCoreApplication::translate("TDialogs", "The print server %1 answers too slowly for Print setup.").arg(PrintServerName()),
                          TMsgDlgType::mtError, mbOK);
             return false;
         }
         QPrintDialog dialog(&system->QtPrinter(), QApplication::activeWindow());
-        dialog.setWindowTitle(QStringLiteral("Print setup"));
+        dialog.setWindowTitle(QCoreApplication::translate("TDialogs", "Print setup"));
         dialog.setOptions(QAbstractPrintDialog::PrintShowPageSize);
         for (QDialogButtonBox* box : dialog.findChildren<QDialogButtonBox*>())
             if (QPushButton* accept = box->button(QDialogButtonBox::Ok)) {
-                accept->setText(QStringLiteral("OK"));
+                accept->setText(QCoreApplication::translate("TDialogs", "OK"));
                 accept->setIcon(dialog.style()->standardIcon(QStyle::SP_DialogOkButton, nullptr, accept));
             }
         if (dialog.exec() != QDialog::Accepted)
@@ -189,8 +190,8 @@ private:
     {
         const bool save = mode == QFileDialog::AcceptSave;
         const QString title = !options.Title.isEmpty() ? options.Title
-                              : save                   ? QStringLiteral("Save As")
-                                                       : QStringLiteral("Open");
+                              : save                   ? QCoreApplication::translate("TDialogs", "Save As")
+                                                       : QCoreApplication::translate("TDialogs", "Open");
         QFileDialog dialog(QApplication::activeWindow(), title, options.InitialDir);
         dialog.setAcceptMode(mode);
         dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);

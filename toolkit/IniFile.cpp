@@ -6,6 +6,7 @@
 #include "PlateList.h" // TextToUtf8
 
 #include <QFile>
+#include <QCoreApplication>
 
 namespace {
 
@@ -66,7 +67,7 @@ std::optional<std::uint64_t> ParseDigits(QStringView digits, int base, std::uint
 } // namespace
 
 EIniFileException::EIniFileException(const QString& fileName, const QString& reason)
-    : std::runtime_error(QStringLiteral("Unable to write to %1").arg(fileName).toStdString()),
+    : std::runtime_error(QCoreApplication::translate("TIniFile", "Unable to write to %1").arg(fileName).toStdString()),
       fileName_(fileName), reason_(reason)
 {
 }
@@ -218,7 +219,7 @@ std::optional<TIniDocument> ReadIniDocument(const QString& fileName, QString* re
         if (bytes)
             return TIniDocument(*bytes);
         if (reason)
-            *reason = QStringLiteral("File too large");
+            *reason = QCoreApplication::translate("TIniFile", "File too large");
     } catch (const TFileError& error) {
         if (reason)
             *reason = QString::fromStdString(error.Reason);

@@ -2,6 +2,7 @@
 
 #include "AtomicFileDevice.h"
 
+#include <QCoreApplication>
 #include <QPageLayout>
 #include <QPdfWriter>
 
@@ -74,13 +75,13 @@ void TPdfPrinter::DoBeginDoc()
     writer_->setTitle(Title());
     writer_->setCreator(QStringLiteral("Corvana"));
     if (!painter_.begin(writer_.get()))
-        Fail(QStringLiteral("cannot start the PDF document"));
+        Fail(QCoreApplication::translate("TPrinter", "cannot start the PDF document"));
 }
 
 void TPdfPrinter::DoNewPage()
 {
     if (!writer_->newPage())
-        Fail(QStringLiteral("cannot start a new page"));
+        Fail(QCoreApplication::translate("TPrinter", "cannot start a new page"));
 }
 
 void TPdfPrinter::DoEndDoc()

@@ -3,6 +3,7 @@
 #include "FormLook.h"
 #include "PrintSystem.h"
 
+#include <QCoreApplication>
 #include <QApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
@@ -38,7 +39,7 @@ public:
         setObjectName(QStringLiteral("PrintServerWait"));
         setWindowTitle(QApplication::applicationName());
         setWindowModality(Qt::ApplicationModal);
-        auto* text = new QLabel(QStringLiteral("Waiting for the print server %1 ...").arg(PrintServerName()), this);
+        auto* text = new QLabel(QCoreApplication::translate("TPrintServerWait", "Waiting for the print server %1 ...").arg(PrintServerName()), this);
         text->setTextFormat(Qt::PlainText);
         auto* buttons = new QDialogButtonBox(QDialogButtonBox::Cancel, this);
         connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);

@@ -1,5 +1,6 @@
 #include "PrintSystem.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 #include <algorithm>
@@ -141,12 +142,12 @@ TPrintJobResult SubmitPrintJob(const TPrintJob& job, const std::atomic<bool>& st
     const int id = cupsCreateJob(http.get(), printer.constData(), job.Title.toUtf8().constData(), count, options);
     cupsFreeOptions(count, options);
     if (id == 0)
-        return failed(LastPrintSystemRefusal().value_or(QStringLiteral("the job was not taken")));
+        return failed(LastPrintSystemRefusal().value_or(QCoreApplication::translate("TPrinter", "the job was not taken")));
 
     patience.Restart();
     if (SendDocument(http.get(), job, printer, id, patience))
         return {TPrintJobResult::Printed, QString()};
-    const TPrintJobResult result = failed(LastPrintSystemRefusal().value_or(QStringLiteral("the document was not taken")));
+    const TPrintJobResult result = failed(LastPrintSystemRefusal().value_or(QCoreApplication::translate("TPrinter", "the document was not taken")));
     CancelJob(printer, id);
     return result;
 }

@@ -4,6 +4,7 @@
 #include "PrintServerWait.h"
 #include "PrintSystem.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QGuiApplication>
 #include <QPageLayout>
@@ -116,7 +117,7 @@ constexpr int LookUpPatienceMs = 30000;
 
 QString NoAnswer()
 {
-    return QStringLiteral("The print server %1 does not answer.").arg(PrintServerName());
+    return QCoreApplication::translate("TPrinter", "The print server %1 does not answer.").arg(PrintServerName());
 }
 
 // Asks the print system, on the thread it runs on, which printer to print on:
@@ -313,14 +314,14 @@ void TQtPrinter::DropDocument()
 void TQtPrinter::DoBeginDoc()
 {
     if (!printer_)
-        throw TPrinterError(QStringLiteral("No Printer is installed"));
+        throw TPrinterError(QCoreApplication::translate("TPrinter", "No Printer is installed"));
     printer_->setDocName(Title());
     printer_->setCopyCount(Copies() > 0 ? Copies() : setupCopies_);
     jobFolder_ = std::make_shared<QTemporaryDir>(QDir::tempPath() + QStringLiteral("/corvana-job-XXXXXX"));
     if (!jobFolder_->isValid()) {
         const QString reason = jobFolder_->errorString();
         DropDocument();
-        throw TPrinterError(QStringLiteral("Cannot print on %1: %2").arg(PrinterName(), reason));
+        throw TPrinterError(QCoreApplication::translate("TPrinter", "Cannot print on %1: %2").arg(PrinterName(), reason));
     }
     document_ = std::make_unique<TPdfPrinter>(jobFolder_->filePath(QStringLiteral("job.pdf")), PageSetup());
     document_->SetTitle(Title());
@@ -328,7 +329,8 @@ void TQtPrinter::DoBeginDoc()
         document_->BeginDoc();
     } catch (const TPrinterError& e) {
         DropDocument();
-        throw TPrinterError(QStringLiteral("Cannot print on %1: %2").arg(PrinterName(), QString::fromStdString(e.what())));
+        throw TPrinterError(
+            QCoreApplication::translate("TPrinter", "Cannot print on %1: %2").arg(PrinterName(), QString::fromStdString(e.what())));
     }
 }
 
@@ -338,13 +340,13 @@ void TQtPrinter::DoNewPage()
         document_->NewPage();
     } catch (const TPrinterError& e) {
         throw TPrinterError(
-            QStringLiteral("Cannot start a new page on %1: %2").arg(PrinterName(), QString::fromStdString(e.what())));
+            QCoreApplication::translate("TPrinter", "Cannot start a new page on %1: %2").arg(PrinterName(), QString::fromStdString(e.what())));
     }
 }
 
 void TQtPrinter::DoEndDoc()
 {
-    const QString failed = QStringLiteral("Printing on %1 failed").arg(PrinterName());
+    const QString failed = QCoreApplication::translate("TPrinter", "Printing on %1 failed").arg(PrinterName());
     // Ending the document writes the rest of it into the job's file.
     try {
         document_->EndDoc();
@@ -363,7 +365,7 @@ void TQtPrinter::DoEndDoc()
     if (wait == TPrintServerWait::Cancelled || result->State == TPrintJobResult::Stopped)
         throw TPrintCancelled();
     if (result->State == TPrintJobResult::Silent)
-        throw TPrinterError(failed + QStringLiteral(": the print server %1 does not answer").arg(PrintServerName()));
+        throw TPrinterError(failed + QCoreApplication::translate("TPrinter", ": the print server %1 does not answer").arg(PrintServerName()));
     if (result->State == TPrintJobResult::Refused)
         throw TPrinterError(failed + QStringLiteral(": ") + result->Reason);
 }

@@ -1,5 +1,7 @@
 #include "MainWindowHarness.h"
 
+#include "Translations.h"
+
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QMenu>
@@ -39,6 +41,9 @@ void ChooseFromOpenMenu(QMenu* menu, std::initializer_list<QAction*> path, TChoi
 
 void MainWindowTest::Open(const QByteArray& ini)
 {
+    // The window's catalogues, as the program installs them at start: once.
+    static const QString language = InstallTranslations(*QCoreApplication::instance());
+    (void)language;
     if (!ini.isNull())
         WriteAll(IniName(), ini);
     QApplication::setApplicationDisplayName("Corvana");

@@ -11,6 +11,12 @@ int main(int argc, char** argv)
     // unless they start a print system of their own (TestCupsServer.h).
     if (qEnvironmentVariableIsEmpty("CUPS_SERVER"))
         qputenv("CUPS_SERVER", "/nonexistent/corvana-tests-have-no-print-system");
+    // The window speaks English in the tests, whatever the machine's locale,
+    // unless a test starts itself again under a locale of its own.
+    if (qEnvironmentVariableIsEmpty("CORVANA_TEST_LOCALE")) {
+        qputenv("LC_ALL", "C.UTF-8");
+        qunsetenv("LANGUAGE");
+    }
     QApplication app(argc, argv);
     testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
