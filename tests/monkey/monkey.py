@@ -438,9 +438,12 @@ def main():
         each.add_argument("--program", help="the corvana binary (default: build-asan's, else build's)")
         each.add_argument("--screen-reader", action="store_true",
                           help="with the accessibility bus on and a screen reader asking about every event")
+        each.add_argument("--language", help="the window's language, such as de (default English)")
     args = parser.parse_args()
     if args.screen_reader:
         os.environ["CORVANA_MONKEY_SCREEN_READER"] = "1"  # for the sandboxes, and the runs of --jobs
+    if args.language:
+        os.environ["CORVANA_MONKEY_LANGUAGE"] = args.language
     args.program = os.path.abspath(args.program or default_program())
     if args.command == "run":
         if args.seconds is None and args.events is None:

@@ -300,7 +300,9 @@ class Sandbox:
     def program_environment(self):
         logs = os.path.join(self.logs, "sanitizer")
         supp = os.path.join(self.base, "lsan.supp")
-        return {
+        # monkey.py --language: the window in that language.
+        language = os.environ.get("CORVANA_MONKEY_LANGUAGE")
+        return ({"LANGUAGE": language} if language else {}) | {
             "PATH": self.bin + ":/usr/bin:/bin",
             "HOME": self.home,
             "USER": "monkey",
