@@ -8,6 +8,7 @@
 #include "zelGridQuery.h"
 
 #include <QCoreApplication>
+#include <QPointer>
 
 namespace {
 
@@ -90,8 +91,11 @@ void TzelGrid::QueryFilter(const QString& text, bool ignoreCase)
 
 void TzelGrid::ShowQueryDialog()
 {
-    TzelGridQueryF* dialog = TzelGridQueryF::Create();
+    // Each Ctrl+Q makes a new dialog; it goes when it closes, or with the
+    // program should that end first (then the guard is null).
+    QPointer<TzelGridQueryF> dialog = TzelGridQueryF::Create();
     dialog->SetFields(Rows(0).ToStringList());
     dialog->SetGrid(this);
     dialog->exec();
+    delete dialog;
 }
