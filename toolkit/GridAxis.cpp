@@ -87,6 +87,14 @@ void TGridAxis::Erase(int i)
     Invalidate();
 }
 
+void TGridAxis::Insert(int i, int size)
+{
+    sizes_.insert(sizes_.begin() + i, size);
+    total_ += Extent(i);
+    hidden_ += IsVisible(i) ? 0 : 1;
+    Invalidate();
+}
+
 void TGridAxis::Permute(int first, const std::vector<int>& from)
 {
     std::vector<int> moved(from.size());
@@ -113,6 +121,18 @@ void TGridAxis::Permute(int first, const std::vector<int>& from)
     }
     if (!keepTree)
         Invalidate();
+}
+
+void TGridAxis::SwapSizes(std::vector<int>& sizes)
+{
+    sizes_.swap(sizes);
+    total_ = 0;
+    hidden_ = 0;
+    for (int i = 0; i < Count(); ++i) {
+        total_ += Extent(i);
+        hidden_ += IsVisible(i) ? 0 : 1;
+    }
+    Invalidate();
 }
 
 void TGridAxis::EnsureTree() const

@@ -47,8 +47,12 @@ public:
     int NthVisible(int k) const;
 
     void Erase(int i);
+    // A line of this size before line i (at the end when i is Count()).
+    void Insert(int i, int size);
     // Lines first .. first + from.size() - 1 take the sizes lines from[k] had.
     void Permute(int first, const std::vector<int>& from);
+    // Exchanges the sizes of all lines with `sizes`, which may differ in count.
+    void SwapSizes(std::vector<int>& sizes);
 
 private:
     void Invalidate() { treeValid_ = countTreeValid_ = false; }

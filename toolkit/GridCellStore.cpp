@@ -271,6 +271,14 @@ void TCellColumn::Erase(int r, int rows)
     Resize(rows, rows - 1);
 }
 
+std::size_t TCellColumn::MemoryBytes() const
+{
+    std::size_t bytes = chunks_.size() * kChunkBytes;
+    for (const TBlock& block : blocks_)
+        bytes += block.get_deleter().bytes;
+    return bytes;
+}
+
 // ---- TGridCellStore ------------------------------------------------------------
 
 void TGridCellStore::Resize(int cols, int rows)
@@ -312,6 +320,32 @@ void TGridCellStore::EraseCol(int c)
         return;
     cols_[std::size_t(c)].Resize(rows_, 0);
     cols_.erase(cols_.begin() + c);
+}
+
+TCellColumn TGridCellStore::TakeCol(int c)
+{
+    TCellColumn column = std::move(cols_[std::size_t(c)]);
+    cols_.erase(cols_.begin() + c);
+    return column;
+}
+
+void TGridCellStore::PutCol(int c, TCellColumn&& column)
+{
+    cols_.insert(cols_.begin() + c, std::move(column));
+}
+
+void TGridCellStore::Swap(TGridCellStore& other) noexcept
+{
+    cols_.swap(other.cols_);
+    std::swap(rows_, other.rows_);
+}
+
+std::size_t TGridCellStore::MemoryBytes() const
+{
+    std::size_t bytes = 0;
+    for (const TCellColumn& column : cols_)
+        bytes += column.MemoryBytes();
+    return bytes;
 }
 
 void TGridCellStore::PermuteRows(int first, const std::vector<int>& from)

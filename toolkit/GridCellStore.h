@@ -101,6 +101,8 @@ public:
     void Permute(int first, const std::vector<int>& from);
     // Drops row r; the rows below move up one. The row count is the caller's.
     void Erase(int r, int rows);
+    // The memory the column takes: its cells and its arena.
+    std::size_t MemoryBytes() const;
 
 private:
     TCellText& At(int r) { return chunks_[r >> kChunkBits][r & kChunkMask]; }
@@ -150,6 +152,14 @@ public:
 
     void EraseRow(int r);
     void EraseCol(int c);
+    // Takes column c out whole, without copying its texts.
+    TCellColumn TakeCol(int c);
+    // Puts a column taken out before column c (0 .. ColCount()); it must have
+    // RowCount() rows.
+    void PutCol(int c, TCellColumn&& column);
+    // Exchanges the whole content with another store.
+    void Swap(TGridCellStore& other) noexcept;
+    std::size_t MemoryBytes() const;
     // Rows first .. first + from.size() - 1 take the texts rows from[k] had before.
     void PermuteRows(int first, const std::vector<int>& from);
     // The same for columns.

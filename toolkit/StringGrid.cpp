@@ -96,6 +96,13 @@ void TStringGrid::SetCells(int col, int row, const QString& text)
     Invalidate();
     if (GridAccessibility::Listening())
         GridAccessibility::TextChanged(this, col, row, oldText, text);
+    Changed(TGridChange{TGridChange::Cell, col, row});
+}
+
+void TStringGrid::Changed(const TGridChange& change)
+{
+    if (OnChange && quiet_ == 0)
+        OnChange(this, change);
 }
 
 // ---- size -----------------------------------------------------------------
@@ -126,6 +133,7 @@ void TStringGrid::ChangeSize(int cols, int rows)
     cols_.SetCount(cols);
     rows_.SetCount(rows);
     AfterSizeChange(oldCols, oldRows);
+    Changed(TGridChange{TGridChange::Size});
 }
 
 void TStringGrid::AfterSizeChange(int oldCols, int oldRows)
@@ -228,6 +236,40 @@ void TStringGrid::DeleteRow(int row)
     if (fixedRows_ > RowCount() - 1)
         fixedRows_ = RowCount() - 1;
     AfterSizeChange(ColCount(), oldRows);
+    Changed(TGridChange{TGridChange::RowDeleted, 0, row});
+}
+
+void TStringGrid::InsertRow(int row)
+{
+    if (row < 0 || row > RowCount())
+        return;
+    {
+        const TQuietChanges quiet(this);
+        SetRowCount(RowCount() + 1);
+        // Rows row .. last-1 move down one; the new empty last row lands at row.
+        const int last = RowCount() - 1;
+        std::vector<int> from;
+        from.reserve(std::size_t(last - row + 1));
+        from.push_back(last);
+        for (int i = row; i < last; ++i)
+            from.push_back(i);
+        PermuteRows(row, from);
+        Rows(row).Clear(); // a text kept for rows past the end stays there
+    }
+    Changed(TGridChange{TGridChange::RowInserted, 0, row});
+}
+
+void TStringGrid::SwapContent(TGridContent& content)
+{
+    const int oldCols = ColCount();
+    const int oldRows = RowCount();
+    cells_.Swap(content.Cells);
+    rows_.SwapSizes(content.RowSizes);
+    cols_.SetCount(cells_.ColCount());
+    fixedCols_ = std::clamp(fixedCols_, 0, std::max(ColCount() - 1, 0));
+    fixedRows_ = std::clamp(fixedRows_, 0, std::max(RowCount() - 1, 0));
+    AfterSizeChange(oldCols, oldRows);
+    Changed(TGridChange{TGridChange::Replaced});
 }
 
 void TStringGrid::DeleteColumn(int col)
@@ -240,6 +282,28 @@ void TStringGrid::DeleteColumn(int col)
     if (fixedCols_ > ColCount() - 1)
         fixedCols_ = ColCount() - 1;
     AfterSizeChange(oldCols, RowCount());
+    Changed(TGridChange{TGridChange::ColumnDeleted, col});
+}
+
+TCellColumn TStringGrid::TakeColumn(int col)
+{
+    const int oldCols = ColCount();
+    TCellColumn column = cells_.TakeCol(col);
+    cols_.Erase(col);
+    if (fixedCols_ > ColCount() - 1)
+        fixedCols_ = std::max(ColCount() - 1, 0);
+    AfterSizeChange(oldCols, RowCount());
+    Changed(TGridChange{TGridChange::ColumnDeleted, col});
+    return column;
+}
+
+void TStringGrid::PutColumn(int col, TCellColumn&& column, int width)
+{
+    const int oldCols = ColCount();
+    cells_.PutCol(col, std::move(column));
+    cols_.Insert(col, width);
+    AfterSizeChange(oldCols, RowCount());
+    Changed(TGridChange{TGridChange::Replaced});
 }
 
 void TStringGrid::PermuteRows(int first, const std::vector<int>& from)
@@ -252,6 +316,7 @@ void TStringGrid::PermuteRows(int first, const std::vector<int>& from)
         OnRowsMoved(this, first, from);
     Invalidate();
     LinesChanged();
+    Changed(TGridChange{TGridChange::RowsMoved, 0, first, 0, &from});
 }
 
 void TStringGrid::PermuteCols(int first, const std::vector<int>& from)
@@ -260,6 +325,7 @@ void TStringGrid::PermuteCols(int first, const std::vector<int>& from)
     ColsPermuted(first, from);
     Invalidate();
     LinesChanged();
+    Changed(TGridChange{TGridChange::ColumnsMoved, first, 0, 0, &from});
 }
 
 // ---- current cell and selection ---------------------------------------------

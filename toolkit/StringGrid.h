@@ -78,6 +78,35 @@ using TGridMouseEvent = std::function<void(QObject* sender, TMouseButton button,
 // Rows first .. first + from.size() - 1 took the texts that rows from[k] had.
 using TRowsMovedEvent = std::function<void(QObject* sender, int first, const std::vector<int>& from)>;
 
+// A change of what a grid's cells hold or where they stand, as OnChange tells
+// it once the change is done. Line sizes, the selection and the look are no
+// such change. Together the changes tell every way the content got where it is.
+struct TGridChange {
+    enum TKind {
+        Cell,          // the text of cell (Col, Row)
+        Size,          // ColCount or RowCount: lines added (empty) or dropped at the end
+        RowInserted,   // an empty row before row Row
+        RowDeleted,    // row Row
+        ColumnDeleted, // column Col
+        RowsMoved,     // rows Row .. Row + From->size() - 1 took the texts rows (*From)[k] had
+        ColumnsMoved,  // columns Col .. Col + From->size() - 1 took the texts columns (*From)[k] had
+        RowsPut,       // rows Row .. Row + Count - 1 written whole by WriteRows, which grew the grid to them
+        Replaced,      // the content as a whole
+    };
+    TKind Kind = Cell;
+    int Col = 0;
+    int Row = 0;
+    int Count = 0;
+    const std::vector<int>* From = nullptr;
+};
+using TGridChangeEvent = std::function<void(QObject* sender, const TGridChange& change)>;
+
+// The cells and rows of a grid, taken out whole by SwapContent.
+struct TGridContent {
+    TGridCellStore Cells{0, 0};
+    std::vector<int> RowSizes;
+};
+
 class TStringGrid : public QAbstractScrollArea {
     Q_OBJECT
 public:
@@ -157,19 +186,29 @@ public:
 
     void DeleteRow(int row);
     void DeleteColumn(int col);
+    // An empty row before `row` (0 .. RowCount()): the row count grows by one,
+    // then the rows from `row` on move down one, each with its height.
+    void InsertRow(int row);
+    // Exchanges the cells and rows with `content`: the grid takes its column
+    // count and rows, and `content` keeps the grid's, without copying a text.
+    void SwapContent(TGridContent& content);
 
     // Bulk append of whole rows, each with its size() cells readable as UTF-8 by
     // index. The rows land at the end of the grid: the first in the last row when
     // that row's first cell is empty, otherwise in a new row below it, and the
     // others in new rows after it; so afterwards the grid's last `count` rows hold
     // them, in order. Column 0 of the last of them is then selected. Cell indexes
-    // from ColCount on are left out. The row count is set once, before any text
-    // is written: size-change subscribers are told once per call (not at all when
-    // a single row fills the empty last row); a text that changes in the former
-    // last row goes through CellTextChanging like any change of a cell's text.
-    // A list of a million rows costs one size change per call instead of one per row.
+    // from ColCount on are left out. The rows are written by WriteRows.
     template <class TRow>
     void PutRows(const TRow* rows, std::size_t count);
+    // Writes whole rows from row `first` on, the grid growing to hold them. The
+    // row count is set once, before any text is written: size-change subscribers
+    // are told once per call (not at all when no row is added); a text that
+    // changes in a row the grid had goes through CellTextChanging like any change
+    // of a cell's text. OnChange hears one RowsPut. A list of a million rows costs
+    // one size change per call instead of one per row.
+    template <class TRow>
+    void WriteRows(int first, const TRow* rows, std::size_t count);
 
     // Look.
     QFont Font() const { return font_; }
@@ -199,6 +238,7 @@ public:
     std::function<void(QObject* sender)> OnRowHiddenChange;
     // May change the hint of a cell (CellHint), which starts as the grid's own.
     std::function<void(QObject* sender, int col, int row, QString& hint)> OnCellHint;
+    TGridChangeEvent OnChange;
 
 protected:
     // Paints one cell; the canvas is prepared with the cell's font and brush.
@@ -231,6 +271,10 @@ protected:
     void PermuteRows(int first, const std::vector<int>& from);
     void PermuteCols(int first, const std::vector<int>& from);
     TGridCellStore& CellStore() { return cells_; }
+    // Takes column `col` out whole, its texts with it; PutColumn puts such a
+    // column (with as many rows as the grid) back before `col`, `width` wide.
+    TCellColumn TakeColumn(int col);
+    void PutColumn(int col, TCellColumn&& column, int width);
 
     // Moves the current cell after asking SelectCell; the anchor follows unless
     // the selection is being extended. Returns false when refused or invalid.
@@ -252,6 +296,19 @@ protected:
 
 private:
     friend class TGridStrings;
+    // While one lives, OnChange hears nothing: a change made of others is told
+    // as one, after them.
+    class TQuietChanges {
+    public:
+        explicit TQuietChanges(TStringGrid* grid) : grid_(grid) { ++grid_->quiet_; }
+        ~TQuietChanges() { --grid_->quiet_; }
+        TQuietChanges(const TQuietChanges&) = delete;
+        TQuietChanges& operator=(const TQuietChanges&) = delete;
+
+    private:
+        TStringGrid* grid_;
+    };
+    void Changed(const TGridChange& change);
     void ChangeSize(int cols, int rows);
     void AfterSizeChange(int oldCols, int oldRows);
     void ClampCurrent();
@@ -291,6 +348,7 @@ private:
     int sizingCol_ = -1;
     int sizingStartX_ = 0;
     int sizingStartWidth_ = 0;
+    int quiet_ = 0;
 };
 
 template <class TRow>
@@ -299,21 +357,33 @@ void TStringGrid::PutRows(const TRow* rows, std::size_t count)
     if (count == 0)
         return;
     const int last = RowCount() - 1;
-    const bool fillLast = CellText(0, last).empty();
-    const int first = fillLast ? last : last + 1;
-    SetRowCount(first + int(count));
-    for (std::size_t k = 0; k < count; ++k) {
-        const int row = first + int(k);
-        const int cols = std::min<int>(ColCount(), int(rows[k].size()));
-        for (int c = 0; c < cols; ++c) {
-            const std::string_view text = rows[k][std::size_t(c)];
-            if (row == last)
-                SetCells(c, row, FromUtf8(text));
-            else // a fresh row: nothing to tell about texts that change
-                cells_.Assign(c, row, text);
+    const int first = CellText(0, last).empty() ? last : last + 1;
+    WriteRows(first, rows, count);
+    const int end = first + int(count) - 1;
+    SetSelection(TGridRect{0, end, 0, end});
+}
+
+template <class TRow>
+void TStringGrid::WriteRows(int first, const TRow* rows, std::size_t count)
+{
+    if (count == 0 || first < 0)
+        return;
+    {
+        const int had = RowCount();
+        const TQuietChanges quiet(this);
+        SetRowCount(std::max(had, first + int(count)));
+        for (std::size_t k = 0; k < count; ++k) {
+            const int row = first + int(k);
+            const int cols = std::min<int>(ColCount(), int(rows[k].size()));
+            for (int c = 0; c < cols; ++c) {
+                const std::string_view text = rows[k][std::size_t(c)];
+                if (row < had)
+                    SetCells(c, row, FromUtf8(text));
+                else // a fresh row: nothing to tell about texts that change
+                    cells_.Assign(c, row, text);
+            }
         }
     }
     Invalidate();
-    const int end = first + int(count) - 1;
-    SetSelection(TGridRect{0, end, 0, end});
+    Changed(TGridChange{TGridChange::RowsPut, 0, first, int(count), nullptr});
 }
