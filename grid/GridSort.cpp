@@ -175,6 +175,11 @@ int TzelGrid::CheckSortKeys(int s, int e)
 
 bool TzelGrid::SortGrid()
 {
+    return SortGrid(nullptr);
+}
+
+bool TzelGrid::SortGrid(TLineOrder* moved)
+{
     sortErrorCode_ = 0;
     int s = startIndex_;
     int e = endIndex_;
@@ -187,14 +192,14 @@ bool TzelGrid::SortGrid()
         code = CheckSortKeys(s, e);
     sortErrorCode_ = code;
     if (code <= 0)
-        RunSortEngine(s, e);
+        RunSortEngine(s, e, moved);
     sortErrorMessage_ = SortMessage(code);
     if (showMessageOnError_ && code != 0)
         MessageDlg(sortErrorMessage_, code > 0 ? TMsgDlgType::mtError : TMsgDlgType::mtWarning, mbOK);
     return code <= 0;
 }
 
-void TzelGrid::RunSortEngine(int s, int e)
+void TzelGrid::RunSortEngine(int s, int e, TLineOrder* moved)
 {
     const int n = e - s + 1;
     std::vector<int> order;
@@ -248,13 +253,21 @@ void TzelGrid::RunSortEngine(int s, int e)
     }
     if (sortDirection_ == Descending)
         std::reverse(order.begin(), order.end());
-    bool moved = false;
-    for (int k = 0; k < n && !moved; ++k)
-        moved = order[k] != s + k;
-    if (!moved)
+    bool reordered = false;
+    for (int k = 0; k < n && !reordered; ++k)
+        reordered = order[k] != s + k;
+    if (!reordered)
         return;
-    if (howToSort_ == stRow)
-        PermuteRows(s, order);
+    TLineOrder lines{howToSort_ == stColumn, s, std::move(order)};
+    MoveLines(lines);
+    if (moved)
+        *moved = std::move(lines);
+}
+
+void TzelGrid::MoveLines(const TLineOrder& order)
+{
+    if (order.Columns)
+        PermuteCols(order.First, order.From);
     else
-        PermuteCols(s, order);
+        PermuteRows(order.First, order.From);
 }

@@ -1,5 +1,6 @@
 #include "zelGrid.h"
 
+#include "GridSteps.h"
 #include "WrappedLineCount.h"
 #include "zelGridFormule.h"
 
@@ -209,69 +210,79 @@ void TzelGrid::SizeChanged(int oldColCount, int oldRowCount)
 
 // ---- commands ---------------------------------------------------------------------
 
+void TzelGrid::RunStep(std::unique_ptr<TGridStep> step)
+{
+    if (history_)
+        history_->Run(std::move(step));
+    else
+        step->Redo();
+}
+
 void TzelGrid::InsertRowAtCurrent()
 {
-    const int r = Row();
-    SetRowCount(RowCount() + 1);
-    // Rows r .. last-1 move down one; the new empty last row lands at r.
-    const int last = RowCount() - 1;
-    std::vector<int> from;
-    from.reserve(std::size_t(last - r + 1));
-    from.push_back(last);
-    for (int i = r; i < last; ++i)
-        from.push_back(i);
-    PermuteRows(r, from);
-    Rows(r).Clear();
+    RunStep(std::make_unique<TInsertRowStep>(this, Row()));
 }
 
 void TzelGrid::DeleteRowAtCurrent()
 {
     if (RowCount() <= FixedRows() + 1)
         return;
-    const int r = Row();
-    DeleteRow(r);
-    if (r < RowCount())
-        SetRow(r);
+    RunStep(std::make_unique<TDeleteRowStep>(this, Row()));
 }
 
 void TzelGrid::InsertColumnAtCurrent()
 {
-    ShowAllColumns();
-    const int c = Col();
-    SetColCount(ColCount() + 1);
-    const int last = ColCount() - 1;
-    std::vector<int> from;
-    from.push_back(last);
-    for (int i = c; i < last; ++i)
-        from.push_back(i);
-    PermuteCols(c, from);
-    for (int i = last - 1; i >= c; --i)
-        savedColWidths_[i + 1] = savedColWidths_[i];
-    SetColWidths(c, DefaultColWidth());
-    savedColWidths_[c] = DefaultColWidth();
-    Cols(c).Clear();
-    SetCol(c);
+    RunStep(std::make_unique<TInsertColumnStep>(this, Col()));
 }
 
 void TzelGrid::DeleteColumnAtCurrent()
 {
     if (ColCount() <= FixedCols() + 1)
         return;
-    const int c = Col();
-    // The saved widths follow their columns, so a hidden column further right
-    // comes back at its own width.
-    savedColWidths_.erase(savedColWidths_.begin() + c);
-    DeleteColumn(c);
-    if (c < ColCount())
-        SetCol(c);
+    RunStep(std::make_unique<TDeleteColumnStep>(this, Col()));
 }
 
 void TzelGrid::CopyRowToHeader()
 {
     if (Row() <= 0 || ColCount() < 2)
         return;
+    std::vector<TCellEdit> edits;
     for (int c = 1; c < ColCount(); ++c)
-        SetCells(c, 0, Cells(c, Row()));
+        edits.push_back({c, 0, Cells(c, Row())});
+    EditCells(QStringLiteral("Copy row to header"), edits);
+}
+
+void TzelGrid::EditCells(const QString& name, const std::vector<TCellEdit>& edits)
+{
+    auto step = std::make_unique<TSetCellsStep>(name, this, edits);
+    if (!step->Empty())
+        RunStep(std::move(step));
+}
+
+// The saved widths follow their columns, so a hidden column further right
+// comes back at its own width.
+TzelGrid::TTakenColumn TzelGrid::TakeColumnOut(int col)
+{
+    TTakenColumn taken;
+    taken.Width = ColWidths(col);
+    taken.SavedWidth = savedColWidths_[std::size_t(col)];
+    savedColWidths_.erase(savedColWidths_.begin() + col);
+    taken.Cells = TakeColumn(col);
+    return taken;
+}
+
+void TzelGrid::PutColumnBack(int col, TTakenColumn&& column)
+{
+    savedColWidths_.insert(savedColWidths_.begin() + col, column.SavedWidth);
+    PutColumn(col, std::move(column.Cells), column.Width);
+}
+
+void TzelGrid::ShowCell(int col, int row)
+{
+    col = std::clamp(col, FixedCols(), ColCount() - 1);
+    row = std::clamp(row, FixedRows(), RowCount() - 1);
+    SetSelection(TGridRect{col, row, col, row});
+    ScrollIntoView(col, row);
 }
 
 void TzelGrid::ShowColumn(int col)

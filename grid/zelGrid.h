@@ -13,6 +13,7 @@
 #include <QImage>
 #include <QStringList>
 #include <functional>
+#include <memory>
 #include <vector>
 
 class TWrappedLineCount;
@@ -28,6 +29,23 @@ enum class TRenderMode { rmPrint, rmPreview, rmCount };
 
 class TPrinter;
 class QPainter;
+class TGridHistory;
+class TGridStep;
+
+// A new text for one cell.
+struct TCellEdit {
+    int Col = 0;
+    int Row = 0;
+    QString Text;
+};
+
+// Rows (or columns) First .. First + From.size() - 1 took the texts the rows
+// (columns) From[k] had.
+struct TLineOrder {
+    bool Columns = false;
+    int First = 0;
+    std::vector<int> From;
+};
 
 using TOnSizeChanged = std::function<void(QObject* sender, int OldColCount, int OldRowCount)>;
 
@@ -124,6 +142,13 @@ public:
     // whether it is drawn (printed, or the previewed page).
     std::function<void(QObject* sender, int page, const QString& pageText, bool drawn)> OnPrintPage;
 
+    // The history the commands below, the formula editor's Apply and SortGrid
+    // keep their steps in, for Undo and Redo; nullptr (no history) by default.
+    TGridHistory* History() const { return history_; }
+    void SetHistory(TGridHistory* history) { history_ = history; }
+    // Does the step's change, keeping it in the history when there is one.
+    void RunStep(std::unique_ptr<TGridStep> step);
+
     // Commands.
     void InsertRowAtCurrent();
     void DeleteRowAtCurrent();
@@ -136,6 +161,23 @@ public:
     void AutoSizeRow(int row);
     void ShowRow(int row) { AutoSizeRow(row); }
     void ShowAllRows();
+    // Gives cells new texts as one step named `name`; edits of cells outside the
+    // grid or to the text a cell has change nothing.
+    void EditCells(const QString& name, const std::vector<TCellEdit>& edits);
+
+    // What the steps need besides: a whole column taken out with its widths and
+    // put back, rows put in another order, and a cell made current and shown
+    // without asking SelectCell.
+    struct TTakenColumn {
+        TCellColumn Cells;
+        int Width = 0;
+        int SavedWidth = 0;
+    };
+    TTakenColumn TakeColumnOut(int col);
+    void PutColumnBack(int col, TTakenColumn&& column);
+    void SetSavedColWidths(std::vector<int> widths) { savedColWidths_ = std::move(widths); }
+    void MoveLines(const TLineOrder& order);
+    void ShowCell(int col, int row);
 
     // Query filter, one per process: ParseFilter reads the query into it,
     // ApplyFilter hides the data rows that fail it and shows again those that
@@ -159,6 +201,8 @@ public:
     // Sorts by the sort fields; false when the settings were rejected.
     // Throws ECellConvertError when a numeric or date key cannot be compared.
     bool SortGrid();
+    // The same; when lines moved, `moved` gets their new order.
+    bool SortGrid(TLineOrder* moved);
 
     // Printing. PrintGrid prints rows FromRow..ToRow on the printer in force (all
     // data rows when ToRow is 0), looked up at that moment, under the busy cursor;
@@ -257,8 +301,9 @@ private:
     int CheckSortSettings(int s, int e) const;
     int CheckSortKeys(int s, int e);
     std::string_view SortKey(int line) const;
-    void RunSortEngine(int s, int e);
+    void RunSortEngine(int s, int e, TLineOrder* moved);
 
+    TGridHistory* history_ = nullptr;
     QStringList cellNames_;
     // Two lists the grid owns for the dialogs that fill them later.
     QStringList ownedList1_;

@@ -145,8 +145,8 @@ void TzelGridFormuleF::SwitchFormuleModeOff()
 void TzelGridFormuleF::Apply()
 {
     if (grid_) {
-        // A cell the grid no longer has is not written (SetCells ignores it).
-        grid_->SetCells(targetCol_, targetRow_, formule->toPlainText());
+        // A cell the grid no longer has is not written.
+        grid_->EditCells(QStringLiteral("Formula"), {{targetCol_, targetRow_, formule->toPlainText()}});
         SwitchFormuleModeOff();
         grid_->Recalculate();
     }
