@@ -1,6 +1,7 @@
 #include "UMain.h"
 
 #include "AdvEdit.h"
+#include "AppendStep.h"
 #include "Application.h"
 #include "Canvas.h"
 #include "CollisionView.h"
@@ -9,6 +10,7 @@
 #include "FormKeys.h"
 #include "FormLook.h"
 #include "GridCellStore.h"
+#include "GridSteps.h"
 #include "HelpTexts.h"
 #include "Image.h"
 #include "Memo.h"
@@ -142,6 +144,7 @@ TFormMain::TFormMain(const TSettingsFiles& settings, QWidget* parent)
     BuildPanels();
     BuildGrids();
     BuildMenus();
+    BuildEditMenu();
     BuildToolsMenu();
     BuildTabKeys();
     Collisions = new TCollisionView(this, SG1, SG2, PageControl1, mnuView, [this] { return ActiveGrid(); });
@@ -477,6 +480,7 @@ private:
 
 bool TFormMain::CalculateUtf8(std::string_view line)
 {
+    const TAppendRecorder step(History, SG1, SG2, QStringLiteral("Calc"));
     TResultBatch batch(SG1, SG2, Collisions, 1);
     const bool accepted = batch.Add(line);
     batch.Flush();
@@ -517,7 +521,10 @@ void TFormMain::btnCalc2Click(QObject* sender)
     QString raw = EditPlates->document()->toRawText();
     raw.replace(QChar::ParagraphSeparator, u'\n');
     const QByteArray text = raw.toUtf8();
-    CalculateLines(std::string_view(text.constData(), std::size_t(text.size())));
+    {
+        const TAppendRecorder step(History, SG1, SG2, QStringLiteral("Calc"));
+        CalculateLines(std::string_view(text.constData(), std::size_t(text.size())));
+    }
     EditPlates->clear();
     if (sender == btnCalc2)
         EditPlates->setFocus();
@@ -649,6 +656,8 @@ void TFormMain::OnMouseUp(QObject* sender, int x, int y)
 
 void TFormMain::SortByColumn(TzelGrid* grid, int col)
 {
+    // Undo gives the rows back their order and the header its marks as they are now.
+    const TSortMarks before = TSortMarks::Of(*grid);
     if (grid->SortIndex() == col) {
         if (grid->SortDirection() == Descending)
             col = -1;
@@ -662,13 +671,14 @@ void TFormMain::SortByColumn(TzelGrid* grid, int col)
     const bool numeric = col >= 0 && std::size_t(col) < columns.size() && columns[std::size_t(col)].Numeric;
     grid->SetSortType(numeric ? tstNumeric : tstCharacter);
     if (col == -1) {
+        grid->RunStep(std::make_unique<TSortStep>(grid, before));
         grid->Repaint();
         return;
     }
     grid->SetStartIndex(1);
     grid->SetEndIndex(grid->RowCount() - 1);
     TBusyCursor busy;
-    grid->SortGrid();
+    grid->RunStep(std::make_unique<TSortStep>(grid, before));
 }
 
 void TFormMain::mnuViewSortClick()

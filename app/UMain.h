@@ -28,6 +28,8 @@ class TMemo;
 class TzelGrid;
 struct TDelimitedListOptions;
 class TImportedList;
+class TGridHistory;
+class TNewStep;
 
 // The tab control: fixed-size tabs, and a hidden third page that stands for "no tab
 // active", so that no visible tab is highlighted and no grid is shown.
@@ -91,6 +93,13 @@ public:
     // The plates that share a code: status bar, code cell colours and hints, and
     // View > "Only plates that share a code".
     TCollisionView* Collisions;
+
+    // Undo and Redo of every change of the grids' rows, columns and cells, in
+    // the Edit menu and the grids' context menu.
+    TGridHistory* History;
+    QMenu* mnuEdit;
+    QAction* mnuUndo;
+    QAction* mnuRedo;
 
     QMenu* mnuFile;
     QAction* mnuFileNew;
@@ -195,7 +204,13 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    friend class TNewStep;
     void BuildPanels();
+    void BuildEditMenu();
+    // File > New as a step of the history, after the question.
+    void RunFileNew();
+    // What File > New does besides emptying the grids.
+    void StartedOver();
     void BuildGrids();
     void BuildMenus();
     void BuildToolsMenu();

@@ -2,6 +2,7 @@
 
 #include "UMain.h"
 
+#include "AppendStep.h"
 #include "AtomicFile.h"
 #include "CollisionView.h"
 #include "DelimitedPlateList.h"
@@ -153,20 +154,8 @@ private:
 
 void TFormMain::mnuFileNewClick()
 {
-    if (!QuerySaveResults())
-        return;
-    // The grids start over as they were created: no row hidden, whatever a
-    // query or "Only plates that share a code" hid before, and the columns of
-    // imported lists gone with their rows.
-    for (TzelGrid* grid : {SG1, SG2}) {
-        grid->SetRowCount(2);
-        grid->Rows(1).Clear();
-        grid->ShowAllRows();
-        grid->SetColCount(std::min(grid->ColCount(), int(ResultTable(TableOf(grid)).ColumnCount())));
-    }
-    Collisions->Cleared();
-    ShowListStatus(QString());
-    unsaved_ = false;
+    if (QuerySaveResults())
+        RunFileNew();
 }
 
 bool TFormMain::QuerySaveResults()
@@ -218,6 +207,7 @@ void TFormMain::OpenPlateList(const QString& fileName)
     // The file's lines go through the box's computation as the box would hold
     // them, in one pass; the box ends empty and the focus stays where it was.
     EditPlates->clear();
+    const TAppendRecorder step(History, SG1, SG2, QStringLiteral("Open"));
     const std::size_t accepted = CalculateLines(lines.text);
     ShowListStatus(OpenedListStatus(fileName, look, accepted, lines.unread));
 }

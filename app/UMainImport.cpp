@@ -4,6 +4,7 @@
 
 #include "UMain.h"
 
+#include "AppendStep.h"
 #include "Application.h"
 #include "CollisionView.h"
 #include "Dialogs.h"
@@ -72,6 +73,7 @@ void TFormMain::mnuFileImportClick()
 void TFormMain::ImportList(const TImportedList& list, const TDelimitedListOptions& options)
 {
     TBusyCursor busy;
+    const TAppendRecorder step(History, SG1, SG2, QStringLiteral("Import list"));
     TListImport import(SG1, SG2, Collisions);
     try {
         list.ReadPlates(options, import);

@@ -140,7 +140,7 @@ TEST_F(DecodeWindowTest, ShowsTheFieldsAsTheOperatorTypes)
     QStringList menus;
     for (QAction* action : form->menuBar()->actions())
         menus << action->text();
-    EXPECT_EQ(menus, (QStringList{"&File", "&View", "&Tools", "&Help"}));
+    EXPECT_EQ(menus, (QStringList{"&File", "&Edit", "&View", "&Tools", "&Help"}));
 
     TFormDecode* decode = OpenFromMenu();
     ASSERT_NE(decode, nullptr);

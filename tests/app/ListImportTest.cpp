@@ -34,29 +34,6 @@ const QByteArray kGermanList = "Halter;Kennzeichen;Abteilung\r\n"
                                ";;\r\n"
                                "Niemand;;Lager\r\n";
 
-// Runs `work` on the import dialog once it is shown modally, then lets the test go on.
-void WhenImportDialogShows(std::function<void(TFormImport*)> work)
-{
-    auto* timer = new QTimer;
-    QObject::connect(timer, &QTimer::timeout, [timer, work] {
-        if (auto* dialog = qobject_cast<TFormImport*>(QApplication::activeModalWidget())) {
-            timer->stop();
-            timer->deleteLater();
-            // Mnemonics work in the active window, which a busy X server may take a
-            // while to make it (and the offscreen platform never does by itself).
-            dialog->activateWindow();
-            EXPECT_TRUE(QTest::qWaitFor(
-                [dialog] {
-                    return QGuiApplication::focusWindow() == dialog->windowHandle() &&
-                           dialog->isAncestorOf(QApplication::focusWidget());
-                },
-                15000));
-            work(dialog);
-        }
-    });
-    timer->start(20);
-}
-
 QString StatusText(const TFormMain& form) { return form.ListStatus->text(); }
 
 } // namespace

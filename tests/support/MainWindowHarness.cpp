@@ -1,12 +1,14 @@
 #include "MainWindowHarness.h"
 
 #include "Translations.h"
+#include "UImport.h"
 
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QMenu>
 #include <QMenuBar>
 #include <QTest>
+#include <QTimer>
 #include <QWindow>
 
 const char* ChoiceName(TChoice how)
@@ -37,6 +39,29 @@ void ChooseFromOpenMenu(QMenu* menu, std::initializer_list<QAction*> path, TChoi
         menu = item->menu();
     }
     QApplication::processEvents();
+}
+
+// Runs `work` on the import dialog once it is shown modally, then lets the test go on.
+void WhenImportDialogShows(std::function<void(TFormImport*)> work)
+{
+    auto* timer = new QTimer;
+    QObject::connect(timer, &QTimer::timeout, [timer, work] {
+        if (auto* dialog = qobject_cast<TFormImport*>(QApplication::activeModalWidget())) {
+            timer->stop();
+            timer->deleteLater();
+            // Mnemonics work in the active window, which a busy X server may take a
+            // while to make it (and the offscreen platform never does by itself).
+            dialog->activateWindow();
+            EXPECT_TRUE(QTest::qWaitFor(
+                [dialog] {
+                    return QGuiApplication::focusWindow() == dialog->windowHandle() &&
+                           dialog->isAncestorOf(QApplication::focusWidget());
+                },
+                15000));
+            work(dialog);
+        }
+    });
+    timer->start(20);
 }
 
 void MainWindowTest::Open(const QByteArray& ini)

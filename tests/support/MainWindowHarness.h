@@ -19,6 +19,7 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <initializer_list>
 #include <memory>
 #include <string>
@@ -35,6 +36,11 @@ bool MenuOpens(QMenu* menu);
 // open menu `menu`: by keyboard the arrow keys go to each item, Right opens a
 // submenu and Enter chooses; otherwise each item is clicked.
 void ChooseFromOpenMenu(QMenu* menu, std::initializer_list<QAction*> path, TChoice how);
+
+class TFormImport;
+
+// Runs `work` on the import dialog once it is shown modally, then lets the test go on.
+void WhenImportDialogShows(std::function<void(TFormImport*)> work);
 
 // A main window whose settings file lives in a temporary folder.
 class MainWindowTest : public testing::Test {
