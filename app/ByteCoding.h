@@ -41,6 +41,7 @@ class TBytesIn {
 public:
     explicit TBytesIn(std::string_view bytes) : bytes_(bytes) {}
     bool AtEnd() const { return pos_ == bytes_.size(); }
+    std::string_view Rest() const { return bytes_.substr(pos_); }
     std::uint8_t Byte()
     {
         if (pos_ >= bytes_.size())

@@ -17,13 +17,18 @@ namespace {
 //      the texts of the columns after the computed ones   (a row computed from its plate)
 constexpr std::uint8_t kPlainRow = 0;
 constexpr std::uint8_t kComputedRow = 1;
-// Plates computed at a time, as lists compute them.
+// Plates computed at a time, as lists compute them, and rows written into a
+// grid at a time, so that a million rows change its size a hundred times.
 constexpr std::size_t kBatch = 256;
+constexpr std::size_t kWriteBatch = 8192;
+
+template <class TRow>
+constexpr TCodeTable kTableOf = std::is_same_v<TRow, TWiegand26Row> ? TCodeTable::Wiegand26 : TCodeTable::Wiegand64;
 
 template <class TRow>
 TRow CellsOf(const TPlateCodes& codes)
 {
-    if constexpr (std::is_same_v<TRow, TWiegand26Row>)
+    if constexpr (kTableOf<TRow> == TCodeTable::Wiegand26)
         return Wiegand26RowCells(codes);
     else
         return Wiegand64RowCells(codes);
@@ -44,7 +49,7 @@ public:
     void Compute()
     {
         codes_.resize(plates_.size());
-        ComputePlateCodesInBulk(plates_, codes_.data());
+        ComputeTableCodesInBulk(kTableOf<TRow>, plates_, codes_.data()); // only what the row shows
         rows_.clear();
         for (const TPlateCodes& codes : codes_)
             rows_.push_back(CellsOf<TRow>(codes));
@@ -70,6 +75,28 @@ bool IsPlateSized(std::string_view text)
     return !text.empty() && text.size() <= kPlateMaxBytes;
 }
 
+void WritePlainRow(const TzelGrid& grid, int r, int cols, TBytesOut& out)
+{
+    out.Byte(kPlainRow);
+    for (int c = 0; c < cols; ++c)
+        out.Text(grid.CellText(c, r));
+}
+
+// A row computed from its plate; `kept` marks the computed cells that differ.
+template <class TRow>
+void WriteComputedRow(const TzelGrid& grid, int r, int cols, std::uint8_t kept, TBytesOut& out)
+{
+    out.Byte(kComputedRow);
+    out.Text(grid.CellText(0, r));
+    out.Byte(kept);
+    const int computedCols = std::min(cols, int(TRow::size()));
+    for (int c = 0; c < computedCols; ++c)
+        if (kept & (1u << c))
+            out.Text(grid.CellText(c, r));
+    for (int c = int(TRow::size()); c < cols; ++c)
+        out.Text(grid.CellText(c, r));
+}
+
 template <class TRow>
 void WriteRows(const TzelGrid& grid, int first, int count, TRows known, TBytesOut& out)
 {
@@ -78,6 +105,16 @@ void WriteRows(const TzelGrid& grid, int first, int count, TRows known, TBytesOu
     out.Number(std::uint64_t(first));
     out.Number(std::uint64_t(count));
     out.Number(std::uint64_t(cols));
+    if (known == TRows::Computed) {
+        // Rows the window computed from their plates: nothing to compare.
+        for (int r = first; r < first + count; ++r) {
+            if (IsPlateSized(grid.CellText(0, r)))
+                WriteComputedRow<TRow>(grid, r, cols, 0, out);
+            else
+                WritePlainRow(grid, r, cols, out);
+        }
+        return;
+    }
     TComputedBatch<TRow> batch;
     std::vector<int> batchRow(kBatch); // per row of the batch: its index there, or -1
     for (int start = first; start < first + count; start += int(kBatch)) {
@@ -85,38 +122,23 @@ void WriteRows(const TzelGrid& grid, int first, int count, TRows known, TBytesOu
         batch.Clear();
         for (int r = start; r < end; ++r) {
             const std::string_view plate = grid.CellText(0, r);
-            bool computed = IsPlateSized(plate);
-            if (computed && known == TRows::Checked) {
-                TPlateBytes canonical;
-                computed = NormalizePlateTo(plate, canonical) && canonical == plate;
-            }
+            TPlateBytes canonical;
+            const bool computed = IsPlateSized(plate) && NormalizePlateTo(plate, canonical) && canonical == plate;
             batchRow[std::size_t(r - start)] = computed ? int(batch.Add(plate)) : -1;
         }
-        if (known == TRows::Checked)
-            batch.Compute();
+        batch.Compute();
         for (int r = start; r < end; ++r) {
             const int inBatch = batchRow[std::size_t(r - start)];
             if (inBatch < 0) {
-                out.Byte(kPlainRow);
-                for (int c = 0; c < cols; ++c)
-                    out.Text(grid.CellText(c, r));
+                WritePlainRow(grid, r, cols, out);
                 continue;
             }
-            out.Byte(kComputedRow);
-            out.Text(grid.CellText(0, r));
+            const TRow& cells = batch.Row(std::size_t(inBatch));
             std::uint8_t kept = 0;
-            if (known == TRows::Checked) {
-                const TRow& cells = batch.Row(std::size_t(inBatch));
-                for (int c = 0; c < computedCols; ++c)
-                    if (grid.CellText(c, r) != cells[std::size_t(c)])
-                        kept |= std::uint8_t(1u << c);
-            }
-            out.Byte(kept);
             for (int c = 0; c < computedCols; ++c)
-                if (kept & (1u << c))
-                    out.Text(grid.CellText(c, r));
-            for (int c = int(TRow::size()); c < cols; ++c)
-                out.Text(grid.CellText(c, r));
+                if (grid.CellText(c, r) != cells[std::size_t(c)])
+                    kept |= std::uint8_t(1u << c);
+            WriteComputedRow<TRow>(grid, r, cols, kept, out);
         }
     }
 }
@@ -158,30 +180,51 @@ TReadRow ReadRow(TBytesIn& in, int cols, std::vector<std::string_view>& texts)
     return row;
 }
 
+// The rows' place, checked against a grid of `cols` columns and `rows` rows.
+struct TPlace {
+    int first;
+    int count;
+    int cols;
+};
+
+TPlace ReadPlace(TBytesIn& in, int cols, int rows)
+{
+    const int first = int(in.Number(std::uint64_t(rows)));
+    const int count = int(in.Number(std::uint64_t(std::numeric_limits<int>::max() - first)));
+    if (int(in.Number()) != cols)
+        throw TMalformedBytes();
+    return {first, count, cols};
+}
+
+template <class TRow>
+int SkipRows(TBytesIn& in, int cols, int rows)
+{
+    const TPlace place = ReadPlace(in, cols, rows);
+    std::vector<std::string_view> texts;
+    for (int r = 0; r < place.count; ++r) {
+        ReadRow<TRow>(in, cols, texts);
+        texts.clear();
+    }
+    return std::max(rows, place.first + place.count);
+}
+
 template <class TRow>
 void ReadRows(TBytesIn& in, TzelGrid& grid)
 {
-    const int first = int(in.Number(std::uint64_t(grid.RowCount())));
-    const int count = int(in.Number(std::uint64_t(std::numeric_limits<int>::max() - first)));
-    const int cols = int(in.Number());
-    if (cols != grid.ColCount())
-        throw TMalformedBytes();
-    std::vector<std::string_view> texts;
-    // Every row is read before the grid changes.
     {
-        TBytesIn check = in;
-        for (int r = 0; r < count; ++r) {
-            ReadRow<TRow>(check, cols, texts);
-            texts.clear();
-        }
+        TBytesIn check = in; // every row is read before the grid changes
+        SkipRows<TRow>(check, grid.ColCount(), grid.RowCount());
     }
+    const TPlace place = ReadPlace(in, grid.ColCount(), grid.RowCount());
+    const int cols = place.cols;
     const int computedCols = std::min(cols, int(TRow::size()));
     TComputedBatch<TRow> batch;
     std::vector<TReadRow> rows;
+    std::vector<std::string_view> texts;
     std::vector<std::string_view> cells;
     std::vector<TCellViews> views;
-    for (int start = 0; start < count; start += int(kBatch)) {
-        const int n = std::min(count - start, int(kBatch));
+    for (int start = 0; start < place.count; start += int(kWriteBatch)) {
+        const int n = std::min(place.count - start, int(kWriteBatch));
         batch.Clear();
         rows.clear();
         texts.clear();
@@ -210,7 +253,7 @@ void ReadRows(TBytesIn& in, TzelGrid& grid)
             }
             views.push_back({out, std::size_t(cols)});
         }
-        grid.WriteRows(first + start, views.data(), views.size());
+        grid.WriteRows(place.first + start, views.data(), views.size());
     }
 }
 
@@ -230,6 +273,12 @@ void Read(TBytesIn& in, TzelGrid& grid, TCodeTable table)
         ReadRows<TWiegand26Row>(in, grid);
     else
         ReadRows<TWiegand64Row>(in, grid);
+}
+
+int Skip(TBytesIn& in, TCodeTable table, int cols, int rows)
+{
+    return table == TCodeTable::Wiegand26 ? SkipRows<TWiegand26Row>(in, cols, rows)
+                                          : SkipRows<TWiegand64Row>(in, cols, rows);
 }
 
 } // namespace RowsImage

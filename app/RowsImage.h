@@ -27,4 +27,9 @@ void Write(const TzelGrid& grid, TCodeTable table, int first, int count, TRows r
 // do not fit the grid or are not rows.
 void Read(TBytesIn& in, TzelGrid& grid, TCodeTable table);
 
+// Reads past rows Write wrote, checking that they fit a grid of `cols` columns
+// and `rows` rows as Read checks them; returns the row count Read would leave.
+// Throws TMalformedBytes.
+int Skip(TBytesIn& in, TCodeTable table, int cols, int rows);
+
 } // namespace RowsImage

@@ -29,6 +29,12 @@ QString UserSettingsFolder()
         .filePath(QStringLiteral("corvana"));
 }
 
+QString UserRecoveryFolder()
+{
+    return QDir(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation))
+        .filePath(QStringLiteral("corvana/recovery"));
+}
+
 TSettingsFiles ResolveSettingsFiles(const QString& executablePath, const QString& userFolder,
                                     const TFileProbe& probe)
 {

@@ -32,6 +32,10 @@ QString SettingsFileBeside(const QString& executablePath);
 // (~/.config/corvana), independent of the application and organisation names.
 QString UserSettingsFolder();
 
+// Where windows keep the recovery files of their unsaved rows: "corvana/recovery"
+// in the generic data folder (~/.local/share/corvana/recovery).
+QString UserRecoveryFolder();
+
 TSettingsFiles ResolveSettingsFiles(const QString& executablePath, const QString& userFolder,
                                     const TFileProbe& probe = TFileProbe());
 

@@ -15,6 +15,7 @@
 #include "Image.h"
 #include "Memo.h"
 #include "PlateCodes.h"
+#include "RecoveryKeeper.h"
 #include "TabBarAccessible.h"
 #include "WidgetClick.h"
 #include "zelGrid.h"
@@ -154,6 +155,9 @@ TFormMain::TFormMain(const TSettingsFiles& settings, QWidget* parent)
 
 TFormMain::~TFormMain()
 {
+    // The program ends normally: the recovery file goes, before the grids do.
+    delete Recovery;
+    Recovery = nullptr;
     FormDestroy();
 }
 
@@ -274,8 +278,8 @@ void TFormMain::SetupGrid(TzelGrid* grid)
     // Every change of the rows leaves them unsaved: rows put by a calculation
     // change the size or fill the empty last row, and the grid's commands
     // change the size or cell texts. Sorting and filtering change neither.
-    Chain(grid->OnSizeChanged, [this](QObject*, int, int) { unsaved_ = true; });
-    Chain(grid->OnCellTextChanging, [this](QObject*, int, int) { unsaved_ = true; });
+    Chain(grid->OnSizeChanged, [this](QObject*, int, int) { SetUnsaved(true); });
+    Chain(grid->OnCellTextChanging, [this](QObject*, int, int) { SetUnsaved(true); });
     grid->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(grid, &QWidget::customContextMenuRequested, this,
             [this, grid](const QPoint& pos) { PopGrid1->popup(grid->viewport()->mapToGlobal(pos)); });
@@ -383,7 +387,7 @@ void TFormMain::FormCreate()
     LoadSettings(settings_.ReadFrom);
     UpdatePanels();
     EditPlate->setFocus();
-    unsaved_ = false; // the headers just written are no results
+    SetUnsaved(false); // the headers just written are no results
 }
 
 void TFormMain::DrawTriangles()

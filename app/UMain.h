@@ -30,6 +30,7 @@ struct TDelimitedListOptions;
 class TImportedList;
 class TGridHistory;
 class TNewStep;
+class TRecoveryKeeper;
 
 // The tab control: fixed-size tabs, and a hidden third page that stands for "no tab
 // active", so that no visible tab is highlighted and no grid is shown.
@@ -97,6 +98,8 @@ public:
     // Undo and Redo of every change of the grids' rows, columns and cells, in
     // the Edit menu and the grids' context menu.
     TGridHistory* History;
+    // The recovery file of the unsaved rows, once KeepRecoveryIn made it.
+    TRecoveryKeeper* Recovery = nullptr;
     QMenu* mnuEdit;
     QAction* mnuUndo;
     QAction* mnuRedo;
@@ -184,6 +187,14 @@ public:
     void mnuCopyClick();
     void mnuToolsDecodeClick();
 
+    // Keeps a recovery file of the unsaved rows in `folder` (made when missing),
+    // and offers, once the window shows, the unsaved rows that windows which
+    // ended without saving left there. Without a folder that can be made, no file.
+    void KeepRecoveryIn(const QString& folder);
+    // Asks, for each file left by an earlier session, whether to restore its
+    // rows, discard them or keep them for later; restores at most one.
+    void OfferRecovery();
+
     void LoadSettings(const QString& fileName);
     void SaveSettings(const QString& fileName);
     void UpdateShowHide();
@@ -211,6 +222,7 @@ private:
     void RunFileNew();
     // What File > New does besides emptying the grids.
     void StartedOver();
+    void SetUnsaved(bool unsaved);
     void BuildGrids();
     void BuildMenus();
     void BuildToolsMenu();

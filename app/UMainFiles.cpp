@@ -226,7 +226,7 @@ bool TFormMain::SaveActiveGrid()
     if (!grid)
         return false;
     SaveGridToFile(grid, *name);
-    unsaved_ = false;
+    SetUnsaved(false);
     MessageDlg(tr("OK: file %1 saved").arg(*name), TMsgDlgType::mtInformation, mbOK);
     return true;
 }

@@ -174,5 +174,5 @@ void TFormMain::StartedOver()
 {
     Collisions->Cleared();
     ShowListStatus(QString());
-    unsaved_ = false;
+    SetUnsaved(false);
 }

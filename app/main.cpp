@@ -1,6 +1,7 @@
 // Start-up: the application object, its title, the main window, the About box
-// (hidden), then the message loop until the main window closes. The settings are
-// written when the main window is destroyed on the way out.
+// (hidden), the recovery file of unsaved rows, then the message loop until the
+// main window closes. The settings are written when the main window is destroyed
+// on the way out.
 
 #include "Application.h"
 #include "Dialogs.h"
@@ -25,6 +26,8 @@ int main(int argc, char** argv)
         return 1;
     }
     formMain->show();
+    // Unsaved rows are kept for the next start; earlier ones are offered now.
+    formMain->KeepRecoveryIn(UserRecoveryFolder());
     const int result = application.exec();
     formMain.reset();
     return result;

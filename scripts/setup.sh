@@ -12,6 +12,8 @@ packages=(
   # workbooks: the ZIP container and XML read, .xlsx written; the tests read them
   # back with an independent reader and with a real spreadsheet program
   libzip-dev libxml2-dev libxlsxwriter-dev python3-openpyxl libreoffice-calc-nogui
+  # the checksums of the recovery file's batches
+  zlib1g-dev
   clang libclang-rt-14-dev
   xvfb xauth xdotool xclip x11-utils imagemagick poppler-utils
   python3 python3-xlib gdb man-db groff-base

@@ -1,12 +1,15 @@
 # Shared by the end-to-end scripts, sourced with the corvana binary as $1: a copy
 # of corvana in a fresh folder with its own HOME, screenshots of the steps when
-# SHOTS=folder is set, and starting and awaiting the program.
+# SHOTS=folder is set, starting and awaiting the program, and an X server of the
+# script's own for scripts not run under xvfb-run.
 set -eu
 binary=$1
 work=$(mktemp -d)
 pid=
+xvfb=
 cleanup() {
     [ -n "$pid" ] && kill "$pid" 2>/dev/null || true
+    [ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null || true
     rm -rf "$work"
 }
 trap cleanup EXIT
@@ -15,6 +18,21 @@ cp "$binary" "$work/bin/corvana"
 export HOME="$work/home" XDG_CONFIG_HOME="$work/config"
 unset QT_QPA_PLATFORM QT_QPA_PLATFORMTHEME
 
+# Starts an X server of the script's own on a display number it picks itself
+# (so that scripts started at the same moment never share one), for scripts
+# not run under xvfb-run.
+own_display() {
+    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
+    xvfb=$!
+    i=0
+    while [ ! -s "$work/display" ]; do
+        [ $i -lt 100 ] || { echo "e2e: no X server" >&2; exit 1; }
+        sleep 0.1
+        i=$((i + 1))
+    done
+    DISPLAY=:$(cat "$work/display")
+    export DISPLAY
+}
 shot() {
     if [ -n "${SHOTS:-}" ]; then import -window root "$SHOTS/$1.png"; fi
 }
