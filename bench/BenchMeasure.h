@@ -23,14 +23,15 @@ inline double CpuSeconds()
     return double(t.tv_sec) + double(t.tv_nsec) / 1e9;
 }
 
-// The process's resident memory in KiB, or -1 when it cannot be read.
-inline long ResidentKiB()
+// The process's resident memory in KiB ("VmHWM:" for its peak so far), or -1
+// when it cannot be read.
+inline long ResidentKiB(const std::string& field = "VmRSS:")
 {
     std::ifstream status("/proc/self/status");
     std::string line;
     while (std::getline(status, line))
-        if (line.rfind("VmRSS:", 0) == 0)
-            return std::stol(line.substr(6));
+        if (line.rfind(field, 0) == 0)
+            return std::stol(line.substr(field.size()));
     return -1;
 }
 

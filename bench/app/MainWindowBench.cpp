@@ -2,7 +2,8 @@
 // plates in both grids with the plates that share a code shown.
 //   main_window_bench [LINES] [RUNS]
 // Each run starts the window afresh in a process of its own (so that every run
-// measures the same resident memory) and measures every figure once; the driver
+// measures the same resident memory) and measures every figure once, and a
+// second process opens the list with a recovery file kept; the driver
 // then prints, per figure, the minimum and the median of the runs in wall time
 // and in CPU time beside its budget. The budgets hold on the project's 2-core
 // machine, idle; a figure counts as met when the median wall time is within its
@@ -15,7 +16,9 @@
 #include "AdvEdit.h"
 #include "CollisionView.h"
 #include "Dialogs.h"
+#include "GridHistory.h"
 #include "Memo.h"
+#include "RecoveryKeeper.h"
 #include "UMain.h"
 #include "zelGrid.h"
 
@@ -49,6 +52,10 @@ struct TBudget {
 };
 const TBudget kBudgets[] = {
     {"open", "File > Open, both grids full", 1.0, "s"},
+    {"undoOpen", "Edit > Undo of that File > Open", 0.2, "s"},
+    {"redoOpen", "Edit > Redo of it", 1.0, "s"},
+    {"deleteRow", "Shift+Del of a row", 20.0, "ms"},
+    {"undoDelete", "Edit > Undo of it", 20.0, "ms"},
     {"memory", "Resident memory, both grids full", 360.0, "MiB"},
     {"save", "Save as of the 26-bit grid", 0.15, "s"},
     {"sort", "Header click sorting \"ID number\"", 0.5, "s"},
@@ -144,6 +151,9 @@ int RunOnce(const QString& list, int lines, const QString& dir)
     }
     ok &= form.SG1->RowCount() - 1 == lines && form.SG2->RowCount() - 1 == lines;
     std::printf("FIGURE memory %.3f 0\n", double(ResidentKiB()) / 1024.0);
+    std::printf("FIGURE peak %.3f 0\n", double(ResidentKiB("VmHWM:")) / 1024.0);
+
+    const int afterOpen = form.History->Stack().index();
 
     {
         const TStopwatch watch;
@@ -179,7 +189,82 @@ int RunOnce(const QString& list, int lines, const QString& dir)
     QApplication::processEvents();
     ok &= form.Collisions->OnlySharedItem()->isChecked();
     ok &= SingleCalcs(form, "calcOnly", "zr");
+
+    // Shift+Del of a row in the middle of the 26-bit grid, all rows shown, and Undo.
+    form.Collisions->OnlySharedItem()->trigger();
+    QApplication::processEvents();
+    {
+        form.PageControl1->SetActivePageIndex(0);
+        form.SG1->setFocus();
+        form.SG1->SetCol(0);
+        form.SG1->SetRow(lines / 2);
+        const std::string plate(form.SG1->CellText(0, lines / 2));
+        TStopwatch watch;
+        QTest::keyClick(form.SG1, Qt::Key_Delete, Qt::ShiftModifier);
+        Emit("deleteRow", watch.Wall(), watch.Cpu(), 1000.0);
+        ok &= form.SG1->RowCount() == lines;
+        watch = TStopwatch();
+        form.mnuUndo->trigger();
+        Emit("undoDelete", watch.Wall(), watch.Cpu(), 1000.0);
+        ok &= form.SG1->RowCount() - 1 == lines && form.SG1->CellText(0, lines / 2) == plate;
+    }
+
+    // The steps after File > Open taken back, unmeasured; then Undo drops the
+    // list's rows and Redo computes them again.
+    form.History->Stack().setIndex(afterOpen);
+    QApplication::processEvents();
+    {
+        const TStopwatch watch;
+        form.mnuUndo->trigger();
+        Emit("undoOpen", watch.Wall(), watch.Cpu(), 1.0);
+    }
+    ok &= form.SG1->RowCount() == 2 && form.SG2->RowCount() == 2;
+    {
+        const TStopwatch watch;
+        form.mnuRedo->trigger();
+        Emit("redoOpen", watch.Wall(), watch.Cpu(), 1.0);
+    }
+    ok &= form.SG1->RowCount() - 1 == lines && form.SG2->RowCount() - 1 == lines;
     return ok ? 0 : 1;
+}
+
+// File > Open with a recovery file kept, and the file brought up to date after
+// it: the time and the peak of memory the upkeep adds to a plain File > Open.
+int RunKept(const QString& list, int lines, const QString& dir)
+{
+    TFormMain form(TSettingsFiles{dir + "/corvana.ini", dir + "/corvana.ini"});
+    form.show();
+    form.KeepRecoveryIn(dir + "/recovery");
+    QApplication::processEvents();
+    if (!form.Recovery)
+        return 1;
+    const TStopwatch watch;
+    form.OpenPlateList(list);
+    QApplication::processEvents();
+    form.Recovery->Flush();
+    Emit("openKept", watch.Wall(), watch.Cpu(), 1.0);
+    std::printf("FIGURE peakKept %.3f 0\n", double(ResidentKiB("VmHWM:")) / 1024.0);
+    const bool ok = form.SG1->RowCount() - 1 == lines && QFile::exists(form.Recovery->FileName());
+    return ok ? 0 : 1;
+}
+
+// The summary line of what the recovery file's upkeep adds: the median of each
+// pair of runs' ratio (the two processes run in turns), and of the peaks.
+bool PrintUpkeep(std::map<std::string, std::vector<double>>& wall)
+{
+    const std::vector<double>& open = wall["open"];
+    const std::vector<double>& kept = wall["openKept"];
+    if (open.empty() || open.size() != kept.size() || wall["peakKept"].empty() || wall["peak"].empty())
+        return false;
+    std::vector<double> ratios;
+    for (std::size_t i = 0; i < open.size(); ++i)
+        ratios.push_back(kept[i] / open[i]);
+    const double time = Median(ratios) - 1.0;
+    const double memory = Median(wall["peakKept"]) - Median(wall["peak"]);
+    const bool met = time <= 0.10 && memory <= 64.0;
+    std::printf("%-50s %+8.1f %% and %+8.1f MiB (budget +10 %%, +64 MiB) %s\n",
+                "Recovery file upkeep of File > Open (time, peak memory)", time * 100.0, memory, met ? "ok" : "MISSED");
+    return met;
 }
 
 } // namespace
@@ -191,10 +276,11 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     const int lines = argc > 1 ? std::atoi(argv[1]) : 1000000;
     const int runs = argc > 2 ? std::atoi(argv[2]) : 3;
-    if (argc > 3 && std::string(argv[3]) == "--run") {
+    if (argc > 4 && (std::string(argv[3]) == "--run" || std::string(argv[3]) == "--kept")) {
         QTemporaryDir dir;
         TScopedRecordingDialogs dialogs;
-        return RunOnce(QString::fromLocal8Bit(argv[4]), lines, dir.path());
+        const QString list = QString::fromLocal8Bit(argv[4]);
+        return std::string(argv[3]) == "--run" ? RunOnce(list, lines, dir.path()) : RunKept(list, lines, dir.path());
     }
 
     QTemporaryDir dir;
@@ -202,11 +288,12 @@ int main(int argc, char** argv)
     WritePlateList(list, lines);
     std::map<std::string, std::vector<double>> wall, cpu;
     bool ok = true;
-    for (int run = 0; run < runs; ++run) {
+    for (int run = 0; run < 2 * runs; ++run) {
         QProcess child;
         child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
         child.start(QCoreApplication::applicationFilePath(),
-                    {QString::number(lines), QString::number(runs), QStringLiteral("--run"), list});
+                    {QString::number(lines), QString::number(runs),
+                     run % 2 == 0 ? QStringLiteral("--run") : QStringLiteral("--kept"), list});
         child.waitForFinished(-1);
         ok &= child.exitStatus() == QProcess::NormalExit && child.exitCode() == 0;
         for (const QByteArray& line : child.readAllStandardOutput().split('\n')) {
@@ -236,5 +323,6 @@ int main(int argc, char** argv)
                     memory ? "" : QByteArray::number(Median(c), 'f', 3).constData(), budget.limit, budget.unit,
                     met ? "ok" : "MISSED");
     }
+    ok &= PrintUpkeep(wall);
     return ok ? 0 : 1;
 }
