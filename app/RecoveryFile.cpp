@@ -31,6 +31,7 @@ enum TRecord : std::uint8_t {
     kRowsMoved,
     kColumnsMoved,
     kRows,
+    kRowsLike,
 };
 
 TCodeTable TableOf(int grid)
@@ -154,6 +155,16 @@ void Check(TBytesIn& in, TShape (&shapes)[2])
         if (shape.rows > int(kMaxRows))
             throw TMalformedBytes();
         return;
+    case kRowsLike: {
+        const int first = Index(in, shape.rows);
+        const TShape& other = shapes[1 - grid];
+        const int count = Index(in, other.rows);
+        Index(in, other.rows - count);
+        if (shape.cols > int(ResultTable(TableOf(grid)).ColumnCount()) || first + count > int(kMaxRows))
+            throw TMalformedBytes();
+        shape.rows = std::max(shape.rows, first + count);
+        return;
+    }
     default: throw TMalformedBytes();
     }
 }
@@ -192,6 +203,12 @@ void Apply(TBytesIn& in, TzelGrid* (&grids)[2])
     case kRowsMoved: grid.MoveLines(ReadMoves(in, false)); return;
     case kColumnsMoved: grid.MoveLines(ReadMoves(in, true)); return;
     case kRows: RowsImage::Read(in, grid, TableOf(index)); return;
+    case kRowsLike: {
+        const int first = int(in.Number());
+        const int count = int(in.Number());
+        RowsImage::Like(grid, TableOf(index), first, count, *grids[1 - index], int(in.Number()));
+        return;
+    }
     default: throw TMalformedBytes();
     }
 }
@@ -274,6 +291,7 @@ void TRecords::Clear()
 {
     std::vector<std::string>().swap(pieces_);
     size_ = 0;
+    lastPut_ = TPut{};
 }
 
 void TRecords::Append(TRecords&& more)
@@ -281,15 +299,27 @@ void TRecords::Append(TRecords&& more)
     for (std::string& piece : more.pieces_)
         pieces_.push_back(std::move(piece));
     size_ += more.size_;
+    lastPut_ = more.lastPut_;
     more.Clear();
 }
 
-void TRecords::Change(int grid, const TzelGrid& from, const TGridChange& change)
+void TRecords::Change(int grid, const TzelGrid& from, const TGridChange& change, const TzelGrid& other)
 {
     std::string& bytes = Out();
     const std::size_t before = bytes.size();
     TBytesOut out(bytes);
-    WriteChange(out, grid, from, change);
+    const bool put = change.Kind == TGridChange::RowsPut;
+    if (put && lastPut_.grid == 1 - grid && lastPut_.count == change.Count &&
+        RowsImage::SamePlates(from, TableOf(grid), change.Row, change.Count, other, lastPut_.first)) {
+        out.Byte(kRowsLike);
+        out.Number(std::uint64_t(grid));
+        out.Number(std::uint64_t(change.Row));
+        out.Number(std::uint64_t(change.Count));
+        out.Number(std::uint64_t(lastPut_.first));
+    } else {
+        WriteChange(out, grid, from, change);
+    }
+    lastPut_ = put ? TPut{grid, change.Row, change.Count} : TPut{};
     Grown(before);
 }
 
@@ -312,6 +342,7 @@ void TRecords::Grids(const TzelGrid& sg26, const TzelGrid& sg64)
         RowsImage::Write(from, TableOf(grid), 0, from.RowCount(), RowsImage::TRows::Checked, out);
         Grown(before);
     }
+    lastPut_ = TPut{};
 }
 
 std::string Header()

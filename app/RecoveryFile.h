@@ -5,7 +5,8 @@
 // cells the plates do not give, the other columns' texts); each later batch is
 // appended and holds the changes since the one before, as the grids told them
 // (TGridChange): a cell, the counts, a row inserted or deleted, a column
-// deleted, rows or columns moved, rows written whole (as their plates).
+// deleted, rows or columns moved, rows written whole (as their plates, or as
+// the rows of the other grid whose plates they have).
 //
 // A batch carries its length and a CRC-32 of its body, and is appended whole
 // and synced, so that after a power cut the file holds the batches written
@@ -36,8 +37,8 @@ constexpr std::uint32_t kVersion = 1;
 // without copying what they hold.
 class TRecords {
 public:
-    // A change a grid just told; `grid` is 0 or 1.
-    void Change(int grid, const TzelGrid& from, const TGridChange& change);
+    // A change a grid just told; `grid` is 0 or 1, `other` the other grid.
+    void Change(int grid, const TzelGrid& from, const TGridChange& change, const TzelGrid& other);
     // Both grids whole.
     void Grids(const TzelGrid& sg26, const TzelGrid& sg64);
 
@@ -56,6 +57,13 @@ private:
 
     std::vector<std::string> pieces_;
     std::size_t size_ = 0;
+    // The rows the last record put, when it put rows: a grid that gets the
+    // same plates next (Calc puts them into both) refers to them.
+    struct TPut {
+        int grid = -1;
+        int first = 0;
+        int count = 0;
+    } lastPut_;
 };
 
 // The header of a file.

@@ -120,7 +120,7 @@ void TRecoveryKeeper::Changed(int grid, const TGridChange& change)
         base_.Clear();
         pending_.Clear();
     } else {
-        pending_.Change(grid, *grids_[grid], change);
+        pending_.Change(grid, *grids_[grid], change, *grids_[1 - grid]);
     }
     if (pending_.Size() > kPendingBytes) {
         if (unsaved_) {

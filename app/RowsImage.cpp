@@ -275,6 +275,45 @@ void Read(TBytesIn& in, TzelGrid& grid, TCodeTable table)
         ReadRows<TWiegand64Row>(in, grid);
 }
 
+bool SamePlates(const TzelGrid& grid, TCodeTable table, int first, int count, const TzelGrid& other, int from)
+{
+    if (grid.ColCount() > int(ResultTable(table).ColumnCount()))
+        return false;
+    for (int k = 0; k < count; ++k) {
+        const std::string_view plate = grid.CellText(0, first + k);
+        if (!IsPlateSized(plate) || plate != other.CellText(0, from + k))
+            return false;
+    }
+    return true;
+}
+
+void Like(TzelGrid& grid, TCodeTable table, int first, int count, const TzelGrid& other, int from)
+{
+    // As Write would have written them: each a computed row with nothing kept,
+    // or, should a text not be a plate, a plain row of it.
+    const int cols = grid.ColCount();
+    std::string bytes;
+    TBytesOut out(bytes);
+    out.Number(std::uint64_t(first));
+    out.Number(std::uint64_t(count));
+    out.Number(std::uint64_t(cols));
+    for (int k = 0; k < count; ++k) {
+        const std::string_view plate = other.CellText(0, from + k);
+        if (IsPlateSized(plate)) {
+            out.Byte(kComputedRow);
+            out.Text(plate);
+            out.Byte(0);
+            continue;
+        }
+        out.Byte(kPlainRow);
+        out.Text(plate);
+        for (int c = 1; c < cols; ++c)
+            out.Text(std::string_view());
+    }
+    TBytesIn in(bytes);
+    Read(in, grid, table);
+}
+
 int Skip(TBytesIn& in, TCodeTable table, int cols, int rows)
 {
     return table == TCodeTable::Wiegand26 ? SkipRows<TWiegand26Row>(in, cols, rows)

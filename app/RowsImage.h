@@ -27,6 +27,16 @@ void Write(const TzelGrid& grid, TCodeTable table, int first, int count, TRows r
 // do not fit the grid or are not rows.
 void Read(TBytesIn& in, TzelGrid& grid, TCodeTable table);
 
+// Whether rows first .. first + count - 1 of a grid that shows `table`, rows
+// the window computed from their plates, have the plates of rows `from` .. of
+// `other` and no cells besides the computed ones: then Like can write them
+// again from `other`.
+bool SamePlates(const TzelGrid& grid, TCodeTable table, int first, int count, const TzelGrid& other, int from);
+// Writes rows first .. first + count - 1 of a grid that shows `table`,
+// computed from the plates of rows `from` .. of `other`, the grid growing to
+// hold them. The grid's columns must be computed ones only.
+void Like(TzelGrid& grid, TCodeTable table, int first, int count, const TzelGrid& other, int from);
+
 // Reads past rows Write wrote, checking that they fit a grid of `cols` columns
 // and `rows` rows as Read checks them; returns the row count Read would leave.
 // Throws TMalformedBytes.
