@@ -484,7 +484,7 @@ private:
 
 bool TFormMain::CalculateUtf8(std::string_view line)
 {
-    const TAppendRecorder step(History, SG1, SG2, QStringLiteral("Calc"));
+    const TAppendRecorder step(History, SG1, SG2, tr("Calc"));
     TResultBatch batch(SG1, SG2, Collisions, 1);
     const bool accepted = batch.Add(line);
     batch.Flush();
@@ -526,7 +526,7 @@ void TFormMain::btnCalc2Click(QObject* sender)
     raw.replace(QChar::ParagraphSeparator, u'\n');
     const QByteArray text = raw.toUtf8();
     {
-        const TAppendRecorder step(History, SG1, SG2, QStringLiteral("Calc"));
+        const TAppendRecorder step(History, SG1, SG2, tr("Calc"));
         CalculateLines(std::string_view(text.constData(), std::size_t(text.size())));
     }
     EditPlates->clear();

@@ -207,7 +207,7 @@ void TFormMain::OpenPlateList(const QString& fileName)
     // The file's lines go through the box's computation as the box would hold
     // them, in one pass; the box ends empty and the focus stays where it was.
     EditPlates->clear();
-    const TAppendRecorder step(History, SG1, SG2, QStringLiteral("Open"));
+    const TAppendRecorder step(History, SG1, SG2, tr("Open"));
     const std::size_t accepted = CalculateLines(lines.text);
     ShowListStatus(OpenedListStatus(fileName, look, accepted, lines.unread));
 }

@@ -70,7 +70,7 @@ bool StartedOver(const TzelGrid& grid, int computedColumns)
 // out whole, without copying a text, and kept for Undo.
 class TNewStep : public TGridStep {
 public:
-    explicit TNewStep(TFormMain* form) : TGridStep(QStringLiteral("New")), form_(form)
+    explicit TNewStep(TFormMain* form) : TGridStep(TFormMain::tr("New")), form_(form)
     {
         for (const TCodeTable table : kCodeTables)
             parts_[int(table)].grid = form->Grid(table);
@@ -133,7 +133,7 @@ void TFormMain::BuildEditMenu()
     History = new TGridHistory(this);
     for (TzelGrid* grid : {SG1, SG2})
         grid->SetHistory(History);
-    mnuEdit = new QMenu(QStringLiteral("&Edit"), this);
+    mnuEdit = new QMenu(tr("&Edit"), this);
     menuBar()->insertMenu(mnuView->menuAction(), mnuEdit);
     // The items name the step: "Undo Delete row".
     mnuUndo = History->Stack().createUndoAction(this);

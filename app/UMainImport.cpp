@@ -73,7 +73,7 @@ void TFormMain::mnuFileImportClick()
 void TFormMain::ImportList(const TImportedList& list, const TDelimitedListOptions& options)
 {
     TBusyCursor busy;
-    const TAppendRecorder step(History, SG1, SG2, QStringLiteral("Import list"));
+    const TAppendRecorder step(History, SG1, SG2, tr("Import list"));
     TListImport import(SG1, SG2, Collisions);
     try {
         list.ReadPlates(options, import);

@@ -40,14 +40,14 @@ void TFormMain::OfferRecovery()
     for (TRecoveryKeeper::TOrphan& orphan : Recovery->Orphans()) {
         const QString file = QDir::toNativeSeparators(orphan.File);
         if (orphan.Scan.State == Recovery::TScan::Newer) {
-            MessageDlg(QStringLiteral("Unsaved results of an earlier session were found in %1, written by a newer "
+            MessageDlg(tr("Unsaved results of an earlier session were found in %1, written by a newer "
                                       "version of Corvana. They are kept for it.")
                            .arg(file),
                        TMsgDlgType::mtWarning, mbOK);
             continue;
         }
         if (orphan.Scan.State != Recovery::TScan::Whole) {
-            MessageDlg(QStringLiteral("Unsaved results of an earlier session were found in %1, but the file is "
+            MessageDlg(tr("Unsaved results of an earlier session were found in %1, but the file is "
                                       "damaged and cannot be read. It is kept.")
                            .arg(file),
                        TMsgDlgType::mtWarning, mbOK);
@@ -55,9 +55,8 @@ void TFormMain::OfferRecovery()
         }
         if (restored)
             continue; // kept for a later start: one window holds one session's rows
-        const QString plates = orphan.Scan.Plates == 1 ? QStringLiteral("1 plate")
-                                                       : QStringLiteral("%1 plates").arg(orphan.Scan.Plates);
-        const QString found = QStringLiteral("Unsaved results of an earlier session were found: %1, last changed "
+        const QString plates = tr("%n plate(s)", "", int(orphan.Scan.Plates));
+        const QString found = tr("Unsaved results of an earlier session were found: %1, last changed "
                                              "%2.\n\nRestore them? (No discards them; Cancel keeps them for the "
                                              "next start.)")
                                   .arg(plates, QLocale().toString(orphan.Scan.Time, QLocale::ShortFormat));
@@ -68,7 +67,7 @@ void TFormMain::OfferRecovery()
                 restored = true;
                 SetUnsaved(true);
             } catch (const TMalformedBytes&) {
-                MessageDlg(QStringLiteral("The unsaved results in %1 do not fit the grids and cannot be restored. "
+                MessageDlg(tr("The unsaved results in %1 do not fit the grids and cannot be restored. "
                                           "The file is kept.")
                                .arg(file),
                            TMsgDlgType::mtError, mbOK);

@@ -1,5 +1,7 @@
 #include "GridSteps.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 namespace {
@@ -14,7 +16,7 @@ std::size_t TextBytes(const std::string& text)
 // ---- rows -------------------------------------------------------------------------
 
 TInsertRowStep::TInsertRowStep(TzelGrid* grid, int row)
-    : TGridStep(QStringLiteral("Insert row")), grid_(grid), row_(row)
+    : TGridStep(QCoreApplication::translate("TGridStep", "Insert row")), grid_(grid), row_(row)
 {
 }
 
@@ -31,7 +33,7 @@ void TInsertRowStep::Undo()
 }
 
 TDeleteRowStep::TDeleteRowStep(TzelGrid* grid, int row)
-    : TGridStep(QStringLiteral("Delete row")), grid_(grid), row_(row), height_(grid->RowHeights(row))
+    : TGridStep(QCoreApplication::translate("TGridStep", "Delete row")), grid_(grid), row_(row), height_(grid->RowHeights(row))
 {
     texts_.reserve(std::size_t(grid->ColCount()));
     for (int c = 0; c < grid->ColCount(); ++c)
@@ -66,7 +68,7 @@ std::size_t TDeleteRowStep::Bytes() const
 // ---- columns ----------------------------------------------------------------------
 
 TInsertColumnStep::TInsertColumnStep(TzelGrid* grid, int col)
-    : TGridStep(QStringLiteral("Insert column")), grid_(grid), col_(col), savedWidths_(grid->SavedColWidths())
+    : TGridStep(QCoreApplication::translate("TGridStep", "Insert column")), grid_(grid), col_(col), savedWidths_(grid->SavedColWidths())
 {
     for (int c = 0; c < grid->ColCount(); ++c)
         widths_.push_back(grid->ColWidths(c));
@@ -102,7 +104,7 @@ void TInsertColumnStep::Undo()
 }
 
 TDeleteColumnStep::TDeleteColumnStep(TzelGrid* grid, int col)
-    : TGridStep(QStringLiteral("Delete column")), grid_(grid), col_(col)
+    : TGridStep(QCoreApplication::translate("TGridStep", "Delete column")), grid_(grid), col_(col)
 {
 }
 
@@ -185,7 +187,7 @@ void TSortMarks::ApplyTo(TzelGrid& grid) const
 }
 
 TSortStep::TSortStep(TzelGrid* grid, const TSortMarks& before)
-    : TGridStep(QStringLiteral("Sort")), grid_(grid), before_(before)
+    : TGridStep(QCoreApplication::translate("TGridStep", "Sort")), grid_(grid), before_(before)
 {
 }
 

@@ -249,7 +249,7 @@ void TzelGrid::CopyRowToHeader()
     std::vector<TCellEdit> edits;
     for (int c = 1; c < ColCount(); ++c)
         edits.push_back({c, 0, Cells(c, Row())});
-    EditCells(QStringLiteral("Copy row to header"), edits);
+    EditCells(tr("Copy row to header"), edits);
 }
 
 void TzelGrid::EditCells(const QString& name, const std::vector<TCellEdit>& edits)

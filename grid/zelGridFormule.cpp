@@ -146,7 +146,7 @@ void TzelGridFormuleF::Apply()
 {
     if (grid_) {
         // A cell the grid no longer has is not written.
-        grid_->EditCells(QStringLiteral("Formula"), {{targetCol_, targetRow_, formule->toPlainText()}});
+        grid_->EditCells(tr("Formula"), {{targetCol_, targetRow_, formule->toPlainText()}});
         SwitchFormuleModeOff();
         grid_->Recalculate();
     }

@@ -461,6 +461,64 @@
         <source>Fit current column width</source>
         <translation>Breite der aktuellen Spalte anpassen</translation>
     </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Bearbeiten</translation>
+    </message>
+    <message>
+        <source>Import list</source>
+        <translation>Liste importieren</translation>
+    </message>
+    <message>
+        <source>Unsaved results of an earlier session were found in %1, written by a newer version of Corvana. They are kept for it.</source>
+        <translation>Ungespeicherte Ergebnisse einer früheren Sitzung wurden in %1 gefunden, geschrieben von einer neueren Version von Corvana. Sie werden für diese aufbewahrt.</translation>
+    </message>
+    <message>
+        <source>Unsaved results of an earlier session were found in %1, but the file is damaged and cannot be read. It is kept.</source>
+        <translation>Ungespeicherte Ergebnisse einer früheren Sitzung wurden in %1 gefunden, aber die Datei ist beschädigt und kann nicht gelesen werden. Sie wird aufbewahrt.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n plate(s)</source>
+        <translation>
+            <numerusform>%n Kennzeichen</numerusform>
+            <numerusform>%n Kennzeichen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Unsaved results of an earlier session were found: %1, last changed %2.
+
+Restore them? (No discards them; Cancel keeps them for the next start.)</source>
+        <translation>Ungespeicherte Ergebnisse einer früheren Sitzung wurden gefunden: %1, zuletzt geändert %2.
+
+Wiederherstellen? (Nein verwirft sie; Abbrechen bewahrt sie für den nächsten Start auf.)</translation>
+    </message>
+    <message>
+        <source>The unsaved results in %1 do not fit the grids and cannot be restored. The file is kept.</source>
+        <translation>Die ungespeicherten Ergebnisse in %1 passen nicht zu den Tabellen und können nicht wiederhergestellt werden. Die Datei wird aufbewahrt.</translation>
+    </message>
+</context>
+<context>
+    <name>TGridStep</name>
+    <message>
+        <source>Insert row</source>
+        <translation>Zeile einfügen</translation>
+    </message>
+    <message>
+        <source>Delete row</source>
+        <translation>Zeile löschen</translation>
+    </message>
+    <message>
+        <source>Insert column</source>
+        <translation>Spalte einfügen</translation>
+    </message>
+    <message>
+        <source>Delete column</source>
+        <translation>Spalte löschen</translation>
+    </message>
+    <message>
+        <source>Sort</source>
+        <translation>Sortieren</translation>
+    </message>
 </context>
 <context>
     <name>THelpTexts</name>
@@ -867,6 +925,10 @@
     <message>
         <source>No Printer is installed</source>
         <translation>Kein Drucker installiert</translation>
+    </message>
+    <message>
+        <source>Copy row to header</source>
+        <translation>Zeile in Kopfzeile kopieren</translation>
     </message>
 </context>
 <context>

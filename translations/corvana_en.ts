@@ -50,6 +50,16 @@
     </message>
 </context>
 <context>
+    <name>TFormMain</name>
+    <message numerus="yes">
+        <source>%n plate(s)</source>
+        <translation>
+            <numerusform>%n plate</numerusform>
+            <numerusform>%n plates</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>TListStatus</name>
     <message numerus="yes">
         <source>%n without a plate field</source>

@@ -461,6 +461,64 @@
         <source>Fit current column width</source>
         <translation>Ajustar el ancho de la columna actual</translation>
     </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Editar</translation>
+    </message>
+    <message>
+        <source>Import list</source>
+        <translation>Importar lista</translation>
+    </message>
+    <message>
+        <source>Unsaved results of an earlier session were found in %1, written by a newer version of Corvana. They are kept for it.</source>
+        <translation>Se encontraron resultados sin guardar de una sesión anterior en %1, escritos por una versión más reciente de Corvana. Se conservan para ella.</translation>
+    </message>
+    <message>
+        <source>Unsaved results of an earlier session were found in %1, but the file is damaged and cannot be read. It is kept.</source>
+        <translation>Se encontraron resultados sin guardar de una sesión anterior en %1, pero el archivo está dañado y no se puede leer. Se conserva.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n plate(s)</source>
+        <translation>
+            <numerusform>%n matrícula</numerusform>
+            <numerusform>%n matrículas</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Unsaved results of an earlier session were found: %1, last changed %2.
+
+Restore them? (No discards them; Cancel keeps them for the next start.)</source>
+        <translation>Se encontraron resultados sin guardar de una sesión anterior: %1, modificados por última vez el %2.
+
+¿Restaurarlos? (No los descarta; Cancelar los conserva para el próximo inicio.)</translation>
+    </message>
+    <message>
+        <source>The unsaved results in %1 do not fit the grids and cannot be restored. The file is kept.</source>
+        <translation>Los resultados sin guardar de %1 no encajan en las tablas y no se pueden restaurar. El archivo se conserva.</translation>
+    </message>
+</context>
+<context>
+    <name>TGridStep</name>
+    <message>
+        <source>Insert row</source>
+        <translation>Insertar fila</translation>
+    </message>
+    <message>
+        <source>Delete row</source>
+        <translation>Eliminar fila</translation>
+    </message>
+    <message>
+        <source>Insert column</source>
+        <translation>Insertar columna</translation>
+    </message>
+    <message>
+        <source>Delete column</source>
+        <translation>Eliminar columna</translation>
+    </message>
+    <message>
+        <source>Sort</source>
+        <translation>Ordenar</translation>
+    </message>
 </context>
 <context>
     <name>THelpTexts</name>
@@ -867,6 +925,10 @@
     <message>
         <source>No Printer is installed</source>
         <translation>No hay ninguna impresora instalada</translation>
+    </message>
+    <message>
+        <source>Copy row to header</source>
+        <translation>Copiar fila al encabezado</translation>
     </message>
 </context>
 <context>

@@ -461,6 +461,64 @@
         <source>Fit current column width</source>
         <translation>Ajuster la largeur de la colonne active</translation>
     </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Édition</translation>
+    </message>
+    <message>
+        <source>Import list</source>
+        <translation>Importer une liste</translation>
+    </message>
+    <message>
+        <source>Unsaved results of an earlier session were found in %1, written by a newer version of Corvana. They are kept for it.</source>
+        <translation>Des résultats non enregistrés d&apos;une session précédente ont été trouvés dans %1, écrits par une version plus récente de Corvana. Ils sont conservés pour elle.</translation>
+    </message>
+    <message>
+        <source>Unsaved results of an earlier session were found in %1, but the file is damaged and cannot be read. It is kept.</source>
+        <translation>Des résultats non enregistrés d&apos;une session précédente ont été trouvés dans %1, mais le fichier est endommagé et illisible. Il est conservé.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n plate(s)</source>
+        <translation>
+            <numerusform>%n plaque</numerusform>
+            <numerusform>%n plaques</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Unsaved results of an earlier session were found: %1, last changed %2.
+
+Restore them? (No discards them; Cancel keeps them for the next start.)</source>
+        <translation>Des résultats non enregistrés d&apos;une session précédente ont été trouvés : %1, modifiés pour la dernière fois le %2.
+
+Les restaurer ? (Non les supprime ; Annuler les conserve pour le prochain démarrage.)</translation>
+    </message>
+    <message>
+        <source>The unsaved results in %1 do not fit the grids and cannot be restored. The file is kept.</source>
+        <translation>Les résultats non enregistrés de %1 ne correspondent pas aux tableaux et ne peuvent pas être restaurés. Le fichier est conservé.</translation>
+    </message>
+</context>
+<context>
+    <name>TGridStep</name>
+    <message>
+        <source>Insert row</source>
+        <translation>Insérer une ligne</translation>
+    </message>
+    <message>
+        <source>Delete row</source>
+        <translation>Supprimer la ligne</translation>
+    </message>
+    <message>
+        <source>Insert column</source>
+        <translation>Insérer une colonne</translation>
+    </message>
+    <message>
+        <source>Delete column</source>
+        <translation>Supprimer la colonne</translation>
+    </message>
+    <message>
+        <source>Sort</source>
+        <translation>Trier</translation>
+    </message>
 </context>
 <context>
     <name>THelpTexts</name>
@@ -839,7 +897,7 @@
     </message>
     <message>
         <source>: the print server %1 does not answer</source>
-        <translation> : le serveur d'impression %1 ne répond pas</translation>
+        <translation> : le serveur d&apos;impression %1 ne répond pas</translation>
     </message>
 </context>
 <context>
@@ -867,6 +925,10 @@
     <message>
         <source>No Printer is installed</source>
         <translation>Aucune imprimante n&apos;est installée</translation>
+    </message>
+    <message>
+        <source>Copy row to header</source>
+        <translation>Copier la ligne dans l&apos;en-tête</translation>
     </message>
 </context>
 <context>
@@ -999,11 +1061,11 @@
     </message>
     <message>
         <source>Header and footer options</source>
-        <translation>Options d'en-tête et de pied de page</translation>
+        <translation>Options d&apos;en-tête et de pied de page</translation>
     </message>
     <message>
         <source>Header or footer option</source>
-        <translation>Option d'en-tête ou de pied de page</translation>
+        <translation>Option d&apos;en-tête ou de pied de page</translation>
     </message>
     <message>
         <source>Margins and sizes</source>

@@ -461,6 +461,64 @@
         <source>Fit current column width</source>
         <translation>Adatta la larghezza della colonna corrente</translation>
     </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Modifica</translation>
+    </message>
+    <message>
+        <source>Import list</source>
+        <translation>Importa elenco</translation>
+    </message>
+    <message>
+        <source>Unsaved results of an earlier session were found in %1, written by a newer version of Corvana. They are kept for it.</source>
+        <translation>Sono stati trovati risultati non salvati di una sessione precedente in %1, scritti da una versione più recente di Corvana. Vengono conservati per essa.</translation>
+    </message>
+    <message>
+        <source>Unsaved results of an earlier session were found in %1, but the file is damaged and cannot be read. It is kept.</source>
+        <translation>Sono stati trovati risultati non salvati di una sessione precedente in %1, ma il file è danneggiato e non può essere letto. Viene conservato.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n plate(s)</source>
+        <translation>
+            <numerusform>%n targa</numerusform>
+            <numerusform>%n targhe</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Unsaved results of an earlier session were found: %1, last changed %2.
+
+Restore them? (No discards them; Cancel keeps them for the next start.)</source>
+        <translation>Sono stati trovati risultati non salvati di una sessione precedente: %1, modificati l&apos;ultima volta il %2.
+
+Ripristinarli? (No li elimina; Annulla li conserva per il prossimo avvio.)</translation>
+    </message>
+    <message>
+        <source>The unsaved results in %1 do not fit the grids and cannot be restored. The file is kept.</source>
+        <translation>I risultati non salvati in %1 non corrispondono alle tabelle e non possono essere ripristinati. Il file viene conservato.</translation>
+    </message>
+</context>
+<context>
+    <name>TGridStep</name>
+    <message>
+        <source>Insert row</source>
+        <translation>Inserisci riga</translation>
+    </message>
+    <message>
+        <source>Delete row</source>
+        <translation>Elimina riga</translation>
+    </message>
+    <message>
+        <source>Insert column</source>
+        <translation>Inserisci colonna</translation>
+    </message>
+    <message>
+        <source>Delete column</source>
+        <translation>Elimina colonna</translation>
+    </message>
+    <message>
+        <source>Sort</source>
+        <translation>Ordina</translation>
+    </message>
 </context>
 <context>
     <name>THelpTexts</name>
@@ -867,6 +925,10 @@
     <message>
         <source>No Printer is installed</source>
         <translation>Nessuna stampante installata</translation>
+    </message>
+    <message>
+        <source>Copy row to header</source>
+        <translation>Copia riga nell&apos;intestazione</translation>
     </message>
 </context>
 <context>

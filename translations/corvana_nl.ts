@@ -461,6 +461,64 @@
         <source>Fit current column width</source>
         <translation>Breedte van huidige kolom aanpassen</translation>
     </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>Be&amp;werken</translation>
+    </message>
+    <message>
+        <source>Import list</source>
+        <translation>Lijst importeren</translation>
+    </message>
+    <message>
+        <source>Unsaved results of an earlier session were found in %1, written by a newer version of Corvana. They are kept for it.</source>
+        <translation>Niet-opgeslagen resultaten van een eerdere sessie gevonden in %1, geschreven door een nieuwere versie van Corvana. Ze worden daarvoor bewaard.</translation>
+    </message>
+    <message>
+        <source>Unsaved results of an earlier session were found in %1, but the file is damaged and cannot be read. It is kept.</source>
+        <translation>Niet-opgeslagen resultaten van een eerdere sessie gevonden in %1, maar het bestand is beschadigd en kan niet worden gelezen. Het wordt bewaard.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n plate(s)</source>
+        <translation>
+            <numerusform>%n kenteken</numerusform>
+            <numerusform>%n kentekens</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Unsaved results of an earlier session were found: %1, last changed %2.
+
+Restore them? (No discards them; Cancel keeps them for the next start.)</source>
+        <translation>Niet-opgeslagen resultaten van een eerdere sessie gevonden: %1, laatst gewijzigd %2.
+
+Herstellen? (Nee verwijdert ze; Annuleren bewaart ze voor de volgende start.)</translation>
+    </message>
+    <message>
+        <source>The unsaved results in %1 do not fit the grids and cannot be restored. The file is kept.</source>
+        <translation>De niet-opgeslagen resultaten in %1 passen niet bij de tabellen en kunnen niet worden hersteld. Het bestand wordt bewaard.</translation>
+    </message>
+</context>
+<context>
+    <name>TGridStep</name>
+    <message>
+        <source>Insert row</source>
+        <translation>Rij invoegen</translation>
+    </message>
+    <message>
+        <source>Delete row</source>
+        <translation>Rij verwijderen</translation>
+    </message>
+    <message>
+        <source>Insert column</source>
+        <translation>Kolom invoegen</translation>
+    </message>
+    <message>
+        <source>Delete column</source>
+        <translation>Kolom verwijderen</translation>
+    </message>
+    <message>
+        <source>Sort</source>
+        <translation>Sorteren</translation>
+    </message>
 </context>
 <context>
     <name>THelpTexts</name>
@@ -867,6 +925,10 @@
     <message>
         <source>No Printer is installed</source>
         <translation>Er is geen printer geïnstalleerd</translation>
+    </message>
+    <message>
+        <source>Copy row to header</source>
+        <translation>Rij naar kop kopiëren</translation>
     </message>
 </context>
 <context>

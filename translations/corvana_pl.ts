@@ -467,6 +467,65 @@
         <source>Fit current column width</source>
         <translation>Dopasuj szerokość bieżącej kolumny</translation>
     </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Edycja</translation>
+    </message>
+    <message>
+        <source>Import list</source>
+        <translation>Importuj listę</translation>
+    </message>
+    <message>
+        <source>Unsaved results of an earlier session were found in %1, written by a newer version of Corvana. They are kept for it.</source>
+        <translation>Znaleziono niezapisane wyniki wcześniejszej sesji w %1, zapisane przez nowszą wersję programu Corvana. Są zachowane dla niej.</translation>
+    </message>
+    <message>
+        <source>Unsaved results of an earlier session were found in %1, but the file is damaged and cannot be read. It is kept.</source>
+        <translation>Znaleziono niezapisane wyniki wcześniejszej sesji w %1, ale plik jest uszkodzony i nie można go odczytać. Jest zachowany.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n plate(s)</source>
+        <translation>
+            <numerusform>%n tablica</numerusform>
+            <numerusform>%n tablice</numerusform>
+            <numerusform>%n tablic</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Unsaved results of an earlier session were found: %1, last changed %2.
+
+Restore them? (No discards them; Cancel keeps them for the next start.)</source>
+        <translation>Znaleziono niezapisane wyniki wcześniejszej sesji: %1, ostatnia zmiana %2.
+
+Przywrócić je? (Nie odrzuca je; Anuluj zachowuje je do następnego uruchomienia.)</translation>
+    </message>
+    <message>
+        <source>The unsaved results in %1 do not fit the grids and cannot be restored. The file is kept.</source>
+        <translation>Niezapisane wyniki w %1 nie pasują do tabel i nie można ich przywrócić. Plik jest zachowany.</translation>
+    </message>
+</context>
+<context>
+    <name>TGridStep</name>
+    <message>
+        <source>Insert row</source>
+        <translation>Wstaw wiersz</translation>
+    </message>
+    <message>
+        <source>Delete row</source>
+        <translation>Usuń wiersz</translation>
+    </message>
+    <message>
+        <source>Insert column</source>
+        <translation>Wstaw kolumnę</translation>
+    </message>
+    <message>
+        <source>Delete column</source>
+        <translation>Usuń kolumnę</translation>
+    </message>
+    <message>
+        <source>Sort</source>
+        <translation>Sortuj</translation>
+    </message>
 </context>
 <context>
     <name>THelpTexts</name>
@@ -891,6 +950,10 @@
     <message>
         <source>No Printer is installed</source>
         <translation>Nie zainstalowano żadnej drukarki</translation>
+    </message>
+    <message>
+        <source>Copy row to header</source>
+        <translation>Kopiuj wiersz do nagłówka</translation>
     </message>
 </context>
 <context>
