@@ -32,11 +32,13 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <ctime>
+#include <functional>
 #include <map>
 #include <string>
 #include <vector>
@@ -121,6 +123,18 @@ bool SingleCalcs(TFormMain& form, const char* key, const char* prefix)
     return ok;
 }
 
+// Waits, at most 5 s, until `done`: with a screen reader attached a key reaches
+// the window only once the accessibility registry has seen it.
+void WaitUntil(const std::function<bool()>& done)
+{
+    QTimer wake; // the wait below ends with an event at the latest
+    wake.start(100);
+    QElapsedTimer waited;
+    waited.start();
+    while (!done() && waited.elapsed() < 5000)
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+}
+
 // The toolkit learns from the session bus that a screen reader listens a moment
 // after the window shows.
 bool WaitForScreenReader()
@@ -202,6 +216,7 @@ int RunOnce(const QString& list, int lines, const QString& dir)
         const int rows = form.SG1->RowCount(); // the list's, the box's and the Calcs' plates
         TStopwatch watch;
         QTest::keyClick(form.SG1, Qt::Key_Delete, Qt::ShiftModifier);
+        WaitUntil([&] { return form.SG1->RowCount() == rows - 1; });
         Emit("deleteRow", watch.Wall(), watch.Cpu(), 1000.0);
         ok &= form.SG1->RowCount() == rows - 1;
         watch = TStopwatch();
