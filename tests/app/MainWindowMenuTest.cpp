@@ -20,13 +20,13 @@ TEST_F(MainWindowTest, EveryMenuItemChosenFromItsMenuDoesItsWork)
         Open();
         dialogs.messages.clear();
 
-        // View > Multiple number plates switches to the box and back; a plate typed
-        // there is computed from the box.
+        // View > Multiple number plates switches to the box and back, the focus
+        // with it; a plate typed there is computed from the box.
         Choose(form->mnuView, {form->mnuViewMulti}, how);
         EXPECT_TRUE(form->mnuViewMulti->isChecked());
         EXPECT_FALSE(form->Panel1->isVisible());
         EXPECT_TRUE(form->Panel2->isVisible());
-        form->EditPlates->setFocus();
+        EXPECT_EQ(form->focusWidget(), form->EditPlates);
         QTest::keyClicks(form->EditPlates, "qq 7");
         QTest::mouseClick(form->btnCalc2, Qt::LeftButton);
         EXPECT_EQ(form->SG1->Cells(0, 1), "QQ7");
@@ -34,6 +34,14 @@ TEST_F(MainWindowTest, EveryMenuItemChosenFromItsMenuDoesItsWork)
         EXPECT_FALSE(form->mnuViewMulti->isChecked());
         EXPECT_TRUE(form->Panel1->isVisible());
         EXPECT_FALSE(form->Panel2->isVisible());
+        EXPECT_EQ(form->focusWidget(), form->EditPlate);
+
+        // Ctrl+Shift+W fits the current column of the grid to its texts.
+        form->SG1->setFocus();
+        form->SG1->SetColWidths(0, 4);
+        Activate();
+        QTest::keyClick(form->SG1, Qt::Key_W, Qt::ControlModifier | Qt::ShiftModifier);
+        EXPECT_GT(form->SG1->ColWidths(0), 4);
 
         // File > New empties both grids, once No answered whether to save the
         // plate computed above.
