@@ -41,6 +41,17 @@ fail() {
     shot failure
     exit 1
 }
+# Waits up to 30 s until exactly this many visible windows have this title.
+wait_windows() {
+    i=0
+    while [ $i -lt 300 ]; do
+        n=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | wc -l) || true
+        if [ "$n" -eq "$2" ]; then return 0; fi
+        sleep 0.1
+        i=$((i + 1))
+    done
+    fail "not $2 windows \"$1\""
+}
 # Starts the copy of corvana in its folder, which becomes the current one.
 start_corvana() {
     cd "$work"

@@ -11,17 +11,6 @@ own_display
 export XDG_DATA_HOME="$work/data"
 recovery="$work/data/corvana/recovery"
 
-# Waits up to 30 s until exactly this many visible windows have this title.
-wait_windows() {
-    i=0
-    while [ $i -lt 300 ]; do
-        n=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | wc -l) || true
-        if [ "$n" -eq "$2" ]; then return 0; fi
-        sleep 0.1
-        i=$((i + 1))
-    done
-    fail "not $2 windows \"$1\""
-}
 main_window() {
     xdotool search --onlyvisible --name '^Corvana$' | head -n 1
 }

@@ -6,18 +6,6 @@
 # SHOTS=folder keeps screenshots of the steps.
 . "$(dirname "$0")/common.sh"
 
-# Waits until exactly this many visible windows have this title.
-wait_windows() {
-    i=0
-    while [ $i -lt 100 ]; do
-        n=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | wc -l) || true
-        if [ "$n" -eq "$2" ]; then return 0; fi
-        sleep 0.1
-        i=$((i + 1))
-    done
-    fail "not $2 windows \"$1\""
-}
-
 start_corvana
 wait_windows Corvana 1
 main=$(xdotool search --onlyvisible --name '^Corvana$' | head -n 1)
